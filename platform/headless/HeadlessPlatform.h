@@ -1,0 +1,39 @@
+#pragma once
+// A platform without windows: every message box is recorded and answered
+// from a script (then by its plain default), for tests and the headless tool.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+class HeadlessPlatform : public Platform {
+public:
+    struct Shown {
+        std::string text;
+        MsgStyle style;
+        std::string title;
+    };
+
+    MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) override;
+
+    // Answers for the next boxes, in order; an empty script answers Yes to a
+    // question and OK to anything else.
+    std::deque<MsgAnswer> answers;
+    std::vector<Shown> shown;
+    // Called for every box shown (the headless tool prints them).
+    std::function<void(const Shown&)> onShow;
+};
+
+// Installs a platform for the lifetime of the object (tests).
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(Platform& p);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+private:
+    Platform* previous_;
+};

@@ -1,0 +1,10 @@
+#pragma once
+// GBK (code page 936) <-> UTF-8 through the C library's iconv. The saved
+// game is GBK; the game holds its texts as UTF-8.
+#include <string>
+#include <string_view>
+
+// False when the text is not valid UTF-8.
+bool Utf8ToGbk(std::string_view utf8, std::string& out);
+// False when the bytes are not valid GBK (or its GB18030 extension).
+bool GbkToUtf8(std::string_view gbk, std::string& out);

@@ -1,0 +1,40 @@
+#include "state/Money.h"
+
+#include <cmath>
+
+#include "state/Value.h"
+
+Money Money::FromReal(double yen) { return Money(static_cast<std::int64_t>(std::llround(yen * kScale))); }
+
+std::string Money::toText() const {
+    std::int64_t r = raw_;
+    bool neg = r < 0;
+    // Work in unsigned so the most negative value does not overflow.
+    std::uint64_t u = neg ? (~static_cast<std::uint64_t>(r) + 1) : static_cast<std::uint64_t>(r);
+    std::uint64_t whole = u / kScale, frac = u % kScale;
+    std::string s = neg ? "-" : "";
+    s += std::to_string(whole);
+    if (frac != 0) {
+        std::string f = std::to_string(frac);
+        f.insert(0, 4 - f.size(), '0');
+        while (!f.empty() && f.back() == '0') f.pop_back();
+        s += "." + f;
+    }
+    return s;
+}
+
+bool Money::Parse(std::string_view field, Money& out) {
+    if (field.empty()) { out = Money(); return true; }
+    Value v;
+    if (!ParseNumber(field, v)) return false;
+    if (v.isInt()) {
+        std::int64_t w = v.asInt();
+        if (w > INT64_MAX / kScale || w < INT64_MIN / kScale) return false;
+        out = FromWhole(w);
+        return true;
+    }
+    double d = v.asReal();
+    if (!(std::fabs(d) < 9.2e14)) return false;
+    out = FromReal(d);
+    return true;
+}

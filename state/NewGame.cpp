@@ -1,0 +1,251 @@
+#include "state/NewGame.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "business/WeeklyNews.h"
+#include "state/BookCatalogue.h"
+#include "state/EquipmentCatalogue.h"
+#include "state/FloorWalls.h"
+#include "state/MagazineCatalogue.h"
+#include "state/PeopleCatalogue.h"
+#include "state/SpritePool.h"
+#include "state/StateLayout.h"
+
+NewGameStart NewGameStart::FromSystemClock() {
+    NewGameStart s;
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    s.year = local.tm_year + 1900;
+    s.month = local.tm_mon + 1;
+    s.day = local.tm_mday;
+    s.weekday = local.tm_wday;
+    s.hour = local.tm_hour;
+    s.seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+             static_cast<std::uint64_t>(now);
+    return s;
+}
+
+bool NewGameStart::FromDate(int year, int month, int day, int hour, std::uint64_t seed, NewGameStart& out) {
+    using namespace std::chrono;
+    year_month_day ymd{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                       std::chrono::day{static_cast<unsigned>(day)}};
+    if (!ymd.ok() || hour < 0 || hour > 23) return false;
+    out.year = year;
+    out.month = month;
+    out.day = day;
+    out.hour = hour;
+    out.seed = seed;
+    out.weekday = static_cast<int>(std::chrono::weekday{sys_days{ymd}}.c_encoding());
+    return true;
+}
+
+void ResetGameState(GameState& g) {
+    const SaveLayout& L = Layout();
+    for (const ColumnDef* c : L.scalars()) {
+        if (c->name == "VersionText" || c->name == "GameTitle" || c->name == "FireUndiscovered" ||
+            c->name == "GameRunning")
+            continue;
+        c->at(g, 0) = Value();
+    }
+    for (const SaveGroup& grp : L.groups) {
+        if (grp.ledger) {
+            g.Ledger.Income = {};
+            g.Ledger.Expense = {};
+            continue;
+        }
+        int last = grp.fixedLast;
+        if (grp.counter) {
+            // The count is read once; one row past the last filled one is emptied too.
+            long long n = grp.counter->at(g, 0).asInt();
+            last = static_cast<int>(n < 0 ? 0 : (n > grp.capacity() ? grp.capacity() : n));
+        }
+        for (int i = 0; i <= last; ++i)
+            for (const auto& line : grp.lines)
+                for (const FieldRef& f : line) f.col->at(g, i, f.sub) = Value();
+        if (grp.counter) grp.counter->at(g, 0) = Value();
+    }
+}
+
+namespace {
+
+struct SceneryPiece {
+    int x, y, srcX, srcY, width, height, depthOffset;
+    enum Record { Scenery, None, DoorCover, Leaf0, Leaf1 } record;
+};
+
+// The fixed scenery of the small shop; piece k takes sprite slot k - 1.
+constexpr SceneryPiece kScenery[] = {
+    {161, 98, 474, 128, 30, 34, 0, SceneryPiece::Scenery},
+    {188, 106, 501, 136, 36, 41, 0, SceneryPiece::Scenery},
+    {222, 121, 535, 151, 26, 31, 0, SceneryPiece::Scenery},
+    {111, 92, 518, 367, 158, 98, 140, SceneryPiece::Scenery},
+    {269, 143, 676, 367, 206, 91, 140, SceneryPiece::Scenery},
+    {142, 45, 122, 128, 37, 48, -4, SceneryPiece::None},
+    {142, 45, 122, 128, 17, 48, 26, SceneryPiece::None},
+    {205, 3, 236, 128, 86, 59, 16, SceneryPiece::None},
+    {171, 29, 352, 128, 42, 21, 100, SceneryPiece::None},
+    {178, 1000, 442, 128, 32, 45, -4, SceneryPiece::DoorCover},
+    {178, 41, 394, 128, 16, 37, 0, SceneryPiece::Leaf0},
+    {194, 33, 410, 128, 16, 37, 0, SceneryPiece::Leaf1},
+    {100, 102, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+    {84, 110, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+    {68, 118, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+    {52, 126, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+    {36, 134, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+    {20, 142, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+    {4, 150, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+    {-12, 158, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
+};
+
+}  // namespace
+
+void InitNewGame(GameState& g, const NewGameStart& start) {
+    // 1. Seed once, then one draw thrown away.
+    g.rng.seed(start.seed);
+    (void)g.Rnd();
+
+    // 2.
+    g.RegisterTypeCount = 0;
+    g.PersonCount = 0;
+    g.FixtureTypeCount = 0;
+    g.ApplicantCount = 0;
+
+    // 3. The shop and the player's settings.
+    g.StarLevel = 1;
+    g.Dirtiness = 0;
+    g.Popularity = 10;
+    g.QuakeResistance = 15;
+    g.Fame = 10;
+    g.ShowClerkMessages = 1;
+    g.ReportManualClose = 0;
+    g.ShopSize = 1;
+    g.SoundOn = 1;
+    g.GameSpeed = 5;
+    g.ReportCloseSpeed = 8;
+    g.TotalCustomers = 0;
+    g.RegisterSlot.ServiceTime[0] = 10;
+    g.RegisterSlot.ServiceTime[1] = 10;
+    g.BookshopCount = 1;
+    g.OpeningHour = 9;
+    g.ClosingHour = 21;
+    g.CleaningOrdered = 0;
+    g.BookCount = 0;
+    g.BookTally = 0;
+    g.BorrowLimit = 0;
+    g.CopiesSoldHistory.Monthly[0] = 0;
+    g.SpareValue14 = 0;
+    g.FloorIconPhase = 0;
+
+    // 4. The award contest starts at a ceremony number from 1 to 15.
+    g.AwardRound = g.RndInt(15) + 1;
+
+    // 5. Working columns.
+    for (int row = 0; row < 513; ++row) {
+        g.Magazine.IssueSales[row][0] = 0;
+        g.Magazine.IssueSales[row][1] = 0;
+    }
+    for (int row = 0; row < 257; ++row) {
+        g.Person.State[row] = 0;
+        g.Person.HeadingSet[row] = 0;
+        g.Person.Visits[row] = 0;
+        g.Person.Satisfaction[row] = 0;
+        g.Person.Heading[row] = 0;
+        g.Person.StateTicks[row] = 0;
+    }
+    g.ServedCount[0] = 0;
+    g.ServedCount[1] = 0;
+    for (int i = 0; i < 513; ++i) {
+        auto& m = g.Magazine;
+        m.Name[i] = m.Price[i] = m.IssueDayText[i] = m.Description[i] = m.Cost[i] = m.StandingOrder[i] =
+            m.Stock[i] = 0;
+        auto& b = g.Book;
+        b.Title[i] = b.Cost[i] = b.Price[i] = b.Description[i] = b.Flag[i] = b.Spare1[i] = 0;
+        g.BookDisplayOrder[i] = 0;
+        b.GenreText[i] = b.StandingOrder[i] = b.Stock[i] = b.CopiesSold[i] = 0;
+        g.BookCandidateList[i] = 0;
+        b.KeepReordering[i] = 1;
+        g.FloorGrid[i] = {};
+    }
+    g.Ledger.Income = {};
+    g.Ledger.Expense = {};
+    for (auto& u : g.UseCount) u = 0;
+
+    // 6.
+    g.MagazineChartScale = 3120;
+    g.ShelfCapacity = 0;
+    g.SpareValue20 = 0;
+    g.CopiesSold = 0;
+    g.CopiesOnShelves = 0;
+    g.SpareValue17 = 0;
+    g.Funds = 4000000;
+
+    // 7. The calendar starts at the computer's date and hour.
+    g.Year = start.year;
+    g.Month = start.month;
+    g.Day = start.day;
+    g.Weekday = start.weekday;
+    g.Hour = start.hour;
+
+    // 8. Scenery, door cover and the leaves of the upper door.
+    g.SceneryCount = 0;
+    for (const SceneryPiece& p : kScenery) {
+        int slot = SpawnSprite(g, p.x, p.y, p.srcX, p.srcY, p.width, p.height, p.depthOffset);
+        if (slot < 0) continue;
+        switch (p.record) {
+        case SceneryPiece::Scenery:
+            g.SceneryList[g.SceneryCount.i()] = slot;
+            g.SceneryCount = g.SceneryCount.asInt() + 1;
+            break;
+        case SceneryPiece::DoorCover: g.DoorCoverSprite = slot; break;
+        case SceneryPiece::Leaf0: g.Door.LeafSprites[0] = slot; break;
+        case SceneryPiece::Leaf1: g.Door.LeafSprites[1] = slot; break;
+        case SceneryPiece::None: break;
+        }
+    }
+
+    // 9. The catalogues.
+    AddBuiltInMagazines(g);
+    AddBuiltInBooks(g);
+    AddBuiltInPersons(g);
+    AddBuiltInApplicants(g);
+    AddBuiltInRivalShops(g);
+    AddBuiltInEquipment(g);
+
+    // 10.
+    LayNewGameWalls(g);
+
+    // 11. The cover keeps the depth key it got out of sight at y 1000, so it
+    // is drawn over everything else.
+    g.Sprite.Y[g.DoorCoverSprite.i()] = 33;
+
+    // 12, 13.
+    g.NewsIssueTitle = "创刊号";
+    WriteWeeklyNews(g);
+}
+
+NameCheck CheckShopName(const std::string& name) {
+    if (name.empty()) return NameCheck::Empty;
+    if (name.find('"') != std::string::npos) return NameCheck::HasQuote;
+    int chars = 0;
+    for (unsigned char c : name)
+        if ((c & 0xC0) != 0x80) ++chars;  // count UTF-8 lead bytes
+    if (chars > kShopNameMaxChars) return NameCheck::TooLong;
+    return NameCheck::Ok;
+}
+
+void StartNewGame(GameState& g, const std::string& shopName, const NewGameStart& start, void (*closeWindows)()) {
+    ResetGameState(g);
+    if (g.GameRunning.asInt() == 1 && closeWindows) closeWindows();
+    InitNewGame(g, start);
+    g.GameRunning = 1;
+    g.ShopName = shopName;
+    g.Bookshop.Name[0] = g.ShopName;
+}
+
+void InitProgramState(GameState& g) {
+    g.VersionText = kVersionText;
+    g.GameTitle = kGameTitle;
+    LayStartupWalls(g);
+}

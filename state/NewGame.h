@@ -1,0 +1,49 @@
+#pragma once
+// Starting a game: emptying the state, the first moment of a new game, and
+// the whole new-game step the name dialog runs on OK.
+#include <cstdint>
+#include <string>
+
+#include "state/GameState.h"
+
+// What a new game takes from the computer: its clock (the calendar starts
+// there) and the seed of the random generator.
+struct NewGameStart {
+    std::uint64_t seed = 0;
+    int year = 2000, month = 1, day = 1;
+    int weekday = 6;  // 0 Sunday .. 6 Saturday
+    int hour = 0;
+    static NewGameStart FromSystemClock();
+    // Fills the weekday from the date; false for a date that does not exist.
+    static bool FromDate(int year, int month, int day, int hour, std::uint64_t seed, NewGameStart& out);
+};
+
+// Empties every game scalar (all but FireUndiscovered and GameRunning) and
+// every table; counted tables over rows 0..count, then the count. The
+// program texts and the floor grid are left alone; ledger cells become 0.
+void ResetGameState(GameState& g);
+
+// The first moment of a new game, on an emptied state.
+void InitNewGame(GameState& g, const NewGameStart& start);
+
+constexpr int kShopNameMaxChars = 16;
+
+enum class NameCheck { Ok, Empty, TooLong, HasQuote };
+// The name rules of the new-game dialog: not empty, at most 16 characters,
+// and no double quote (the saved game could not hold it).
+NameCheck CheckShopName(const std::string& name);
+
+// OK of the new-game dialog, after the name was accepted: empties the
+// state, initialises the new game, stores the name and marks the game as
+// running. `closeWindows` runs before the initialisation when a game was
+// already running (the windows of the old game close).
+void StartNewGame(GameState& g, const std::string& shopName, const NewGameStart& start,
+                  void (*closeWindows)() = nullptr);
+
+// The program texts set at start-up.
+inline constexpr const char* kGameTitle = "Quillmart";
+inline constexpr const char* kVersionText = "1.00";
+
+// What program start does to the state before any game: the program texts
+// and the start-up walls of the floor grid.
+void InitProgramState(GameState& g);

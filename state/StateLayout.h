@@ -1,0 +1,51 @@
+#pragma once
+// One declared table of every saved variable and column: its name, its
+// storage, its bounds, its save-file group and its order. The new-game
+// reset, the saved-game writer and reader, the headless tool and the tests
+// all walk this table, so the lists cannot drift apart.
+#include <string_view>
+#include <vector>
+
+#include "state/GameState.h"
+
+struct ColumnDef {
+    std::string_view name;           // "Funds", "Magazine.Name", "Magazine.Circulation"
+    Value* (*data)(GameState&);      // element (row, sub) is data[row * max(subs,1) + sub]
+    int rows;                        // 1 for a scalar
+    int subs;                        // 0 for a scalar or a one-dimensional column
+    // Index-valued fields: a number must lie in [lo, hi] (and be whole), a
+    // text is refused; Empty is accepted unless emptyOk is false.
+    bool ranged = false;
+    long long lo = 0, hi = 0;
+    bool emptyOk = true;
+
+    bool isScalar() const { return rows == 1 && subs == 0; }
+    Value& at(GameState& g, int row, int sub = 0) const { return data(g)[row * (subs ? subs : 1) + sub]; }
+};
+
+struct FieldRef {
+    const ColumnDef* col;
+    int sub;  // second index for a two-dimensional column, else 0
+};
+
+struct SaveGroup {
+    const ColumnDef* counter = nullptr;  // counted group: rows 0..count
+    int fixedLast = -1;                  // fixed group: rows 0..fixedLast
+    bool ledger = false;                 // the fixed-point ledger, 33 lines
+    std::vector<std::vector<FieldRef>> lines;  // lines written for each row
+    // Largest count whose rows 0..count exist in every column of the group.
+    int capacity() const;
+};
+
+struct SaveLayout {
+    std::vector<ColumnDef> columns;                         // every variable and column
+    std::vector<std::vector<const ColumnDef*>> headLines;   // file lines 2..29
+    std::vector<SaveGroup> groups;                          // the 26 table groups
+    const ColumnDef* find(std::string_view name) const;
+    // The scalars in declared order (program texts first).
+    std::vector<const ColumnDef*> scalars() const;
+};
+
+const SaveLayout& Layout();
+
+inline constexpr const char* kFormatVersion = "006";

@@ -1,0 +1,101 @@
+#include "state/Value.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+std::int64_t Value::asInt() const {
+    switch (kind()) {
+    case Kind::Empty: return 0;
+    case Kind::Int: return std::get<std::int64_t>(v_);
+    case Kind::Real: {
+        double d = std::nearbyint(std::get<double>(v_));  // default rounding: half to even
+        if (!(d > -9.2e18 && d < 9.2e18)) return 0;
+        return static_cast<std::int64_t>(d);
+    }
+    case Kind::Text: {
+        Value n;
+        if (ParseNumber(text(), n)) return n.asInt();
+        return 0;
+    }
+    }
+    return 0;
+}
+
+double Value::asReal() const {
+    switch (kind()) {
+    case Kind::Empty: return 0.0;
+    case Kind::Int: return static_cast<double>(std::get<std::int64_t>(v_));
+    case Kind::Real: return std::get<double>(v_);
+    case Kind::Text: {
+        Value n;
+        if (ParseNumber(text(), n)) return n.asReal();
+        return 0.0;
+    }
+    }
+    return 0.0;
+}
+
+std::string Value::asText() const {
+    switch (kind()) {
+    case Kind::Empty: return {};
+    case Kind::Int: return std::to_string(std::get<std::int64_t>(v_));
+    case Kind::Real: return FormatReal(std::get<double>(v_));
+    case Kind::Text: return text();
+    }
+    return {};
+}
+
+std::string FormatReal(double x) {
+    if (x == 0.0) return "0";  // also folds -0
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, x);
+    return std::string(buf, r.ptr);
+}
+
+bool ParseNumber(std::string_view f, Value& out) {
+    if (f.empty()) return false;
+    std::size_t p = 0;
+    bool neg = false;
+    if (f[p] == '+' || f[p] == '-') { neg = f[p] == '-'; ++p; }
+    std::size_t digitsBefore = 0, digitsAfter = 0;
+    while (p < f.size() && f[p] >= '0' && f[p] <= '9') { ++p; ++digitsBefore; }
+    bool whole = true;
+    if (p < f.size() && f[p] == '.') {
+        whole = false;
+        ++p;
+        while (p < f.size() && f[p] >= '0' && f[p] <= '9') { ++p; ++digitsAfter; }
+    }
+    if (digitsBefore + digitsAfter == 0) return false;
+    if (p < f.size() && (f[p] == 'e' || f[p] == 'E')) {
+        whole = false;
+        ++p;
+        if (p < f.size() && (f[p] == '+' || f[p] == '-')) ++p;
+        std::size_t expDigits = 0;
+        while (p < f.size() && f[p] >= '0' && f[p] <= '9') { ++p; ++expDigits; }
+        if (expDigits == 0) return false;
+    }
+    if (p != f.size()) return false;
+
+    std::string_view body = f;
+    if (!body.empty() && body[0] == '+') body.remove_prefix(1);
+    if (whole) {
+        std::int64_t v = 0;
+        auto r = std::from_chars(body.data(), body.data() + body.size(), v);
+        if (r.ec == std::errc() && r.ptr == body.data() + body.size()) {
+            out = Value(v);
+            return true;
+        }
+    }
+    // from_chars rejects a leading '.' only when a sign precedes it in some
+    // libraries; build the text it accepts.
+    std::string s(body);
+    if (s.size() > 1 && s[0] == '-' && s[1] == '.') s.insert(1, "0");
+    if (!s.empty() && s[0] == '.') s.insert(0, "0");
+    double d = 0;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), d);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(d)) return false;
+    (void)neg;
+    out = Value(d);
+    return true;
+}

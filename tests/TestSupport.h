@@ -1,0 +1,22 @@
+#pragma once
+// Shared helpers of the tests.
+#include <ostream>
+
+#include "state/Value.h"
+
+// gtest prints values by what they hold, not by their bytes.
+inline void PrintTo(const Value& v, std::ostream* os) {
+    switch (v.kind()) {
+    case Value::Kind::Empty: *os << "Empty"; break;
+    case Value::Kind::Int: *os << v.asInt(); break;
+    case Value::Kind::Real: *os << v.asText() << " (real)"; break;
+    case Value::Kind::Text: *os << '"' << v.text() << '"'; break;
+    }
+}
+
+// Equal as the saved game sees them: Empty and texts exactly, numbers by
+// value (a whole real reads back as a whole number).
+inline bool SameSaved(const Value& a, const Value& b) {
+    if (a.isNumber() && b.isNumber()) return a.asReal() == b.asReal();
+    return a == b;
+}

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+};
+
+// Runs the tool through the shell, capturing standard output (and standard
+// error too when asked).
+ToolRun Tool(const std::string& args, bool withStderr = false) {
+    std::string cmd = std::string(QMTOOL_PATH) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
+    FILE* p = ::popen(cmd.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buf{};
+    std::size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
+    int st = ::pclose(p);
+    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
+}
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+class QmTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("qm-tool-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string P(const char* name) { return (dir / name).string(); }
+    fs::path dir;
+};
+
+TEST_F(QmTool, NewGetResave) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name 12345 --seed 42 --date 2026-02-28 --time 23:30").status, 0);
+    ToolRun get = Tool("get " + P("a.qmt") +
+                   " Funds ShopName 'Magazine.Name(0)' 'Ledger.Income(6,1)' 'FloorGrid(62,22)' SelectedSlot"
+                   " Weekday Hour 'Magazine.Circulation(0,11)' MagazineCount");
+    ASSERT_EQ(get.status, 0);
+    // The shop name of digits is a text; an Empty variable prints an empty line.
+    std::string expectedStart = "4000000\n\"12345\"\n\"重生月刊\"\n0\n200\n\n6\n23\n";
+    EXPECT_EQ(get.out.substr(0, expectedStart.size()), expectedStart) << get.out;
+    EXPECT_TRUE(get.out.ends_with("\n61\n")) << get.out;
+
+    ASSERT_EQ(Tool("resave " + P("a.qmt") + " " + P("b.qmt")).status, 0);
+    EXPECT_EQ(ReadAll(P("a.qmt")), ReadAll(P("b.qmt")));
+
+    // The same seed and clock give the same file.
+    ASSERT_EQ(Tool("new " + P("c.qmt") + " --name 12345 --seed 42 --date 2026-02-28 --time 23:30").status, 0);
+    EXPECT_EQ(ReadAll(P("a.qmt")), ReadAll(P("c.qmt")));
+}
+
+TEST_F(QmTool, RefusedFileExitsOneWithTheMessage) {
+    std::ofstream(P("bad.qmt")) << "\"006\"\r\n\"1.00\",\"Quillmart\"\r\n";
+    ToolRun r = Tool("get " + P("bad.qmt") + " Funds", true);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("读取文件发生了错误。"), std::string::npos) << r.out;
+    EXPECT_EQ(Tool("resave " + P("bad.qmt") + " " + P("out.qmt")).status, 1);
+    EXPECT_FALSE(fs::exists(P("out.qmt")));
+}
+
+TEST_F(QmTool, BadArguments) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    EXPECT_EQ(Tool("get " + P("a.qmt") + " NoSuchThing").status, 2);
+    EXPECT_EQ(Tool("get " + P("a.qmt") + " 'Magazine.Name(513)'").status, 2);
+    EXPECT_EQ(Tool("new " + P("b.qmt") + " --name x --seed 1 --date 2027-02-29").status, 2);
+    EXPECT_EQ(Tool("new " + P("b.qmt") + " --name '' --seed 1 --date 2027-02-28").status, 1);
+    EXPECT_EQ(Tool("").status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <unistd.h>
+
+#include "platform/headless/HeadlessPlatform.h"
+#include "state/NewGame.h"
+#include "state/SaveGame.h"
+#include "state/StateLayout.h"
+#include "tests/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+}  // namespace
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+void WriteAll(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
+
+class SaveGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("qm-save-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        NewGameStart s;
+        ASSERT_TRUE(NewGameStart::FromDate(2026, 12, 10, 10, 42, s));
+        g->VersionText = kVersionText;
+        g->GameTitle = kGameTitle;
+        StartNewGame(*g, "测试书店", s);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string Bytes(const GameState& st) {
+        std::string b, why;
+        EXPECT_TRUE(SerializeGame(st, b, &why)) << why;
+        return b;
+    }
+    // The saved form of a fresh game with one line replaced or cut.
+    std::string Saved() { return Bytes(*g); }
+
+    fs::path dir;
+    std::unique_ptr<GameState> g = std::make_unique<GameState>();
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
+};
+
+TEST_F(SaveGameTest, FileLayoutHead) {
+    std::string b = Saved();
+    EXPECT_EQ(b.substr(0, 7), "\"006\"\r\n");
+    EXPECT_EQ(b.find("\n\n"), std::string::npos);  // every line ends CR LF
+    std::size_t lines = 0;
+    for (char c : b) lines += c == '\n';
+    // 30 head lines, then the tables of a fresh game.
+    EXPECT_GT(lines, 3000u);
+    // The shop name is GBK on disk.
+    EXPECT_NE(b.find("\"\xB2\xE2\xCA\xD4\xCA\xE9\xB5\xEA\""), std::string::npos);
+}
+
+TEST_F(SaveGameTest, SaveLoadSaveIsByteIdenticalAndKeepsKinds) {
+    g->ShopName = "12345";  // digits stay a text
+    g->Bookshop.Name[0] = g->ShopName;
+    g->Funds = -1234567;
+    g->ScrollX = 12.25;
+    g->StatusText = "逗号,也可以";
+    g->Ledger.Expense[6][1] = Money::FromRaw(12345);  // 1.2345 yen
+    fs::path p = dir / "Game.qmt";
+    ASSERT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Saved);
+
+    auto back = std::make_unique<GameState>();
+    ASSERT_TRUE(ReadSaveFile(*back, p.string()));
+    EXPECT_EQ(back->ShopName, Value("12345"));
+    EXPECT_TRUE(back->ShopName.isText());
+    EXPECT_EQ(back->Funds, Value(-1234567));
+    EXPECT_EQ(back->ScrollX, Value(12.25));
+    EXPECT_EQ(back->StatusText, Value("逗号,也可以"));
+    EXPECT_TRUE(back->SelectedSlot.isEmpty());
+    EXPECT_TRUE(back->HourTicks.isEmpty());
+    EXPECT_EQ(back->Ledger.Expense[6][1].raw(), 12345);
+    EXPECT_EQ(back->Magazine.IssueCode[45], g->Magazine.IssueCode[45]);
+    EXPECT_EQ(back->Sprite.Depth[20], g->Sprite.Depth[20]);
+    EXPECT_EQ(back->HeadlineText, g->HeadlineText);  // article line breaks survive
+
+    // Every field the file holds agrees.
+    for (const ColumnDef* c : Layout().scalars()) ASSERT_TRUE(SameSaved(c->at(*back, 0), c->at(*g, 0))) << c->name;
+    for (const SaveGroup& grp : Layout().groups) {
+        int last = grp.counter ? grp.counter->at(*g, 0).i() : grp.fixedLast;
+        for (int i = 0; i <= last; ++i)
+            for (const auto& line : grp.lines)
+                for (const FieldRef& f : line)
+                    ASSERT_TRUE(SameSaved(f.col->at(*back, i, f.sub), f.col->at(*g, i, f.sub)))
+                        << f.col->name << "(" << i << "," << f.sub << ")";
+    }
+
+    fs::path q = dir / "Again.qmt";
+    ASSERT_EQ(WriteSaveFile(*back, q.string()), SaveResult::Saved);
+    EXPECT_EQ(ReadAll(p), ReadAll(q));
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(SaveGameTest, EmptyCountIsOneEmptyRow) {
+    g->LitterCount = Value();
+    std::string b = Saved();
+    auto back = std::make_unique<GameState>();
+    ASSERT_TRUE(DeserializeGame(b, *back));
+    EXPECT_TRUE(back->LitterCount.isEmpty());
+    EXPECT_EQ(Bytes(*back), b);
+}
+
+TEST_F(SaveGameTest, FormatFieldIsNotChecked) {
+    std::string b = Saved();
+    b.replace(0, 5, "\"007\"");
+    auto back = std::make_unique<GameState>();
+    EXPECT_TRUE(DeserializeGame(b, *back));
+}
+
+// Damaged or foreign files: each is refused with the read-error box and the
+// running game stays exactly as it was.
+TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
+    const std::string good = Saved();
+    auto replaceLine = [&](const std::string& key, const std::string& with) {
+        std::size_t at = good.find(key);
+        EXPECT_NE(at, std::string::npos) << key;
+        std::string b = good;
+        b.replace(at, key.size(), with);
+        return b;
+    };
+    // The head line that holds ShopSize: Attraction, ReportCloseSpeed, ReportManualClose, ShopSize, ScheduleRow.
+    const std::string shopSizeLine = "\r\n,8,0,1,\r\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"cut off in the sprites", good.substr(0, good.size() / 3)},
+        {"cut after the head", good.substr(0, good.find("\r\n", 400))},
+        {"empty file", ""},
+        {"count over capacity", replaceLine("\r\n13\r\n", "\r\n21\r\n")},
+        {"count not whole", replaceLine("\r\n13\r\n", "\r\n2.5\r\n")},
+        {"count negative", replaceLine("\r\n13\r\n", "\r\n-1\r\n")},
+        {"count a text", replaceLine("\r\n13\r\n", "\r\n\"13\"\r\n")},
+        {"shop size out of range", replaceLine(shopSizeLine, "\r\n,8,0,7,\r\n")},
+        {"unclosed text", good.substr(0, good.find("\"测") + 1)},
+        {"foreign text file", "hello, world\r\nthis is not a game\r\n"},
+        {"binary noise", std::string("\xFF\xFE\x00\x01\x80", 5)},
+    };
+    // The live game has been played a little, so untouched means "as it was", not "as new".
+    auto live = std::make_unique<GameState>(*g);
+    live->Funds = 777;
+    live->FloorGrid[62][22] = 200;
+    const std::string before = Bytes(*live);
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::path p = dir / "bad.qmt";
+        WriteAll(p, c.bytes);
+        ui.shown.clear();
+        EXPECT_FALSE(ReadSaveFile(*live, p.string()));
+        ASSERT_EQ(ui.shown.size(), 1u);
+        EXPECT_EQ(ui.shown[0].text, kReadErrorText);
+        EXPECT_EQ(ui.shown[0].title, kReadErrorTitle);
+        EXPECT_EQ(ui.shown[0].style, MsgStyle::Exclamation);
+        EXPECT_EQ(Bytes(*live), before);
+        EXPECT_EQ(live->FloorGrid[62][22], 200);
+    }
+    // And a missing file.
+    ui.shown.clear();
+    EXPECT_FALSE(ReadSaveFile(*live, (dir / "missing.qmt").string()));
+    EXPECT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(Bytes(*live), before);
+}
+
+TEST_F(SaveGameTest, OutOfRangeSlotInATableIsRefused) {
+    std::string good = Saved();
+    // Person 0's sprite is the second field of the line that starts with its
+    // satisfaction (10) and sprite slot (20).
+    std::size_t at = good.find("\r\n10,20,");
+    ASSERT_NE(at, std::string::npos);
+    std::string bad = good;
+    bad.replace(at, 8, "\r\n10,999,");
+    auto back = std::make_unique<GameState>();
+    std::string why;
+    EXPECT_FALSE(DeserializeGame(bad, *back, &why));
+    EXPECT_NE(why.find("Person.Sprite"), std::string::npos) << why;
+}
+
+TEST_F(SaveGameTest, LoadKeepsTheFloorGridButItsLastCell) {
+    fs::path p = dir / "Game.qmt";
+    ASSERT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Saved);
+    auto live = std::make_unique<GameState>();
+    live->FloorGrid[97][65] = 200;  // a start-up wall the new game lacks
+    live->FloorGrid[512][512] = 5;
+    ASSERT_TRUE(ReadSaveFile(*live, p.string()));
+    EXPECT_EQ(live->FloorGrid[97][65], 200);
+    EXPECT_EQ(live->FloorGrid[512][512], 0);
+}
+
+TEST_F(SaveGameTest, OverwriteNeedsAYes) {
+    fs::path p = dir / "Game.qmt";
+    WriteAll(p, "old game");
+    ui.answers = {MsgAnswer::No};
+    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Declined);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, kOverwriteQuestion);
+    EXPECT_EQ(ui.shown[0].style, MsgStyle::OverwriteQuestion);
+    EXPECT_EQ(ui.shown[0].title, "");
+    EXPECT_EQ(ReadAll(p), "old game");
+
+    ui.answers = {MsgAnswer::Yes};
+    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Saved);
+    EXPECT_EQ(ReadAll(p), Saved());
+}
+
+TEST_F(SaveGameTest, FailedSaveKeepsTheOldFile) {
+    fs::path p = dir / "Game.qmt";
+    WriteAll(p, "old game");
+    g->ShopName = "引号\"书店";  // cannot be written without shifting every later field
+    ui.answers = {MsgAnswer::Yes};
+    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Failed);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].text, kWriteErrorText);
+    EXPECT_EQ(ui.shown[1].style, MsgStyle::Exclamation);
+    EXPECT_EQ(ui.shown[1].title, "");
+    EXPECT_EQ(ReadAll(p), "old game");
+
+    g->ShopName = "测试书店";
+    g->MagazineCount = 300;  // past the table's capacity
+    ui.shown.clear();
+    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Failed);
+    EXPECT_EQ(ReadAll(p), "old game");
+
+    // Nothing is left behind beside the target.
+    int files = 0;
+    for (auto& e : fs::directory_iterator(dir)) files += e.is_regular_file();
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(SaveGameTest, UnwritableFolderReportsTheFailure) {
+    EXPECT_EQ(WriteSaveFile(*g, (dir / "no-such-folder" / "Game.qmt").string()), SaveResult::Failed);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, kWriteErrorText);
+}
+
+TEST(SaveLayout, EveryColumnIsSavedOnceAndCapacitiesMatchTheTables) {
+    const SaveLayout& L = Layout();
+    std::map<std::string_view, int> uses;
+    for (const auto& line : L.headLines)
+        for (const ColumnDef* c : line) ++uses[c->name];
+    for (const SaveGroup& grp : L.groups) {
+        if (grp.counter) ++uses[grp.counter->name];
+        for (const auto& line : grp.lines)
+            for (const FieldRef& f : line)
+                if (f.sub == 0) ++uses[f.col->name];
+    }
+    for (const ColumnDef& c : L.columns) EXPECT_EQ(uses[c.name], 1) << c.name;
+    EXPECT_EQ(L.scalars().size(), 173u);
+    EXPECT_EQ(L.groups.size(), 26u);
+
+    std::map<std::string_view, int> capacity;
+    for (const SaveGroup& grp : L.groups)
+        if (grp.counter) capacity[grp.counter->name] = grp.capacity();
+    EXPECT_EQ(capacity["SceneryCount"], 20);
+    EXPECT_EQ(capacity["LitterCount"], 15);
+    EXPECT_EQ(capacity["ClerkMessageCount"], 50);
+    EXPECT_EQ(capacity["BookshopCount"], 64);
+    EXPECT_EQ(capacity["MagazineCount"], 256);
+    EXPECT_EQ(capacity["BookCount"], 256);
+    EXPECT_EQ(capacity["FixtureTypeCount"], 10);
+    EXPECT_EQ(capacity["RegisterTypeCount"], 6);
+    EXPECT_EQ(capacity["PersonCount"], 256);
+    EXPECT_EQ(capacity["ApplicantCount"], 128);
+}
+
+}  // namespace
