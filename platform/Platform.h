@@ -18,9 +18,25 @@ enum class MsgAnswer { Ok, Yes, No };
 class Platform {
 public:
     virtual ~Platform() = default;
-    // Shows a modal message box and returns the player's answer.
+    // Shows a modal message box and returns the player's answer. The game
+    // clock is held while it is up.
     virtual MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) = 0;
+    // Plays a sound file below the program's folder ("Gold.wav") without
+    // waiting for it.
+    virtual void PlaySound(const std::string& file) = 0;
+    // The open and save dialogs of saved games. `path` comes in as the
+    // suggested file and goes out as the chosen full path; false when the
+    // player cancels.
+    virtual bool ChooseOpenFile(std::string& path) = 0;
+    virtual bool ChooseSaveFile(std::string& path) = 0;
+    // Shows the help page at its contents.
+    virtual void ShowHelp() = 0;
 };
+
+// The saved-game dialogs' file types and suggested name.
+inline constexpr const char* kSaveFileFilter = "所有文件 (*.*)|*.*|Quillmart文件 (*.qmt)|*.qmt|";
+inline constexpr const char* kSaveFileDefaultName = "Game.qmt";
+inline constexpr const char* kSaveFileDialogTitle = "Quillmart文件";
 
 // The implementation in use. Never null: until one is installed, a headless
 // one that answers every box with its default (OK / Yes) is used.

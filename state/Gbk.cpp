@@ -50,3 +50,8 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
 // game is ever refused or altered.
 bool Utf8ToGbk(std::string_view utf8, std::string& out) { return Convert("GB18030", "UTF-8", utf8, out); }
 bool GbkToUtf8(std::string_view gbk, std::string& out) { return Convert("UTF-8", "GB18030", gbk, out); }
+
+bool IsGbkText(std::string_view utf8) {
+    std::string out;
+    return Convert("GBK", "UTF-8", utf8, out);
+}

@@ -8,3 +8,7 @@
 bool Utf8ToGbk(std::string_view utf8, std::string& out);
 // False when the bytes are not valid GBK (or its GB18030 extension).
 bool GbkToUtf8(std::string_view gbk, std::string& out);
+
+// True when every character of the text has a code in GBK proper (the
+// encoding the saved game is meant to be read in).
+bool IsGbkText(std::string_view utf8);

@@ -7,6 +7,7 @@
 #include "state/BookCatalogue.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/FloorWalls.h"
+#include "state/Gbk.h"
 #include "state/MagazineCatalogue.h"
 #include "state/PeopleCatalogue.h"
 #include "state/SpritePool.h"
@@ -232,6 +233,7 @@ NameCheck CheckShopName(const std::string& name) {
     for (unsigned char c : name)
         if ((c & 0xC0) != 0x80) ++chars;  // count UTF-8 lead bytes
     if (chars > kShopNameMaxChars) return NameCheck::TooLong;
+    if (!IsGbkText(name)) return NameCheck::NotGbk;
     return NameCheck::Ok;
 }
 

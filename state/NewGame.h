@@ -28,9 +28,10 @@ void InitNewGame(GameState& g, const NewGameStart& start);
 
 constexpr int kShopNameMaxChars = 16;
 
-enum class NameCheck { Ok, Empty, TooLong, HasQuote };
+enum class NameCheck { Ok, Empty, TooLong, HasQuote, NotGbk };
 // The name rules of the new-game dialog: not empty, at most 16 characters,
-// and no double quote (the saved game could not hold it).
+// no double quote (the saved game could not hold it) and only characters
+// the saved game's GBK text can write.
 NameCheck CheckShopName(const std::string& name);
 
 // OK of the new-game dialog, after the name was accepted: empties the

@@ -172,6 +172,8 @@ TEST(NewGame, ShopNameRules) {
         {"一二三四五六七八九十一二三四五六七", NameCheck::TooLong},  // 17
         {"abcdefghijklmnop", NameCheck::Ok},
         {"书\"店", NameCheck::HasQuote},
+        {"书店・本", NameCheck::NotGbk},   // the katakana middle dot has no GBK code
+        {"书店·本", NameCheck::Ok},
     };
     for (const Case& c : cases) EXPECT_EQ(CheckShopName(c.name), c.expected) << c.name;
 }

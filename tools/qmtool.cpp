@@ -104,6 +104,7 @@ int CmdNew(const std::vector<std::string>& a) {
     case NameCheck::Empty: std::cerr << "请决定店铺的名字\n"; return 1;
     case NameCheck::TooLong: std::cerr << "qmtool: a shop name has at most 16 characters\n"; return 1;
     case NameCheck::HasQuote: std::cerr << "qmtool: a shop name cannot hold a double quote\n"; return 1;
+    case NameCheck::NotGbk: std::cerr << "qmtool: a shop name can only hold characters of GBK\n"; return 1;
     }
     int y = 0, m = 0, d = 0, hh = 0, mm = 0;
     char tail = 0;

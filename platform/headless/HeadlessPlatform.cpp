@@ -1,5 +1,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 
+#include "platform/GameClock.h"
+
 namespace {
 HeadlessPlatform& DefaultPlatform() {
     static HeadlessPlatform p;
@@ -12,6 +14,7 @@ Platform& Ui() { return g_current ? *g_current : DefaultPlatform(); }
 void SetPlatform(Platform* p) { g_current = p; }
 
 MsgAnswer HeadlessPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
+    ClockHold hold;  // the game stands still while any box is up
     shown.push_back({text, style, title});
     if (onShow) onShow(shown.back());
     if (!answers.empty()) {

@@ -17,6 +17,15 @@ public:
     };
 
     MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) override;
+    void PlaySound(const std::string& file) override { sounds.push_back(file); }
+    // The next file dialog answers with this path; an empty path cancels.
+    bool ChooseOpenFile(std::string& path) override { return Choose(path); }
+    bool ChooseSaveFile(std::string& path) override { return Choose(path); }
+    void ShowHelp() override { ++helpShown; }
+
+    std::deque<std::string> files;
+    std::vector<std::string> sounds;
+    int helpShown = 0;
 
     // Answers for the next boxes, in order; an empty script answers Yes to a
     // question and OK to anything else.
@@ -24,6 +33,14 @@ public:
     std::vector<Shown> shown;
     // Called for every box shown (the headless tool prints them).
     std::function<void(const Shown&)> onShow;
+
+private:
+    bool Choose(std::string& path) {
+        if (files.empty()) return false;
+        path = files.front();
+        files.pop_front();
+        return !path.empty();
+    }
 };
 
 // Installs a platform for the lifetime of the object (tests).

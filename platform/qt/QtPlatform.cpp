@@ -1,0 +1,126 @@
+#include "platform/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QTextBrowser>
+#include <QTranslator>
+#include <QUrl>
+
+#include "platform/GameClock.h"
+#include "platform/ProgramDir.h"
+#include "platform/qt/Forms.h"
+
+namespace {
+
+// "desc|pattern|desc|pattern|" as Qt's "desc (pattern);;..." list.
+QStringList FilterList() {
+    QStringList parts = QString::fromUtf8(kSaveFileFilter).split('|', Qt::SkipEmptyParts);
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i];
+    return out;
+}
+
+}  // namespace
+
+MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
+    ClockHold hold;
+    QMessageBox box(MainWidget());
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(QString::fromStdString(text));
+    switch (style) {
+    case MsgStyle::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgStyle::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgStyle::Question:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case MsgStyle::OverwriteQuestion:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
+    }
+    int r = box.exec();
+    if (r == QMessageBox::Yes) return MsgAnswer::Yes;
+    if (r == QMessageBox::No) return MsgAnswer::No;
+    return MsgAnswer::Ok;
+}
+
+void QtPlatform::PlaySound(const std::string& file) {
+    QString path = QString::fromStdString(ProgramFile(file));
+    QSoundEffect*& effect = sounds_[path];
+    if (!effect) {
+        effect = new QSoundEffect(qApp);
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    effect->play();  // asynchronous: the game never waits for a sound
+}
+
+bool QtPlatform::ChooseOpenFile(std::string& path) {
+    ClockHold hold;
+    QFileDialog dlg(MainWidget(), QString::fromUtf8(kSaveFileDialogTitle));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setNameFilters(FilterList());
+    dlg.selectNameFilter(FilterList().value(1));
+    dlg.selectFile(QString::fromStdString(path.empty() ? kSaveFileDefaultName : path));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    path = dlg.selectedFiles().first().toStdString();
+    return true;
+}
+
+bool QtPlatform::ChooseSaveFile(std::string& path) {
+    ClockHold hold;
+    QFileDialog dlg(MainWidget(), QString::fromUtf8(kSaveFileDialogTitle));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    // The game asks its own overwrite question.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setNameFilters(FilterList());
+    dlg.selectNameFilter(FilterList().value(1));
+    dlg.selectFile(QString::fromStdString(path.empty() ? kSaveFileDefaultName : path));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    path = dlg.selectedFiles().first().toStdString();
+    return true;
+}
+
+void QtPlatform::ShowHelp() {
+    if (!help_) {
+        help_ = new QTextBrowser;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+        help_->setWindowTitle(QStringLiteral("Quillmart 帮助"));
+        help_->resize(640, 560);
+    }
+    help_->setSource(QUrl::fromLocalFile(QString::fromStdString(ProgramFile("Book.html"))));
+    help_->home();
+    help_->show();
+    help_->raise();
+}
+
+QFont GameFont(int pointSize) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                   QStringLiteral("Noto Sans")});
+    f.setPointSize(pointSize);
+    return f;
+}
+
+void SetUpApplicationLook() {
+    QApplication::setFont(GameFont());
+    auto* qt = new QTranslator(qApp);
+    if (qt->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}

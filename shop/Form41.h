@@ -1,0 +1,37 @@
+#pragma once
+// The shop details window: the calendar, the shop's size, funds and name,
+// the star rating and the four gauges (fame, popularity, dirtiness, quake
+// resistance), redrawn whenever something raises ShopDetailsDirty.
+#include <QLabel>
+#include <QPixmap>
+#include <array>
+
+#include "platform/qt/Forms.h"
+#include "shop/Form4.h"
+
+class Form41 : public ReportWindow {
+public:
+    Form41();
+
+    QLabel* YearLabel;
+    QLabel* MonthLabel;
+    QLabel* DayLabel;
+    QLabel* WeekdayLabel;
+    QLabel* HourLabel;
+    QLabel* SizeLabel;
+    QLabel* FundsLabel;
+    QLabel* NameLabel;
+    QLabel* FameLabel;
+    QLabel* PopularityLabel;
+    QLabel* DirtLabel;
+    QLabel* QuakeLabel;
+    ShopGaugeBar* FameBar;
+    ShopGaugeBar* PopularityBar;
+    ShopGaugeBar* DirtBar;
+    ShopGaugeBar* QuakeBar;
+    std::array<QLabel*, 5> Star{};
+    std::array<QPixmap, 2> Starg;
+
+protected:
+    void Redraw() override;
+};

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sim/MainTick.h"
+#include "tests/TestSupport.h"
+
+TEST(MainCaption, PartsInOrder) {
+    auto g = std::make_unique<GameState>();
+    g->GameTitle = "Quillmart";
+    g->ShopName = "书店";
+    g->Funds = 4000000;
+    g->Year = 2026;
+    g->Month = 12;
+    g->Day = 10;
+    struct Case {
+        int weekday, hour;
+        const char* tail;
+    };
+    const Case cases[] = {
+        {4, 10, "星期四上午 10时"},
+        {0, 0, "星期日上午 0时"},
+        {6, 12, "星期六下午 0时"},
+        {1, 23, "星期一下午 11时"},
+    };
+    for (const Case& c : cases) {
+        g->Weekday = c.weekday;
+        g->Hour = c.hour;
+        EXPECT_EQ(MainCaption(*g), std::string("Quillmart 书店  资金400万0000円 2026年 12月 10日 ") + c.tail);
+    }
+    g->Funds = -1;
+    EXPECT_NE(MainCaption(*g).find("资金-1円 "), std::string::npos);
+}
+
+TEST(MainTick, StatusMessageShowsNextTickAndBlanksAfterTwenty) {
+    auto g = std::make_unique<GameState>();
+    std::vector<std::string> bar;
+    int captions = 0;
+    TickWindow w{[&](const std::string& t) { bar.push_back(t); }, [&](const std::string&) { ++captions; }};
+    g->StatusText = "书架装满了。";
+    g->StatusTicks = 0;
+    g->CaptionDirty = 1;
+    MainTick(*g, w);
+    ASSERT_EQ(bar.size(), 1u);
+    EXPECT_EQ(bar[0], "书架装满了。");
+    EXPECT_EQ(captions, 1);
+    EXPECT_EQ(g->CaptionDirty, Value(0));
+    for (int i = 2; i <= 20; ++i) MainTick(*g, w);
+    EXPECT_EQ(g->StatusText, Value(""));
+    EXPECT_EQ(g->StatusTicks, Value(0));
+    EXPECT_EQ(bar.size(), 1u);
+    MainTick(*g, w);  // the bar goes blank on the tick after
+    ASSERT_EQ(bar.size(), 2u);
+    EXPECT_EQ(bar[1], "");
+    EXPECT_EQ(captions, 1);  // not rebuilt until something marks it again
+}

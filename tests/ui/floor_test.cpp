@@ -1,0 +1,282 @@
+// The floor view: the masked blit, a small composed frame, and the window
+// with its pictures, scroll bars and size rule.
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QTest>
+#include <memory>
+#include <random>
+
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/qt/Forms.h"
+#include "platform/qt/Pictures.h"
+#include "state/NewGame.h"
+#include "state/SpritePool.h"
+#include "state/TheGame.h"
+#include "ui/floor/FloorPictures.h"
+#include "ui/floor/Form1.h"
+#include "ui/floor/ShopEnlargement.h"
+#include "ui/floor/qt/FloorFrame.h"
+
+namespace {
+
+QImage Noise(QSize size, std::mt19937& rnd) {
+    QImage img(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<quint32*>(img.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) line[x] = 0xFF000000u | (rnd() & 0xFFFFFFu);
+    }
+    return img;
+}
+
+QImage Solid(QSize size, QRgb c) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+}  // namespace
+
+TEST(FloorBlit, TallSpriteMatchesAndThenXorRasterOps) {
+    std::mt19937 rnd(42);
+    const QImage mask = Noise({64, 220}, rnd), colour = Noise({64, 220}, rnd);
+    const QImage floor = Noise({80, 200}, rnd);
+    struct Case {
+        QPoint to;
+        QRect src;
+    };
+    // A tall sprite inside the frame, and one that runs over its right and
+    // bottom edges.
+    for (const Case& c : {Case{{10, 20}, {5, 3, 40, 150}}, Case{{50, 90}, {0, 10, 48, 200}}}) {
+        QImage ours = floor;
+        BlitMasked(ours, c.to, mask, colour, c.src);
+        QImage ref = floor;
+        {
+            QPainter p(&ref);
+            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            p.drawImage(c.to, mask, c.src);
+            p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            p.drawImage(c.to, colour, c.src);
+        }
+        int differ = 0;
+        for (int y = 0; y < floor.height(); ++y)
+            for (int x = 0; x < floor.width(); ++x) differ += ours.pixel(x, y) != ref.pixel(x, y);
+        EXPECT_EQ(differ, 0) << c.to.x() << "," << c.to.y();
+        EXPECT_NE(ours, floor);
+    }
+}
+
+TEST(FloorFrame, SmallSceneComposesBackToFront) {
+    // Floor picture: pixel (x, y) has the colour (x, y, 100).
+    QImage bitmap(60, 40, QImage::Format_RGB32);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) bitmap.setPixel(x, y, qRgb(x, y, 100));
+    // Sheets: sprite A at (0, 0) all red; sprite B at (4, 0), green left
+    // half, transparent right half.
+    FloorSpriteSheets sheets{Solid({16, 8}, qRgb(255, 255, 255)), Solid({16, 8}, qRgb(0, 0, 0))};
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            sheets.mask.setPixel(x, y, qRgb(0, 0, 0));
+            sheets.colour.setPixel(x, y, qRgb(255, 0, 0));
+        }
+        for (int x = 4; x < 6; ++x) {
+            sheets.mask.setPixel(x, y, qRgb(0, 0, 0));
+            sheets.colour.setPixel(x, y, qRgb(0, 255, 0));
+        }
+    }
+    auto g = std::make_unique<GameState>();
+    SpawnSprite(*g, 10, 10, 0, 0, 4, 4, 10);  // A, slot 0, key 20: in front
+    SpawnSprite(*g, 12, 12, 4, 0, 4, 4, 0);   // B, slot 1, key 12.001: behind
+    SpawnSprite(*g, 100, 100, 0, 0, 4, 4, 0); // off the view
+    FloorViewport vp;
+    vp.scrollX = 5;
+    vp.scrollY = 3;
+    vp.innerWidth = 30;
+    vp.innerHeight = 20;
+
+    QImage graphic(30, 20, QImage::Format_RGB32), screen(30, 20, QImage::Format_RGB32);
+    screen.fill(Qt::black);
+    ComposeFloorFrame(*g, vp, bitmap, sheets, graphic);
+    PresentFloorFrame(FloorPresent::Normal, graphic, vp.viewWidth(), vp.viewHeight(), screen);
+
+    EXPECT_EQ(g->VisibleSpriteCount, Value(2));
+    EXPECT_EQ(g->VisibleSprites[0], Value(1));
+    EXPECT_EQ(g->VisibleSprites[1], Value(0));
+    // A lands at (5, 7)..(8, 10), B at (7, 9)..(10, 12); A covers B's
+    // upper-left quarter, B's right half lets the floor through.
+    EXPECT_EQ(screen.pixel(0, 0), qRgb(5, 3, 100));
+    EXPECT_EQ(screen.pixel(5, 7), qRgb(255, 0, 0));
+    EXPECT_EQ(screen.pixel(8, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(screen.pixel(7, 9), qRgb(255, 0, 0));
+    EXPECT_EQ(screen.pixel(8, 12), qRgb(0, 255, 0));
+    EXPECT_EQ(screen.pixel(9, 9), qRgb(14, 12, 100));
+    EXPECT_EQ(screen.pixel(29, 19), qRgb(34, 22, 100));
+    int red = 0, green = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x) {
+            red += screen.pixel(x, y) == qRgb(255, 0, 0);
+            green += screen.pixel(x, y) == qRgb(0, 255, 0);
+        }
+    EXPECT_EQ(red, 16);
+    EXPECT_EQ(green, 4);
+
+    // Scrolled by one column, shaken right: the frame moves 10 pixels right
+    // and the strip it uncovers keeps the last frame.
+    vp.scrollX = 6;
+    ComposeFloorFrame(*g, vp, bitmap, sheets, graphic);
+    PresentFloorFrame(FloorPresent::ShiftRight, graphic, vp.viewWidth(), vp.viewHeight(), screen);
+    EXPECT_EQ(screen.pixel(2, 0), qRgb(7, 3, 100));    // kept
+    EXPECT_EQ(screen.pixel(12, 0), qRgb(8, 3, 100));   // graphic (2, 0)
+    EXPECT_EQ(screen.pixel(14, 7), qRgb(255, 0, 0));   // A's first column
+    EXPECT_EQ(screen.pixel(29, 19), qRgb(25, 22, 100));
+}
+
+class FloorViewWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGameState(Game());
+        NewGameStart start;
+        ASSERT_TRUE(NewGameStart::FromDate(2026, 4, 1, 5, 3, start));
+        Game().GameTitle = kGameTitle;
+        StartNewGame(Game(), "测试书店", start);
+        main_ = std::make_unique<QMainWindow>();
+        area_ = new QMdiArea;
+        main_->setCentralWidget(area_);
+        main_->resize(1000, 800);
+        main_->show();
+        SetMainWindow(main_.get(), area_);
+        RegisterForm({1, false, [] { return new Form1; }});
+        ShowForm(1);
+    }
+    void TearDown() override {
+        UnloadAllForms();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetMainWindow(nullptr, nullptr);
+        main_.reset();
+        ResetGameState(Game());
+    }
+    static Form1* View() { return dynamic_cast<Form1*>(OpenForm(1)); }
+    static QMdiSubWindow* Sub() { return qobject_cast<QMdiSubWindow*>(View()->parentWidget()); }
+
+    std::unique_ptr<QMainWindow> main_;
+    QMdiArea* area_ = nullptr;
+};
+
+TEST_F(FloorViewWindow, OpensWithTheSceneAndThePictureOfTheHour) {
+    Form1* view = View();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Sub()->pos(), QPoint(0, 0));
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("场景窗口"));
+    // Room enough: the whole small scene, no bars.
+    EXPECT_EQ(view->size(), QSize(505, 245));
+    EXPECT_FALSE(view->VScroll1->isVisibleTo(view));
+    EXPECT_FALSE(view->HScroll1->isVisibleTo(view));
+    EXPECT_TRUE(view->Command1->isVisibleTo(view));
+    EXPECT_EQ(Game().VScrollReserve, Value(0));
+    EXPECT_EQ(Game().HScrollReserve, Value(0));
+
+    // Hour 5: night. Missing or unreadable pictures still give a floor of
+    // the scene's size.
+    EXPECT_EQ(view->BitMapFile(), "Graphic/inside5.dat");
+    EXPECT_EQ(view->BitMapPicture().size(), QSize(505, 245));
+    Game().Hour = 6;
+    SwitchDayNightSheet();
+    EXPECT_EQ(view->BitMapFile(), "Graphic/inside4.dat");
+    Game().Hour = 17;
+    SwitchDayNightSheet();
+    EXPECT_EQ(view->BitMapFile(), "Graphic/inside4.dat");
+    Game().Hour = 18;
+    SwitchDayNightSheet();
+    EXPECT_EQ(view->BitMapFile(), "Graphic/inside5.dat");
+
+    // One firing draws the new game's scenery and steps the icon.
+    view->Timer1_Timer();
+    EXPECT_GT(Game().VisibleSpriteCount.i(), 0);
+    EXPECT_EQ(Game().FloorIconTicks, Value(1));
+    EXPECT_EQ(view->Presented().size(), QSize(505, 245));
+
+    // Nothing at all while the main window is minimised.
+    main_->setWindowState(Qt::WindowMinimized);
+    view->Timer1_Timer();
+    EXPECT_EQ(Game().FloorIconTicks, Value(1));
+}
+
+TEST_F(FloorViewWindow, SizeRuleAndScrolling) {
+    Form1* view = View();
+    QMdiSubWindow* sub = Sub();
+    const QSize frame = sub->size() - view->size();
+
+    // Too large: back to the scene, bars hidden.
+    sub->resize(900, 700);
+    EXPECT_EQ(view->size(), QSize(505, 245));
+    EXPECT_EQ(Game().VScrollReserve, Value(0));
+
+    // Smaller than the scene: both bars, their ranges from the inner size.
+    sub->resize(QSize(400, 200) + frame);
+    ASSERT_EQ(view->size(), QSize(400, 200));
+    EXPECT_TRUE(view->VScroll1->isVisibleTo(view));
+    EXPECT_TRUE(view->HScroll1->isVisibleTo(view));
+    EXPECT_EQ(view->VScroll1->maximum(), 45);
+    EXPECT_EQ(view->HScroll1->maximum(), 105);
+    EXPECT_EQ(Game().VScrollReserve, Value(17));
+    EXPECT_EQ(Game().HScrollReserve, Value(17));
+    EXPECT_EQ(view->VScroll1->geometry(), QRect(400 - 17, 0, 17, 200 - 17));
+    EXPECT_EQ(view->HScroll1->geometry(), QRect(0, 200 - 17, 400 - 17, 17));
+    EXPECT_EQ(view->Command1->geometry(), QRect(400 - 17, 200 - 17, 17, 17));
+
+    // The bars drive the scroll offsets; a shrinking range pulls them back.
+    view->HScroll1->setValue(100);
+    view->VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(Game().ScrollX, Value(100));
+    EXPECT_EQ(Game().ScrollY, Value(10));
+    sub->resize(QSize(480, 240) + frame);
+    EXPECT_EQ(Game().ScrollX, Value(25));
+    EXPECT_EQ(Game().ScrollY, Value(5));
+
+    // Dragging the thumb moves the view during the drag, not on release.
+    view->HScroll1->setTracking(false);
+    view->HScroll1->setSliderDown(true);
+    view->HScroll1->setSliderPosition(12);
+    EXPECT_EQ(Game().ScrollX, Value(12));
+    view->HScroll1->setSliderDown(false);
+    EXPECT_EQ(Game().ScrollX, Value(12));
+
+    // Dragged below the minimum: at least 2000 twips outside.
+    sub->resize(100, 100);
+    EXPECT_GE(sub->width(), kMinOuterSize);
+    EXPECT_GE(sub->height(), kMinOuterSize);
+    EXPECT_EQ(view->VScroll1->maximum(), 245 - view->height());
+}
+
+TEST_F(FloorViewWindow, EnlargementReloadsAndLaysOutAgain) {
+    Form1* view = View();
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
+    Game().Hour = 12;
+    ui.answers = {MsgAnswer::Yes};
+    EnlargeShopCommand();
+    EXPECT_EQ(Game().ShopSize, Value(2));
+    EXPECT_EQ(view->BitMapFile(), "Graphic/inside6.dat");
+    EXPECT_EQ(view->Image3File(), "Graphic/inside7.dat");
+    EXPECT_EQ(view->BitMapPicture().size(), QSize(498, 332));
+    // The medium scene is narrower and taller than the small one.
+    EXPECT_EQ(view->width(), 498);
+    EXPECT_EQ(Game().HScrollReserve, Value(0));
+    EXPECT_EQ(Game().VScrollReserve, Value(17));
+    EXPECT_TRUE(view->VScroll1->isVisibleTo(view));
+    EXPECT_EQ(view->VScroll1->maximum(), 332 - view->height());
+
+    // Once the view is closed the routines reach nothing.
+    CloseForm(1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(OpenForm(1), nullptr);
+    LoadShopGraphics();
+    SwitchDayNightSheet();
+    Game().Hour = 20;
+    ui.answers = {MsgAnswer::Yes};
+    EnlargeShopCommand();
+    EXPECT_EQ(Game().ShopSize, Value(3));
+}

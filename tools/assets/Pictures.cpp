@@ -1,0 +1,7 @@
+#include "tools/assets/Assets.h"
+#include "tools/assets/PictureParts.h"
+
+bool MakePictures(const QDir& out) {
+    return MakeFloorPictures(out) && MakeBackdrops(out) && MakeToolbarFaces(out) && MakeWindowIcons(out) &&
+           MakeFormPictures(out);
+}
