@@ -31,6 +31,9 @@ public:
     virtual bool ChooseSaveFile(std::string& path) = 0;
     // Shows the help page at its contents.
     virtual void ShowHelp() = 0;
+    // Opens the game's window number `form` (a modal one returns when it
+    // has closed). A window that is not built yet is skipped: false.
+    virtual bool ShowWindow(int form) = 0;
 };
 
 // The saved-game dialogs' file types and suggested name.

@@ -1,6 +1,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 
 #include "platform/GameClock.h"
+#include "platform/WindowDefaults.h"
 
 namespace {
 HeadlessPlatform& DefaultPlatform() {
@@ -28,3 +29,17 @@ MsgAnswer HeadlessPlatform::MessageBox(const std::string& text, MsgStyle style, 
 
 ScopedPlatform::ScopedPlatform(Platform& p) : previous_(g_current) { SetPlatform(&p); }
 ScopedPlatform::~ScopedPlatform() { SetPlatform(previous_); }
+
+bool HeadlessPlatform::ShowWindow(int form) {
+    windowsShown.push_back(form);
+    auto it = windowAnswers.find(form);
+    if (it != windowAnswers.end()) {
+        it->second();
+        return true;
+    }
+    if (const WindowDefault* d = FindWindowDefault(form)) {
+        (*d)();
+        return true;
+    }
+    return false;
+}

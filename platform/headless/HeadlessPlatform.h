@@ -3,6 +3,7 @@
 // from a script (then by its plain default), for tests and the headless tool.
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,13 @@ public:
     bool ChooseOpenFile(std::string& path) override { return Choose(path); }
     bool ChooseSaveFile(std::string& path) override { return Choose(path); }
     void ShowHelp() override { ++helpShown; }
+    // Records the window and answers it: with the test's own answer for that
+    // window when there is one, else with the window's plain default (OK,
+    // close, the first choice) as registered in WindowDefaults.
+    bool ShowWindow(int form) override;
+
+    std::map<int, std::function<void()>> windowAnswers;
+    std::vector<int> windowsShown;
 
     std::deque<std::string> files;
     std::vector<std::string> sounds;

@@ -124,3 +124,5 @@ void SetUpApplicationLook() {
     if (qt->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
 }
+
+bool QtPlatform::ShowWindow(int form) { return ShowForm(form); }

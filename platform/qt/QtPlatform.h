@@ -17,6 +17,7 @@ public:
     bool ChooseOpenFile(std::string& path) override;
     bool ChooseSaveFile(std::string& path) override;
     void ShowHelp() override;
+    bool ShowWindow(int form) override;
 
 private:
     QHash<QString, QSoundEffect*> sounds_;

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureParts.h"
+#include "tools/assets/PictureMakers.h"
 
 namespace {
 

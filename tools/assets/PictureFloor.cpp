@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureParts.h"
+#include "tools/assets/PictureMakers.h"
 
 namespace {
 
@@ -59,18 +59,39 @@ constexpr bool P = false;  // a floor point
 constexpr Edge W = Edge::Wall;
 constexpr Edge D = Edge::Door;
 
+// Where the fronts of the smaller shops stand (their glass fronts are scenery
+// pieces drawn over the floor, not grid walls): the small shop's along
+// v = 55 and u = 411, the middle shop's along v = 214 and u = 411.
+constexpr double kSmallFrontV = 55, kMiddleFrontV = 214, kFrontU = 411;
+
 // Outlines, clockwise from the top corner. The back walls and both doors are
-// the same at every size; the small shop's front runs along v = 55 and
-// u = 411, the middle shop's along v = 214 and u = 411, and the large shop
-// fills the whole walled plot.
+// the same at every size; the large shop fills the whole walled plot.
 const std::vector<Corner> kOutline1 = {
-    {C, 62, 22, W},  {C, 97, 57, W},  {P, 411, -59, W}, {P, 411, 55, W}, {P, 185, 55, W},
-    {C, 43, 47, W},  {C, 43, 41, W},  {C, 48, 36, D},   {C, 54, 30, W},
+    {C, 62, 22, W},
+    {C, 97, 57, W},
+    {P, kFrontU, kFrontU - 470, W},  // where the front meets the right wall (x = 470)
+    {P, kFrontU, kSmallFrontV, W},
+    {P, 185, kSmallFrontV, W},       // where the front meets the left wall (u = 185)
+    {C, 43, 47, W},
+    {C, 43, 41, W},
+    {C, 48, 36, D},  // the upper door
+    {C, 54, 30, W},
 };
 const std::vector<Corner> kOutline2 = {
-    {C, 62, 22, W}, {C, 97, 57, W}, {P, 411, -59, W}, {P, 411, 214, W}, {P, 240, 214, W},
-    {C, 23, 83, W}, {C, 27, 79, D}, {C, 33, 73, W},   {C, 38, 68, W},   {C, 38, 52, W},
-    {C, 43, 47, W}, {C, 43, 41, W}, {C, 48, 36, D},   {C, 54, 30, W},
+    {C, 62, 22, W},
+    {C, 97, 57, W},
+    {P, kFrontU, kFrontU - 470, W},
+    {P, kFrontU, kMiddleFrontV, W},
+    {P, 26 + kMiddleFrontV, kMiddleFrontV, W},  // where the front meets the left wall (x = 26)
+    {C, 23, 83, W},
+    {C, 27, 79, D},  // the side door
+    {C, 33, 73, W},
+    {C, 38, 68, W},
+    {C, 38, 52, W},
+    {C, 43, 47, W},
+    {C, 43, 41, W},
+    {C, 48, 36, D},  // the upper door
+    {C, 54, 30, W},
 };
 const std::vector<Corner> kOutline3 = {
     {C, 62, 22, W},  {C, 97, 57, W},  {C, 97, 73, W},  {C, 94, 76, W},  {C, 108, 90, W},
@@ -163,7 +184,9 @@ const Fixture kTrees[] = {
 };
 
 // The counter: the ring of wall cells inside the floor that no one walks
-// through. Its picture is scenery; the floor only shows its shadow.
+// through. Its picture is scenery; the floor only shows its shadow. The small
+// shop has only the counter's first run; the bigger ones have the whole L.
+const QPoint kSmallCounterCells[] = {{49, 49}, {59, 59}, {59, 63}, {47, 51}};
 const QPoint kCounterCells[] = {
     {49, 49}, {59, 59}, {59, 63}, {46, 76}, {45, 75}, {41, 71}, {43, 69}, {46, 72}, {57, 61}, {47, 51},
 };
@@ -188,29 +211,69 @@ struct Look {
 };
 
 const Look kDay = {
-    QColor(0x5c, 0x5f, 0x66), QColor(0xf2, 0xec, 0xc8), QColor(0xee, 0xee, 0xe6), QColor(0xd8, 0xd4, 0xcb),
-    QColor(0xcc, 0xc4, 0xb2), QColor(0xb4, 0xab, 0x97),
-    QColor(0xa0, 0x8e, 0x64), QColor(0x86, 0x74, 0x4f), QColor(0x7a, 0x9c, 0x46),
-    QColor(0xef, 0xe2, 0xc4), QColor(0xe0, 0xcf, 0xab), QColor(0xcd, 0xb9, 0x92), QColor(0x6b, 0x50, 0x30),
-    QColor(0xd4, 0xc2, 0x9c), QColor(0x9c, 0x80, 0x55), QColor(0xf0, 0xc4, 0x86), QColor(0xb5, 0x78, 0x2c),
-    QColor(0xc4, 0xdc, 0xa0), QColor(0x6c, 0x96, 0x42), QColor(0xa8, 0x3c, 0x32), QColor(0x6e, 0x24, 0x1e),
-    QColor(176, 214, 232), QColor(236, 248, 255),
-    QColor(0xb0, 0xb2, 0xb6), QColor(0xd2, 0xd4, 0xd6),
-    QColor(0x3c, 0x44, 0x4c), QColor(0xfa, 0xf6, 0xe0), QColor(0x4f, 0x9a, 0x3e), QColor(0x2f, 0x6e, 0x2c),
-    QColor(0x9a, 0x6a, 0x48),
+    .road = QColor(0x5c, 0x5f, 0x66),
+    .lane = QColor(0xf2, 0xec, 0xc8),
+    .zebra = QColor(0xee, 0xee, 0xe6),
+    .kerb = QColor(0xd8, 0xd4, 0xcb),
+    .pave = QColor(0xcc, 0xc4, 0xb2),
+    .paveJoint = QColor(0xb4, 0xab, 0x97),
+    .lot = QColor(0xa0, 0x8e, 0x64),
+    .lotDark = QColor(0x86, 0x74, 0x4f),
+    .grass = QColor(0x7a, 0x9c, 0x46),
+    .tileA = QColor(0xef, 0xe2, 0xc4),
+    .tileB = QColor(0xe0, 0xcf, 0xab),
+    .tileLine = QColor(0xcd, 0xb9, 0x92),
+    .shade = QColor(0x6b, 0x50, 0x30),
+    .spot = QColor(0xd4, 0xc2, 0x9c),
+    .spotEdge = QColor(0x9c, 0x80, 0x55),
+    .reg = QColor(0xf0, 0xc4, 0x86),
+    .regEdge = QColor(0xb5, 0x78, 0x2c),
+    .svc = QColor(0xc4, 0xdc, 0xa0),
+    .svcEdge = QColor(0x6c, 0x96, 0x42),
+    .mat = QColor(0xa8, 0x3c, 0x32),
+    .matEdge = QColor(0x6e, 0x24, 0x1e),
+    .glass = QColor(176, 214, 232),
+    .glassShine = QColor(236, 248, 255),
+    .ledge = QColor(0xb0, 0xb2, 0xb6),
+    .ledgeCap = QColor(0xd2, 0xd4, 0xd6),
+    .post = QColor(0x3c, 0x44, 0x4c),
+    .lampHead = QColor(0xfa, 0xf6, 0xe0),
+    .leaf = QColor(0x4f, 0x9a, 0x3e),
+    .leafDark = QColor(0x2f, 0x6e, 0x2c),
+    .planter = QColor(0x9a, 0x6a, 0x48),
 };
 
 const Look kNight = {
-    QColor(0x22, 0x25, 0x2e), QColor(0x7c, 0x79, 0x66), QColor(0x6c, 0x6e, 0x74), QColor(0x5a, 0x5b, 0x62),
-    QColor(0x48, 0x48, 0x52), QColor(0x3c, 0x3c, 0x46),
-    QColor(0x3a, 0x37, 0x2e), QColor(0x2e, 0x2b, 0x24), QColor(0x2c, 0x3a, 0x26),
-    QColor(0xae, 0x9e, 0x80), QColor(0xa2, 0x90, 0x72), QColor(0x8e, 0x7c, 0x60), QColor(0x10, 0x0c, 0x08),
-    QColor(0x9a, 0x86, 0x66), QColor(0x6a, 0x56, 0x3a), QColor(0x9a, 0x76, 0x48), QColor(0x6a, 0x48, 0x1c),
-    QColor(0x6c, 0x80, 0x58), QColor(0x3c, 0x56, 0x28), QColor(0x64, 0x24, 0x1e), QColor(0x40, 0x16, 0x12),
-    QColor(0x22, 0x30, 0x52), QColor(0xff, 0xd8, 0x8a),
-    QColor(0x60, 0x62, 0x68), QColor(0x80, 0x82, 0x88),
-    QColor(0x24, 0x28, 0x2e), QColor(0xff, 0xf4, 0xc0), QColor(0x24, 0x3e, 0x22), QColor(0x16, 0x2a, 0x16),
-    QColor(0x4a, 0x34, 0x26),
+    .road = QColor(0x22, 0x25, 0x2e),
+    .lane = QColor(0x7c, 0x79, 0x66),
+    .zebra = QColor(0x6c, 0x6e, 0x74),
+    .kerb = QColor(0x5a, 0x5b, 0x62),
+    .pave = QColor(0x48, 0x48, 0x52),
+    .paveJoint = QColor(0x3c, 0x3c, 0x46),
+    .lot = QColor(0x3a, 0x37, 0x2e),
+    .lotDark = QColor(0x2e, 0x2b, 0x24),
+    .grass = QColor(0x2c, 0x3a, 0x26),
+    .tileA = QColor(0xae, 0x9e, 0x80),
+    .tileB = QColor(0xa2, 0x90, 0x72),
+    .tileLine = QColor(0x8e, 0x7c, 0x60),
+    .shade = QColor(0x10, 0x0c, 0x08),
+    .spot = QColor(0x9a, 0x86, 0x66),
+    .spotEdge = QColor(0x6a, 0x56, 0x3a),
+    .reg = QColor(0x9a, 0x76, 0x48),
+    .regEdge = QColor(0x6a, 0x48, 0x1c),
+    .svc = QColor(0x6c, 0x80, 0x58),
+    .svcEdge = QColor(0x3c, 0x56, 0x28),
+    .mat = QColor(0x64, 0x24, 0x1e),
+    .matEdge = QColor(0x40, 0x16, 0x12),
+    .glass = QColor(0x22, 0x30, 0x52),
+    .glassShine = QColor(0xff, 0xd8, 0x8a),
+    .ledge = QColor(0x60, 0x62, 0x68),
+    .ledgeCap = QColor(0x80, 0x82, 0x88),
+    .post = QColor(0x24, 0x28, 0x2e),
+    .lampHead = QColor(0xff, 0xf4, 0xc0),
+    .leaf = QColor(0x24, 0x3e, 0x22),
+    .leafDark = QColor(0x16, 0x2a, 0x16),
+    .planter = QColor(0x4a, 0x34, 0x26),
 };
 
 // ---------------------------------------------------------------------------
@@ -229,9 +292,6 @@ QPainterPath PathOf(const QPolygonF& poly) {
     return p;
 }
 
-// A half-plane of the floor as a big polygon, for the roads.
-QPolygonF BigIsoRect(double u0, double u1, double v0, double v1) { return pic::IsoRect(u0, u1, v0, v1); }
-
 // A texture of `base` with scattered lighter and darker grains.
 QImage Grain(QColor base, QColor dark, QColor light, int salt, double darkShare, double lightShare) {
     QImage t(64, 64, QImage::Format_ARGB32_Premultiplied);
@@ -247,15 +307,13 @@ QImage Grain(QColor base, QColor dark, QColor light, int salt, double darkShare,
 QPointF Lerp(QPointF a, QPointF b, double t) { return a + (b - a) * t; }
 QPointF Up(QPointF p, double h) { return {p.x(), p.y() - h}; }
 
-// Screen offset of `t` floor units towards the outside of an outline edge
-// (clockwise outline: the outside lies to the left of the direction of travel
-// in (u, v)).
+// Screen offset of `t` floor units towards the outside of an outline edge.
 QPointF Outward(QPointF from, QPointF to, double t) {
     double du = pic::IsoU(to) - pic::IsoU(from), dv = pic::IsoV(to) - pic::IsoV(from);
     double len = std::hypot(du, dv);
     if (len == 0) return {};
-    // In (u, v) the outline runs clockwise on screen, which is clockwise in
-    // (u, v) too (the projection keeps orientation), so outside is (dv, -du).
+    // The outlines run clockwise on screen, and the projection keeps the
+    // sense of turning, so the outside is (dv, -du).
     double nu = dv / len * t, nv = -du / len * t;
     return Iso(nu, nv);
 }
@@ -302,26 +360,26 @@ private:
 
     void Roads() {
         QImage asphalt = Grain(L_.road, pic::Scale(L_.road, 0.86), pic::Scale(L_.road, 1.16), 11, 0.12, 0.10);
-        QPainterPath road = PathOf(BigIsoRect(-2000, kLeftRoadU, -2000, 2000));
-        road = road.united(PathOf(BigIsoRect(-2000, 2000, -2000, kRightRoadV)));
+        QPainterPath road = PathOf(pic::IsoRect(-2000, kLeftRoadU, -2000, 2000));
+        road = road.united(PathOf(pic::IsoRect(-2000, 2000, -2000, kRightRoadV)));
         p_.fillPath(road, QBrush(asphalt));
         // Kerb stones along both pavements.
         p_.setPen(Qt::NoPen);
         p_.setBrush(L_.kerb);
-        p_.drawPolygon(BigIsoRect(kLeftRoadU - kKerb, kLeftRoadU, kRightRoadV, 2000));
-        p_.drawPolygon(BigIsoRect(kLeftRoadU, 2000, kRightRoadV - kKerb, kRightRoadV));
+        p_.drawPolygon(pic::IsoRect(kLeftRoadU - kKerb, kLeftRoadU, kRightRoadV, 2000));
+        p_.drawPolygon(pic::IsoRect(kLeftRoadU, 2000, kRightRoadV - kKerb, kRightRoadV));
         // Dashed centre lines.
         p_.setBrush(L_.lane);
         for (double s = -1000; s < 1000; s += 26) {
             if (std::abs(s + 13 - kCrossingV) > 30)
-                p_.drawPolygon(BigIsoRect(kLeftLaneU - 1, kLeftLaneU + 1, s, s + 13));
-            p_.drawPolygon(BigIsoRect(s, s + 13, kRightLaneV - 1, kRightLaneV + 1));
+                p_.drawPolygon(pic::IsoRect(kLeftLaneU - 1, kLeftLaneU + 1, s, s + 13));
+            p_.drawPolygon(pic::IsoRect(s, s + 13, kRightLaneV - 1, kRightLaneV + 1));
         }
         // The zebra crossing in front of the upper door.
         p_.setBrush(L_.zebra);
         for (int i = 0; i < 5; ++i) {
             double v0 = kCrossingV - 12 + i * 5;
-            p_.drawPolygon(BigIsoRect(6, kLeftRoadU - kKerb - 4, v0, v0 + 3));
+            p_.drawPolygon(pic::IsoRect(6, kLeftRoadU - kKerb - 4, v0, v0 + 3));
         }
     }
 
@@ -330,8 +388,8 @@ private:
     QPainterPath LotPath() const {
         QPainterPath lot = PathOf(site_);
         if (f_.shopSize == 1) {
-            QPointF fenceEnd = Iso(kFenceU, 55);
-            QPolygonF behindFence({fenceEnd, Iso(kFenceU, 55 + 800), QPointF(fenceEnd.x() - 800, 1000),
+            QPointF fenceEnd = Iso(kFenceU, kSmallFrontV);
+            QPolygonF behindFence({fenceEnd, Iso(kFenceU, kSmallFrontV + 800), QPointF(fenceEnd.x() - 800, 1000),
                                    QPointF(fenceEnd.x(), 1000)});
             lot = lot.united(PathOf(behindFence));
         }
@@ -384,7 +442,10 @@ private:
         }
         // The counter's shadow.
         QPolygonF counter;
-        for (QPoint c : kCounterCells) counter << CellFeet(c.x(), c.y());
+        if (f_.shopSize == 1)
+            for (QPoint c : kSmallCounterCells) counter << CellFeet(c.x(), c.y());
+        else
+            for (QPoint c : kCounterCells) counter << CellFeet(c.x(), c.y());
         QColor cs = L_.shade;
         cs.setAlpha(night_ ? 110 : 70);
         p_.setPen(Qt::NoPen);
@@ -485,9 +546,9 @@ private:
             QPointF at = Iso(t.u, t.v);
             p_.setPen(QPen(pic::Scale(L_.planter, 0.7), 1));
             p_.setBrush(L_.planter);
-            p_.drawPolygon(QPolygonF({at + QPointF(-6, -3), at + QPointF(0, -6), at + QPointF(6, -3), at,
-                                      at + QPointF(0, 0)}));
-            p_.drawRect(QRectF(at.x() - 6, at.y() - 6, 12, 5));
+            // A square planter seen corner on, then the trunk and the crown.
+            p_.drawPolygon(QPolygonF({at + QPointF(-6, -3), at + QPointF(-6, -6), at + QPointF(0, -9),
+                                      at + QPointF(6, -6), at + QPointF(6, -3), at}));
             p_.setPen(QPen(pic::Scale(L_.planter, 0.6), 2));
             p_.drawLine(at + QPointF(0, -6), at + QPointF(0, -14));
             p_.setPen(Qt::NoPen);

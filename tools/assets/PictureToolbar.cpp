@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureParts.h"
+#include "tools/assets/PictureMakers.h"
 
 namespace {
 
@@ -76,21 +76,33 @@ const pic::PixelArt kBubble = {{
     "k......",
 }};
 
-// A clerk in a blue shirt, head and shoulders; a customer in green.
-#define PERSON(shirt)                                                                                          \
-    "................", "....kkkkk.......", "...khhhhhk......", "..khhhhhhhk.....", "..khssssshk.....",      \
-        "..ksksssksk.....", "..ksssssssk.....", "...ksssssk......", "....kkkkk.......",                      \
-        "..kk" shirt shirt shirt shirt shirt "kk.....", ".k" shirt shirt shirt "w" shirt "w" shirt shirt shirt \
-        "k....",                                                                                               \
-        ".k" shirt shirt shirt shirt "w" shirt shirt shirt shirt "k....",                                      \
-        ".k" shirt shirt shirt shirt "w" shirt shirt shirt shirt "k....",                                      \
-        ".k" shirt shirt shirt shirt shirt shirt shirt shirt shirt "k....", ".kkkkkkkkkkk....", "................"
+// Head and shoulders of a person; 'S' is the shirt, blue for a clerk and
+// green for a customer.
+const pic::PixelArt kPerson = {{
+    "................",
+    "....kkkkk.......",
+    "...khhhhhk......",
+    "..khhhhhhhk.....",
+    "..khssssshk.....",
+    "..ksksssksk.....",
+    "..ksssssssk.....",
+    "...ksssssk......",
+    "....kkkkk.......",
+    "..kkSSSSSkk.....",
+    ".kSSSwSwSSSk....",
+    ".kSSSSwSSSSk....",
+    ".kSSSSwSSSSk....",
+    ".kSSSSSSSSSk....",
+    ".kkkkkkkkkkk....",
+    "................",
+}};
 
 struct Button {
     const char* name;
     pic::PixelArt icon;
     const pic::PixelArt* badge;  // null for none
     int badgeX, badgeY;
+    char shirt = 'b';  // the ink of a person's shirt
 };
 
 const Button kButtons[] = {
@@ -194,9 +206,9 @@ const Button kButtons[] = {
          "................",
      }},
      nullptr, 0, 0},
-    {"BInT", {{PERSON("b")}}, &kPlus, 9, 9},    // hire a clerk
-    {"BOutT", {{PERSON("b")}}, &kMinus, 9, 9},  // dismiss a clerk
-    {"BOutT2", {{PERSON("b")}}, &kCog, 9, 9},   // clerk settings
+    {"BInT", kPerson, &kPlus, 9, 9, 'b'},    // hire a clerk
+    {"BOutT", kPerson, &kMinus, 9, 9, 'b'},  // dismiss a clerk
+    {"BOutT2", kPerson, &kCog, 9, 9, 'b'},   // clerk settings
     {"BTaishin",  // earthquake proofing: a braced house that shakes
      {{
          "................",
@@ -277,7 +289,7 @@ const Button kButtons[] = {
          "...kkkkkkkkkkkkk",
      }},
      nullptr, 0, 0},
-    {"BHuman", {{PERSON("e")}}, &kBubble, 9, 0},  // ask the customers
+    {"BHuman", kPerson, &kBubble, 9, 0, 'e'},  // ask the customers
     {"BNyuuka",  // magazine stock: a pile of magazines
      {{
          "................",
@@ -439,7 +451,6 @@ const Button kButtons[] = {
      }},
      nullptr, 0, 0},
 };
-#undef PERSON
 
 bool CheckArt(const char* name, const pic::PixelArt& art, int w, int h) {
     bool ok = static_cast<int>(art.rows.size()) == h;
@@ -478,8 +489,10 @@ QImage Face(const Button& b, bool pressed) {
     QImage img = pic::Blank(kFaceW, kFaceH, kFace);
     // A pressed button shows its icon one pixel down and to the right.
     const int x = kIconX + (pressed ? 1 : 0), y = kIconY + (pressed ? 1 : 0);
-    pic::Paint(img, x, y, b.icon, kInk);
-    if (b.badge) pic::Paint(img, x + b.badgeX, y + b.badgeY, *b.badge, kInk);
+    pic::Palette ink = kInk;
+    ink['S'] = kInk.at(b.shirt);
+    pic::Paint(img, x, y, b.icon, ink);
+    if (b.badge) pic::Paint(img, x + b.badgeX, y + b.badgeY, *b.badge, ink);
     Bevel(img, pressed);
     return img;
 }

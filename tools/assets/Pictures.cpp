@@ -1,5 +1,5 @@
 #include "tools/assets/Assets.h"
-#include "tools/assets/PictureParts.h"
+#include "tools/assets/PictureMakers.h"
 
 bool MakePictures(const QDir& out) {
     return MakeFloorPictures(out) && MakeBackdrops(out) && MakeToolbarFaces(out) && MakeWindowIcons(out) &&

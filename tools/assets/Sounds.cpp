@@ -142,12 +142,12 @@ Samples Machine() {
 
 // ---------------------------------------------------------------------------
 
-// Scales to kPeak, fades the last few milliseconds and writes a RIFF/WAVE file.
+// Scales to kPeak, fades out the last 60 ms and writes a RIFF/WAVE file.
 bool WriteWav(const QDir& out, const char* name, Samples s) {
     double peak = 0;
     for (double v : s) peak = std::max(peak, std::abs(v));
     const double gain = peak > 0 ? kPeak / peak : 0.0;
-    const int fade = At(0.01);
+    const int fade = At(0.06);
     for (int i = 0; i < fade && i < int(s.size()); ++i) s[s.size() - 1 - i] *= double(i) / fade;
 
     QByteArray data;

@@ -40,7 +40,6 @@ const ShelfStyle kShelves[6] = {
     {5, 28, rgb(48, 62, 108), rgb(212, 170, 60), false},     // 150 copies: tall navy, gold end
 };
 
-constexpr Rgb kPage = rgb(250, 250, 244);
 
 const Rgb kSpines[] = {
     rgb(206, 52, 52),  rgb(52, 96, 196),   rgb(60, 156, 84),  rgb(232, 192, 50), rgb(234, 124, 40),
@@ -254,10 +253,10 @@ QImage registerRight(int model, int w, int h) {
             for (int r = 0; r < 3; ++r) put(im, int(t.x()) + 3 + 2 * k + r * 2, int(t.y()) + 1 + k - r, (k == 3 && r == 0) ? rgb(220, 60, 50) : rgb(80, 80, 90));
         // Customer display on a post at the back.
         QPointF post = up(bx.c(), bh) + QPointF(-4, -1);
-        int postH = h >= 21 ? 7 : 5;
-        vrun(im, int(post.x()), int(post.y()) - postH, int(post.y()), rgb(90, 90, 96));
-        fill(im, int(post.x()) - 2, int(post.y()) - postH - 3, 5, 3, rgb(50, 50, 56));
-        fill(im, int(post.x()) - 1, int(post.y()) - postH - 2, 3, 1, rgb(120, 240, 140));
+        int screenTop = 0, postTop = screenTop + 4;
+        vrun(im, int(post.x()), postTop, int(post.y()), rgb(90, 90, 96));
+        fill(im, int(post.x()) - 3, screenTop, 6, 4, rgb(50, 50, 56));
+        fill(im, int(post.x()) - 2, screenTop + 1, 4, 2, rgb(120, 240, 140));
         edgeLines(im, bx, shade(shell, 45));
         break;
     }
@@ -268,10 +267,14 @@ QImage registerRight(int model, int w, int h) {
         QPointF t = up(bx.a(), 5);
         for (int k = 0; k < 3; ++k)
             for (int r = 0; r < 2; ++r) put(im, int(t.x()) + 3 + 2 * k + 2 * r, int(t.y()) + 1 + k - r, rgb(200, 200, 210));
-        Box lcd{bx.d().x() + 1, bx.d().y() - 5, 10, +1, 1, h - 12};
-        drawBox(im, lcd, {rgb(30, 30, 34), rgb(80, 220, 230), rgb(30, 30, 34)});
-        onFront(im, lcd, 2, 2, 5, 1, rgb(20, 90, 110));
-        onFront(im, lcd, 2, 4, 3, 1, rgb(20, 90, 110));
+        // The screen on a short arm at the back, turned to the clerk.
+        QPointF foot = up(bx.c(), 5) + QPointF(-6, 0);
+        int sx = int(foot.x()) - 5;
+        vrun(im, int(foot.x()), 6, int(foot.y()), rgb(30, 30, 34));
+        fill(im, sx, 0, 10, 7, rgb(30, 30, 34));
+        fill(im, sx + 1, 1, 8, 5, rgb(80, 220, 230));
+        fill(im, sx + 2, 2, 4, 1, rgb(20, 90, 110));
+        fill(im, sx + 2, 4, 5, 1, rgb(20, 90, 110));
         edgeLines(im, bx, rgb(20, 20, 24));
         break;
     }
@@ -325,40 +328,52 @@ QImage gumball(int w, int h) {
 
 QImage bunSteamer(int w, int h) {
     QImage im = canvas(w, h);
-    Box bx{0, double(h - 1) - 6, 12, +1, w - 12, 14};
-    drawBox(im, bx, {rgb(210, 60, 50), rgb(212, 236, 244), rgb(180, 210, 222)});
-    onFront(im, bx, 0, 0, 12, 3, rgb(170, 174, 182));    // steel base
-    onEnd(im, bx, 0, 0, w - 12, 3, rgb(140, 144, 152));
-    onFront(im, bx, 0, 12, 12, 2, rgb(210, 60, 50));     // red top band
-    // Buns on two trays.
-    for (int tray = 0; tray < 2; ++tray) {
-        onFront(im, bx, 0, 3 + 4 * tray, 12, 1, rgb(150, 154, 160));
-        for (int k = 0; k < 3; ++k) onFront(im, bx, 1 + 4 * k, 4 + 4 * tray, 3, 2, rgb(252, 246, 232));
+    // A stack of round bamboo steamer baskets; the top one is open and full
+    // of white buns, and steam rises from it.
+    const Rgb bamboo = rgb(214, 172, 104), rim = rgb(150, 104, 50), inside = rgb(120, 84, 44);
+    const double cx = w / 2.0, rx = w / 2.0 - 1.5, ry = 3.2;
+    const int tierH = 5;
+    int yb = h - 4;
+    for (int tier = 0; tier < 3; ++tier, yb -= tierH) {
+        ellipse(im, cx, yb, rx, ry, rim);
+        fill(im, int(cx - rx), yb - tierH, int(2 * rx) + 1, tierH, bamboo);
+        ellipse(im, cx, yb - 1, rx, ry, bamboo);
+        for (int x = int(cx - rx); x <= int(cx + rx); ++x) put(im, x, yb - tierH + 1, rim);
+        for (int x = int(cx - rx) + 2; x < int(cx + rx); x += 4) vrun(im, x, yb - tierH + 2, yb - 1, shade(bamboo, 88));
     }
-    // Steam.
-    const QPoint puffs[] = {{8, 4}, {10, 2}, {14, 5}, {12, 0}, {15, 2}};
-    for (QPoint p : puffs) fill(im, p.x(), p.y(), 2, 1, rgb(246, 246, 250));
-    edgeLines(im, bx, rgb(110, 40, 36));
+    ellipse(im, cx, yb, rx, ry, rim);
+    ellipse(im, cx, yb, rx - 1, ry - 1, inside);
+    const double buns[3][2] = {{cx - 4.5, yb - 0.5}, {cx + 4.0, yb - 0.5}, {cx, yb + 0.8}};
+    for (auto& b : buns) {
+        ellipse(im, b[0], b[1], 3.0, 2.2, rgb(252, 248, 236));
+        put(im, int(b[0]), int(b[1]) - 2, rgb(226, 212, 190));
+    }
+    outline(im, kInk);
+    // Steam, drawn after the outline so that it stays soft.
+    const QPoint puffs[] = {{6, 4}, {8, 2}, {13, 4}, {15, 1}, {11, 0}};
+    for (QPoint p : puffs) fill(im, p.x(), p.y(), 2, 1, rgb(240, 242, 248));
     return im;
 }
 
 QImage statue(int w, int h) {
     QImage im = canvas(w, h);
-    // Stone pedestal.
+    // Stone pedestal with a brass name plate.
     Box ped{2, double(h - 1) - 4, 9, +1, 9, 8};
     drawBox(im, ped, {rgb(200, 196, 190), rgb(160, 156, 150), rgb(124, 120, 116)});
-    onFront(im, ped, 2, 3, 5, 2, rgb(212, 170, 60));  // name plate
-    // The manager in bronze, one arm raised.
-    Rgb bronze = rgb(176, 118, 52), lit = rgb(222, 168, 84), dark = rgb(120, 76, 34);
-    int top = 1, cx = w / 2;
-    ellipse(im, cx, top + 3.5, 3, 3.5, bronze);
-    put(im, cx - 1, top + 2, lit), put(im, cx - 2, top + 3, lit);
-    fill(im, cx - 3, top + 7, 7, 9, bronze);
-    fill(im, cx - 3, top + 7, 2, 9, lit);
-    fill(im, cx - 2, top + 16, 2, 6, dark), fill(im, cx + 1, top + 16, 2, 6, bronze);
-    vrun(im, cx + 4, top + 2, top + 9, bronze);  // raised arm
-    fill(im, cx + 4, top + 1, 2, 2, lit);
-    vrun(im, cx - 4, top + 8, top + 14, dark);
+    onFront(im, ped, 2, 3, 5, 2, rgb(212, 170, 60));
+    // The manager in bronze, holding a book up high.
+    const Rgb bronze = rgb(176, 118, 52), lit = rgb(224, 172, 88), dark = rgb(118, 74, 32);
+    const int cx = 11, top = 3;
+    ellipse(im, cx, top + 3, 2.6, 2.8, bronze);
+    put(im, cx - 1, top + 2, lit);
+    fill(im, cx - 3, top + 6, 7, 8, bronze);       // coat
+    fill(im, cx - 3, top + 6, 2, 8, lit);
+    fill(im, cx - 2, top + 14, 2, 5, dark);        // legs
+    fill(im, cx + 1, top + 14, 2, 5, bronze);
+    vrun(im, cx - 4, top + 7, top + 12, lit);      // arm down
+    vrun(im, cx + 4, top + 1, top + 7, bronze);    // arm raised
+    fill(im, cx + 3, top - 2, 4, 3, lit);          // the book held up
+    put(im, cx + 5, top - 2, dark);
     outline(im, kInk);
     return im;
 }

@@ -404,8 +404,8 @@ QImage cyclist(const Look& L, bool back, int frame) {
     const QPoint grip = stem + QPoint(1, -2);
 
     // Pedals go round: frame 0 near foot down, frame 1 near foot up.
-    QPoint nearPedal = crank + (frame == 0 ? QPoint(2, 3) : QPoint(3, -2));
-    QPoint farPedal = crank + (frame == 0 ? QPoint(-2, -3) : QPoint(-3, 2));
+    QPoint nearPedal = crank + (frame == 0 ? QPoint(1, 3) : QPoint(3, -1));
+    QPoint farPedal = crank + (frame == 0 ? QPoint(-1, -3) : QPoint(-3, 1));
     QPoint hip = seat + QPoint(1, -1);
 
     auto leg = [&](QPoint pedal, Rgb c, Rgb shoe) {
@@ -417,36 +417,37 @@ QImage cyclist(const Look& L, bool back, int frame) {
         fill(im, pedal.x(), pedal.y(), 3, 1, shoe);
     };
 
+    // Back to front: far leg, wheels and frame, body, near leg, arm, head.
     leg(farPedal, shade(L.bottom, 75), shade(L.shoes, 80));
     wheel(im, rear.x(), rear.y());
     wheel(im, front.x(), front.y());
     line(im, rear, crank, L.bike);
-    line(im, rear, seat, L.bike);
     line(im, seat, crank, L.bike);
     line(im, crank, stem + QPoint(0, 2), L.bike);
-    line(im, seat, stem, L.bike);
+    line(im, seat + QPoint(1, 0), stem, L.bike);
     line(im, stem, front, shade(L.bike, 80));
     fill(im, seat.x() - 1, seat.y() - 1, 3, 1, rgb(40, 36, 36));  // saddle
     fill(im, grip.x() - 1, grip.y(), 3, 1, rgb(60, 60, 64));       // handlebar
 
-    // Rider: body leaning forward from the saddle to the bars.
-    const int headDx = 5, headTop = back ? 4 : 2;
-    const int torsoTop = headTop + 9;
+    // The body leans forward from the saddle towards the bars.
+    const int headDx = 5, headTop = back ? 3 : 1;
+    const int torsoTop = headTop + 10;
     for (int y = torsoTop; y <= seat.y() - 1; ++y) {
-        int lean = (seat.y() - 1 - y) / 3;
+        int lean = (seat.y() - 1 - y) / 2;
         Rgb c = L.top;
         if (L.wear == Wear::Stripes && (y - torsoTop) % 2 == 0) c = L.accent;
-        fill(im, 10 + lean, y, 5, 1, c);
+        fill(im, 9 + lean, y, 6, 1, c);
     }
-    if (!back && L.wear != Wear::Stripes && L.wear != Wear::Overalls) put(im, 14, torsoTop + 1, L.accent);
-    if (L.legs == Legs::Skirt) fill(im, 10, seat.y() - 2, 6, 2, L.bottom);
-    if (L.carry == Carry::Sack && back) ellipse(im, 12, torsoTop + 3, 3, 3.5, kSack);
-    head(im, L, back, headDx, headTop);
-    // Arm to the handlebar.
-    Rgb sleeveColour = L.wear == Wear::Stripes ? L.accent : L.top;
-    line(im, QPoint(15, torsoTop + 2), grip + QPoint(-1, 0), sleeveColour);
-    put(im, grip.x(), grip.y(), L.skin);
+    if (!back && (L.wear == Wear::Jacket || L.wear == Wear::Suit || L.wear == Wear::Cardigan)) vrun(im, 13, torsoTop, torsoTop + 2, L.accent);
+    if (!back && L.wear == Wear::Sailor) fill(im, 11, torsoTop, 4, 1, L.accent);
+    if (L.legs == Legs::Skirt) fill(im, 9, seat.y() - 2, 6, 2, L.bottom);
+    if (L.carry == Carry::Sack && back) ellipse(im, 11, torsoTop + 3, 3, 3.5, kSack);
     leg(nearPedal, L.bottom, L.shoes);
+    Rgb sleeveColour = L.wear == Wear::Stripes ? L.accent : L.top;
+    line(im, QPoint(14, torsoTop + 1), grip + QPoint(-1, 0), sleeveColour);
+    line(im, QPoint(14, torsoTop + 2), grip + QPoint(-1, 1), sleeveColour);
+    put(im, grip.x(), grip.y(), L.skin);
+    head(im, L, back, headDx, headTop);
 
     outline(im, kInk);
     return im;

@@ -25,7 +25,6 @@ constexpr int kSceneW = 640, kSceneH = 400;
 constexpr Rgb kWall = rgb(238, 228, 204);
 constexpr Rgb kWallTop = rgb(170, 150, 120);
 constexpr Rgb kSkirting = rgb(140, 100, 64);
-constexpr Rgb kDado = rgb(206, 190, 160);
 constexpr Rgb kPillar = rgb(214, 206, 190);
 constexpr Rgb kFrame = rgb(150, 158, 172);
 constexpr Rgb kFrameDark = rgb(92, 98, 112);
@@ -371,28 +370,31 @@ QImage wallPost() {
     return im;
 }
 
-// Litter: crumpled paper, a loose page, a sweet wrapper and an empty can.
-// The left column stays clear.
+// Litter: crumpled paper, loose pages, a sweet wrapper and an empty can,
+// strewn over a patch of floor. The left column stays clear.
 QImage litter() {
     QImage im = canvas(45, 30);
-    // A loose page lying flat.
-    convex(im, {QPointF(16, 13), QPointF(26, 8), QPointF(34, 12), QPointF(24, 17)}, rgb(246, 246, 238));
-    for (int k = 0; k < 3; ++k) line(im, QPoint(21 + 2 * k, 12 + k), QPoint(26 + 2 * k, 10 + k), rgb(170, 170, 176));
+    const Rgb paper = rgb(246, 246, 238), crease = rgb(186, 186, 182), print = rgb(150, 150, 160);
+    // Two loose pages lying flat, one with a coloured picture.
+    convex(im, {QPointF(14, 12), QPointF(25, 6), QPointF(35, 11), QPointF(24, 17)}, paper);
+    for (int k = 0; k < 4; ++k) line(im, QPoint(19 + 2 * k, 11 + k), QPoint(24 + 2 * k, 9 + k), print);
+    convex(im, {QPointF(3, 21), QPointF(11, 17), QPointF(18, 21), QPointF(10, 25)}, rgb(240, 236, 214));
+    fill(im, 8, 20, 4, 2, rgb(220, 90, 80));
+    fill(im, 11, 21, 2, 1, rgb(90, 150, 220));
     // Crumpled paper balls.
-    ellipse(im, 9, 21, 3.5, 2.8, rgb(238, 238, 232));
-    put(im, 8, 20, rgb(190, 190, 186)), put(im, 10, 22, rgb(190, 190, 186));
-    ellipse(im, 38, 7, 2.8, 2.2, rgb(232, 230, 220));
-    put(im, 38, 6, rgb(186, 186, 180));
-    // A sweet wrapper.
-    fill(im, 22, 23, 4, 2, rgb(250, 200, 50));
-    put(im, 21, 22, rgb(250, 200, 50)), put(im, 26, 25, rgb(250, 200, 50));
-    // An empty can on its side.
-    fill(im, 33, 20, 6, 3, rgb(40, 120, 210));
-    vrun(im, 39, 20, 22, rgb(200, 200, 206));
-    put(im, 35, 21, rgb(250, 250, 250));
-    // A torn scrap.
-    convex(im, {QPointF(4, 6), QPointF(9, 4), QPointF(10, 8), QPointF(6, 9)}, rgb(240, 236, 200));
-    outline(im, rgb(90, 80, 70));
+    ellipse(im, 24, 23, 3.6, 3.0, paper);
+    put(im, 23, 22, crease), put(im, 25, 24, crease), put(im, 24, 21, crease);
+    ellipse(im, 39, 6, 3.0, 2.5, paper);
+    put(im, 38, 5, crease), put(im, 40, 7, crease);
+    ellipse(im, 6, 7, 2.6, 2.2, rgb(236, 232, 220));
+    put(im, 6, 6, crease);
+    // A sweet wrapper and an empty can.
+    fill(im, 31, 25, 4, 2, rgb(250, 200, 50));
+    put(im, 30, 24, rgb(250, 200, 50)), put(im, 35, 27, rgb(250, 200, 50));
+    fill(im, 35, 16, 6, 3, rgb(40, 120, 210));
+    vrun(im, 41, 16, 18, rgb(200, 200, 206));
+    put(im, 37, 17, rgb(250, 250, 250));
+    outline(im, rgb(96, 86, 76));
     for (int y = 0; y < 30; ++y) im.setPixel(0, y, 0);
     return im;
 }

@@ -36,7 +36,7 @@ enum class Art {
     Cyclist,         // a = look: 128 x 64, 4 headings across, 2 frames down
     Fixture,         // a = fixture row, b = fill stage (3 full .. 0 empty): 130 x 51
     Scenery,         // a = shop size, b = layer; the piece stands at floor (fx, fy)
-    SameAsAbove,     // shows pixels another row draws (the piece stands at fx, fy)
+    Reused,          // shows pixels that another row draws (this piece stands at fx, fy)
     DoorLeaf,        // a = leaf 0 or 1
     DoorCover,
     DoorAwning,
@@ -139,8 +139,8 @@ const Region kRegions[] = {
     {"medium shop: wall left of the side door", 322, 128, 30, 46, Art::Scenery, 2, kBackWalls, 21, 173},
     {"medium shop: front, left post", 882, 380, 24, 44, Art::Scenery, 2, kFront, 21, 193},
     {"medium shop: front, right post", 906, 380, 6, 35, Art::Scenery, 2, kFront, 469, 155},
-    {"medium shop: glass front (small shop's right part)", 678, 368, 198, 90, Art::SameAsAbove, 0, 0, 99, 230},
-    {"medium shop: glass front, left (the same, cut)", 678, 368, 110, 89, Art::SameAsAbove, 0, 0, 31, 196},
+    {"medium shop: glass front (small shop's right part)", 678, 368, 198, 90, Art::Reused, 0, 0, 99, 230},
+    {"medium shop: glass front, left (the same, cut)", 678, 368, 110, 89, Art::Reused, 0, 0, 31, 196},
 
     // ---- Large shop, placed by the second enlargement.
     {"large shop: glass front, left corner", 0, 347, 66, 96, Art::Scenery, 3, kFront, 21, 185},
@@ -188,7 +188,7 @@ QImage render(const Region& r, std::map<std::pair<int, int>, Scene>& scenes) {
         const Scene& s = it->second;
         return s.image.copy(r.fx - s.origin.x(), r.fy - s.origin.y(), r.w, r.h);
     }
-    case Art::SameAsAbove: return {};
+    case Art::Reused: return {};
     case Art::DoorLeaf: return doorLeaf(r.a);
     case Art::DoorCover: return doorCover();
     case Art::DoorAwning: return doorAwning();

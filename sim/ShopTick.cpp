@@ -1,0 +1,177 @@
+#include "sim/ShopTick.h"
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Platform.h"
+#include "state/FormatMoney.h"
+#include "state/SpritePool.h"
+#include "ui/floor/FloorPictures.h"
+#include "ui/floor/ShopEnlargement.h"
+
+namespace {
+
+// The last hour of a day. The hour step after it belongs to the new day,
+// which turns the calendar and sets Hour back to 0.
+constexpr int kLastHourOfDay = 23;
+
+// A door cover out of sight while the shop is open.
+constexpr int kCoverHiddenY = 1000;
+
+struct SpritePos {
+    int x, y;
+};
+// The two automatic doors shut: the cover's height and where the two
+// leaves stand (door 0 owns leaf sprites 0 and 1, door 1 leaves 2 and 3).
+struct ClosedDoor {
+    int coverY;
+    SpritePos leaves[2];
+};
+constexpr ClosedDoor kClosedDoors[2] = {
+    {33, {{178, 41}, {194, 33}}},
+    {161, {{50, 169}, {66, 161}}},
+};
+
+// The day's profit report, by the sign of the day's money flow.
+struct ProfitWording {
+    int sign;
+    const char* tail;
+};
+constexpr const char* kProfitHead = "今日的利润为";
+constexpr ProfitWording kProfitWordings[] = {
+    {0, "円。"},
+    {1, "円，是黑字。"},
+    {-1, "円，是赤字。"},
+};
+
+// A sprite entry that was never set (or lies outside the pool) moves
+// nothing: it must not drag someone else's sprite along.
+bool IsSpriteSlot(const Value& slot) {
+    return !slot.isEmpty() && slot.asInt() >= 0 && slot.asInt() < kSpriteSlots;
+}
+
+void SetSpriteY(GameState& g, const Value& slot, int y) {
+    if (IsSpriteSlot(slot)) g.Sprite.Y[slot.i()] = y;
+}
+
+void SetSpritePos(GameState& g, const Value& slot, SpritePos p) {
+    if (!IsSpriteSlot(slot)) return;
+    g.Sprite.X[slot.i()] = p.x;
+    g.Sprite.Y[slot.i()] = p.y;
+}
+
+const Value& CoverOf(const GameState& g, int door) { return door == 0 ? g.DoorCoverSprite : g.DoorCoverSprite2; }
+
+// Door 1 only exists once the shop has been enlarged.
+bool DoorExists(const GameState& g, int door) { return door == 0 || SideDoorBuilt(g); }
+
+void CloseDoor(GameState& g, int door) {
+    if (!DoorExists(g, door)) return;
+    const ClosedDoor& d = kClosedDoors[door];
+    SetSpriteY(g, CoverOf(g, door), d.coverY);
+    SetSpritePos(g, g.Door.LeafSprites[door * 2], d.leaves[0]);
+    SetSpritePos(g, g.Door.LeafSprites[door * 2 + 1], d.leaves[1]);
+    g.Door.Cycling[door] = 0;
+    g.Door.Step[door] = 0;
+}
+
+void HideDoorCover(GameState& g, int door) {
+    if (DoorExists(g, door)) SetSpriteY(g, CoverOf(g, door), kCoverHiddenY);
+}
+
+void QueueClerkMessage(GameState& g, const std::string& text) {
+    const int n = g.ClerkMessageCount.i();
+    if (n < 0 || n >= static_cast<int>(g.ClerkMessages.size())) return;
+    g.ClerkMessages[n] = text;
+    g.ClerkMessageCount = n + 1;
+}
+
+void ShowQueuedClerkMessages(GameState& g) {
+    if (g.ClerkMessageCount.asInt() != 0 && g.ShowClerkMessages.asInt() == 1) Ui().ShowWindow(kClerkPopupForm);
+}
+
+// The first closed and empty hour after a working day: a clerk tells the
+// day's result once.
+void ReportDayProfit(GameState& g) {
+    g.DayReportDone = 1;
+    g.ClerkMessageCount = 0;
+    if (g.ClerkCount.asInt() >= 1) {
+        const std::int64_t p = g.ProfitHistory.Daily[0].asInt();
+        const int sign = p > 0 ? 1 : (p < 0 ? -1 : 0);
+        for (const ProfitWording& w : kProfitWordings)
+            if (w.sign == sign) QueueClerkMessage(g, kProfitHead + FormatMoney(p) + w.tail);
+    }
+    ShowQueuedClerkMessages(g);
+}
+
+// The shop is closed and nobody is inside: the hours run fast and the doors
+// are shut behind their covers.
+void CloseShop(GameState& g) {
+    if (g.DayReportDone.asInt() == 0) ReportDayProfit(g);
+    g.TicksPerHour = kHourTicksClosedEmpty;
+    CloseDoor(g, 0);
+    CloseDoor(g, 1);
+}
+
+bool WithinWorkingHours(const GameState& g) {
+    const std::int64_t h = g.Hour.asInt();
+    return g.OpeningHour.asInt() <= h && h <= g.ClosingHour.asInt() - 1;
+}
+
+}  // namespace
+
+bool NobodyInside(const GameState& g) {
+    return g.CustomersInside.asInt() == 0 && g.ClerksInside.asInt() == 0 && g.CleanerInside.asInt() == 0 &&
+           g.RobberInside.asInt() == 0;
+}
+
+void ShortenHourWhenEmpty(GameState& g) {
+    if (NobodyInside(g)) g.TicksPerHour = kHourTicksLastLeft;
+}
+
+void RunHourStep(GameState& g) {
+    g.HourTicks = 0;
+    g.Hour = g.Hour.asInt() + 1;
+    g.ShopInfoDirty = 1;
+    g.CaptionDirty = 1;
+    SwitchDayNightSheet();
+
+    // The closing hour itself still counts as open.
+    const std::int64_t h = g.Hour.asInt();
+    if (h >= g.OpeningHour.asInt() && h <= g.ClosingHour.asInt()) {
+        g.DayReportDone = 0;
+        g.ShopOpen = 1;
+    } else {
+        g.ShopOpen = 0;
+    }
+
+    if (g.ShopOpen.asInt() == 0 && NobodyInside(g)) {
+        CloseShop(g);
+    } else {
+        g.TicksPerHour = kHourTicksOpen;
+        HideDoorCover(g, 0);
+        HideDoorCover(g, 1);
+    }
+
+    // After hours the hour waits for the last person to go out.
+    if (!WithinWorkingHours(g) && !NobodyInside(g)) g.TicksPerHour = kHourTicksOvertime;
+}
+
+void ShopTick(GameState& g) {
+    (void)g.Rnd();
+
+    if (g.FireBurning.asInt() == 1) g.TicksPerHour = kHourTicksFire;
+
+    // A full hour is any count at or past the hour's length, so a length
+    // lowered below the count already reached still ends the hour.
+    g.HourTicks = g.HourTicks.asInt() + 1;
+    if (g.HourTicks.asInt() < g.TicksPerHour.asInt()) return;
+
+    // The step out of the day's last hour opens the next day; until the
+    // calendar turns over, the clock holds at the end of that hour.
+    if (g.Hour.asInt() >= kLastHourOfDay) {
+        g.HourTicks = g.TicksPerHour;
+        return;
+    }
+    RunHourStep(g);
+}

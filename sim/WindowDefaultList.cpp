@@ -1,0 +1,3 @@
+#include "sim/WindowDefaultList.h"
+
+void RegisterWindowDefaults() {}
