@@ -36,6 +36,9 @@ public:
     virtual bool ShowWindow(int form) = 0;
 };
 
+// The title of the game's Yes/No questions: 18 spaces, then the game title.
+inline std::string QuestionTitleFor(const std::string& gameTitle) { return std::string(18, ' ') + gameTitle; }
+
 // The saved-game dialogs' file types and suggested name.
 inline constexpr const char* kSaveFileFilter = "所有文件 (*.*)|*.*|Quillmart文件 (*.qmt)|*.qmt|";
 inline constexpr const char* kSaveFileDefaultName = "Game.qmt";

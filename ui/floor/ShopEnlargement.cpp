@@ -119,7 +119,7 @@ void EnlargeShopCommand(GameState& g) {
         Ui().MessageBox("店铺不能再扩大了。", MsgStyle::Information, title);
         return;
     }
-    const std::string questionTitle = std::string(18, ' ') + title;
+    const std::string questionTitle = QuestionTitleFor(title);
     if (Ui().MessageBox(kSteps[size - 1].question, MsgStyle::Question, questionTitle) != MsgAnswer::Yes) return;
     EnlargeShop(g);
 }

@@ -144,7 +144,7 @@ const char* const kGameMenus[] = {"MSave", "MAction", "MInformation", "MWindow",
 
 }  // namespace
 
-std::string QuestionTitle() { return std::string(18, ' ') + Game().GameTitle.asText(); }
+std::string QuestionTitle() { return QuestionTitleFor(Game().GameTitle.asText()); }
 
 void ShowTitleState() {
     if (g_instance) g_instance->ShowTitleState();
