@@ -1,9 +1,25 @@
 #include "sim/MainTick.h"
 
+#include "business/GameOver.h"
+#include "platform/Platform.h"
+#include "sim/Clerk.h"
+#include "sim/Customer.h"
+#include "sim/ShopTick.h"
+#include "sim/Walking.h"
 #include "state/FormatMoney.h"
 
 namespace {
 bool g_inTick = false;
+
+// The state machine of a slot: 0-1 clerks, 2 the robber, 5 the cleaner, 6 and
+// up customers and passers-by; 3 and 4 are spare clerk rows never stepped.
+// The robber and the cleaner do not come to this shop yet.
+void StepPerson(GameState& g, int slot) {
+    if (slot <= 1)
+        StepClerk(g, slot);
+    else if (slot >= 6)
+        StepCustomer(g, slot);
+}
 
 const char* const kWeekdays[] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 }  // namespace
@@ -47,6 +63,26 @@ void MainTick(GameState& g, const TickWindow& w) {
         g.CaptionDirty = 0;
         if (w.setCaption) w.setCaption(MainCaption(g));
     }
+
+    // 4. The clock and the shop's business.
+    ShopTick(g);
+
+    // 5. Every person slot, the count taken once.
+    const int last = static_cast<int>(g.PersonCount.asInt()) - 1;
+    for (int s = 0; s <= last && s < static_cast<int>(g.Person.State.size()); ++s) {
+        FreePersonAtEdge(g, s);
+        g.Person.TicksAlive[s] = g.Person.TicksAlive[s].asInt() + 1;
+        StepPerson(g, s);
+        if (g.Person.State[s].asInt() != 0) WalkPerson(g, s);
+        CheckDoorCells(g, s);
+    }
+
+    // 6. The doors.
+    CycleDoors(g);
+
+    // 7, 8. A game over, then a grand prize (never over a finished game).
+    if (g.GameOverReason.asInt() != 0) Ui().ShowWindow(34);
+    if (GrandPrizeCertificateDue(g)) Ui().ShowWindow(58);
 
     g_inTick = false;
 }

@@ -4,16 +4,14 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "sim/Calendar.h"
+#include "sim/ClerkAdvice.h"
 #include "state/FormatMoney.h"
 #include "state/SpritePool.h"
 #include "ui/floor/FloorPictures.h"
 #include "ui/floor/ShopEnlargement.h"
 
 namespace {
-
-// The last hour of a day. The hour step after it belongs to the new day,
-// which turns the calendar and sets Hour back to 0.
-constexpr int kLastHourOfDay = 23;
 
 // A door cover out of sight while the shop is open.
 constexpr int kCoverHiddenY = 1000;
@@ -79,17 +77,6 @@ void HideDoorCover(GameState& g, int door) {
     if (DoorExists(g, door)) SetSpriteY(g, CoverOf(g, door), kCoverHiddenY);
 }
 
-void QueueClerkMessage(GameState& g, const std::string& text) {
-    const int n = g.ClerkMessageCount.i();
-    if (n < 0 || n >= static_cast<int>(g.ClerkMessages.size())) return;
-    g.ClerkMessages[n] = text;
-    g.ClerkMessageCount = n + 1;
-}
-
-void ShowQueuedClerkMessages(GameState& g) {
-    if (g.ClerkMessageCount.asInt() != 0 && g.ShowClerkMessages.asInt() == 1) Ui().ShowWindow(kClerkPopupForm);
-}
-
 // The first closed and empty hour after a working day: a clerk tells the
 // day's result once.
 void ReportDayProfit(GameState& g) {
@@ -120,6 +107,17 @@ bool WithinWorkingHours(const GameState& g) {
 
 }  // namespace
 
+void QueueClerkMessage(GameState& g, const std::string& text) {
+    const int n = g.ClerkMessageCount.i();
+    if (n < 0 || n >= static_cast<int>(g.ClerkMessages.size())) return;
+    g.ClerkMessages[n] = text;
+    g.ClerkMessageCount = n + 1;
+}
+
+void ShowQueuedClerkMessages(GameState& g) {
+    if (g.ClerkMessageCount.asInt() != 0 && g.ShowClerkMessages.asInt() == 1) Ui().ShowWindow(kClerkPopupForm);
+}
+
 bool NobodyInside(const GameState& g) {
     return g.CustomersInside.asInt() == 0 && g.ClerksInside.asInt() == 0 && g.CleanerInside.asInt() == 0 &&
            g.RobberInside.asInt() == 0;
@@ -136,9 +134,14 @@ void RunHourStep(GameState& g) {
     g.CaptionDirty = 1;
     SwitchDayNightSheet();
 
+    // Advice looks at ShopOpen before it is recomputed: the hour that has
+    // just ended.
+    GiveClerkAdvice(g);
+
     // The closing hour itself still counts as open.
     const std::int64_t h = g.Hour.asInt();
     if (h >= g.OpeningHour.asInt() && h <= g.ClosingHour.asInt()) {
+        DrawCustomerComplaint(g);
         g.DayReportDone = 0;
         g.ShopOpen = 1;
     } else {
@@ -155,6 +158,9 @@ void RunHourStep(GameState& g) {
 
     // After hours the hour waits for the last person to go out.
     if (!WithinWorkingHours(g) && !NobodyInside(g)) g.TicksPerHour = kHourTicksOvertime;
+
+    // The new day comes last, after every other hourly step.
+    if (g.Hour.asInt() >= kHoursPerDay) StartNewDay(g);
 }
 
 void ShopTick(GameState& g) {
@@ -166,12 +172,5 @@ void ShopTick(GameState& g) {
     // lowered below the count already reached still ends the hour.
     g.HourTicks = g.HourTicks.asInt() + 1;
     if (g.HourTicks.asInt() < g.TicksPerHour.asInt()) return;
-
-    // The step out of the day's last hour opens the next day; until the
-    // calendar turns over, the clock holds at the end of that hour.
-    if (g.Hour.asInt() >= kLastHourOfDay) {
-        g.HourTicks = g.TicksPerHour;
-        return;
-    }
     RunHourStep(g);
 }

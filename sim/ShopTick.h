@@ -1,6 +1,9 @@
 #pragma once
 // The shop as a whole on every tick: the game clock and the hour step
-// (opening and closing, the day's profit report, the closed-door covers).
+// (clerk advice, complaints, opening and closing, the day's profit report,
+// the closed-door covers) and, when the day's last hour is over, the new day.
+#include <string>
+
 #include "state/GameState.h"
 
 // How many ticks a game hour lasts. The hour step picks one of the first
@@ -18,9 +21,19 @@ inline constexpr int kClerkPopupForm = 46;
 // when the hour is full. Called once per tick by the main tick.
 void ShopTick(GameState& g);
 
-// The hourly business of an hour change: the hour advances, the shop opens
-// or closes and the next hour's length is chosen.
+// The hourly business of an hour change: the hour advances, a clerk may
+// give advice, a customer may complain, the shop opens or closes and the
+// next hour's length is chosen. The step that takes Hour to 24 ends with
+// the new day (StartNewDay), which sets Hour back to 0.
 void RunHourStep(GameState& g);
+
+// The clerk message queue. Every writer empties it (ClerkMessageCount := 0),
+// queues its texts and then shows them: the clerk pop-up opens modeless and
+// picks one of them. A text past the queue's 51 places is dropped.
+void QueueClerkMessage(GameState& g, const std::string& text);
+// Opens the clerk pop-up when something is queued and the player wants the
+// clerks' messages.
+void ShowQueuedClerkMessages(GameState& g);
 
 // True when no customer, clerk, cleaner or robber is inside the shop.
 bool NobodyInside(const GameState& g);

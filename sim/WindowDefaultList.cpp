@@ -1,3 +1,5 @@
 #include "sim/WindowDefaultList.h"
 
-void RegisterWindowDefaults() {}
+#include "business/WindowDefaults.h"
+
+void RegisterWindowDefaults() { RegisterBusinessWindowDefaults(); }

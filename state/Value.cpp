@@ -4,7 +4,7 @@
 #include <cmath>
 #include <system_error>
 
-std::int64_t Value::asInt() const {
+std::int64_t Value::slowAsInt() const {
     switch (kind()) {
     case Kind::Empty: return 0;
     case Kind::Int: return std::get<std::int64_t>(v_);
@@ -22,7 +22,7 @@ std::int64_t Value::asInt() const {
     return 0;
 }
 
-double Value::asReal() const {
+double Value::slowAsReal() const {
     switch (kind()) {
     case Kind::Empty: return 0.0;
     case Kind::Int: return static_cast<double>(std::get<std::int64_t>(v_));

@@ -29,10 +29,20 @@ public:
     bool isText() const { return v_.index() == 3; }
 
     // Empty -> 0; a real rounds half to even; a text that reads as a number
-    // gives that number, any other text 0.
-    std::int64_t asInt() const;
+    // gives that number, any other text 0. (The whole-number and Empty cases
+    // are inline: the tick reads values millions of times a second.)
+    std::int64_t asInt() const {
+        if (const auto* i = std::get_if<std::int64_t>(&v_)) return *i;
+        if (v_.index() == 0) return 0;
+        return slowAsInt();
+    }
     // The same as a real.
-    double asReal() const;
+    double asReal() const {
+        if (const auto* i = std::get_if<std::int64_t>(&v_)) return static_cast<double>(*i);
+        if (const auto* d = std::get_if<double>(&v_)) return *d;
+        if (v_.index() == 0) return 0.0;
+        return slowAsReal();
+    }
     // Empty -> ""; numbers in their plain decimal form; a text as it is.
     std::string asText() const;
     int i() const { return static_cast<int>(asInt()); }
@@ -46,6 +56,8 @@ public:
     const std::string& text() const { return std::get<std::string>(v_); }
 
 private:
+    std::int64_t slowAsInt() const;
+    double slowAsReal() const;
     std::variant<std::monostate, std::int64_t, double, std::string> v_;
 };
 

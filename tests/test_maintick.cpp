@@ -42,6 +42,7 @@ TEST(MainTick, StatusMessageShowsNextTickAndBlanksAfterTwenty) {
     g->StatusText = "书架装满了。";
     g->StatusTicks = 0;
     g->CaptionDirty = 1;
+    g->TicksPerHour = 1000000;  // no hour ends during the test
     MainTick(*g, w);
     ASSERT_EQ(bar.size(), 1u);
     EXPECT_EQ(bar[0], "书架装满了。");

@@ -6,18 +6,30 @@
 //   qmtool resave IN OUT
 //   qmtool run IN OUT --ticks N     the main tick N times, every window answered
 //                                   by its plain default, the clock never waiting
+//   qmtool run IN OUT --days N      the same until N new days have begun
+//   qmtool play IN OUT SCRIPT       a scripted opening (see PlayLine below)
 //
 // Message boxes go to standard error; a refused file exits with status 1.
 #include <cstdio>
 #include <cstdlib>
 #include <chrono>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
+#include "shop/Placement.h"
+#include "shop/Registers.h"
+#include "shop/ServiceMachines.h"
+#include "shop/Staff.h"
 #include "sim/MainTick.h"
+#include "state/Ledger.h"
+#include "stock/BookOrders.h"
+#include "stock/MagazineOrders.h"
+#include "ui/floor/ShopEnlargement.h"
 #include "sim/WindowDefaultList.h"
 #include "state/LoadSave.h"
 #include "state/NewGame.h"
@@ -31,7 +43,8 @@ int Usage() {
                  "  qmtool new OUT --name NAME --seed N --date YYYY-MM-DD [--time HH:MM]\n"
                  "  qmtool get FILE NAME...\n"
                  "  qmtool resave IN OUT\n"
-                 "  qmtool run IN OUT --ticks N\n";
+                 "  qmtool run IN OUT --ticks N | --days N\n"
+                 "  qmtool play IN OUT SCRIPT\n";
     return 2;
 }
 
@@ -133,27 +146,111 @@ int CmdNew(const std::vector<std::string>& a) {
     return WriteSaveFile(*g, out) == SaveResult::Saved ? 0 : 1;
 }
 
-// Loads IN as the game's load command does, runs the main tick until N ticks
-// have run or the game has ended (the clock stops at a game over), and saves
-// OUT. Prints the ticks run and the seconds they took.
-int CmdRun(const std::vector<std::string>& a) {
-    if (a.size() != 4 || a[2] != "--ticks") return Usage();
-    char* end = nullptr;
-    long long ticks = std::strtoll(a[3].c_str(), &end, 10);
-    if (*end != '\0' || ticks < 0) return Usage();
-    auto g = std::make_unique<GameState>();
-    InitProgramState(*g);
-    if (!LoadGameFile(*g, a[0])) return 1;
-    RegisterWindowDefaults();
+// Runs the main tick with every window answered by its plain default and
+// the clock never waiting, until `ticks` ticks or `days` new days have run
+// or the game has ended (the clock stops at a game over). Returns the ticks.
+long long RunTicks(GameState& g, long long ticks, long long days) {
     TickWindow none;
-    long long run = 0;
-    auto t0 = std::chrono::steady_clock::now();
-    while (run < ticks && g->GameRunning.asInt() == 1) {
-        MainTick(*g, none);
+    long long run = 0, newDays = 0;
+    while (g.GameRunning.asInt() == 1 && (days > 0 ? newDays < days : run < ticks)) {
+        Value day = g.Day;
+        MainTick(g, none);
         ++run;
+        if (!(g.Day == day)) ++newDays;
+        if (days > 0 && run >= 100000000) break;  // a stalled calendar never hangs the tool
     }
+    return run;
+}
+
+bool LoadForRun(GameState& g, const std::string& path) {
+    InitProgramState(g);
+    if (!LoadGameFile(g, path)) return false;
+    RegisterWindowDefaults();
+    return true;
+}
+
+// qmtool run IN OUT --ticks N | --days N: loads IN as the game's load
+// command does, runs, saves OUT, and prints the ticks run and the seconds.
+int CmdRun(const std::vector<std::string>& a) {
+    if (a.size() != 4 || (a[2] != "--ticks" && a[2] != "--days")) return Usage();
+    char* end = nullptr;
+    long long n = std::strtoll(a[3].c_str(), &end, 10);
+    if (*end != '\0' || n < 0) return Usage();
+    auto g = std::make_unique<GameState>();
+    if (!LoadForRun(*g, a[0])) return 1;
+    auto t0 = std::chrono::steady_clock::now();
+    long long run = a[2] == "--days" ? RunTicks(*g, 0, n) : RunTicks(*g, n, 0);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::cout << "ticks " << run << "\nseconds " << seconds << "\n";
+    return WriteSaveFile(*g, a[1]) == SaveResult::Saved ? 0 : 1;
+}
+
+// One line of a play script, through the same routines the windows call:
+//   enlarge                  enlarge the shop by one size
+//   place SPOT ROW           a fixture of catalogue row ROW on floor spot SPOT
+//   register PLACE MODEL     a register of model MODEL at register place 1 or 2
+//   service PLACE ROW        a service machine at service place 1 or 2
+//   hire                     the first applicant of a freshly drawn hire list
+//   magazine ROW COPIES      a standing order of COPIES per issue
+//   book ROW COPIES          an order of COPIES, delivered three days later
+//   income YEN               money from outside the shop (a fixture's backer)
+//   ticks N / days N         run the game on
+// Blank lines and lines starting with # are skipped.
+bool PlayLine(GameState& g, const std::string& line, std::string& why) {
+    std::istringstream in(line);
+    std::string cmd;
+    if (!(in >> cmd) || cmd[0] == '#') return true;
+    long long x = 0, y = 0;
+    auto args = [&](int count) {
+        bool ok = count < 1 || static_cast<bool>(in >> x);
+        ok = ok && (count < 2 || static_cast<bool>(in >> y));
+        std::string extra;
+        if (!ok || (in >> extra)) why = "bad arguments: " + line;
+        return ok && why.empty();
+    };
+    if (cmd == "enlarge" && args(0)) return EnlargeShop(g) || (why = "the shop cannot grow any more", false);
+    if (cmd == "place" && args(2)) return PlaceFacility(g, int(x), int(y)), true;
+    if (cmd == "register" && args(2)) return BuyRegister(g, int(x), int(y)), true;
+    if (cmd == "service" && args(2)) return BuyServiceMachine(g, int(x), int(y)), true;
+    if (cmd == "hire" && args(0)) {
+        DrawTodayApplicants(g);
+        return HireApplicant(g, 0) || (why = "nobody is left to hire", false);
+    }
+    if (cmd == "magazine" && args(2)) {
+        OpenMagazineOrders(g);
+        SetMagazineEditedOrder(g, int(x), int(y));
+        CommitMagazineOrders(g);
+        return true;
+    }
+    if (cmd == "book" && args(2)) {
+        OpenBookOrders(g);
+        SetBookEditedOrder(g, int(x), int(y));
+        CommitBookOrders(g);
+        return true;
+    }
+    if (cmd == "income" && args(1)) return AddMoney(g, x, OtherCategory, 1), true;
+    if (cmd == "ticks" && args(1)) return RunTicks(g, x, 0), true;
+    if (cmd == "days" && args(1)) return RunTicks(g, 0, x), true;
+    if (why.empty()) why = "unknown command: " + line;
+    return false;
+}
+
+int CmdPlay(const std::vector<std::string>& a) {
+    if (a.size() != 3) return Usage();
+    auto g = std::make_unique<GameState>();
+    if (!LoadForRun(*g, a[0])) return 1;
+    std::ifstream script(a[2]);
+    if (!script) {
+        std::cerr << "qmtool: cannot read " << a[2] << "\n";
+        return 2;
+    }
+    std::string line, why;
+    for (int n = 1; std::getline(script, line); ++n) {
+        if (!PlayLine(*g, line, why)) {
+            std::cerr << a[2] << ":" << n << ": " << why << "\n";
+            return 2;
+        }
+    }
     return WriteSaveFile(*g, a[1]) == SaveResult::Saved ? 0 : 1;
 }
 
@@ -192,6 +289,7 @@ int main(int argc, char** argv) {
         return rc;
     }
     if (cmd == "run") return CmdRun(args);
+    if (cmd == "play") return CmdPlay(args);
     if (cmd == "resave") {
         if (args.size() != 2) return Usage();
         auto g = std::make_unique<GameState>();

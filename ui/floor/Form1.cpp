@@ -10,6 +10,7 @@
 #include "platform/qt/Forms.h"
 #include "platform/qt/Pictures.h"
 #include "state/TheGame.h"
+#include "ui/floor/FloorClick.h"
 #include "ui/floor/FloorPictures.h"
 #include "ui/floor/FloorRenderer.h"
 
@@ -233,9 +234,9 @@ void Form1::HScroll1_Scroll() { Game().ScrollX = HScroll1->sliderPosition(); }
 void Form1::VScroll1_Change() { Game().ScrollY = VScroll1->value(); }
 void Form1::VScroll1_Scroll() { Game().ScrollY = VScroll1->sliderPosition(); }
 
-void Form1::Graphic_MouseDown(int, int, int, int) {
-    // Clicking the floor to inspect people and places comes later.
-}
+// Inspects the person or opens the window of the place under the pointer;
+// the window is modal, so this returns once it has closed.
+void Form1::Graphic_MouseDown(int Button, int, int X, int Y) { ClickFloor(Game(), Button, X, Y); }
 
 void Form1::Graphic_MouseMove(int, int, int, int) {
     // Moving the mouse over the floor has no effect.

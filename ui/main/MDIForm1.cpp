@@ -21,6 +21,7 @@
 #include "state/NewGame.h"
 #include "state/TheGame.h"
 #include "ui/floor/ShopEnlargement.h"
+#include "ui/main/CommandGates.h"
 #include "ui/main/GameSpeed.h"
 
 namespace {
@@ -294,6 +295,14 @@ void MDIForm1::BuildMenus() {
     on("MLoad", [this] { LoadGameCommand(); });
     on("MEnd", [this] { close(); });
     on("MKibo", [] { EnlargeShopCommand(); });
+    on("MBookIn", [] { OpenMagazineOrderDialog(Game()); });
+    on("MSyoseki", [] { OpenBookOrderDialog(Game()); });
+    on("MTeen", [] { OpenHireClerkDialog(Game()); });
+    on("MKaiko", [] { OpenFireClerkDialog(Game()); });
+    on("MTeninSetup", [] { OpenClerkSettingsDialog(Game()); });
+    on("MSouzi", [] { OpenCleaningDialog(Game()); });
+    on("MZssiInfo", [] { ToggleMagazineStockWindow(Game(), ToggleReportWindow); });
+    on("MSyosekiZaiko", [] { ToggleBookStockWindow(Game(), ToggleReportWindow); });
     on("MBookInfo", [] { ToggleReportWindow(4); });
     on("MBookSyousai", [] { ToggleReportWindow(41); });
     on("MVisual", [this] { MVisual_Click(); });
@@ -359,6 +368,14 @@ void MDIForm1::BuildToolbar() {
         if (name == "BSave") command = [this] { SaveGameCommand(); };
         if (name == "BLoad") command = [this] { LoadGameCommand(); };
         if (name == "BKakudai") command = [] { EnlargeShopCommand(); };
+        if (name == "BZassi") command = [] { OpenMagazineOrderDialog(Game()); };
+        if (name == "BSyoseki") command = [] { OpenBookOrderDialog(Game()); };
+        if (name == "BInT") command = [] { OpenHireClerkDialog(Game()); };
+        if (name == "BOutT") command = [] { OpenFireClerkDialog(Game()); };
+        if (name == "BOutT2") command = [] { OpenClerkSettingsDialog(Game()); };
+        if (name == "BSouzi") command = [] { OpenCleaningDialog(Game()); };
+        if (name == "BNyuuka") command = [] { ToggleMagazineStockWindow(Game(), ToggleReportWindow); };
+        if (name == "BSZaiko") command = [] { ToggleBookStockWindow(Game(), ToggleReportWindow); };
         if (name == "BHelp") command = [this] { MHelpGame_Click(); };
         bool onUp = row.onMouseUp;
         b->mouseUp = [b, onUp, command](Qt::MouseButton mb) {

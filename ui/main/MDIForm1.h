@@ -80,9 +80,6 @@ private:
 
     // Menu items of the main window's own.
     void MNewGame_Click();
-    void MGinkou_Click();
-    void MSyoubou_Click();
-    void MTeninSetup_Click();
     void MVisual_Click();
     void MHelpGame_Click();
     void BStop_MouseDown(Qt::MouseButton button);

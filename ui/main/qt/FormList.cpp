@@ -1,9 +1,24 @@
 #include "ui/main/FormList.h"
 
+#include "business/Form34.h"
+#include "business/Form37.h"
+#include "business/Form54.h"
+#include "business/Form58.h"
 #include "platform/qt/Forms.h"
+#include "shop/Form12.h"
+#include "shop/Form31.h"
+#include "shop/Form36.h"
+#include "shop/Form38.h"
 #include "shop/Form4.h"
 #include "shop/Form41.h"
+#include "shop/Form56.h"
+#include "shop/Form7.h"
+#include "shop/Form57.h"
+#include "shop/Form8.h"
+#include "shop/Form9.h"
 #include "state/Form3.h"
+#include "stock/Form21.h"
+#include "stock/Form6.h"
 #include "ui/floor/Form1.h"
 #include "ui/main/Form2.h"
 #include "ui/main/Form28.h"
@@ -16,7 +31,22 @@ void RegisterForms() {
     RegisterForm({2, true, [] { return new Form2; }});
     RegisterForm({3, true, [] { return new Form3; }});
     RegisterForm({4, false, [] { return new Form4; }});
+    RegisterForm({6, true, [] { return new Form6; }});
+    RegisterForm({7, true, [] { return new Form7; }});
+    RegisterForm({8, true, [] { return new Form8; }});
+    RegisterForm({9, true, [] { return new Form9; }});
+    RegisterForm({12, true, [] { return new Form12; }});
+    RegisterForm({21, true, [] { return new Form21; }});
     RegisterForm({28, true, [] { return new Form28; }});
+    RegisterForm({31, true, [] { return new Form31; }});
+    RegisterForm({34, true, [] { return new Form34; }});
+    RegisterForm({36, true, [] { return new Form36; }});
+    RegisterForm({37, true, [] { return new Form37; }});
+    RegisterForm({38, true, [] { return new Form38; }});
     RegisterForm({41, false, [] { return new Form41; }});
+    RegisterForm({54, true, [] { return new Form54; }});
     RegisterForm({55, true, [] { return new Form55; }});
+    RegisterForm({56, true, [] { return new Form56; }});
+    RegisterForm({57, true, [] { return new Form57; }});
+    RegisterForm({58, true, [] { return new Form58; }});
 }

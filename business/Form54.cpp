@@ -1,0 +1,122 @@
+#include "business/Form54.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "business/StarNotice.h"
+#include "platform/qt/Pictures.h"
+#include "state/TheGame.h"
+
+namespace {
+
+constexpr int kWidth = 281;
+constexpr int kHeight = 226;
+constexpr int kPanelWidth = 265;
+constexpr int kPanelHeight = 142;
+constexpr int kStarSize = 40;
+
+// The fixed texts of Label1, in reading order.
+const char* const kTexts[] = {
+    "  您的店铺满足了",
+    "星级提升的条件，          ",
+    "星级提升了一级。",
+    "全日本书店协会",  // the association that grants the stars
+};
+
+}  // namespace
+
+Form54::Form54() {
+    setObjectName("Form54");
+    setWindowTitle(QStringLiteral("星级提升"));
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+
+    Shape1[0] = new QFrame(this);
+    Shape1[0]->setObjectName("Shape1_0");
+    Shape1[0]->setGeometry(8, 8, kPanelWidth, 21);
+    Shape1[0]->setAutoFillBackground(true);
+    Label3 = new QLabel(this);
+    Label3->setObjectName("Label3");
+    Label3->setGeometry(Shape1[0]->geometry());
+    Label3->setAlignment(Qt::AlignCenter);
+    QPalette white = Label3->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    Label3->setPalette(white);
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setGeometry(8, 36, kPanelWidth, kPanelHeight);
+    Picture1->setFrameShape(QFrame::Panel);
+    Picture1->setFrameShadow(QFrame::Sunken);
+    Picture1->setAutoFillBackground(true);
+    QPalette paper = Picture1->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    Picture1->setPalette(paper);
+
+    Starg[0] = new QLabel(Picture1);
+    Starg[0]->setObjectName("Starg_0");
+    Starg[0]->setGeometry(12, 12, kStarSize, kStarSize);
+    Starg[0]->setAlignment(Qt::AlignCenter);
+    Starg[0]->setPixmap(QPixmap::fromImage(
+        LoadPicture(QStringLiteral("Graphic/Forms/Form54_Starg0.png"), QSize(kStarSize, kStarSize))));
+
+    // A ruled sheet right of the star: the three lines of the message on the
+    // first rows, the association's name on the sixth, right-aligned.
+    constexpr int kRuleLeft = 64;
+    constexpr int kRuleTop = 24;
+    constexpr int kRowHeight = 18;
+    for (int k = 3; k <= 9; ++k) {
+        auto* line = new QFrame(Picture1);
+        line->setObjectName(QStringLiteral("Line1_%1").arg(k));
+        line->setGeometry(kRuleLeft, kRuleTop + (k - 3) * kRowHeight, kPanelWidth - kRuleLeft - 10, 1);
+        line->setAutoFillBackground(true);
+        QPalette grey = line->palette();
+        grey.setColor(QPalette::Window, QColor(192, 192, 192));
+        line->setPalette(grey);
+        Line1[k] = line;
+    }
+    const int rows[] = {0, 1, 2, 5};
+    for (int k = 0; k < 4; ++k) {
+        Label1[k] = new QLabel(QString::fromUtf8(kTexts[k]), Picture1);
+        Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
+        Label1[k]->setGeometry(kRuleLeft, kRuleTop + (rows[k] - 1) * kRowHeight + 1, kPanelWidth - kRuleLeft - 10,
+                               kRowHeight - 1);
+    }
+    Label1[3]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    Command1 = new QPushButton(QStringLiteral("关闭"), this);
+    Command1->setObjectName("Command1");
+    Command1->setGeometry((kWidth - 81) / 2, 188, 81, 26);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form54::Command1_Click);
+
+    Form_Load();
+}
+
+void Form54::Form_Load() {
+    // Centring and holding the clock happen as the dialog shows.
+    QPalette band = Shape1[0]->palette();
+    band.setColor(QPalette::Window, QColor(0, 128, 255));
+    Shape1[0]->setPalette(band);
+    Label3->setText(QString::fromStdString(StarNoticeHeadline(Game())));
+}
+
+void Form54::showEvent(QShowEvent* e) {
+    ModalDialog::showEvent(e);
+    // The game runs on while the main window is minimised, so the notice can
+    // come up then; it still stands where the main window would be, where
+    // other dialogs take the middle of the screen.
+    QWidget* main = MainWidget();
+    if (main && main->isMinimized()) {
+        QRect around = main->normalGeometry().isValid() ? main->normalGeometry() : main->frameGeometry();
+        QRect mine = frameGeometry();
+        move(around.left() + (around.width() - mine.width()) / 2, around.top() + (around.height() - mine.height()) / 2);
+    }
+}
+
+void Form54::Command1_Click() { accept(); }
+
+void Form54::Form_Unload() { StarNoticeClosed(Game()); }

@@ -1,0 +1,111 @@
+#include "business/Form58.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "business/GrandPrize.h"
+#include "state/TheGame.h"
+
+namespace {
+
+constexpr int kWidth = 300;
+constexpr int kHeight = 300;
+constexpr int kSheetWidth = 284;
+constexpr int kSheetHeight = 220;
+
+// The certificate's lines, top to bottom: the Label1 element, its text (the
+// owner line is filled at opening), where it stands and how it is set.
+struct SheetLine {
+    int element;
+    const char* text;
+    int top;
+    int height;
+    Qt::Alignment align;
+    bool headline;
+};
+const SheetLine kLines[] = {
+    {0, "大奖", 8, 34, Qt::AlignCenter, true},
+    {1, "", 50, 20, Qt::AlignCenter, false},
+    {2, "  您的店铺在全日本书店评选中", 80, 20, Qt::AlignLeft | Qt::AlignVCenter, false},
+    {4, "获得了大奖，", 102, 20, Qt::AlignLeft | Qt::AlignVCenter, false},
+    {5, "因此送来奖金1000万円和这个奖状", 124, 20, Qt::AlignLeft | Qt::AlignVCenter, false},
+    {6, "。", 146, 20, Qt::AlignLeft | Qt::AlignVCenter, false},
+    {3, "全日本书店协会", 186, 20, Qt::AlignRight | Qt::AlignVCenter, false},
+};
+
+}  // namespace
+
+Form58::Form58() {
+    setObjectName("Form58");
+    setWindowTitle(QStringLiteral("获得大奖"));
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+
+    Shape1[0] = new QFrame(this);
+    Shape1[0]->setObjectName("Shape1_0");
+    Shape1[0]->setGeometry(8, 8, kSheetWidth, 21);
+    Shape1[0]->setAutoFillBackground(true);
+    Label3 = new QLabel(QStringLiteral("== 获得了大奖 =="), this);
+    Label3->setObjectName("Label3");
+    Label3->setGeometry(Shape1[0]->geometry());
+    Label3->setAlignment(Qt::AlignCenter);
+    QPalette white = Label3->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    Label3->setPalette(white);
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setGeometry(8, 36, kSheetWidth, kSheetHeight);
+    Picture1->setFrameShape(QFrame::Panel);
+    Picture1->setFrameShadow(QFrame::Sunken);
+    Picture1->setAutoFillBackground(true);
+    QPalette paper = Picture1->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    Picture1->setPalette(paper);
+
+    constexpr int kMargin = 12;
+    for (const SheetLine& row : kLines) {
+        auto* label = new QLabel(QString::fromUtf8(row.text), Picture1);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(row.element));
+        label->setGeometry(kMargin, row.top, kSheetWidth - 2 * kMargin, row.height);
+        label->setAlignment(row.align);
+        if (row.headline) {
+            QFont big = label->font();
+            big.setPointSize(20);
+            big.setBold(true);
+            label->setFont(big);
+        }
+        Label1[row.element] = label;
+
+        auto* rule = new QFrame(Picture1);
+        rule->setObjectName(QStringLiteral("Line1_%1").arg(row.element));
+        rule->setGeometry(kMargin, row.top + row.height, kSheetWidth - 2 * kMargin, 1);
+        rule->setAutoFillBackground(true);
+        QPalette grey = rule->palette();
+        grey.setColor(QPalette::Window, QColor(128, 128, 128));
+        rule->setPalette(grey);
+        Line1[row.element] = rule;
+    }
+
+    Command1 = new QPushButton(QStringLiteral("关闭"), this);
+    Command1->setObjectName("Command1");
+    Command1->setGeometry((kWidth - 81) / 2, 264, 81, 26);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form58::Command1_Click);
+
+    Form_Load();
+}
+
+void Form58::Form_Load() {
+    // Centring and holding the clock happen as the dialog shows.
+    QPalette band = Shape1[0]->palette();
+    band.setColor(QPalette::Window, QColor(0, 128, 255));
+    Shape1[0]->setPalette(band);
+    Label1[1]->setText(QString::fromStdString(CertificateOwnerLine(Game())));
+}
+
+void Form58::Command1_Click() { accept(); }
+
+void Form58::Form_Unload() { GrandPrizeCertificateClosed(Game()); }

@@ -1,0 +1,75 @@
+#include "shop/Form20.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "shop/FacilityRemoval.h"
+#include "shop/Form5.h"
+#include "state/TheGame.h"
+
+Form20::Form20() {
+    setWindowTitle(QStringLiteral("设施信息"));
+    setFixedSize(320, 190);
+
+    Shape1[0] = FacilityHeadingCell(this, QRect(0, 0, 320, 25));
+    Label3 = FacilityHeadingText(QStringLiteral("== 设施信息 =="), this, Shape1[0]->geometry());
+
+    Shape1[3] = FacilityHeadingCell(this, QRect(10, 34, kFixturePictureSide + 4, kFixturePictureSide + 4));
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(12, 36, kFixturePictureSide, kFixturePictureSide);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Shape1[1] = FacilityHeadingCell(this, QRect(126, 36, 70, 18));
+    Label1 = FacilityHeadingText(QStringLiteral("最大收录"), this, Shape1[1]->geometry());
+    CapacityLabel = FacilityValueLabel("CapacityLabel", this, QRect(204, 36, 106, 18));
+    Shape1[2] = FacilityHeadingCell(this, QRect(126, 60, 70, 18));
+    Label2 = FacilityHeadingText(QStringLiteral("利用次数"), this, Shape1[2]->geometry());
+    UseLabel = FacilityValueLabel("UseLabel", this, QRect(204, 60, 106, 18));
+    NameLabel = FacilityValueLabel("NameLabel", this, QRect(126, 88, 184, 34));
+    NameLabel->setWordWrap(true);
+
+    Command3 = new QPushButton(QStringLiteral("烧掉"), this);
+    Command3->setGeometry(43, 150, 81, 26);
+    Command1 = new QPushButton(QStringLiteral("撤去"), this);
+    Command1->setGeometry(136, 150, 81, 26);
+    Command2 = new QPushButton(QStringLiteral("关闭"), this);
+    Command2->setGeometry(229, 150, 81, 26);
+    Command2->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form20::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form20::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form20::Command3_Click);
+
+    Form_Load();
+}
+
+void Form20::Form_Load() {
+    // Centring and holding the clock happen as the dialog shows.
+    const GameState& g = Game();
+    const int s = g.SelectedSlot.i();
+    if (s < 1 || s >= static_cast<int>(g.FacilitySlot.Kind.size())) return;
+    const int kind = g.FacilitySlot.Kind[s].i();
+    const int r = kind - 1;
+    Image1->setPixmap(LoadFixturePicture(kind));
+    if (r < 0 || r >= static_cast<int>(g.FixtureType.Capacity.size())) return;
+    CapacityLabel->setText(QString::fromStdString(g.FixtureType.Capacity[r].asText() + "册"));
+    UseLabel->setText(QString::fromStdString(g.UseCount[s].asText() + "回"));
+    NameLabel->setText(QString::fromStdString(g.FixtureType.Description[r].asText()));
+}
+
+void Form20::Command1_Click() {
+    // After a refusal or a No the window stays for another try.
+    if (RemoveFacilityCommand(Game(), Game().SelectedSlot.i()) == RemovalOutcome::Removed) accept();
+}
+
+void Form20::Command2_Click() { reject(); }
+
+void Form20::Command3_Click() {
+    switch (ArsonCommand(Game(), Game().SelectedSlot.i())) {
+    case ArsonOutcome::Started:
+    case ArsonOutcome::Declined: accept(); break;
+    case ArsonOutcome::ShopOpen:
+    case ArsonOutcome::FireBurning: break;
+    }
+}

@@ -1,0 +1,172 @@
+#include "shop/Form38.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "platform/qt/Pictures.h"
+#include "shop/Form7.h"
+#include "shop/Salary.h"
+#include "shop/Staff.h"
+#include "state/TheGame.h"
+
+void HoldArrow::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->button()); }
+void HoldArrow::mouseReleaseEvent(QMouseEvent* e) { emit mouseUp(e->button()); }
+
+namespace {
+
+constexpr int kWidth = 340;
+constexpr int kHeight = 262;
+constexpr int kTimerMs = 75;
+constexpr int kArrowWidth = 17;
+constexpr int kArrowHeight = 9;
+constexpr int kRest = 1;
+constexpr int kPressed = 2;
+
+// The shown arrow and its two hidden faces, "Form38_ButtonU_1.png" (rest)
+// and "_2" (pressed).
+std::array<QLabel*, 3> MakeArrow(QWidget* parent, const char* name, QPoint at) {
+    std::array<QLabel*, 3> arrow{};
+    for (int k = 1; k <= 2; ++k) {
+        arrow[k] = new QLabel(parent);
+        const QString file = QStringLiteral("Graphic/Forms/Form38_%1_%2.png").arg(QLatin1String(name)).arg(k);
+        arrow[k]->setPixmap(QPixmap::fromImage(LoadPicture(file, QSize(kArrowWidth, kArrowHeight))));
+        arrow[k]->hide();
+    }
+    arrow[0] = new HoldArrow(parent);
+    arrow[0]->setGeometry(at.x(), at.y(), kArrowWidth, kArrowHeight);
+    arrow[0]->setPixmap(arrow[kRest]->pixmap());
+    return arrow;
+}
+
+}  // namespace
+
+Form38::Form38() {
+    setWindowTitle(QStringLiteral("调整薪资"));
+    setFixedSize(kWidth, kHeight);
+
+    Shape1[0] = MakeHeadingBand(this, kWidth);
+    Label3 = MakeHeadingText(this, Shape1[0], QStringLiteral("== 调整薪资 =="));
+
+    List1 = new QListWidget(this);
+    List1->setGeometry(12, 36, 116, 174);
+
+    Image1[0] = MakeFaceBox(this, QPoint(140, 36));
+    Image1[0]->setFrameShape(QFrame::Panel);
+    Image1[0]->setFrameShadow(QFrame::Sunken);
+
+    Label1[0] = MakeCaption(this, QStringLiteral("姓名"), QRect(214, 42, 32, 18));
+    Label[0] = MakeValueLabel(this, QRect(246, 42, 90, 18));
+    Label1[1] = MakeCaption(this, QStringLiteral("年龄"), QRect(214, 66, 32, 18));
+    Label[1] = MakeValueLabel(this, QRect(246, 66, 90, 18));
+    Label1[4] = MakeCaption(this, QStringLiteral("气力"), QRect(140, 112, 32, 18));
+    Label[2] = MakeValueLabel(this, QRect(174, 112, 52, 18));
+    Shape[0] = MakeBar(this, QRect(228, 116, 100, 10));
+    Shape10[0] = MakeBarFrame(this, QRect(228, 116, 100, 10));
+    Label1[2] = MakeCaption(this, QStringLiteral("能力"), QRect(140, 136, 32, 18));
+    Label[3] = MakeValueLabel(this, QRect(174, 136, 52, 18));
+    Shape[1] = MakeBar(this, QRect(228, 140, 100, 10));
+    Shape10[1] = MakeBarFrame(this, QRect(228, 140, 100, 10));
+    Label1[3] = MakeCaption(this, QStringLiteral("薪资"), QRect(140, 164, 32, 18));
+    Label[4] = MakeValueLabel(this, QRect(174, 164, 120, 18));
+    Label[4]->setFrameShape(QFrame::Panel);
+    Label[4]->setFrameShadow(QFrame::Sunken);
+    Label[4]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ButtonU = MakeArrow(this, "ButtonU", QPoint(298, 164));
+    ButtonD = MakeArrow(this, "ButtonD", QPoint(298, 164 + kArrowHeight));
+
+    Command1 = new QPushButton(QStringLiteral("确定"), this);
+    Command1->setGeometry(176, 224, 74, 25);
+    Command1->setDefault(true);
+    Command2 = new QPushButton(QStringLiteral("取消"), this);
+    Command2->setGeometry(256, 224, 74, 25);
+    connect(Command1, &QPushButton::clicked, this, &Form38::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form38::Command2_Click);
+
+    auto* up = static_cast<HoldArrow*>(ButtonU[0]);
+    auto* down = static_cast<HoldArrow*>(ButtonD[0]);
+    connect(up, &HoldArrow::mouseDown, this, &Form38::ButtonU_MouseDown);
+    connect(down, &HoldArrow::mouseDown, this, &Form38::ButtonD_MouseDown);
+    connect(up, &HoldArrow::mouseUp, this, &Form38::ButtonU_MouseUp);
+    connect(down, &HoldArrow::mouseUp, this, &Form38::ButtonD_MouseUp);
+
+    Form_Load();
+    connect(List1, &QListWidget::currentRowChanged, this, &Form38::List1_Click);
+    Timer1.setInterval(kTimerMs);
+    connect(&Timer1, &QTimer::timeout, this, &Form38::Timer1_Timer);
+    Timer1.start();
+}
+
+void Form38::Form_Load() {
+    // Centring happens as the dialog shows. The clerk settings dialog
+    // underneath already holds the clock.
+    GameState& g = Game();
+    LoadEditedSalaries(g);
+    for (int p = 0; p < g.EmployedListCount.i(); ++p)
+        List1->addItem(QString::fromStdString(g.Applicant.Name[g.EmployedList[p].i()].asText()));
+    List1->setCurrentRow(0);
+    ShowClerk(0);
+}
+
+void Form38::List1_Click() { ShowClerk(List1->currentRow()); }
+
+void Form38::ShowClerk(int p) {
+    const GameState& g = Game();
+    if (p < 0 || p >= g.EmployedListCount.i()) return;
+    const StaffCard c = ApplicantCard(g, g.EmployedList[p].i());
+    Label[0]->setText(QString::fromStdString(c.name));
+    Label[1]->setText(QString::fromStdString(c.age));
+    Label[2]->setText(QString::fromStdString(c.energy));
+    Label[3]->setText(QString::fromStdString(c.ability));
+    ShowPendingSalary(p);
+    SetBarWidth(Shape[0], Shape10[0], c.energyValue);
+    SetBarWidth(Shape[1], Shape10[1], c.abilityValue);
+    ShowFace(Image1[0], c.face);
+}
+
+void Form38::ShowPendingSalary(int p) {
+    const GameState& g = Game();
+    if (p < 0 || p >= static_cast<int>(g.EditedSalary.size())) return;
+    Label[4]->setText(QString::fromStdString(SalaryText(g.EditedSalary[p])));
+}
+
+void Form38::ButtonU_MouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    ButtonU[0]->setPixmap(ButtonU[kPressed]->pixmap());
+    PressSalaryArrow(Game(), SpinUp);
+}
+
+void Form38::ButtonD_MouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    ButtonD[0]->setPixmap(ButtonD[kPressed]->pixmap());
+    PressSalaryArrow(Game(), SpinDown);
+}
+
+void Form38::ButtonU_MouseUp() {
+    ButtonU[0]->setPixmap(ButtonU[kRest]->pixmap());
+    ReleaseSalaryArrow(Game());
+}
+
+void Form38::ButtonD_MouseUp() {
+    ButtonD[0]->setPixmap(ButtonD[kRest]->pixmap());
+    ReleaseSalaryArrow(Game());
+}
+
+void Form38::Timer1_Timer() {
+    // The arrows act only here: a press released before the next tick
+    // moves nothing.
+    const int p = List1->currentRow();
+    SalarySpinTick(Game(), p);
+    ShowPendingSalary(p);
+}
+
+void Form38::Command1_Click() {
+    // The clerk settings dialog underneath shows the new salaries once this
+    // one has closed.
+    ConfirmSalaries(Game());
+    accept();
+}
+
+void Form38::Command2_Click() { reject(); }

@@ -1,0 +1,122 @@
+#include "shop/Form5.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/qt/Pictures.h"
+#include "shop/Placement.h"
+#include "state/FormatMoney.h"
+#include "state/TheGame.h"
+
+namespace {
+const QColor kHeadingBlue(0, 128, 255);
+}  // namespace
+
+QFrame* FacilityHeadingCell(QWidget* parent, QRect at) {
+    auto* cell = new QFrame(parent);
+    cell->setGeometry(at);
+    cell->setAutoFillBackground(true);
+    QPalette p = cell->palette();
+    p.setColor(QPalette::Window, kHeadingBlue);
+    cell->setPalette(p);
+    return cell;
+}
+
+QLabel* FacilityHeadingText(const QString& text, QWidget* parent, QRect at) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(at);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
+    return label;
+}
+
+QLabel* FacilityValueLabel(const char* name, QWidget* parent, QRect at) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(at);
+    return label;
+}
+
+QPixmap LoadFixturePicture(int kind) {
+    const QString file = QString::fromStdString(FixturePictureFile(kind));
+    return QPixmap::fromImage(LoadPicture(file, QSize(kFixturePictureSide, kFixturePictureSide)));
+}
+
+Form5::Form5() {
+    setWindowTitle(QStringLiteral("设施设置"));
+    setFixedSize(320, 200);
+
+    Shape1[0] = FacilityHeadingCell(this, QRect(0, 0, 320, 25));
+    Label3 = FacilityHeadingText(QStringLiteral("== 设施设置 =="), this, Shape1[0]->geometry());
+
+    // The picture in a blue frame.
+    Shape1[3] = FacilityHeadingCell(this, QRect(10, 34, kFixturePictureSide + 4, kFixturePictureSide + 4));
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(12, 36, kFixturePictureSide, kFixturePictureSide);
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Shape1[1] = FacilityHeadingCell(this, QRect(126, 36, 70, 18));
+    Label1 = FacilityHeadingText(QStringLiteral("价格"), this, Shape1[1]->geometry());
+    PriceLabel = FacilityValueLabel("PriceLabel", this, QRect(204, 36, 106, 18));
+    Shape1[2] = FacilityHeadingCell(this, QRect(126, 60, 70, 18));
+    Label2 = FacilityHeadingText(QStringLiteral("收录书籍"), this, Shape1[2]->geometry());
+    CapacityLabel = FacilityValueLabel("CapacityLabel", this, QRect(204, 60, 106, 18));
+    NameLabel = FacilityValueLabel("NameLabel", this, QRect(126, 84, 184, 34));
+    NameLabel->setWordWrap(true);
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setGeometry(126, 121, 184, 17);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+
+    Command1 = new QPushButton(QStringLiteral("设置"), this);
+    Command1->setGeometry(136, 158, 81, 26);
+    Command1->setDefault(true);
+    Command2 = new QPushButton(QStringLiteral("取消"), this);
+    Command2->setGeometry(229, 158, 81, 26);
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+
+    Form_Load();
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form5::HScroll1_Change);
+    connect(HScroll1, &QScrollBar::sliderMoved, this, &Form5::HScroll1_Scroll);
+}
+
+void Form5::Form_Load() {
+    // Centring and holding the clock happen as the dialog shows.
+    GameState& g = Game();
+    BuildFixtureOffer(g);
+    HScroll1->setRange(0, std::max(0, g.OfferedListCount.i() - 1));
+    HScroll1->setValue(0);
+    for (int row = 0; row < static_cast<int>(Picture1.size()); ++row) Picture1[row] = LoadFixturePicture(row + 1);
+    ShowEntry(HScroll1->value());
+}
+
+void Form5::HScroll1_Change() { ShowEntry(HScroll1->value()); }
+// While the thumb is dragged the bar reports its position before its value.
+void Form5::HScroll1_Scroll() { ShowEntry(HScroll1->sliderPosition()); }
+
+void Form5::ShowEntry(int position) {
+    const GameState& g = Game();
+    if (position < 0 || position >= g.OfferedListCount.i()) return;
+    const int r = g.OfferedList[position].i();
+    PriceLabel->setText(QString::fromStdString(FormatMoney(g.FixtureType.Price[r]) + "円"));
+    CapacityLabel->setText(QString::fromStdString(g.FixtureType.Capacity[r].asText() + "册"));
+    NameLabel->setText(QString::fromStdString(g.FixtureType.Description[r].asText()));
+    if (r >= 0 && r < static_cast<int>(Picture1.size())) Image1->setPixmap(Picture1[r]);
+}
+
+void Form5::Command1_Click() {
+    GameState& g = Game();
+    const int position = HScroll1->value();
+    if (position < g.OfferedListCount.i()) PlaceFacility(g, g.SelectedSlot.i(), g.OfferedList[position].i());
+    accept();
+}
+
+void Form5::Command2_Click() { reject(); }

@@ -1,0 +1,59 @@
+#pragma once
+// The placing dialog "设施设置": the shelves and machines the star level
+// allows, one at a time under a scroll bar with price, capacity, name and
+// picture; "设置" puts the one shown on the selected floor spot.
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <array>
+
+#include "platform/qt/Forms.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+// The fixture pictures are shown in a box of this many pixels a side.
+inline constexpr int kFixturePictureSide = 100;
+
+// A fixture picture ("Graphic/Book<kind>.rle"), blank at the box's size when
+// the file cannot be read.
+QPixmap LoadFixturePicture(int kind);
+
+// The look the placing dialog shares with the facility window (Form20): a
+// cell filled with the heading blue, white centred text on it, and a named
+// value label.
+QFrame* FacilityHeadingCell(QWidget* parent, QRect at);
+QLabel* FacilityHeadingText(const QString& text, QWidget* parent, QRect at);
+QLabel* FacilityValueLabel(const char* name, QWidget* parent, QRect at);
+
+class Form5 : public ModalDialog {
+    Q_OBJECT
+public:
+    Form5();
+
+    void Form_Load();
+    void HScroll1_Change();
+    void HScroll1_Scroll();
+    void Command1_Click();
+    void Command2_Click();
+
+    // The controls (the tests drive them).
+    std::array<QFrame*, 4> Shape1{};  // heading band, two caption cells, picture frame
+    QLabel* Label3 = nullptr;         // heading text
+    QLabel* Label1 = nullptr;         // "价格"
+    QLabel* Label2 = nullptr;         // "收录书籍"
+    QLabel* PriceLabel = nullptr;
+    QLabel* CapacityLabel = nullptr;
+    QLabel* NameLabel = nullptr;
+    QLabel* Image1 = nullptr;               // the picture of the fixture shown
+    std::array<QPixmap, 9> Picture1{};      // the nine fixture pictures, by row
+    QScrollBar* HScroll1 = nullptr;
+    QPushButton* Command1 = nullptr;  // "设置"
+    QPushButton* Command2 = nullptr;  // "取消"
+
+private:
+    // Shows the offered entry at scroll position `position`.
+    void ShowEntry(int position);
+};

@@ -1,0 +1,184 @@
+#include "shop/Staff.h"
+
+#include <algorithm>
+
+#include "platform/Platform.h"
+#include "shop/ShopInfo.h"
+#include "sim/Clerk.h"
+#include "sim/ShopTick.h"
+#include "state/FormatMoney.h"
+#include "state/Ledger.h"
+#include "state/SpritePool.h"
+
+namespace {
+
+constexpr int kClerkRows = 2;
+constexpr int kHiredEnergy = 50;
+constexpr const char* kClerkTasteText = "店铺的店员";
+// A clerk row with nobody to fill it waits above the scene, where the
+// floor view draws nothing and no click reaches it.
+constexpr int kParkedFigureY = -64;
+
+// The applicant rows in use, kept within the table's bounds whatever a
+// saved game says.
+int ApplicantRows(const GameState& g) {
+    return std::clamp(g.ApplicantCount.i(), 0, static_cast<int>(g.Applicant.Name.size()));
+}
+
+bool Employed(const GameState& g, int row) { return g.Applicant.Employed[row].asInt() != 0; }
+
+int SpriteOfPersonRow(const GameState& g, int row) {
+    const Value& s = g.Person.Sprite[row];
+    if (s.isEmpty() || s.asInt() < 0 || s.asInt() >= kSpriteSlots) return -1;
+    return s.i();
+}
+
+void AddTo(Value& v, int delta) { v = v.isReal() ? Value(v.asReal() + delta) : Value(v.asInt() + delta); }
+
+// A clerk row that no employed clerk fills any more is not stepped again,
+// so its figure would stand frozen wherever it was. Take it off the floor:
+// back to absent, out of sight, its register free, and counted out of the
+// shop if it was still inside (the last one out shortens the hour, as at
+// the door).
+void ClearUnfilledClerkRows(GameState& g) {
+    for (int row = std::max(0, g.ClerkRowCount.i()); row < kClerkRows; ++row) {
+        const int state = g.Person.State[row].i();
+        const bool inside = state >= ClerkArrive && state <= ClerkToDoor;
+        if (state == ClerkAtPostA) g.RegisterSlot.ClerkState[0] = Unattended;
+        if (state == ClerkAtPostB) g.RegisterSlot.ClerkState[1] = Unattended;
+
+        g.Person.State[row] = ClerkAbsent;
+        g.Person.HeadingSet[row] = 0;
+        g.Person.StateTicks[row] = 0;
+        g.Person.Heading[row] = 0;
+        if (const int s = SpriteOfPersonRow(g, row); s >= 0) g.Sprite.Y[s] = kParkedFigureY;
+
+        if (inside) {
+            if (g.ClerksInside.asInt() > 0) AddTo(g.ClerksInside, -1);
+            ShortenHourWhenEmpty(g);
+        }
+    }
+}
+
+}  // namespace
+
+void RebuildClerkRows(GameState& g) {
+    int rows = 0;
+    const int n = ApplicantRows(g);
+    for (int i = 0; i < n; ++i) {
+        if (!Employed(g, i)) continue;
+        g.Person.Name[rows] = g.Applicant.Name[i];
+        g.Person.Age[rows] = g.Applicant.Age[i];
+        g.Person.TasteText[rows] = kClerkTasteText;
+        g.Person.Look[rows] = g.Applicant.Look[i];
+        g.Person.PreferredCategory[rows] = 0;
+        ++rows;
+    }
+    g.ClerkRowCount = rows;
+}
+
+void RebuildEmployedList(GameState& g) {
+    int count = 0;
+    const int n = ApplicantRows(g);
+    const int capacity = static_cast<int>(g.EmployedList.size());
+    for (int i = 0; i < n && count < capacity; ++i) {
+        if (Employed(g, i)) g.EmployedList[count++] = i;
+    }
+    g.EmployedListCount = count;
+}
+
+int DrawTodayApplicants(GameState& g) {
+    const int length = g.RndInt(kHireListLengths) + kHireListMinLength;
+    const int n = ApplicantRows(g);
+    int tally = 0;
+    std::vector<int> pool;
+    for (; tally < length; ++tally) {
+        // Only applicants who can still be offered are drawn from, so the
+        // list ends early, and never waits, when the pool runs dry.
+        pool.clear();
+        for (int i = 0; i < n; ++i)
+            if (!Employed(g, i) && g.Applicant.Drawn[i].asInt() == 0) pool.push_back(i);
+        if (pool.empty()) break;
+        const int row = pool[g.RndInt(static_cast<int>(pool.size()))];
+        g.Applicant.Drawn[row] = 1;
+        g.TodayApplicants[tally] = row;
+    }
+    g.ApplicantTally = tally;
+    return tally;
+}
+
+bool HireApplicant(GameState& g, int listPos) {
+    const int tally = std::min(g.ApplicantTally.i(), static_cast<int>(g.TodayApplicants.size()));
+    if (listPos < 0 || listPos >= tally) return false;
+    const int a = g.TodayApplicants[listPos].i();
+    const int n = ApplicantRows(g);
+    if (a < 0 || a >= n) return false;
+
+    // One month's pay at once, affordable or not: funds below zero end the
+    // game at the next tick.
+    AddMoney(g, -g.Applicant.Salary[a].asInt(), Salaries, 0);
+    g.Applicant.Employed[a] = 1;
+    g.Applicant.Energy[a] = kHiredEnergy;
+    AddTo(g.ClerkCount, 1);
+    RebuildClerkRows(g);
+    RebuildEmployedList(g);
+    for (int i = 0; i < n; ++i) g.Applicant.Drawn[i] = 0;
+    return true;
+}
+
+bool DismissClerk(GameState& g, int listPos) {
+    const int count = std::min(g.EmployedListCount.i(), static_cast<int>(g.EmployedList.size()));
+    if (listPos < 0 || listPos >= count) return false;
+    const std::string title = g.GameTitle.asText();
+    if (g.ShopOpen.asInt() == 1) {
+        Ui().MessageBox(kDismissWhileOpenText, MsgStyle::Information, title);
+        return false;
+    }
+    if (Ui().MessageBox(kDismissQuestionText, MsgStyle::Question, QuestionTitleFor(title)) != MsgAnswer::Yes)
+        return false;
+
+    const int a = g.EmployedList[listPos].i();
+    if (a >= 0 && a < ApplicantRows(g)) g.Applicant.Employed[a] = 0;
+    AddTo(g.ClerkCount, -1);
+    AddTo(g.Popularity, -kDismissalPopularityCost);
+    g.ShopDetailsDirty = 1;
+    RebuildClerkRows(g);
+    // The list position is the person row the dismissed clerk occupied.
+    if (listPos < kClerkRows) {
+        if (const int s = SpriteOfPersonRow(g, listPos); s >= 0) g.Sprite.X[s] = kDismissedFigureX;
+    }
+    ClearUnfilledClerkRows(g);
+    RebuildEmployedList(g);
+    g.ClerkInfoDirty = 1;
+    return true;
+}
+
+std::vector<int> RecountClerkRows(GameState& g) {
+    std::vector<int> rows;
+    const int n = ApplicantRows(g);
+    for (int i = 0; i < n; ++i)
+        if (Employed(g, i)) rows.push_back(i);
+    g.ClerkRowCount = static_cast<int>(rows.size());
+    return rows;
+}
+
+std::string SalaryText(const Value& salary) { return FormatMoney(salary.asInt()) + "円"; }
+
+std::string FacePicture(const Value& look) { return "Graphic/Human" + std::to_string(look.asInt() + 1) + ".dat"; }
+
+StaffCard ApplicantCard(const GameState& g, int row) {
+    StaffCard c;
+    if (row < 0 || row >= static_cast<int>(g.Applicant.Name.size())) return c;
+    const auto& A = g.Applicant;
+    c.name = A.Name[row].asText();
+    c.age = A.Age[row].asText() + "岁";
+    c.intro = A.Intro[row].asText();
+    c.energy = GaugeText(A.Energy[row]);
+    c.ability = GaugeText(A.Ability[row]);
+    c.salary = SalaryText(A.Salary[row]);
+    c.energyValue = A.Energy[row];
+    c.abilityValue = A.Ability[row];
+    c.look = A.Look[row].i();
+    c.face = FacePicture(A.Look[row]);
+    return c;
+}

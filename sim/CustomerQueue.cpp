@@ -1,0 +1,131 @@
+// The queues at the two registers: a numbered ticket, a waiting cell by the
+// place in line, the service ticks at the counter while the clerk stands
+// there, the payment, and the way out.
+#include "sim/Customer.h"
+#include "sim/CustomerStates.h"
+#include "sim/MachineSales.h"
+#include "sim/PersonSlots.h"
+#include "state/EquipmentCatalogue.h"
+
+using namespace CustomerState;
+
+namespace {
+
+constexpr int kWaitingPlaces = 9;  // the tenth and later share place 9's cell
+
+struct RegisterQueue {
+    int state;
+    int registerNo;
+    int frameRow;    // Sprite.SrcY of the standing and paying frames
+    int leaveState;  // the way out by this register's door
+    GridCell places[kWaitingPlaces];  // place 1 is the counter
+};
+// Register 2's line is register 1's mirrored: (x - 2, 124 - y).
+constexpr RegisterQueue kQueues[] = {
+    {QueueRegister1, 1, 96, LeaveUpperDoor,
+     {{56, 54}, {57, 53}, {58, 54}, {59, 53}, {58, 52}, {57, 51}, {58, 50}, {59, 51}, {60, 52}}},
+    {QueueRegister2, 2, 0, LeaveSideDoor,
+     {{54, 70}, {55, 71}, {56, 70}, {57, 71}, {56, 72}, {55, 73}, {56, 74}, {57, 73}, {58, 72}}},
+};
+
+// The service ticks at the counter, after the register's own service time t:
+// the sale at 4 + t, the standing frame again at 7 + t, leaving at 10 + t.
+constexpr int kSaleTick = 4;
+constexpr int kStandAgainTick = 7;
+constexpr int kLeaveTick = 10;
+constexpr int kClerkAtRegister = 2;
+constexpr int kFigureColumnWidth = 112;
+constexpr int kPayingColumn = 64;
+
+// Register 2's corner: a customer standing here is turned up-right.
+constexpr GridCell kRegister2Corner{46, 80};
+constexpr int kUpRight = 2;
+
+Value& Tickets(GameState& g, int r) { return r == 1 ? g.Register1Tickets : g.Register2Tickets; }
+Value& Served(GameState& g, int r) { return r == 1 ? g.Register1Served : g.Register2Served; }
+
+void ShowFrame(GameState& g, int slot, const RegisterQueue& q, int column) {
+    const int sp = PersonSpriteSlot(g, slot);
+    if (sp < 0) return;
+    g.Sprite.SrcX[sp] = kFigureColumnWidth * g.Person.Look[slot].i() + column;
+    g.Sprite.SrcY[sp] = q.frameRow;
+}
+
+bool SellsSomething(const GameState& g, int place) {
+    const int kind = g.ServiceSlot.Kind[place].i();
+    return kind != static_cast<int>(ServiceFacilityKind::Vacant) &&
+           kind != static_cast<int>(ServiceFacilityKind::ManagerStatue);
+}
+
+void Pay(GameState& g, int slot, const RegisterQueue& q) {
+    auto& P = g.Person;
+    const int r = q.registerNo;
+    ShowFrame(g, slot, q, kPayingColumn);
+    if (P.ServiceCustomer[slot].asInt() == 0) {
+        CheckoutCustomer(g, slot);
+        g.ServedCount[r - 1] = g.ServedCount[r - 1].asInt() + 1;
+    }
+    if (P.ServiceCustomer[slot].asInt() == 1) {
+        SellAtServiceCounter(g, r);
+        g.ServedCount[r - 1] = g.ServedCount[r - 1].asInt() + 1;
+    }
+    P.ServiceCustomer[slot] = 0;
+    // One customer in three also takes something from the service machine.
+    if (g.RndInt(3) == 0 && SellsSomething(g, r)) SellAtServiceCounter(g, r);
+}
+
+void LeaveCounter(GameState& g, int slot, const RegisterQueue& q) {
+    auto& P = g.Person;
+    const int r = q.registerNo;
+    g.RegisterSlot.Busy[r - 1] = 0;
+    ChangeCustomerState(g, slot, q.leaveState);
+    P.QueueTicket[slot] = 0;
+    P.AtCounter[slot] = 0;
+    Tickets(g, r) = Tickets(g, r).asInt() - 1;
+    Served(g, r) = Served(g, r).asInt() + 1;
+    P.HasTicket[slot] = 0;
+    P.QueueRegister[slot] = 0;
+}
+
+}  // namespace
+
+void StepRegisterQueue(GameState& g, int slot) {
+    auto& P = g.Person;
+    const RegisterQueue* found = nullptr;
+    for (const RegisterQueue& q : kQueues)
+        if (P.State[slot].asReal() == q.state) found = &q;
+    if (!found) return;
+    const RegisterQueue& q = *found;
+    const int r = q.registerNo;
+
+    P.QueueRegister[slot] = r;
+    if (P.HasTicket[slot].asInt() == 0) {
+        P.HasTicket[slot] = 1;
+        Tickets(g, r) = Tickets(g, r).asInt() + 1;
+        P.QueueTicket[slot] = Tickets(g, r).asInt() + Served(g, r).asInt();
+    }
+    // Places fall as the customers ahead leave; no record is touched.
+    const std::int64_t place = P.QueueTicket[slot].asInt() - Served(g, r).asInt();
+    SetTarget(g, slot, place >= 1 && place <= kWaitingPlaces ? q.places[place - 1] : q.places[kWaitingPlaces - 1]);
+    if (place == 1) P.AtCounter[slot] = 1;
+
+    const bool there = StandsOnTarget(g, slot);
+    if (there) ShowFrame(g, slot, q, 0);
+    if (P.AtCounter[slot].asInt() != 1) return;
+    if (P.StateTicks[slot].asInt() == 0) ShowFrame(g, slot, q, 0);
+    if (!there) return;
+    g.RegisterSlot.Busy[r - 1] = 1;
+    if (g.RegisterSlot.ClerkState[r - 1].asInt() != kClerkAtRegister) return;  // waits for the clerk
+
+    const int t = g.RegisterSlot.ServiceTime[r - 1].i();
+    const int n = P.StateTicks[slot].i() + 1;
+    P.StateTicks[slot] = n;
+    if (n == 1) ShowFrame(g, slot, q, 0);
+    if (n == kSaleTick + t) Pay(g, slot, q);
+    if (n == kStandAgainTick + t) ShowFrame(g, slot, q, 0);
+    if (n >= kLeaveTick + t) LeaveCounter(g, slot, q);
+}
+
+void SteerAtRegister2(GameState& g, int slot) {
+    if (StandsOn(g, slot, kRegister2Corner)) g.Person.Heading[slot] = kUpRight;
+}

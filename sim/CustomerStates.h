@@ -1,0 +1,51 @@
+#pragma once
+// What the customer routines share among themselves: the floor zones, the
+// state change, and the handlers that the state machine calls by state code.
+#include "sim/Walking.h"
+#include "state/GameState.h"
+
+// The floor spots 1..61 fall into seven zones by the route that leads to
+// them. A zone fixes the door, the way in, the facility state, where a shelf
+// customer goes when it has finished, and the register it pays at.
+struct FloorZone {
+    char name;
+    int firstSpot, lastSpot;
+    int firstRunFirst, firstRunLast;  // the facing-4 run; 0, 0 when the zone has none
+    bool sideDoor;                    // else the upper door
+    int afterDoorState;               // the leg that follows the door cell
+    int facilityState;
+    int shelfNextState;               // a shelf customer's way on toward its register
+    bool shelfSetsTarget;
+    GridCell shelfNextTarget;
+    bool clawWalksStraightBack;       // a claw machine user leaves without a sidestep
+    int registerNo;
+
+    bool inFirstRun(int spot) const { return firstRunFirst != 0 && spot >= firstRunFirst && spot <= firstRunLast; }
+};
+
+// Null for a spot outside 1..61.
+const FloorZone* ZoneOfSpot(int spot);
+// Null for a state that is not a facility state.
+const FloorZone* ZoneOfFacilityState(int state);
+
+void SetTarget(GameState& g, int slot, GridCell cell);
+// A change of state starts the new state afresh: a new first heading for the
+// walk and its own tick count from 0.
+void ChangeCustomerState(GameState& g, int slot, int state);
+// A customer goes out by a door: off the inside count (never below 0), and
+// when that left the shop empty the hour ends soon.
+void CustomerLeavesShop(GameState& g);
+// Recorded route point k of the slot; (0, 0) outside the recorded range.
+GridCell RecordedPoint(const GameState& g, int slot, int k);
+
+// The handlers, each run only while Person.State holds its state.
+void ArriveAtSlot(GameState& g, int slot);        // state 0
+void StepRouteLeg(GameState& g, int slot);        // the plain walking legs
+void StepLeaveUpperDoor(GameState& g, int slot);  // 7
+void StepLeaveSideDoor(GameState& g, int slot);   // 17
+void StepSidestepDownLeft(GameState& g, int slot);  // 38
+void StepWalkBack(GameState& g, int slot);          // 39
+void StepSidestepUpRight(GameState& g, int slot);   // 40
+void StepFacilityState(GameState& g, int slot);     // 3, 12, 15, 20, 23, 27, 31
+void StepRegisterQueue(GameState& g, int slot);     // 6, 16
+void SteerAtRegister2(GameState& g, int slot);      // 16, second handler

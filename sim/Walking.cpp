@@ -1,0 +1,314 @@
+#include "sim/Walking.h"
+
+#include <cmath>
+
+#include "sim/Clerk.h"
+#include "sim/Customer.h"
+#include "sim/PersonSlots.h"
+#include "sim/ShopTick.h"
+#include "state/FloorWalls.h"
+#include "state/SpritePool.h"
+#include "ui/floor/ShopEnlargement.h"
+
+namespace {
+
+// Person.Heading: 0 standing, 1..4 the four diagonal directions.
+struct Heading {
+    int dx, dy;     // cell step; the pixel step is (6 dx, 3 dy)
+    int frameRow;   // Sprite.SrcY of the walk frames
+};
+constexpr Heading kHeadings[5] = {
+    {0, 0, 0},     // 0 standing
+    {-1, -1, 0},   // 1 up-left
+    {+1, -1, 32},  // 2 up-right
+    {+1, +1, 64},  // 3 down-right
+    {-1, +1, 96},  // 4 down-left
+};
+
+// Sprite.SrcX of the walk frame by Person.WalkFrame 1..4 (before the figure
+// column is added).
+constexpr int kWalkFrameColumn[5] = {0, 0, 16, 0, 32};
+constexpr int kFigureColumnWidth = 112;
+constexpr int kWideFigureColumnWidth = 128;
+constexpr int kWideFigureWidth = 32;
+constexpr int kNarrowFigureWidth = 16;
+
+// The turn rules by the quadrant the target lies in, tried in this order;
+// every test that holds sets the heading, so the last one wins.
+enum class Cmp { Le, Lt, Ge, Gt };
+bool Holds(Cmp c, double a, double b) {
+    switch (c) {
+    case Cmp::Le: return a <= b;
+    case Cmp::Lt: return a < b;
+    case Cmp::Ge: return a >= b;
+    case Cmp::Gt: return a > b;
+    }
+    return false;
+}
+enum class Axis { X, Y };
+// "gx + offset = tx" (or the same for y) turns to `heading`.
+struct ColumnTest {
+    Axis axis;
+    int offset;
+    int heading;
+};
+enum class Line { U, V };  // u = gx - gy, v = gx + gy
+struct TurnRule {
+    Cmp onX, onY;            // condition: gx (onX) tx and gy (onY) ty
+    int firstHeading;        // only while Person.HeadingSet is 0
+    ColumnTest tests[2];     // heading 0 = no test
+    Line line;               // the target's line along the finishing heading
+    int lineHeading;
+    // Off that line with a wall one or two cells ahead on the first
+    // diagonal: turn toward the line. The target's line value never equals
+    // the person's here.
+    int wallHeadingTargetAbove, wallHeadingTargetBelow;
+};
+constexpr TurnRule kTurnRules[] = {
+    // A: down-right quadrant
+    {Cmp::Le, Cmp::Le, 3, {{Axis::X, 0, 4}, {Axis::Y, 0, 2}}, Line::U, 3, 2, 4},
+    // B: down-left; turns one column before the target's column
+    {Cmp::Gt, Cmp::Lt, 4, {{Axis::X, -1, 3}, {Axis::X, 0, 0}}, Line::V, 4, 3, 1},
+    // C: up-left
+    {Cmp::Ge, Cmp::Ge, 1, {{Axis::X, 0, 2}, {Axis::Y, 0, 4}}, Line::U, 1, 2, 4},
+    // D: up-right; turns one row before the target's row
+    {Cmp::Lt, Cmp::Gt, 2, {{Axis::Y, -1, 3}, {Axis::X, 0, 0}}, Line::V, 2, 3, 1},
+};
+
+// The two cells of each door, and where its two leaves stand closed, half
+// open and open.
+struct DoorCells {
+    GridCell cells[2];
+};
+constexpr DoorCells kDoorCells[2] = {
+    {{{49, 31}, {53, 35}}},  // door 0, the upper door
+    {{{28, 74}, {32, 78}}},  // door 1, the side door
+};
+enum LeafStage { LeavesClosed = 0, LeavesHalfOpen = 1, LeavesOpen = 2 };
+struct LeafPos {
+    int x, y;
+};
+constexpr LeafPos kLeafPositions[2][2][3] = {
+    {{{178, 41}, {170, 45}, {162, 49}}, {{194, 33}, {202, 29}, {210, 25}}},
+    {{{50, 169}, {42, 173}, {34, 177}}, {{66, 161}, {74, 157}, {82, 153}}},
+};
+// Door.Step after its increment -> where the leaves go; steps 3 to 5 keep
+// the leaves open.
+struct DoorStep {
+    int step;
+    LeafStage stage;
+    bool endsCycle;
+};
+constexpr DoorStep kDoorSteps[] = {
+    {1, LeavesHalfOpen, false},
+    {2, LeavesOpen, false},
+    {6, LeavesHalfOpen, false},
+    {7, LeavesClosed, true},
+};
+
+// The edge rule's lines: beyond them a person has left the map.
+constexpr double kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
+constexpr int kParkedY = -64;
+
+// Which state codes of each role count the person inside the shop (between
+// its entry and the door on its way out).
+bool CountedInside(int slot, int state) {
+    switch (RoleOfSlot(slot)) {
+    case PersonSlotRole::Clerk: return state >= ClerkArrive && state <= ClerkToDoor;
+    case PersonSlotRole::Robber: return state == 1 || state == 2 || state == 4;  // in, at the till, to the door
+    case PersonSlotRole::Cleaner: return state >= 1 && state <= 7;               // from the door back to it
+    case PersonSlotRole::Customer:
+        switch (state) {
+        case CustomerState::Absent:
+        case CustomerState::ExitUpperTop:
+        case CustomerState::ExitUpperLeft:
+        case CustomerState::ExitSideLeft:
+        case CustomerState::PassTopToLeft:
+        case CustomerState::PassLeftToTop:
+        case CustomerState::PassTopToRight:
+        case CustomerState::PassRightToTop: return false;
+        default: return true;
+        }
+    case PersonSlotRole::SpareClerk: return false;
+    }
+    return false;
+}
+
+void CountDown(Value& v) {
+    if (v.asInt() > 0) v = v.asInt() - 1;
+}
+
+// The grid value of a (possibly fractional) cell; a cell index rounds as an
+// array index does, and a cell off the grid is open.
+int GridValue(const GameState& g, double gx, double gy) {
+    const double rx = std::nearbyint(gx), ry = std::nearbyint(gy);
+    if (rx < 0 || ry < 0 || rx >= GameState::kGridSize || ry >= GameState::kGridSize) return FloorCell::Open;
+    return g.FloorGrid[static_cast<int>(rx)][static_cast<int>(ry)];
+}
+
+void Move(Value& v, int delta) { v = v.isReal() ? Value(v.asReal() + delta) : Value(v.asInt() + delta); }
+
+void PlaceLeaves(GameState& g, int door, LeafStage stage) {
+    for (int leaf = 0; leaf < 2; ++leaf) {
+        const Value& s = g.Door.LeafSprites[door * 2 + leaf];
+        if (s.isEmpty() || s.asInt() < 0 || s.asInt() >= kSpriteSlots) continue;
+        g.Sprite.X[s.i()] = kLeafPositions[door][leaf][stage].x;
+        g.Sprite.Y[s.i()] = kLeafPositions[door][leaf][stage].y;
+    }
+}
+
+bool DoorExists(const GameState& g, int door) { return door == 0 || SideDoorBuilt(g); }
+
+}  // namespace
+
+int PersonSpriteSlot(const GameState& g, int slot) {
+    if (slot < 0 || slot >= static_cast<int>(g.Person.Sprite.size())) return -1;
+    const Value& s = g.Person.Sprite[slot];
+    if (s.isEmpty() || s.asInt() < 0 || s.asInt() >= kSpriteSlots) return -1;
+    return s.i();
+}
+
+double PersonCellX(const GameState& g, int slot) {
+    const int sp = PersonSpriteSlot(g, slot);
+    return sp < 0 ? 0.0 : g.Sprite.X[sp].asReal() / 6.0 + 20.0;
+}
+
+double PersonCellY(const GameState& g, int slot) {
+    const int sp = PersonSpriteSlot(g, slot);
+    return sp < 0 ? 0.0 : g.Sprite.Y[sp].asReal() / 3.0 + 20.0;
+}
+
+bool StandsOn(const GameState& g, int slot, GridCell cell) {
+    if (PersonSpriteSlot(g, slot) < 0) return false;
+    return PersonCellX(g, slot) == cell.x && PersonCellY(g, slot) == cell.y;
+}
+
+bool StandsOnTarget(const GameState& g, int slot) {
+    if (PersonSpriteSlot(g, slot) < 0) return false;
+    return PersonCellX(g, slot) == g.Person.TargetX[slot].asReal() &&
+           PersonCellY(g, slot) == g.Person.TargetY[slot].asReal();
+}
+
+void WalkPerson(GameState& g, int slot) {
+    const int sp = PersonSpriteSlot(g, slot);
+    if (sp < 0) return;
+    auto& P = g.Person;
+    const double gx = PersonCellX(g, slot), gy = PersonCellY(g, slot);
+    const double tx = P.TargetX[slot].asReal(), ty = P.TargetY[slot].asReal();
+    const bool onTarget = gx == tx && gy == ty;
+
+    // While mopping, the cleaner slides by itself with its heading held at 0.
+    const int state = P.State[slot].i();
+    const bool mopping = slot == PersonSlot::Cleaner && (state == 3 || state == 5);
+    if (!mopping) {
+        if (onTarget) P.Heading[slot] = 0;
+        const double u = gx - gy, v = gx + gy, tu = tx - ty, tv = tx + ty;
+        for (const TurnRule& r : kTurnRules) {
+            if (!Holds(r.onX, gx, tx) || !Holds(r.onY, gy, ty)) continue;
+            if (P.HeadingSet[slot].asInt() == 0) {
+                P.Heading[slot] = r.firstHeading;
+                P.HeadingSet[slot] = 1;
+            }
+            for (const ColumnTest& c : r.tests) {
+                if (c.heading == 0) continue;
+                const bool hit = c.axis == Axis::X ? gx + c.offset == tx : gy + c.offset == ty;
+                if (hit) P.Heading[slot] = c.heading;
+            }
+            const double mine = r.line == Line::U ? u : v;
+            const double target = r.line == Line::U ? tu : tv;
+            if (target == mine) {
+                P.Heading[slot] = r.lineHeading;
+            } else {
+                const Heading& first = kHeadings[r.firstHeading];
+                if (IsBlocked(GridValue(g, gx + first.dx, gy + first.dy)) ||
+                    IsBlocked(GridValue(g, gx + 2 * first.dx, gy + 2 * first.dy)))
+                    P.Heading[slot] = target > mine ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow;
+            }
+        }
+    }
+    if (onTarget) P.Heading[slot] = 0;
+
+    const int h = P.Heading[slot].i();
+    if (h >= 1 && h <= 4) {
+        const Heading& hd = kHeadings[h];
+        if (!IsBlocked(GridValue(g, gx + hd.dx, gy + hd.dy))) {
+            Move(g.Sprite.X[sp], 6 * hd.dx);
+            Move(g.Sprite.Y[sp], 3 * hd.dy);
+        } else {
+            P.WalkFrame[slot] = 0;  // a refused step shows the first frame
+        }
+        int frame = P.WalkFrame[slot].i() + 1;
+        P.WalkFrame[slot] = frame;
+        const int look = P.Look[slot].i();
+        g.Sprite.SrcY[sp] = hd.frameRow;
+        g.Sprite.SrcX[sp] = (frame >= 1 && frame <= 4 ? kWalkFrameColumn[frame] : 0) + kFigureColumnWidth * look;
+        if (frame == 4) {
+            frame = 0;
+            P.WalkFrame[slot] = 0;
+        }
+        if (P.WideFigure[slot].asInt() == 1) {
+            g.Sprite.SrcX[sp] = (h - 1) * 32 + kWideFigureColumnWidth * look;
+            g.Sprite.SrcY[sp] = frame == 0 || frame == 3 ? 283 : 315;
+            g.Sprite.Width[sp] = kWideFigureWidth;
+        } else {
+            g.Sprite.Width[sp] = kNarrowFigureWidth;
+        }
+    }
+    g.Sprite.Depth[sp] = g.Sprite.Y[sp].asReal() + sp / 1000.0;
+}
+
+void CheckDoorCells(GameState& g, int slot) {
+    if (PersonSpriteSlot(g, slot) < 0) return;
+    for (int door = 0; door < 2; ++door) {
+        if (!DoorExists(g, door)) continue;
+        for (const GridCell& c : kDoorCells[door].cells) {
+            if (!StandsOn(g, slot, c)) continue;
+            if (g.Door.Cycling[door].asInt() == 1)
+                g.Door.Step[door] = 1;  // hold it open: the same tick's cycle turns 1 into 2
+            else
+                g.Door.Cycling[door] = 1;
+        }
+    }
+}
+
+void CycleDoors(GameState& g) {
+    if (g.ShopOpen.asInt() == 0) return;
+    for (int door = 0; door < 2; ++door) {
+        if (!DoorExists(g, door) || g.Door.Cycling[door].asInt() != 1) continue;
+        const int step = g.Door.Step[door].i() + 1;
+        g.Door.Step[door] = step;
+        for (const DoorStep& s : kDoorSteps) {
+            if (s.step != step) continue;
+            PlaceLeaves(g, door, s.stage);
+            if (s.endsCycle) {
+                g.Door.Cycling[door] = 0;
+                g.Door.Step[door] = 0;
+            }
+        }
+    }
+}
+
+void FreePersonAtEdge(GameState& g, int slot) {
+    const int sp = PersonSpriteSlot(g, slot);
+    if (sp < 0) return;
+    const double gx = PersonCellX(g, slot), gy = PersonCellY(g, slot);
+    if (!(gx <= kEdgeLeft || gx >= kEdgeRight || gy <= kEdgeTop)) return;
+
+    auto& P = g.Person;
+    if (CountedInside(slot, P.State[slot].i())) {
+        switch (RoleOfSlot(slot)) {
+        case PersonSlotRole::Clerk: CountDown(g.ClerksInside); break;
+        case PersonSlotRole::Robber: g.RobberInside = 0; break;
+        case PersonSlotRole::Cleaner: g.CleanerInside = 0; break;
+        case PersonSlotRole::Customer:
+            CountDown(g.CustomersInside);
+            ReleaseReservation(g, slot);
+            break;
+        case PersonSlotRole::SpareClerk: break;
+        }
+        ShortenHourWhenEmpty(g);
+    }
+    P.State[slot] = 0;
+    P.WideFigure[slot] = 0;
+    g.Sprite.Y[sp] = kParkedY;
+}

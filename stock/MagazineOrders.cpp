@@ -1,0 +1,107 @@
+#include "stock/MagazineOrders.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "state/FormatMoney.h"
+
+namespace {
+
+int Titles(const GameState& g) {
+    return std::clamp(g.MagazineCount.i(), 0, static_cast<int>(g.Magazine.Name.size()));
+}
+
+bool Listed(const GameState& g, int t) { return g.Magazine.Listed[t].asInt() == 1; }
+
+}  // namespace
+
+int FillMagazineWorkList(GameState& g) {
+    // An insertion sort by exchanges of neighbours: equal keys never pass
+    // each other, so titles of one issue code keep catalogue order.
+    std::vector<double> key;
+    int n = 0;
+    for (int t = 0; t < Titles(g); ++t) {
+        if (!Listed(g, t)) continue;
+        key.push_back(g.Magazine.IssueCode[t].asReal());
+        g.MagazineWorkList[n] = t;
+        ++n;
+    }
+    for (int j = 1; j < n; ++j) {
+        for (int k = j; k > 0 && key[k - 1] > key[k]; --k) {
+            std::swap(key[k - 1], key[k]);
+            std::swap(g.MagazineWorkList[k - 1], g.MagazineWorkList[k]);
+        }
+    }
+    return n;
+}
+
+int OpenMagazineOrders(GameState& g) {
+    for (int t = 0; t < Titles(g); ++t)
+        if (Listed(g, t)) g.Magazine.EditedOrder[t] = g.Magazine.StandingOrder[t];
+    return FillMagazineWorkList(g);
+}
+
+MagazineOrderRow MagazineOrderRowAt(const GameState& g, int position, int listed) {
+    MagazineOrderRow row;
+    if (position < 0 || position >= listed || position >= static_cast<int>(g.MagazineWorkList.size())) return row;
+    const int t = g.MagazineWorkList[position].i();
+    if (t < 0 || t >= Titles(g)) return row;
+    const auto& m = g.Magazine;
+    row.filled = true;
+    row.title = t;
+    row.name = m.Name[t].asText();
+    row.issueDay = m.IssueDayText[t].asText();
+    row.cost = PlainYenText(m.Cost[t]);
+    row.price = PlainYenText(m.Price[t]);
+    row.copies = CopiesText(m.EditedOrder[t]);
+    row.description = m.Description[t].asText();
+    return row;
+}
+
+MagazineOrderDetail MagazineOrderDetailOf(const GameState& g, int title) {
+    const auto& m = g.Magazine;
+    MagazineOrderDetail d;
+    d.name = m.Name[title].asText();
+    d.issueDay = m.IssueDayText[title].asText() + "发售";
+    d.description = m.Description[title].asText();
+    d.stock = FormatMoney(m.Stock[title].asInt()) + "册";
+    d.copies = CopiesText(m.EditedOrder[title]);
+    d.totals = TotalsIfAllSold(m.Cost[title], m.Price[title], m.EditedOrder[title]);
+    return d;
+}
+
+void SetMagazineEditedOrder(GameState& g, int title, int copies) {
+    g.Magazine.EditedOrder[title] = ClampOrderCopies(copies);
+}
+
+bool StepAllMagazineOrders(GameState& g) {
+    const int hold = g.MagazineAdjustHold.i();
+    if (hold != AdjustRaise && hold != AdjustLower) return false;
+    for (int t = 0; t < Titles(g); ++t) {
+        if (!Listed(g, t)) continue;
+        Value& q = g.Magazine.EditedOrder[t];
+        if (hold == AdjustRaise && q.asInt() < kMaxOrderCopies) q = q.asInt() + 1;
+        if (hold == AdjustLower && q.asInt() > 0) q = q.asInt() - 1;
+    }
+    return true;
+}
+
+bool CommitMagazineOrders(GameState& g) {
+    auto& m = g.Magazine;
+    int ordered = 0;
+    int stocked = 0;
+    for (int t = 0; t < Titles(g); ++t) {
+        m.StandingOrder[t] = m.EditedOrder[t];
+        if (m.StandingOrder[t].asReal() != 0) ++ordered;
+    }
+    for (int t = 0; t < Titles(g); ++t)
+        if (Listed(g, t) && m.Stock[t].asReal() != 0) ++stocked;
+    g.MagazineTally = ordered;
+    g.MagazineTitlesStocked = stocked;
+    // Every visit to the order desk counts as effort, changed or not.
+    g.Bookshop.EffortPoints[0] = g.Bookshop.EffortPoints[0].asInt() + 1;
+    g.MagazineStockDirty = 1;
+    g.ScheduleDirty = 1;
+    return ordered == 0;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The magazine stocking dialog's game side: the list of titles by issue
+// day, the texts of its rows and detail panel, the edited quantities (one
+// title by the spinner, every title by the hold-down adjuster) and what OK
+// commits.
+#include <string>
+
+#include "state/GameState.h"
+#include "stock/OrderList.h"
+
+// MagazineWorkList: every listed title, ordered by its issue key (the issue
+// code plus row / 1000), titles of equal key in catalogue order. Returns
+// the number of titles listed. The magazine stock window keeps the same
+// order in the same list.
+int FillMagazineWorkList(GameState& g);
+
+// Opening the dialog: every listed title's edited quantity starts from its
+// standing order, and the list is built. Returns the number listed.
+int OpenMagazineOrders(GameState& g);
+
+// One row of the list. A position outside 0..listed-1 gives a blank row.
+struct MagazineOrderRow {
+    bool filled = false;
+    int title = -1;
+    std::string name, issueDay, cost, price, copies, description;
+};
+MagazineOrderRow MagazineOrderRowAt(const GameState& g, int position, int listed);
+
+// The detail panel of the selected title.
+struct MagazineOrderDetail {
+    std::string name;
+    std::string issueDay;  // "毎月 1日发售"
+    std::string description;
+    std::string stock;     // grouped: "1万2000册"
+    std::string copies;    // "300册"
+    OrderTotals totals;
+};
+MagazineOrderDetail MagazineOrderDetailOf(const GameState& g, int title);
+
+// The spinner sets one title's edited quantity (kept within 0..999).
+void SetMagazineEditedOrder(GameState& g, int title, int copies);
+
+// One step of the all-titles adjuster, by MagazineAdjustHold: every listed
+// title moves one copy up (below 999) or down (above 0). False when no
+// button is held and nothing moved.
+bool StepAllMagazineOrders(GameState& g);
+
+// OK: every edited quantity becomes the title's standing order
+// (MagazineTally counts the titles ordered), MagazineTitlesStocked is
+// recounted, the player's effort points grow by 1 and the stock window and
+// the schedule are marked for rebuilding. True when no title is ordered any
+// more: the magazine stock window is then to close.
+bool CommitMagazineOrders(GameState& g);

@@ -1,0 +1,27 @@
+#include "stock/OrderList.h"
+
+#include <algorithm>
+
+#include "state/FormatMoney.h"
+
+int OrderListScrollMax(int titles) { return std::max(titles - kOrderRowsShown, 0); }
+
+int OrderSpinnerValue(const Value& copies) { return kMaxOrderCopies - ClampOrderCopies(copies.asInt()); }
+
+int CopiesFromSpinner(int spinnerValue) { return ClampOrderCopies(kMaxOrderCopies - spinnerValue); }
+
+int ClampOrderCopies(std::int64_t copies) {
+    return static_cast<int>(std::clamp<std::int64_t>(copies, 0, kMaxOrderCopies));
+}
+
+std::string CopiesText(const Value& copies) { return std::to_string(copies.asInt()) + "册"; }
+
+std::string PlainYenText(const Value& yen) { return yen.asText() + "円"; }
+
+OrderTotals TotalsIfAllSold(const Value& cost, const Value& price, const Value& copies) {
+    const std::int64_t q = copies.asInt();
+    const std::int64_t retail = q * price.asInt();
+    const std::int64_t wholesale = q * cost.asInt();
+    return OrderTotals{FormatMoney(retail) + "円", FormatMoney(wholesale) + "円",
+                       FormatMoney(retail - wholesale) + "円"};
+}

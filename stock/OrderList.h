@@ -1,0 +1,42 @@
+#pragma once
+// What the two ordering dialogs share: the list of twelve row slots over a
+// viewport that shows eleven in full, the upside-down quantity spinner, and
+// the money a whole order would bring if every copy sold.
+#include <cstdint>
+#include <string>
+
+#include "state/Value.h"
+
+inline constexpr int kOrderRowSlots = 12;   // slot 11 lies under the viewport's lower edge
+inline constexpr int kOrderRowsShown = 11;  // slots shown in full
+inline constexpr int kMaxOrderCopies = 999;
+
+// The highest top position of a list of `titles` entries: the last title
+// stands in slot 10, the last slot shown in full. Never below 0, so a short
+// list does not scroll.
+int OrderListScrollMax(int titles);
+
+// The spinner's value runs opposite to the quantity: 0 is 999 copies and
+// 999 none, so its upper arrow adds a copy.
+int OrderSpinnerValue(const Value& copies);
+int CopiesFromSpinner(int spinnerValue);
+// MagazineAdjustHold and BookAdjustHold: which arrow of the all-titles
+// adjuster is held.
+enum OrderAdjust { AdjustIdle = 0, AdjustRaise = 1, AdjustLower = 2 };
+
+// A quantity kept within 0..999.
+int ClampOrderCopies(std::int64_t copies);
+
+// A count of copies as the rows show it: plain digits and "册" ("300册").
+std::string CopiesText(const Value& copies);
+// A price as the rows show it: plain digits and "円" ("370円").
+std::string PlainYenText(const Value& yen);
+
+// The three amounts of an order if every copy sold, each grouped by
+// FormatMoney and followed by "円".
+struct OrderTotals {
+    std::string retail;     // copies x price (零售价)
+    std::string wholesale;  // copies x cost (进货价)
+    std::string profit;     // the difference (利润)
+};
+OrderTotals TotalsIfAllSold(const Value& cost, const Value& price, const Value& copies);

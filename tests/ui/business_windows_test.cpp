@@ -1,0 +1,257 @@
+// The game-over window, the visitor and star notices and the grand-prize
+// certificate, opened offscreen as the tick opens them and closed by their
+// button or their close box.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "business/Form34.h"
+#include "business/Form37.h"
+#include "business/Form54.h"
+#include "business/Form58.h"
+#include "business/GameOver.h"
+#include "platform/GameClock.h"
+#include "platform/qt/Forms.h"
+#include "state/NewGame.h"
+#include "state/TheGame.h"
+#include "ui/main/FormList.h"
+#include "ui/main/GameSpeed.h"
+#include "ui/main/MDIForm1.h"
+
+namespace {
+
+// Runs `act` on the modal window once it is up; gives up after five seconds
+// (and closes whatever is modal) so a stuck test fails rather than hangs.
+void WhenModal(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w && waited->elapsed() < 5000) return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (!w) {
+            ADD_FAILURE() << "no modal window appeared";
+            return;
+        }
+        act(w);
+    });
+    poll->start(10);
+}
+
+// Opens window N as the tick does and hands it, typed, to `act` while it is
+// up; `act` closes it.
+template <typename F>
+void WithWindow(int number, std::function<void(F*)> act) {
+    bool seen = false;
+    WhenModal([&](QWidget* w) {
+        seen = true;
+        auto* f = qobject_cast<F*>(w);
+        if (!f) {
+            ADD_FAILURE() << "window " << number << " is not the expected one";
+            w->close();
+            return;
+        }
+        act(f);
+        if (QApplication::activeModalWidget() == f) {
+            ADD_FAILURE() << "window " << number << " is still open";
+            f->close();
+        }
+    });
+    EXPECT_TRUE(ShowForm(number));
+    EXPECT_TRUE(seen);
+}
+
+class BusinessWindowsUi : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static bool registered = false;
+        if (!registered) {
+            RegisterForms();
+            RegisterForm({34, true, [] { return new Form34; }});
+            RegisterForm({37, true, [] { return new Form37; }});
+            RegisterForm({54, true, [] { return new Form54; }});
+            RegisterForm({58, true, [] { return new Form58; }});
+            registered = true;
+        }
+        ResetGameState(Game());
+        Game().GameRunning = 0;
+        main = std::make_unique<MDIForm1>();
+        StartNewGame(Game(), "测试书店", NewGameStart{});
+        main->EnterRunningState();
+        ASSERT_TRUE(Clock().ticking());
+    }
+    void TearDown() override {
+        UnloadAllForms();
+        main.reset();
+        Clock().reset();
+    }
+    std::unique_ptr<MDIForm1> main;
+};
+
+QString Display(const std::string& crlf) {
+    QString s = QString::fromStdString(crlf);
+    return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+TEST_F(BusinessWindowsUi, GameOverShowsTheCauseAndReturnsToTheTitleState) {
+    for (int reason : {1, 2, 3}) {
+        SCOPED_TRACE(reason);
+        ResetGameState(Game());
+        StartNewGame(Game(), "测试书店", NewGameStart{});
+        main->EnterRunningState();
+        ShowForm(4);  // the shop information window, open at the game over
+        ASSERT_TRUE(IsFormOpen(4));
+        Game().GameOverReason = reason;
+        WithWindow<Form34>(34, [&](Form34* f) {
+            EXPECT_EQ(f->windowTitle(), "停止营业");
+            EXPECT_EQ(f->Label2->text(), "停止营业");
+            EXPECT_EQ(f->Label1->text(), "游戏结束");
+            EXPECT_EQ(f->Command1->text(), "关闭");
+            EXPECT_EQ(f->Text1[0]->toPlainText(), Display(GameOverText(Value(reason))));
+            EXPECT_TRUE(f->Text1[0]->isVisible());
+            for (int k = 1; k <= 3; ++k) EXPECT_FALSE(f->Text1[k]->isVisible());
+            EXPECT_FALSE(Clock().enabled());
+            // The title-bar close box ends the game just as the button does.
+            if (reason == 3)
+                f->close();
+            else
+                f->Command1->click();
+        });
+        EXPECT_EQ(Game().GameRunning, Value(0));
+        EXPECT_EQ(Game().GameOverReason, Value(reason));
+        EXPECT_FALSE(Clock().enabled());
+        EXPECT_FALSE(IsFormOpen(4));
+        EXPECT_FALSE(IsFormOpen(34));
+        EXPECT_EQ(Game().WindowOpen[4], Value(0));
+        EXPECT_EQ(main->statusBarText(), "开始新游戏，或读取之前保存的游戏存档。");
+        EXPECT_EQ(main->windowTitle(), "Quillmart Version 1.00");
+        for (const char* menu : {"MSave", "MAction", "MInformation", "MWindow", "MSetup"})
+            EXPECT_FALSE(main->menuItem(menu)->isEnabled()) << menu;
+    }
+    // The next new game starts with no cause.
+    StartNewGame(Game(), "测试书店", NewGameStart{});
+    EXPECT_EQ(Game().GameOverReason.asInt(), 0);
+}
+
+TEST_F(BusinessWindowsUi, GameOverShowsTheCauseWrittenLast) {
+    Game().GameOverReason = 3;
+    Game().GameOverReason = 1;  // a booking below zero after a fatal refusal
+    WithWindow<Form34>(34, [](Form34* f) {
+        EXPECT_EQ(f->Text1[0]->toPlainText(), Display(GameOverText(Value(1))));
+        f->Command1->click();
+    });
+}
+
+TEST_F(BusinessWindowsUi, VisitorNoticeShowsTheMilestoneAndChangesNothing) {
+    struct Case {
+        int customers, picture;
+        const char *title, *message;
+    };
+    const Case cases[] = {
+        {1000, 1, "1000人突破", "店铺来访的顾客人数突破了1,000人。"},
+        {5000, 2, "5000人突破", "店铺来访的顾客人数突破了5,000人。"},
+        {10000, 3, "10000人突破", "店铺来访的顾客人数突破了10,000人。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.customers);
+        Game().TotalCustomers = c.customers;
+        const Value funds = Game().Funds;
+        WithWindow<Form37>(37, [&](Form37* f) {
+            EXPECT_EQ(f->windowTitle(), QString::fromUtf8(c.title));
+            EXPECT_EQ(f->Label1->text(), QString::fromUtf8(c.message));
+            EXPECT_EQ(f->Command1->text(), "关闭");
+            // The picture shown is that of the milestone's element.
+            EXPECT_EQ(f->Image1[0]->pixmap().cacheKey(), f->Image1[c.picture]->pixmap().cacheKey());
+            for (int k = 1; k <= 3; ++k)
+                EXPECT_FALSE(f->rect().intersects(f->Image1[k]->geometry())) << "element " << k << " in view";
+            EXPECT_FALSE(Clock().enabled());
+            f->Command1->click();
+        });
+        EXPECT_EQ(Game().TotalCustomers, Value(c.customers));
+        EXPECT_EQ(Game().Funds, funds);
+        EXPECT_TRUE(Clock().ticking());
+    }
+}
+
+TEST_F(BusinessWindowsUi, VisitorNoticeAtAnyOtherCountKeepsItsDesign) {
+    Game().TotalCustomers = 1234;
+    WithWindow<Form37>(37, [](Form37* f) {
+        EXPECT_EQ(f->windowTitle(), "1000人突破");
+        EXPECT_EQ(f->Label1->text(), "前来店铺的顾客人数冲破了1,000人。");
+        EXPECT_TRUE(f->Image1[0]->pixmap().isNull());
+        f->Command1->click();
+    });
+}
+
+TEST_F(BusinessWindowsUi, StarNoticeRaisesTheLevelWhenItCloses) {
+    Game().StarLevel = 1;
+    Game().ShopInfoDirty = 0;
+    WithWindow<Form54>(54, [](Form54* f) {
+        EXPECT_EQ(f->windowTitle(), "星级提升");
+        EXPECT_EQ(f->Label3->text(), "== 星级为2星了 ==");
+        EXPECT_EQ(f->Label1[0]->text(), "  您的店铺满足了");
+        EXPECT_EQ(f->Label1[1]->text(), "星级提升的条件，          ");
+        EXPECT_EQ(f->Label1[2]->text(), "星级提升了一级。");
+        EXPECT_EQ(f->Label1[3]->text(), "全日本书店协会");
+        EXPECT_EQ(f->Command1->text(), "关闭");
+        EXPECT_EQ(f->Shape1[0]->palette().color(QPalette::Window), QColor(0, 128, 255));
+        EXPECT_FALSE(f->Starg[0]->pixmap().isNull());
+        EXPECT_EQ(Game().StarLevel, Value(1));  // still the old level while it is up
+        EXPECT_FALSE(Clock().enabled());
+        f->Command1->click();
+    });
+    EXPECT_EQ(Game().StarLevel, Value(2));
+    EXPECT_EQ(Game().ShopInfoDirty, Value(1));
+    EXPECT_TRUE(Clock().ticking());
+
+    // At level 5 (only from a saved game) the close box leaves it at 5.
+    Game().StarLevel = 5;
+    WithWindow<Form54>(54, [](Form54* f) { f->close(); });
+    EXPECT_EQ(Game().StarLevel, Value(5));
+}
+
+TEST_F(BusinessWindowsUi, CertificateNamesTheOwnerAndClosingClearsThePrize) {
+    const QString name = QStringLiteral("一二三四五六七八九十一二三四五六");  // 16 characters
+    Game().ShopName = name.toStdString();
+    Game().GrandPrizePending = 5;
+    const Value funds = Game().Funds;
+    WithWindow<Form58>(58, [&](Form58* f) {
+        EXPECT_EQ(f->windowTitle(), "获得大奖");
+        EXPECT_EQ(f->Label3->text(), "== 获得了大奖 ==");
+        EXPECT_EQ(f->Shape1[0]->palette().color(QPalette::Window), QColor(0, 128, 255));
+        const char* const texts[] = {"大奖", nullptr, "  您的店铺在全日本书店评选中", "全日本书店协会",
+                                     "获得了大奖，", "因此送来奖金1000万円和这个奖状", "。"};
+        for (int k = 0; k < 7; ++k) {
+            if (!texts[k]) continue;
+            EXPECT_EQ(f->Label1[k]->text(), QString::fromUtf8(texts[k])) << "Label1 " << k;
+        }
+        // The whole owner line fits on the sheet.
+        EXPECT_EQ(f->Label1[1]->text(), name + "店主");
+        EXPECT_LE(f->Label1[1]->sizeHint().width(), f->Label1[1]->width());
+        EXPECT_EQ(f->Command1->text(), "关闭");
+        EXPECT_FALSE(Clock().enabled());
+        f->Command1->click();
+    });
+    EXPECT_EQ(Game().GrandPrizePending, Value(0));
+    EXPECT_EQ(Game().Funds, funds);
+    EXPECT_TRUE(Clock().ticking());
+
+    // Closed from its frame it clears the prize as well.
+    Game().GrandPrizePending = 5;
+    WithWindow<Form58>(58, [](Form58* f) { f->close(); });
+    EXPECT_EQ(Game().GrandPrizePending, Value(0));
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The placing dialog, the facility window and the floor click, opened
+// offscreen and driven through their controls.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <vector>
+
+#include "platform/GameClock.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "shop/Form20.h"
+#include "shop/Form5.h"
+#include "shop/Placement.h"
+#include "state/Ledger.h"
+#include "state/NewGame.h"
+#include "state/TheGame.h"
+#include "ui/floor/Form1.h"
+
+namespace {
+
+class PlacementWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGameState(Game());
+        Game().GameTitle = kGameTitle;
+        StartNewGame(Game(), "测试书店", NewGameStart{});
+        Game().ShopOpen = 0;
+        Clock().reset();
+    }
+    void TearDown() override {
+        Clock().reset();
+        ResetGameState(Game());
+    }
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
+};
+
+struct Entry {
+    const char* name;
+    const char* price;
+    const char* capacity;
+};
+
+}  // namespace
+
+TEST_F(PlacementWindows, Form5AtStarOneOffersThreeAndPlacesTheFirst) {
+    GameState& g = Game();
+    g.SelectedSlot = 1;
+    const auto fame = g.Fame.asInt();
+    Form5 f;
+    f.show();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("设施设置"));
+    EXPECT_EQ(f.Label3->text(), QStringLiteral("== 设施设置 =="));
+    EXPECT_EQ(Clock().holds(), 1);
+
+    const Entry offered[] = {
+        {"普通的书架", "10万0000円", "40册"},
+        {"可以放入稍多书的书架", "15万0000円", "60册"},
+        {"自动贩卖机", "20万0000円", "0册"},
+    };
+    ASSERT_EQ(f.HScroll1->minimum(), 0);
+    ASSERT_EQ(f.HScroll1->maximum(), 2);
+    for (int i = 2; i >= 0; --i) {
+        f.HScroll1->setValue(i);
+        EXPECT_EQ(f.NameLabel->text(), QString::fromUtf8(offered[i].name));
+        EXPECT_EQ(f.PriceLabel->text(), QString::fromUtf8(offered[i].price));
+        EXPECT_EQ(f.CapacityLabel->text(), QString::fromUtf8(offered[i].capacity));
+        // A picture that cannot be read leaves a blank box, never none.
+        EXPECT_FALSE(f.Image1->pixmap().isNull());
+    }
+
+    f.Command1->click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(Clock().holds(), 0);
+    EXPECT_EQ(g.FacilitySlot.Kind[1].asInt(), 1);
+    EXPECT_EQ(g.Funds.asInt(), 4000000 - 100000);
+    EXPECT_EQ(g.Ledger.Expense[Facilities][0].whole(), 100000);
+    EXPECT_EQ(g.Fame.asInt(), fame + 1);
+    EXPECT_EQ(g.SelectedSlot.asInt(), 1);
+}
+
+TEST_F(PlacementWindows, Form5FollowsTheThumbAndCancelChangesNothing) {
+    GameState& g = Game();
+    g.StarLevel = 5;
+    g.SelectedSlot = 4;
+    Form5 f;
+    f.show();
+    EXPECT_EQ(f.HScroll1->maximum(), 8);
+    // The display follows the thumb while it is dragged.
+    f.HScroll1->setTracking(false);
+    f.HScroll1->setSliderDown(true);
+    f.HScroll1->setSliderPosition(8);
+    EXPECT_EQ(f.NameLabel->text(), QStringLiteral("现场拍照立等可取"));
+    f.HScroll1->setSliderDown(false);
+
+    f.Command2->click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(g.FacilitySlot.Kind[4].asInt(), 0);
+    EXPECT_EQ(g.Funds.asInt(), 4000000);
+}
+
+TEST_F(PlacementWindows, Form20ShowsTheFacilityAndStaysAfterARefusal) {
+    GameState& g = Game();
+    PlaceFacility(g, 3, 0);
+    g.UseCount[3] = 7;
+    g.SelectedSlot = 3;
+    g.ShopOpen = 1;
+
+    Form20 f;
+    f.show();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("设施信息"));
+    EXPECT_EQ(f.Label3->text(), QStringLiteral("== 设施信息 =="));
+    EXPECT_EQ(f.CapacityLabel->text(), QStringLiteral("40册"));
+    EXPECT_EQ(f.UseLabel->text(), QStringLiteral("7回"));
+    EXPECT_EQ(f.NameLabel->text(), QStringLiteral("普通的书架"));
+    EXPECT_FALSE(f.Image1->pixmap().isNull());
+
+    f.Command1->click();  // open hours: refused, the window stays
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "现在正在营业中，撤除设施请在打烊后进行。");
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(g.FacilitySlot.Kind[3].asInt(), 1);
+
+    g.ShopOpen = 0;
+    ui.answers = {MsgAnswer::Yes};
+    f.Command1->click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(g.FacilitySlot.Kind[3].asInt(), 0);
+    EXPECT_EQ(g.UseCount[3].asInt(), 0);
+}
+
+TEST_F(PlacementWindows, Form20ArsonNoClosesWithoutAFire) {
+    GameState& g = Game();
+    PlaceFacility(g, 3, 6);
+    g.SelectedSlot = 3;
+    Form20 f;
+    f.show();
+    EXPECT_EQ(f.CapacityLabel->text(), QStringLiteral("0册"));
+    ui.answers = {MsgAnswer::No};
+    f.Command3->click();
+    EXPECT_FALSE(f.isVisible());
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "真的要烧掉吗？");
+    EXPECT_EQ(g.FireBurning.asInt(), 0);
+    EXPECT_EQ(g.FacilitySlot.FireState[3].asInt(), 0);
+}
+
+TEST_F(PlacementWindows, FloorClickOpensTheWindowOfTheSpot) {
+    GameState& g = Game();
+    Form1 view;
+    view.show();
+    // Spot 1 at isometric (182, -83) is scene point (265, 49.5).
+    QTest::mouseClick(view.Graphic, Qt::LeftButton, {}, QPoint(265, 49));
+    EXPECT_EQ(g.SelectedSlot.asInt(), 1);
+    EXPECT_EQ(ui.windowsShown, std::vector<int>{5});
+
+    PlaceFacility(g, 1, 0);
+    QTest::mouseClick(view.Graphic, Qt::MiddleButton, {}, QPoint(265, 49));
+    QTest::mouseClick(view.Graphic, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(ui.windowsShown, (std::vector<int>{5, 20}));
+    EXPECT_EQ(g.SelectedSlot.asInt(), 1);
+}

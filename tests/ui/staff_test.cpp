@@ -1,0 +1,332 @@
+// The staff windows (hire, dismissal, clerk settings, salaries), opened
+// offscreen and driven through their controls.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "platform/GameClock.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "shop/Form12.h"
+#include "shop/Form36.h"
+#include "shop/Form38.h"
+#include "shop/Form7.h"
+#include "shop/Staff.h"
+#include "state/NewGame.h"
+#include "state/TheGame.h"
+#include "ui/main/GameSpeed.h"
+
+namespace {
+
+// Runs `act` on the modal dialog once it is up; gives up after five seconds
+// so a stuck test fails, not hangs.
+void WhenModal(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w && waited->elapsed() < 5000) return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (!w) {
+            ADD_FAILURE() << "no modal dialog appeared";
+            return;
+        }
+        act(w);
+    });
+    poll->start(10);
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+class StaffWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GameState& g = Game();
+        ResetGameState(g);
+        InitProgramState(g);
+        Clock().reset();
+        StartNewGame(g, "测试书店", NewGameStart{});
+        StartClockUnpaused(g);
+        RegisterForm({36, true, [] { return new Form36; }});
+        RegisterForm({38, true, [] { return new Form38; }});
+    }
+    void TearDown() override { Clock().reset(); }
+
+    static void Hire(int row) {
+        Game().TodayApplicants[0] = row;
+        Game().ApplicantTally = 1;
+        ASSERT_TRUE(HireApplicant(Game(), 0));
+    }
+
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
+};
+
+}  // namespace
+
+TEST_F(StaffWindowTest, Form7PagesTheListAndPreviewsLooksWhileDragging) {
+    GameState& g = Game();
+    Form7 f;
+    f.show();
+    const int n = g.ApplicantTally.i();
+    ASSERT_GE(n, 6);
+    ASSERT_LE(n, 11);
+    EXPECT_EQ(f.HScroll1->minimum(), 0);
+    EXPECT_EQ(f.HScroll1->maximum(), n - 1);
+
+    for (int v : {0, n - 1, 1}) {
+        f.HScroll1->setValue(v);
+        const StaffCard c = ApplicantCard(g, g.TodayApplicants[v].i());
+        EXPECT_EQ(f.Label[0]->text(), Q(c.name));
+        EXPECT_EQ(f.Label[1]->text(), Q(c.age));
+        EXPECT_EQ(f.Label[2]->text(), Q(c.intro));
+        EXPECT_EQ(f.Label[3]->text(), Q(c.ability));
+        EXPECT_EQ(f.Label[4]->text(), Q(c.salary));
+        EXPECT_EQ(f.Shape[0]->width(), c.abilityValue.i());
+    }
+
+    // Every look an applicant can have has its drag picture.
+    for (int look = 0; look <= 7; ++look) {
+        g.Applicant.Look[g.TodayApplicants[2].i()] = look;
+        f.HScroll1->setSliderDown(true);
+        f.HScroll1->setValue(2);
+        EXPECT_EQ(f.Image1[0]->pixmap().cacheKey(), f.Image1[look + 1]->pixmap().cacheKey()) << "look " << look;
+        f.HScroll1->setSliderDown(false);  // the thumb dropped: the face again
+        EXPECT_NE(f.Image1[0]->pixmap().cacheKey(), f.Image1[look + 1]->pixmap().cacheKey());
+        f.HScroll1->setValue(1);
+    }
+    f.Command1->click();
+    EXPECT_EQ(g.ClerkCount.asInt(), 0);
+}
+
+TEST_F(StaffWindowTest, Form7HireGoesOnToTheSettingsWithTheClockHeld) {
+    GameState& g = Game();
+    const auto funds = g.Funds.asInt();
+    int hired = -1;
+    bool settingsSeen = false;
+    WhenModal([&](QWidget* w) {
+        auto* f = qobject_cast<Form7*>(w);
+        ASSERT_NE(f, nullptr);
+        f->HScroll1->setValue(1);
+        hired = g.TodayApplicants[1].i();
+        WhenModal([&](QWidget* next) {
+            auto* s = qobject_cast<Form36*>(next);
+            ASSERT_NE(s, nullptr) << "the settings follow a hire";
+            EXPECT_FALSE(f->isVisible());
+            EXPECT_FALSE(Clock().enabled());
+            EXPECT_EQ(s->NLabel[0]->text(), Q(g.Applicant.Name[hired].asText()));
+            settingsSeen = true;
+            s->Command2->click();
+        });
+        f->Command2->click();
+    });
+    {
+        Form7 dlg;
+        dlg.exec();
+    }
+
+    ASSERT_TRUE(settingsSeen);
+    EXPECT_EQ(g.Applicant.Employed[hired].asInt(), 1);
+    EXPECT_EQ(g.Funds.asInt(), funds - g.Applicant.Salary[hired].asInt());
+    EXPECT_EQ(g.ClerkRowCount.asInt(), 1);
+    EXPECT_TRUE(Clock().ticking());
+}
+
+TEST_F(StaffWindowTest, Form7WithNobodyLeftToOfferHiresNobody) {
+    GameState& g = Game();
+    for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = 1;
+    const auto funds = g.Funds.asInt();
+    Form7 f;
+    f.show();
+    EXPECT_EQ(g.ApplicantTally.asInt(), 0);
+    EXPECT_EQ(f.Label[2]->text(), QString::fromUtf8(kNoNewApplicantsText));
+    EXPECT_TRUE(f.Label[0]->text().isEmpty());
+    EXPECT_FALSE(f.Command2->isEnabled());
+    f.Command2_Click();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(g.Funds.asInt(), funds);
+    EXPECT_EQ(g.ClerkCount.asInt(), 0);
+}
+
+TEST_F(StaffWindowTest, Form12DismissesOnlyAfterClosingAndYes) {
+    GameState& g = Game();
+    Hire(4);
+    Hire(9);
+    g.Popularity = 60;
+    g.Applicant.Look[9] = 98;  // no such face: the box stays blank
+
+    Form12 f;
+    f.show();
+    ASSERT_EQ(f.List1->count(), 2);
+    EXPECT_EQ(f.List1->item(0)->text(), Q(g.Applicant.Name[4].asText()));
+    f.List1->setCurrentRow(1);
+    EXPECT_EQ(f.Label[0]->text(), Q(g.Applicant.Name[9].asText()));
+    EXPECT_EQ(f.Label[2]->text(), QStringLiteral("50/100"));
+    EXPECT_EQ(f.Label[4]->text(), QStringLiteral("10万0000円"));
+    const QImage face = f.Image1[0]->pixmap().toImage();
+    ASSERT_FALSE(face.isNull());
+    EXPECT_EQ(face.pixelColor(32, 32), QColor(Qt::white));
+
+    g.ShopOpen = 1;
+    f.Command2->click();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, kDismissWhileOpenText);
+    g.ShopOpen = 0;
+    ui.answers = {MsgAnswer::No};
+    f.Command2->click();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(g.ClerkCount.asInt(), 2);
+    EXPECT_EQ(g.Popularity.asInt(), 60);
+
+    f.Command2->click();  // Yes
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(g.Applicant.Employed[9].asInt(), 0);
+    EXPECT_EQ(g.Popularity.asInt(), 55);
+    EXPECT_EQ(g.ClerkCount.asInt(), 1);
+}
+
+TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
+    GameState& g = Game();
+    Hire(12);
+    {
+        // A new game: no cleaning ordered, "一般" shown but greyed.
+        Form36 f;
+        f.show();
+        EXPECT_TRUE(f.Option[1]->isChecked());
+        EXPECT_TRUE(f.Option[7]->isChecked());
+        EXPECT_FALSE(f.Frame2->isEnabled());
+        EXPECT_FALSE(f.Option[7]->isEnabled());
+        EXPECT_EQ(f.NLabel[0]->text(), Q(g.Applicant.Name[12].asText()));
+        EXPECT_EQ(f.KLabel[0]->text(), QStringLiteral("50/100"));
+        EXPECT_EQ(f.TLabel[0]->text(), QStringLiteral("92/100"));
+        EXPECT_EQ(f.MLabel[0]->text(), QStringLiteral("30万0000円"));
+        EXPECT_EQ(f.Shape[0]->width(), 92);
+        // With one clerk the second row is blank and its bars hidden.
+        EXPECT_TRUE(f.NLabel[1]->text().isEmpty());
+        EXPECT_TRUE(f.MLabel[1]->text().isEmpty());
+        for (int s : {1, 6}) {
+            EXPECT_FALSE(f.Shape[s]->isVisibleTo(&f));
+            EXPECT_FALSE(f.Shape10[s]->isVisibleTo(&f));
+        }
+        f.Command1->click();
+    }
+    EXPECT_EQ(g.AutoCleanLevel.asInt(), 0);
+    EXPECT_EQ(g.CleaningMethod.asInt(), 2);
+    EXPECT_EQ(g.ClerkInfoDirty.asInt(), 1);
+
+    {
+        Form36 f;
+        f.show();
+        f.Option[4]->click();  // "脏乱度在40以上时进行清扫"
+        EXPECT_TRUE(f.Frame2->isEnabled());
+        f.Option[8]->click();  // "仔细"
+        f.Command1->click();
+    }
+    EXPECT_EQ(g.AutoCleanLevel.asInt(), 3);
+    EXPECT_EQ(g.CleaningMethod.asInt(), 3);
+
+    {
+        Form36 f;
+        f.show();
+        EXPECT_TRUE(f.Option[4]->isChecked());
+        EXPECT_TRUE(f.Option[8]->isChecked());
+        EXPECT_TRUE(f.Frame2->isEnabled());
+        f.Option[2]->click();
+        f.Option[6]->click();
+        f.Command2->click();  // "取消"
+    }
+    EXPECT_EQ(g.AutoCleanLevel.asInt(), 3);
+    EXPECT_EQ(g.CleaningMethod.asInt(), 3);
+
+    {
+        // "不清扫" greys the methods, but the method shown is still stored.
+        Form36 f;
+        f.show();
+        f.Option[1]->click();
+        EXPECT_FALSE(f.Option[8]->isEnabled());
+        EXPECT_TRUE(f.Option[8]->isChecked());
+        f.Command1->click();
+    }
+    EXPECT_EQ(g.AutoCleanLevel.asInt(), 0);
+    EXPECT_EQ(g.CleaningMethod.asInt(), 3);
+}
+
+TEST_F(StaffWindowTest, Form38HeldArrowsAndTheSettingsRowAfterConfirming) {
+    GameState& g = Game();
+    Hire(3);
+    Hire(8);  // 赤座 稔明, 210,000 円: list position 1
+    g.Applicant.Salary[8] = 200'000;
+
+    Form36 settings;
+    settings.show();
+    bool seen = false;
+    WhenModal([&](QWidget* w) {
+        auto* f = qobject_cast<Form38*>(w);
+        ASSERT_NE(f, nullptr);
+        EXPECT_TRUE(f->Timer1.isActive());
+        EXPECT_EQ(f->Timer1.interval(), 75);
+        ASSERT_EQ(f->List1->count(), 2);
+        f->List1->setCurrentRow(1);
+        EXPECT_EQ(f->Label[4]->text(), QStringLiteral("20万0000円"));
+
+        // The right button does not press an arrow.
+        QTest::mousePress(f->ButtonU[0], Qt::RightButton);
+        f->Timer1_Timer();
+        EXPECT_EQ(f->Label[4]->text(), QStringLiteral("20万0000円"));
+        QTest::mouseRelease(f->ButtonU[0], Qt::RightButton);
+
+        QTest::mousePress(f->ButtonU[0], Qt::LeftButton);
+        EXPECT_EQ(f->ButtonU[0]->pixmap().cacheKey(), f->ButtonU[2]->pixmap().cacheKey());
+        for (int t = 0; t < 10; ++t) f->Timer1_Timer();
+        EXPECT_EQ(f->Label[4]->text(), QStringLiteral("21万0000円"));
+        QTest::mouseRelease(f->ButtonU[0], Qt::LeftButton);
+        EXPECT_EQ(f->ButtonU[0]->pixmap().cacheKey(), f->ButtonU[1]->pixmap().cacheKey());
+        f->Timer1_Timer();
+        EXPECT_EQ(f->Label[4]->text(), QStringLiteral("21万0000円"));
+
+        // The other clerk, down by one small step.
+        f->List1->setCurrentRow(0);
+        QTest::mousePress(f->ButtonD[0], Qt::LeftButton);
+        f->Timer1_Timer();
+        QTest::mouseRelease(f->ButtonD[0], Qt::LeftButton);
+        EXPECT_EQ(f->Label[4]->text(), QStringLiteral("39万9000円"));
+        EXPECT_EQ(g.Applicant.Salary[8].asInt(), 200'000) << "pending until confirmed";
+        seen = true;
+        f->Command1->click();
+    });
+    settings.Command3->click();
+
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(g.Applicant.Salary[8].asInt(), 210'000);
+    EXPECT_EQ(g.Applicant.Salary[3].asInt(), 399'000);
+    EXPECT_EQ(settings.MLabel[0]->text(), QStringLiteral("39万9000円"));
+    EXPECT_EQ(settings.MLabel[1]->text(), QStringLiteral("21万0000円"));
+    EXPECT_TRUE(settings.isVisible());
+
+    // "取消" drops whatever was pending.
+    WhenModal([&](QWidget* w) {
+        auto* f = qobject_cast<Form38*>(w);
+        ASSERT_NE(f, nullptr);
+        QTest::mousePress(f->ButtonU[0], Qt::LeftButton);
+        for (int t = 0; t < 5; ++t) f->Timer1_Timer();
+        QTest::mouseRelease(f->ButtonU[0], Qt::LeftButton);
+        f->Command2->click();
+    });
+    settings.Command3->click();
+    EXPECT_EQ(g.Applicant.Salary[3].asInt(), 399'000);
+    EXPECT_EQ(settings.MLabel[0]->text(), QStringLiteral("39万9000円"));
+}
