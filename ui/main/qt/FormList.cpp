@@ -6,11 +6,13 @@
 #include "business/Form58.h"
 #include "platform/qt/Forms.h"
 #include "shop/Form12.h"
+#include "shop/Form20.h"
 #include "shop/Form31.h"
 #include "shop/Form36.h"
 #include "shop/Form38.h"
 #include "shop/Form4.h"
 #include "shop/Form41.h"
+#include "shop/Form5.h"
 #include "shop/Form56.h"
 #include "shop/Form7.h"
 #include "shop/Form57.h"
@@ -31,11 +33,13 @@ void RegisterForms() {
     RegisterForm({2, true, [] { return new Form2; }});
     RegisterForm({3, true, [] { return new Form3; }});
     RegisterForm({4, false, [] { return new Form4; }});
+    RegisterForm({5, true, [] { return new Form5; }});
     RegisterForm({6, true, [] { return new Form6; }});
     RegisterForm({7, true, [] { return new Form7; }});
     RegisterForm({8, true, [] { return new Form8; }});
     RegisterForm({9, true, [] { return new Form9; }});
     RegisterForm({12, true, [] { return new Form12; }});
+    RegisterForm({20, true, [] { return new Form20; }});
     RegisterForm({21, true, [] { return new Form21; }});
     RegisterForm({28, true, [] { return new Form28; }});
     RegisterForm({31, true, [] { return new Form31; }});
