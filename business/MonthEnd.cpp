@@ -1,5 +1,100 @@
 #include "business/MonthEnd.h"
 
-#include "state/GameState.h"
+#include <cstdint>
 
-void MonthEndPayments(GameState&) {}
+#include "shop/Staff.h"
+#include "state/FormatMoney.h"
+#include "state/Ledger.h"
+
+namespace {
+
+constexpr int kMonthPeriod = 1;
+constexpr int kYearPeriod = 2;
+constexpr int kMonthsPerYear = 12;
+constexpr int kReportSpeedSteps = 10;
+constexpr int kShopServices = 4;
+
+void ClearColumn(GameState& g, int period) {
+    for (int c = 0; c < kLedgerCategories; ++c) {
+        g.Ledger.Income[c][period] = Money();
+        g.Ledger.Expense[c][period] = Money();
+    }
+}
+
+void Charge(GameState& g, std::int64_t amount, int category) { AddMoney(g, -amount, category, 0); }
+
+// Award points are kept as whole numbers while both sides are whole.
+void AddPoints(Value& points, const Value& add) {
+    if ((points.isInt() || points.isEmpty()) && (add.isInt() || add.isEmpty()))
+        points = points.asInt() + add.asInt();
+    else
+        points = points.asReal() + add.asReal();
+}
+
+std::string Yen(Money m) { return FormatMoney(m.whole()) + "円"; }
+
+}  // namespace
+
+void MonthEndPayments(GameState& g) {
+    // The new month starts its column here, and only here: the day close
+    // that follows on the same roll-over leaves it alone.
+    ClearColumn(g, kMonthPeriod);
+    if (g.Month.asInt() > kMonthsPerYear) ClearColumn(g, kYearPeriod);
+
+    RebuildEmployedList(g);
+    for (int k = 0; k < g.EmployedListCount.i(); ++k)
+        Charge(g, g.Applicant.Salary[g.EmployedList[k].i()].asInt(), Salaries);
+
+    Charge(g, kMonthlyRent, Rent);
+    for (std::size_t k = 0; k < kInsurancePremiums.size(); ++k)
+        if (g.InsuranceJoined[k].asInt() == 1) Charge(g, kInsurancePremiums[k], Insurance);
+
+    g.LedgerDirty = 1;
+}
+
+MonthReport BuildMonthReport(const GameState& g) {
+    MonthReport r;
+    r.header = "== " + g.Year.asText() + "年" + g.Month.asText() + "月底 ==";
+    Money income, expense, net;
+    for (int k = 0; k < static_cast<int>(r.rows.size()); ++k) {
+        const Money in = g.Ledger.Income[k][kMonthPeriod];
+        const Money out = g.Ledger.Expense[k][kMonthPeriod];
+        Money diff = in;
+        diff -= out;
+        r.rows[k] = {Yen(in), Yen(out), Yen(diff)};
+        income += in;
+        expense += out;
+        net += diff;
+    }
+    r.total = {Yen(income), Yen(expense), Yen(net)};
+    r.net = Yen(net);
+    r.deficit = net.raw() < 0;
+    r.verdict = r.deficit ? "赤字" : "黑字";
+    r.copies = FormatMoney(g.CopiesSoldHistory.Monthly[0].asInt()) + "册";
+    return r;
+}
+
+void MonthReportOpened(GameState& g) { g.ReportTicks = 0; }
+
+bool ReportTimerTick(GameState& g, int ticksPerStep) {
+    g.ReportTicks = g.ReportTicks.asInt() + 1;
+    const std::int64_t wait = static_cast<std::int64_t>(ticksPerStep) * (kReportSpeedSteps - g.ReportCloseSpeed.asInt());
+    return g.ReportTicks.asInt() >= wait && g.ReportManualClose.asInt() == 0;
+}
+
+bool MonthReportTimerTick(GameState& g) { return ReportTimerTick(g, kMonthReportTicksPerStep); }
+
+void MonthClose(GameState& g) {
+    AddPoints(g.Bookshop.SalesPoints[0], g.CopiesSoldHistory.Monthly[0]);
+    ShiftHistory(g.CopiesSoldHistory.Monthly);
+    ShiftHistory(g.ProfitHistory.Monthly);
+
+    // The fees land in the closing month's ledger column, after the report
+    // has shown it, and in the new month's profit.
+    for (int k = 0; k < kShopServices; ++k)
+        if (g.ShopServiceOn[k].asInt() == 1) Charge(g, kServiceFee, Services);
+
+    AddPoints(g.Bookshop.DirtPoints[0], g.Dirtiness);
+    g.ShopInfoDirty = 1;
+    g.ReportTicks = 0;
+}

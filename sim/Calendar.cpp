@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "business/MonthEnd.h"
 #include "business/WeeklyNews.h"
 #include "platform/Platform.h"
 #include "sim/Deliveries.h"
@@ -12,12 +13,6 @@
 #include "sim/ShopTick.h"
 #include "state/Ledger.h"
 #include "ui/floor/Litter.h"
-
-// TEMPORARY until the month-end payments land in business/MonthEnd.h.
-#if __has_include("business/MonthEnd.h")
-#include "business/MonthEnd.h"
-#define QM_MONTH_END_PAYMENTS 1
-#endif
 
 namespace {
 
@@ -98,9 +93,7 @@ void EndMonth(GameState& g) {
         ShiftHistory(g.CopiesSoldHistory.Yearly);
         ShiftHistory(g.ProfitHistory.Yearly);
     }
-#ifdef QM_MONTH_END_PAYMENTS
-    MonthEndPayments(g);  // TEMPORARY guard: the call stays, the #ifdef goes
-#endif
+    MonthEndPayments(g);
 }
 
 void GiveNewsDayNotice(GameState& g) {

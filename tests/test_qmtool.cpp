@@ -76,6 +76,25 @@ TEST_F(QmTool, RefusedFileExitsOneWithTheMessage) {
     EXPECT_FALSE(fs::exists(P("out.qmt")));
 }
 
+TEST_F(QmTool, RunsTheBusyShopHeadless) {
+    ToolRun r = Tool(std::string("run ") + QM_BUSY_SHOP + " " + P("after.qmt") + " --ticks 1500");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 11), "ticks 1500\n") << r.out;
+    EXPECT_NE(r.out.find("seconds "), std::string::npos);
+    ToolRun sold = Tool("get " + P("after.qmt") + " CopiesSold");
+    ToolRun before = Tool(std::string("get ") + QM_BUSY_SHOP + " CopiesSold");
+    EXPECT_GT(std::stoll(sold.out), std::stoll(before.out));
+}
+
+TEST_F(QmTool, PlayRefusesAnUnknownLine) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    std::ofstream(P("script.play")) << "place 1 0\nfly away\n";
+    ToolRun r = Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("script.play"), true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("script.play:2: unknown command"), std::string::npos) << r.out;
+    EXPECT_FALSE(fs::exists(P("b.qmt")));
+}
+
 TEST_F(QmTool, BadArguments) {
     ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
     EXPECT_EQ(Tool("get " + P("a.qmt") + " NoSuchThing").status, 2);

@@ -39,3 +39,17 @@ sleep 2
 shot 4-floor
 sleep 3
 shot 5-floor-later
+
+# Load the busy shop through 菜单(M) -> 读取游戏(L) and watch it trade.
+if [ -f build/fixtures/busy-shop.qmt ]; then
+  click 26 11
+  xdotool key l
+  sleep 1.5
+  shot 6-load-dialog
+  xdotool type --delay 20 "$PWD/build/fixtures/busy-shop.qmt"
+  xdotool key Return
+  sleep 2
+  shot 7-busy-shop
+  sleep 20
+  shot 8-busy-shop-later
+fi
