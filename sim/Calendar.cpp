@@ -1,5 +1,6 @@
 #include "sim/Calendar.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -37,8 +38,6 @@ bool EndsQuarter(int month) { return month % 3 == 0; }
 
 constexpr const char* kNewsDayNotice = "今天是业界新闻的发售日。";
 
-std::int64_t Clamp(std::int64_t v, std::int64_t lo, std::int64_t hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
 void AddDailyDirt(GameState& g) {
     g.Dirtiness = g.Dirtiness.asInt() + kDailyDirt;
     // The litter is laid from the value before the cap.
@@ -68,7 +67,7 @@ void NextWeekday(GameState& g) {
     const int step = policy >= 0 && policy < static_cast<int>(std::size(kWeeklyPopularityByPolicy))
                          ? kWeeklyPopularityByPolicy[policy]
                          : 0;
-    g.Popularity = Clamp(g.Popularity.asInt() + step, 0, kGaugeMax);
+    g.Popularity = std::clamp<std::int64_t>(g.Popularity.asInt() + step, 0, kGaugeMax);
 }
 
 void PublishWeeklyNews(GameState& g) {

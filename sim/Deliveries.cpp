@@ -60,6 +60,9 @@ void IssueMagazine(GameState& g, int m) {
     AddMoney(g, -(unsold * cost), BooksMagazines, kDeliveryExpense);
     g.Magazine.Stock[m] = 0;
     g.ShopInfoDirty = 1;
+    // A title kept only for its leftover copies is no longer carried: its
+    // row leaves the stock window.
+    if (unsold != 0 && g.Magazine.StandingOrder[m].asInt() == 0) g.MagazineStockDirty = 1;
 
     // The circulation history moves on; the new figure stands in both of
     // the two latest places.

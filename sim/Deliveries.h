@@ -24,6 +24,8 @@ void DeliverBooks(GameState& g);
 
 // Every magazine issued today: the old issue's unsold copies leave the
 // shelves (written off at their wholesale price), the circulation takes its
-// random step, and the standing order arrives up to the shelf room. Row
-// order; draws two numbers per title issued.
+// random step, and the standing order arrives up to the shelf room. A
+// title whose leftover copies go while nothing is on order drops out of the
+// magazine stock window, which is told to rebuild. Row order; draws two
+// numbers per title issued.
 void IssueMagazines(GameState& g);

@@ -1,5 +1,9 @@
 #include "sim/WindowDefaultList.h"
 
+#include "business/CalendarWindowDefaults.h"
 #include "business/WindowDefaults.h"
 
-void RegisterWindowDefaults() { RegisterBusinessWindowDefaults(); }
+void RegisterWindowDefaults() {
+    RegisterBusinessWindowDefaults();
+    RegisterCalendarWindowDefaults();
+}

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "business/DayReport.h"
+#include "business/MonthEnd.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/Calendar.h"
 #include "sim/ShopTick.h"
@@ -196,16 +198,18 @@ TEST(CalendarMonthEnd, NewMonthsPaymentsStayInTheNewMonth) {
     AddMoney(*g, 700, BooksMagazines, 1);
     AddMoney(*g, -300, OtherCategory, 0);
     g->CopiesSoldHistory.Yearly[0] = 40;
+    // The two reports close as they do in the game.
     std::vector<std::int64_t> monthlyAtReport;
     log.ui.windowAnswers[kMonthReportForm] = [&] {
         monthlyAtReport.push_back(g->Ledger.Income[BooksMagazines][1].whole());
-        ShiftHistory(g->ProfitHistory.Monthly);  // what the report's closing does
+        MonthClose(*g);
     };
+    log.ui.windowAnswers[kDayReportForm] = [&] { DayClose(*g); };
 
     TickIntoNewDay(*g);
 
     // The report still saw the old month; then the column was cleared and
-    // the new month's rent booked into it.
+    // the new month's rent booked into it, and the day close kept it.
     EXPECT_EQ(monthlyAtReport, std::vector<std::int64_t>{700});
     EXPECT_EQ(g->Ledger.Income[BooksMagazines][1].whole(), 0);
     EXPECT_EQ(MonthExpense(*g, OtherCategory), 0);
@@ -225,6 +229,8 @@ TEST(CalendarMonthEnd, YearEndTurnsTheYearOverBeforeTheNewYearsPayments) {
     g->CopiesSoldHistory.Yearly[0] = 40;
     g->CopiesSoldHistory.Yearly[1] = 30;
     g->ProfitHistory.Yearly[1] = 900;
+    log.ui.windowAnswers[kMonthReportForm] = [&] { MonthClose(*g); };
+    log.ui.windowAnswers[kDayReportForm] = [&] { DayClose(*g); };
 
     TickIntoNewDay(*g);
 

@@ -79,15 +79,17 @@ TEST(DeliveriesMagazines, OldIssueLeavesAndTheOrderArrivesUpToTheRoom) {
         int capacity, onShelves, oldStock, order;
         int stock, onAfter, spent;
         const char* status;
-        bool rolled;  // issue sales and stock-window flag
+        bool rolled;   // issue sales and the stock window's refill
+        bool rebuild;  // the title's row leaves the stock window
     };
     const Case cases[] = {
-        {"fits with room to spare", 100, 30, 5, 10, 10, 35, 15 * kCost, "进货了杂志。", true},
-        {"fits exactly", 100, 95, 5, 10, 10, 100, 15 * kCost, "书架装满了。", true},
-        {"only part fits", 100, 98, 5, 10, 7, 100, 12 * kCost, "书架装满了。", true},
-        {"no room", 100, 105, 5, 10, 0, 100, 5 * kCost, "书架装满了。", true},
-        {"shelves over their room", 100, 120, 5, 10, 0, 115, 5 * kCost, "书架装满了。", true},
-        {"no standing order", 100, 30, 5, 0, 0, 25, 5 * kCost, "", false},
+        {"fits with room to spare", 100, 30, 5, 10, 10, 35, 15 * kCost, "进货了杂志。", true, false},
+        {"fits exactly", 100, 95, 5, 10, 10, 100, 15 * kCost, "书架装满了。", true, false},
+        {"only part fits", 100, 98, 5, 10, 7, 100, 12 * kCost, "书架装满了。", true, false},
+        {"no room", 100, 105, 5, 10, 0, 100, 5 * kCost, "书架装满了。", true, false},
+        {"shelves over their room", 100, 120, 5, 10, 0, 115, 5 * kCost, "书架装满了。", true, false},
+        {"no standing order", 100, 30, 5, 0, 0, 25, 5 * kCost, "", false, true},
+        {"nothing ordered, nothing left", 100, 30, 0, 0, 0, 30, 0, "", false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -101,6 +103,7 @@ TEST(DeliveriesMagazines, OldIssueLeavesAndTheOrderArrivesUpToTheRoom) {
         g->Magazine.IssueSales[kMag][1] = 3;
         g->StatusText = "";
         g->MagazineStockRefill = 0;
+        g->MagazineStockDirty = 0;
         const std::int64_t funds = g->Funds.asInt();
 
         IssueMagazines(*g);
@@ -113,6 +116,7 @@ TEST(DeliveriesMagazines, OldIssueLeavesAndTheOrderArrivesUpToTheRoom) {
         EXPECT_EQ(g->Magazine.IssueSales[kMag][0].asInt(), c.rolled ? 0 : 7);
         EXPECT_EQ(g->Magazine.IssueSales[kMag][1].asInt(), c.rolled ? 7 : 3);
         EXPECT_EQ(g->MagazineStockRefill.asInt(), c.rolled ? 1 : 0);
+        EXPECT_EQ(g->MagazineStockDirty.asInt(), c.rebuild ? 1 : 0);
         EXPECT_EQ(g->ShopInfoDirty, Value(1));
     }
 }

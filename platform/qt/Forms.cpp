@@ -43,7 +43,9 @@ public:
     }
 };
 
-bool Closed(QWidget* w) { return w->property("qmClosed").toBool(); }
+// A close that the window refused (the clerk's pop-up refuses the player's)
+// leaves it shown, so it still counts as open.
+bool Closed(QWidget* w) { return w->property("qmClosed").toBool() && w->isHidden(); }
 
 }  // namespace
 

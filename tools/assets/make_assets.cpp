@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "tools/assets/Assets.h"
+#include "tools/assets/PictureEvents.h"
 #include "tools/assets/PictureStaff.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath("Graphic");
-    bool ok = MakeSpriteSheets(out) && MakePictures(out) && MakeFurnishingAndStaffPictures(out) && MakeSounds(out) &&
-              MakeHelp(out);
+    bool ok = MakeSpriteSheets(out) && MakePictures(out) && MakeFurnishingAndStaffPictures(out) &&
+              MakeEventAndOrderingPictures(out) && MakeSounds(out) && MakeHelp(out);
     return ok ? 0 : 1;
 }

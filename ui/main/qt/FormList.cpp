@@ -1,5 +1,7 @@
 #include "ui/main/FormList.h"
 
+#include "business/Form15.h"
+#include "business/Form27.h"
 #include "business/Form34.h"
 #include "business/Form37.h"
 #include "business/Form54.h"
@@ -12,8 +14,10 @@
 #include "shop/Form38.h"
 #include "shop/Form4.h"
 #include "shop/Form41.h"
+#include "shop/Form46.h"
 #include "shop/Form5.h"
 #include "shop/Form56.h"
+#include "shop/Form63.h"
 #include "shop/Form7.h"
 #include "shop/Form57.h"
 #include "shop/Form8.h"
@@ -39,8 +43,10 @@ void RegisterForms() {
     RegisterForm({8, true, [] { return new Form8; }});
     RegisterForm({9, true, [] { return new Form9; }});
     RegisterForm({12, true, [] { return new Form12; }});
+    RegisterForm({15, true, [] { return new Form15; }});
     RegisterForm({20, true, [] { return new Form20; }});
     RegisterForm({21, true, [] { return new Form21; }});
+    RegisterForm({27, true, [] { return new Form27; }});
     RegisterForm({28, true, [] { return new Form28; }});
     RegisterForm({31, true, [] { return new Form31; }});
     RegisterForm({34, true, [] { return new Form34; }});
@@ -48,9 +54,11 @@ void RegisterForms() {
     RegisterForm({37, true, [] { return new Form37; }});
     RegisterForm({38, true, [] { return new Form38; }});
     RegisterForm({41, false, [] { return new Form41; }});
+    RegisterForm({46, false, [] { return new Form46; }});
     RegisterForm({54, true, [] { return new Form54; }});
     RegisterForm({55, true, [] { return new Form55; }});
     RegisterForm({56, true, [] { return new Form56; }});
     RegisterForm({57, true, [] { return new Form57; }});
     RegisterForm({58, true, [] { return new Form58; }});
+    RegisterForm({63, true, [] { return new Form63; }});
 }

@@ -1,0 +1,110 @@
+#include "business/DayReport.h"
+
+#include <array>
+#include <cstdint>
+
+#include "business/MonthEnd.h"
+#include "sim/MainTick.h"
+#include "state/Ledger.h"
+#include "ui/main/CommandGates.h"
+
+namespace {
+
+constexpr int kDayPeriod = 0;
+constexpr int kMonthsPerYear = 12;
+
+constexpr std::array<const char*, 7> kWeekdayNames = {"星期日", "星期一", "星期二", "星期三",
+                                                       "星期四", "星期五", "星期六"};
+
+constexpr const char* kMagazineHeading = "●今日发售的杂志";
+constexpr const char* kBookHeading = "●今日进货的书籍";
+constexpr const char* kNone = "无";
+constexpr const char* kStockedMark = "→  ";  // the arrow marks what the shop takes in
+constexpr const char* kNotStockedMark = "    ";
+
+// Magazine issue codes: 1..31 monthly on that day, 40 on the 1st and the
+// 15th, 60 + w weekly on weekday w.
+constexpr int kTwiceMonthly = 40;
+constexpr int kWeeklyBase = 60;
+constexpr int kFirstHalfIssueDay = 1, kSecondHalfIssueDay = 15;
+
+bool IssuedToday(const Value& issueCode, int day, int weekday) {
+    // The code carries the row number / 1000 behind the point.
+    const int code = static_cast<int>(issueCode.asReal());
+    return code == day || code == kWeeklyBase + weekday ||
+           (code == kTwiceMonthly && (day == kFirstHalfIssueDay || day == kSecondHalfIssueDay));
+}
+
+// The filled rows of a catalogue, never past its bound.
+int Rows(const Value& count, std::size_t bound) {
+    const auto n = count.asInt();
+    return n < 0 ? 0 : (n > static_cast<std::int64_t>(bound) ? static_cast<int>(bound) : static_cast<int>(n));
+}
+
+}  // namespace
+
+ShownDate DayReportDate(const GameState& g) {
+    ShownDate d{g.Year.i(), g.Month.i(), g.Day.i()};
+    if (d.month > kMonthsPerYear) {
+        d.month = 1;
+        ++d.year;
+    }
+    return d;
+}
+
+DayReport BuildDayReport(const GameState& g) {
+    DayReport r;
+    r.date = DayReportDate(g);
+    r.caption = "今日是" + std::to_string(r.date.year) + "年" + std::to_string(r.date.month) + "月" +
+                std::to_string(r.date.day) + "日";
+    const auto wd = g.Weekday.asInt();
+    if (wd >= 0 && wd < static_cast<std::int64_t>(kWeekdayNames.size())) r.weekday = kWeekdayNames[wd];
+
+    const int day = g.Day.i();
+    const int weekday = g.Weekday.i();
+    r.lines.push_back(kMagazineHeading);
+    std::size_t before = r.lines.size();
+    for (int k = 0; k < Rows(g.MagazineCount, g.Magazine.Name.size()); ++k) {
+        if (g.Magazine.Listed[k].asInt() != 1 || !IssuedToday(g.Magazine.IssueCode[k], day, weekday)) continue;
+        const bool stocked = g.Magazine.StandingOrder[k].asReal() != 0;
+        r.lines.push_back((stocked ? kStockedMark : kNotStockedMark) + g.Magazine.Name[k].asText());
+    }
+    if (r.lines.size() == before) r.lines.push_back(kNone);
+
+    r.lines.push_back(kBookHeading);
+    before = r.lines.size();
+    for (int b = 0; b < Rows(g.BookCount, g.Book.Title.size()); ++b)
+        if (g.Book.DaysToDelivery[b].asInt() == 1) r.lines.push_back(kStockedMark + g.Book.Title[b].asText());
+    if (r.lines.size() == before) r.lines.push_back(kNone);
+    return r;
+}
+
+std::string DayReportMainCaption(GameState& g) {
+    const ShownDate d = DayReportDate(g);
+    const Value year = g.Year, month = g.Month;
+    g.Year = d.year;
+    g.Month = d.month;
+    std::string caption = MainCaption(g);
+    g.Year = year;
+    g.Month = month;
+    return caption;
+}
+
+void DayReportOpened(GameState& g) { g.ReportTicks = 0; }
+
+bool DayReportTimerTick(GameState& g) { return ReportTimerTick(g, kDayReportTicksPerStep); }
+
+void DayClose(GameState& g) {
+    ShiftHistory(g.CopiesSoldHistory.Daily);
+    for (int c = 0; c < kLedgerCategories; ++c) {
+        g.Ledger.Income[c][kDayPeriod] = Money();
+        g.Ledger.Expense[c][kDayPeriod] = Money();
+    }
+    ShiftHistory(g.ProfitHistory.Daily);
+    g.ClerkAdviceToday = 0;
+    g.DaysSinceRobbery = g.DaysSinceRobbery.asInt() + 1;
+    g.DaysSinceDisaster = g.DaysSinceDisaster.asInt() + 1;
+    DayDialogClosed();
+    g.ReportTicks = 0;
+    g.LedgerDirty = 1;
+}

@@ -1,0 +1,32 @@
+#include "shop/ClerkPopup.h"
+
+#include "shop/Staff.h"
+
+namespace {
+constexpr int kClerkRows = 2;
+}  // namespace
+
+ClerkPopupView ClerkPopupOpened(GameState& g) {
+    // A fresh count, so a window never inherits the count of an earlier one
+    // (a saved game keeps it, and only the 25th tick sets it back).
+    g.ClerkPopupTicks = 0;
+    g.ClerkAdviceToday = g.ClerkAdviceToday.asInt() + 1;
+
+    ClerkPopupView v;
+    v.speaker = g.ClerkCount.asInt() == 1 ? 0 : g.RndInt(kClerkRows);
+    v.face = FacePicture(g.Person.Look[v.speaker]);
+
+    // An empty queue shows entry 0, whatever it holds.
+    int pick = g.RndInt(g.ClerkMessageCount.i());
+    if (pick < 0 || pick >= static_cast<int>(g.ClerkMessages.size())) pick = 0;
+    v.sentence = g.ClerkMessages[pick].asText();
+    g.ClerkMessageCount = 0;
+    return v;
+}
+
+bool ClerkPopupTick(GameState& g) {
+    g.ClerkPopupTicks = g.ClerkPopupTicks.asInt() + 1;
+    if (g.ClerkPopupTicks.asInt() < kClerkPopupLifeTicks) return false;
+    g.ClerkPopupTicks = 0;
+    return true;
+}

@@ -1,0 +1,80 @@
+#include "stock/DeliverySchedule.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "shop/ShopInfo.h"
+#include "sim/Calendar.h"
+#include "state/FormatMoney.h"
+#include "state/MagazineCatalogue.h"
+
+namespace {
+
+constexpr int kDaysPerWeek = 7;
+
+int Magazines(const GameState& g) {
+    return std::clamp(g.MagazineCount.i(), 0, static_cast<int>(g.Magazine.Name.size()));
+}
+int Books(const GameState& g) { return std::clamp(g.BookCount.i(), 0, static_cast<int>(g.Book.Title.size())); }
+
+// The whole standing order, also when the shelves will take fewer copies
+// on the day.
+ScheduleLine Arrival(const Value& name, const Value& copies, const Value& cost) {
+    return {name.asText(), FormatMoney(copies.asInt()) + "册", FormatMoney(copies.asInt() * cost.asInt()) + "円"};
+}
+
+}  // namespace
+
+DeliverySchedule MonthSchedule(const GameState& g) {
+    DeliverySchedule s;
+    s.heading = g.Year.asText() + "年" + g.Month.asText() + "月";
+    const int today = g.Day.i();
+    const int days = DaysInMonth(g.Year.i(), g.Month.i());
+    // The weekday of the day before the 1st: today's, stepped back Day days.
+    int w = ((g.Weekday.i() - today) % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek;
+
+    const auto& B = g.Book;
+    const auto& M = g.Magazine;
+    for (int d = 1; d <= days; ++d) {
+        ScheduleDay day;
+        day.day = d;
+        day.firstRow = static_cast<int>(s.rows.size());
+        for (int b = 0; b < Books(g); ++b) {
+            const std::int64_t countdown = B.DaysToDelivery[b].asInt();
+            if (countdown != 0 && today + countdown == d) s.rows.push_back(Arrival(B.Title[b], B.StandingOrder[b], B.Cost[b]));
+        }
+        w = (w + 1) % kDaysPerWeek;
+        for (int m = 0; m < Magazines(g); ++m) {
+            if (M.Listed[m].asInt() == 1 && M.StandingOrder[m].asInt() != 0 && IsIssueDay(M.IssueCode[m], d, w))
+                s.rows.push_back(Arrival(M.Name[m], M.StandingOrder[m], M.Cost[m]));
+        }
+        if (static_cast<int>(s.rows.size()) == day.firstRow) s.rows.push_back({kNothingArrivesText, "", ""});
+        day.label = std::to_string(d) + "日 " + WeekdayName(w);
+        day.today = d == today;
+        s.days.push_back(std::move(day));
+    }
+    return s;
+}
+
+DeliverySchedule RebuildDeliverySchedule(GameState& g) {
+    g.ScheduleDirty = 0;
+    DeliverySchedule s = MonthSchedule(g);
+    g.ScheduleRow = static_cast<int>(s.rows.size());
+    return s;
+}
+
+OuterSize ScheduleWindowOuter(OuterSize outer, int clientHeight, int listHeight) {
+    outer = BoundReportOuter(outer, clientHeight);
+    // A window taller than its list shrinks to it.
+    if (listHeight + 4 <= clientHeight) outer.height = (listHeight + 28) * kTwipsPerPixel;
+    return outer;
+}
+
+ScheduleWindowParts ScheduleWindowLayout(int clientWidth, int clientHeight, int listHeight) {
+    ScheduleWindowParts p;
+    p.scrollLeft = clientWidth - 17;
+    p.scrollHeight = std::max(0, clientHeight - 29);
+    p.scrollMax = std::max(0, listHeight + 4 - clientHeight);
+    p.viewportHeight = std::max(0, clientHeight - 30);
+    return p;
+}
