@@ -130,8 +130,10 @@ void SellBooks(GameState& g, int slot) {
     // Selling the last free copy of a title that is re-ordered starts its
     // three-day delivery again. A checkout that sold nothing orders nothing.
     if (sold > 0 && B.Stock[t].asInt() - B.HeldCopies[t].asInt() == 0 && B.StandingOrder[t].asInt() != 0 &&
-        B.KeepReordering[t].asInt() == 1)
+        B.KeepReordering[t].asInt() == 1) {
         B.DaysToDelivery[t] = kReorderDays;
+        g.ScheduleDirty = 1;  // the delivery schedule shows the new countdown
+    }
     if (B.Stock[t].asInt() == 0) g.BookStockDirty = 1;
     g.BookStockRefill = 1;
 }

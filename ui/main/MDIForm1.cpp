@@ -304,6 +304,7 @@ void MDIForm1::BuildMenus() {
     on("MZssiInfo", [] { ToggleMagazineStockWindow(Game(), ToggleReportWindow); });
     on("MSyosekiZaiko", [] { ToggleBookStockWindow(Game(), ToggleReportWindow); });
     on("MBookInfo", [] { ToggleReportWindow(4); });
+    on("MNyuuka", [] { ToggleReportWindow(59); });
     on("MBookSyousai", [] { ToggleReportWindow(41); });
     on("MVisual", [this] { MVisual_Click(); });
     on("MSoundYes", [this] {
@@ -368,6 +369,7 @@ void MDIForm1::BuildToolbar() {
         if (name == "BSave") command = [this] { SaveGameCommand(); };
         if (name == "BLoad") command = [this] { LoadGameCommand(); };
         if (name == "BKakudai") command = [] { EnlargeShopCommand(); };
+        if (name == "BSK") command = [] { ToggleReportWindow(59); };
         if (name == "BZassi") command = [] { OpenMagazineOrderDialog(Game()); };
         if (name == "BSyoseki") command = [] { OpenBookOrderDialog(Game()); };
         if (name == "BInT") command = [] { OpenHireClerkDialog(Game()); };

@@ -23,7 +23,12 @@
 #include "shop/Form8.h"
 #include "shop/Form9.h"
 #include "state/Form3.h"
+#include "stock/Form17.h"
 #include "stock/Form21.h"
+#include "stock/Form23.h"
+#include "stock/Form49.h"
+#include "stock/Form50.h"
+#include "stock/Form59.h"
 #include "stock/Form6.h"
 #include "ui/floor/Form1.h"
 #include "ui/main/Form2.h"
@@ -44,8 +49,10 @@ void RegisterForms() {
     RegisterForm({9, true, [] { return new Form9; }});
     RegisterForm({12, true, [] { return new Form12; }});
     RegisterForm({15, true, [] { return new Form15; }});
+    RegisterForm({17, false, [] { return new Form17; }});
     RegisterForm({20, true, [] { return new Form20; }});
     RegisterForm({21, true, [] { return new Form21; }});
+    RegisterForm({23, false, [] { return new Form23; }});
     RegisterForm({27, true, [] { return new Form27; }});
     RegisterForm({28, true, [] { return new Form28; }});
     RegisterForm({31, true, [] { return new Form31; }});
@@ -55,10 +62,13 @@ void RegisterForms() {
     RegisterForm({38, true, [] { return new Form38; }});
     RegisterForm({41, false, [] { return new Form41; }});
     RegisterForm({46, false, [] { return new Form46; }});
+    RegisterForm({49, true, [] { return new Form49; }});
+    RegisterForm({50, true, [] { return new Form50; }});
     RegisterForm({54, true, [] { return new Form54; }});
     RegisterForm({55, true, [] { return new Form55; }});
     RegisterForm({56, true, [] { return new Form56; }});
     RegisterForm({57, true, [] { return new Form57; }});
     RegisterForm({58, true, [] { return new Form58; }});
+    RegisterForm({59, false, [] { return new Form59; }});
     RegisterForm({63, true, [] { return new Form63; }});
 }
