@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "business/MonthEnd.h"
+#include "business/qt/NoticeWindow.h"
 #include "sim/MainTick.h"
 #include "state/TheGame.h"
 
@@ -20,7 +21,6 @@ constexpr int kLabelWidth = 96;
 constexpr int kAmountWidth = 86;
 constexpr int kFirstRowTop = 28;
 
-const QColor kHeadingBlue(0, 128, 255);
 const QColor kDeficitRed(255, 0, 0);
 
 // The row labels' Label1 elements, in the category table's screen order.
@@ -70,24 +70,13 @@ Form15::Form15() {
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
 
-    Shape1[0] = new QFrame(this);
-    Shape1[0]->setObjectName("Shape1_0");
-    Shape1[0]->setGeometry(kMargin, kMargin, kPanelWidth, 24);
-    Shape1[0]->setAutoFillBackground(true);
-    Label[2] = Text(this, "Label_2", QString(), Shape1[0]->geometry(), Qt::AlignCenter);
-    SetTextColour(Label[2], Qt::white);
+    Shape1[0] = notice_window::MakeHeadingBand(this, QRect(kMargin, kMargin, kPanelWidth, 24));
+    Label[2] = notice_window::MakeHeadingText(this, Shape1[0], "Label_2", QString());
 
     // The table on its white panel.
     const int total = RowTop(static_cast<int>(kLedgerTable.size())) + 4;
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setFrameShape(QFrame::Box);
-    Picture1->setGeometry(kMargin, kPanelTop, kPanelWidth, total + kRowHeight + 4);
-    Picture1->setAutoFillBackground(true);
-    QPalette paper = Picture1->palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    Picture1->setPalette(paper);
+    Picture1 = notice_window::MakeSheet(this, QRect(kMargin, kPanelTop, kPanelWidth, total + kRowHeight + 4),
+                                        QFrame::Box, QFrame::Plain);
 
     for (int c = 0; c < 3; ++c)
         Label1[kColumnHeadingElements[c]] =
@@ -128,10 +117,7 @@ Form15::Form15() {
     Label1[1]->setFont(bold);
     Label1[2] = Text(this, "Label1_2", QStringLiteral("。"), QRect(kMargin + 96, y, 20, 20));
 
-    Command1 = new QPushButton(QStringLiteral("关闭"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(kWidth - kMargin - 81, kHeight - kMargin - 26, 81, 26);
-    Command1->setDefault(true);
+    Command1 = notice_window::MakeCloseButton(this, QRect(kWidth - kMargin - 81, kHeight - kMargin - 26, 81, 26));
     connect(Command1, &QPushButton::clicked, this, &Form15::Command1_Click);
 
     Form_Load();
@@ -143,9 +129,7 @@ Form15::Form15() {
 
 void Form15::Form_Load() {
     // Centring and holding the clock happen as the dialog shows.
-    QPalette bar = Shape1[0]->palette();
-    bar.setColor(QPalette::Window, kHeadingBlue);
-    Shape1[0]->setPalette(bar);
+    notice_window::PaintHeadingBand(Shape1[0]);
 
     GameState& g = Game();
     MonthReportOpened(g);

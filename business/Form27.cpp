@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "business/DayReport.h"
+#include "business/qt/NoticeWindow.h"
 #include "state/TheGame.h"
 
 namespace {
@@ -14,8 +15,6 @@ constexpr int kWidth = 268;
 constexpr int kHeight = 276;
 constexpr int kMargin = 8;
 constexpr int kDateBarHeight = 32;
-
-const QColor kHeadingBlue(0, 128, 255);
 
 // The date line on the frame: value, unit, value, unit, ... as
 // (Label2 element, Label1 element or -1, width of the value).
@@ -46,10 +45,7 @@ Form27::Form27() {
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
 
-    Shape1[0] = new QFrame(this);
-    Shape1[0]->setObjectName("Shape1_0");
-    Shape1[0]->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kDateBarHeight);
-    Shape1[0]->setAutoFillBackground(true);
+    Shape1[0] = notice_window::MakeHeadingBand(this, QRect(kMargin, kMargin, kWidth - 2 * kMargin, kDateBarHeight));
 
     QFont big = font();
     big.setPointSize(big.pointSize() + 3);
@@ -73,10 +69,7 @@ Form27::Form27() {
     Label3->setObjectName("Label3");
     Label3->setGeometry(kMargin, List1->geometry().bottom() + 6, kWidth - 2 * kMargin, 18);
 
-    Command1 = new QPushButton(QStringLiteral("关闭"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(kWidth - kMargin - 81, kHeight - kMargin - 26, 81, 26);
-    Command1->setDefault(true);
+    Command1 = notice_window::MakeCloseButton(this, QRect(kWidth - kMargin - 81, kHeight - kMargin - 26, 81, 26));
     connect(Command1, &QPushButton::clicked, this, &Form27::Command1_Click);
 
     Form_Load();
@@ -88,9 +81,7 @@ Form27::Form27() {
 
 void Form27::Form_Load() {
     // Centring and holding the clock happen as the dialog shows.
-    QPalette bar = Shape1[0]->palette();
-    bar.setColor(QPalette::Window, kHeadingBlue);
-    Shape1[0]->setPalette(bar);
+    notice_window::PaintHeadingBand(Shape1[0]);
 
     GameState& g = Game();
     const DayReport r = BuildDayReport(g);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "business/GameOver.h"
+#include "business/qt/NoticeWindow.h"
 #include "platform/ProgramDir.h"
 #include "platform/qt/Pictures.h"
 #include "state/TheGame.h"
@@ -81,10 +82,7 @@ Form34::Form34() {
         }
     }
 
-    Command1 = new QPushButton(QStringLiteral("关闭"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry((kWidth - 81) / 2, 222, 81, 26);
-    Command1->setDefault(true);
+    Command1 = notice_window::MakeCloseButton(this, QRect((kWidth - 81) / 2, 222, 81, 26));
     connect(Command1, &QPushButton::clicked, this, &Form34::Command1_Click);
 
     Form_Load();

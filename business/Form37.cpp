@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "business/VisitorNotice.h"
+#include "business/qt/NoticeWindow.h"
 #include "platform/qt/Pictures.h"
 #include "state/TheGame.h"
 
@@ -41,10 +42,7 @@ Form37::Form37() {
     Label1->setGeometry(16, 124, kPictureWidth, 18);
     Label1->setAlignment(Qt::AlignCenter);
 
-    Command1 = new QPushButton(QStringLiteral("关闭"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry((kWidth - 81) / 2, 158, 81, 26);
-    Command1->setDefault(true);
+    Command1 = notice_window::MakeCloseButton(this, QRect((kWidth - 81) / 2, 158, 81, 26));
     connect(Command1, &QPushButton::clicked, this, &Form37::Command1_Click);
 
     Form_Load();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "business/StarNotice.h"
+#include "business/qt/NoticeWindow.h"
 #include "platform/qt/Pictures.h"
 #include "state/TheGame.h"
 
@@ -33,28 +34,10 @@ Form54::Form54() {
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
 
-    Shape1[0] = new QFrame(this);
-    Shape1[0]->setObjectName("Shape1_0");
-    Shape1[0]->setGeometry(8, 8, kPanelWidth, 21);
-    Shape1[0]->setAutoFillBackground(true);
-    Label3 = new QLabel(this);
-    Label3->setObjectName("Label3");
-    Label3->setGeometry(Shape1[0]->geometry());
-    Label3->setAlignment(Qt::AlignCenter);
-    QPalette white = Label3->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    Label3->setPalette(white);
+    Shape1[0] = notice_window::MakeHeadingBand(this, QRect(8, 8, kPanelWidth, 21));
+    Label3 = notice_window::MakeHeadingText(this, Shape1[0], "Label3", QString());
 
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(8, 36, kPanelWidth, kPanelHeight);
-    Picture1->setFrameShape(QFrame::Panel);
-    Picture1->setFrameShadow(QFrame::Sunken);
-    Picture1->setAutoFillBackground(true);
-    QPalette paper = Picture1->palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    Picture1->setPalette(paper);
+    Picture1 = notice_window::MakeSheet(this, QRect(8, 36, kPanelWidth, kPanelHeight), QFrame::Panel, QFrame::Sunken);
 
     Starg[0] = new QLabel(Picture1);
     Starg[0]->setObjectName("Starg_0");
@@ -68,16 +51,10 @@ Form54::Form54() {
     constexpr int kRuleLeft = 64;
     constexpr int kRuleTop = 24;
     constexpr int kRowHeight = 18;
-    for (int k = 3; k <= 9; ++k) {
-        auto* line = new QFrame(Picture1);
-        line->setObjectName(QStringLiteral("Line1_%1").arg(k));
-        line->setGeometry(kRuleLeft, kRuleTop + (k - 3) * kRowHeight, kPanelWidth - kRuleLeft - 10, 1);
-        line->setAutoFillBackground(true);
-        QPalette grey = line->palette();
-        grey.setColor(QPalette::Window, QColor(192, 192, 192));
-        line->setPalette(grey);
-        Line1[k] = line;
-    }
+    for (int k = 3; k <= 9; ++k)
+        Line1[k] = notice_window::MakeRule(
+            Picture1, k, QRect(kRuleLeft, kRuleTop + (k - 3) * kRowHeight, kPanelWidth - kRuleLeft - 10, 1),
+            QColor(192, 192, 192));
     const int rows[] = {0, 1, 2, 5};
     for (int k = 0; k < 4; ++k) {
         Label1[k] = new QLabel(QString::fromUtf8(kTexts[k]), Picture1);
@@ -87,10 +64,7 @@ Form54::Form54() {
     }
     Label1[3]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Command1 = new QPushButton(QStringLiteral("关闭"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry((kWidth - 81) / 2, 188, 81, 26);
-    Command1->setDefault(true);
+    Command1 = notice_window::MakeCloseButton(this, QRect((kWidth - 81) / 2, 188, 81, 26));
     connect(Command1, &QPushButton::clicked, this, &Form54::Command1_Click);
 
     Form_Load();
@@ -98,9 +72,7 @@ Form54::Form54() {
 
 void Form54::Form_Load() {
     // Centring and holding the clock happen as the dialog shows.
-    QPalette band = Shape1[0]->palette();
-    band.setColor(QPalette::Window, QColor(0, 128, 255));
-    Shape1[0]->setPalette(band);
+    notice_window::PaintHeadingBand(Shape1[0]);
     Label3->setText(QString::fromStdString(StarNoticeHeadline(Game())));
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "business/GrandPrize.h"
+#include "business/qt/NoticeWindow.h"
 #include "state/TheGame.h"
 
 namespace {
@@ -42,28 +43,10 @@ Form58::Form58() {
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
 
-    Shape1[0] = new QFrame(this);
-    Shape1[0]->setObjectName("Shape1_0");
-    Shape1[0]->setGeometry(8, 8, kSheetWidth, 21);
-    Shape1[0]->setAutoFillBackground(true);
-    Label3 = new QLabel(QStringLiteral("== 获得了大奖 =="), this);
-    Label3->setObjectName("Label3");
-    Label3->setGeometry(Shape1[0]->geometry());
-    Label3->setAlignment(Qt::AlignCenter);
-    QPalette white = Label3->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    Label3->setPalette(white);
+    Shape1[0] = notice_window::MakeHeadingBand(this, QRect(8, 8, kSheetWidth, 21));
+    Label3 = notice_window::MakeHeadingText(this, Shape1[0], "Label3", QStringLiteral("== 获得了大奖 =="));
 
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(8, 36, kSheetWidth, kSheetHeight);
-    Picture1->setFrameShape(QFrame::Panel);
-    Picture1->setFrameShadow(QFrame::Sunken);
-    Picture1->setAutoFillBackground(true);
-    QPalette paper = Picture1->palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    Picture1->setPalette(paper);
+    Picture1 = notice_window::MakeSheet(this, QRect(8, 36, kSheetWidth, kSheetHeight), QFrame::Panel, QFrame::Sunken);
 
     constexpr int kMargin = 12;
     for (const SheetLine& row : kLines) {
@@ -79,20 +62,12 @@ Form58::Form58() {
         }
         Label1[row.element] = label;
 
-        auto* rule = new QFrame(Picture1);
-        rule->setObjectName(QStringLiteral("Line1_%1").arg(row.element));
-        rule->setGeometry(kMargin, row.top + row.height, kSheetWidth - 2 * kMargin, 1);
-        rule->setAutoFillBackground(true);
-        QPalette grey = rule->palette();
-        grey.setColor(QPalette::Window, QColor(128, 128, 128));
-        rule->setPalette(grey);
-        Line1[row.element] = rule;
+        Line1[row.element] = notice_window::MakeRule(
+            Picture1, row.element, QRect(kMargin, row.top + row.height, kSheetWidth - 2 * kMargin, 1),
+            QColor(128, 128, 128));
     }
 
-    Command1 = new QPushButton(QStringLiteral("关闭"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry((kWidth - 81) / 2, 264, 81, 26);
-    Command1->setDefault(true);
+    Command1 = notice_window::MakeCloseButton(this, QRect((kWidth - 81) / 2, 264, 81, 26));
     connect(Command1, &QPushButton::clicked, this, &Form58::Command1_Click);
 
     Form_Load();
@@ -100,9 +75,7 @@ Form58::Form58() {
 
 void Form58::Form_Load() {
     // Centring and holding the clock happen as the dialog shows.
-    QPalette band = Shape1[0]->palette();
-    band.setColor(QPalette::Window, QColor(0, 128, 255));
-    Shape1[0]->setPalette(band);
+    notice_window::PaintHeadingBand(Shape1[0]);
     Label1[1]->setText(QString::fromStdString(CertificateOwnerLine(Game())));
 }
 

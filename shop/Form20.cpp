@@ -1,31 +1,22 @@
 #include "shop/Form20.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 #include "shop/FacilityRemoval.h"
-#include "shop/Form5.h"
+#include "shop/qt/FacilityWindow.h"
 #include "state/TheGame.h"
 
 Form20::Form20() {
     setWindowTitle(QStringLiteral("设施信息"));
     setFixedSize(320, 190);
 
-    Shape1[0] = FacilityHeadingCell(this, QRect(0, 0, 320, 25));
-    Label3 = FacilityHeadingText(QStringLiteral("== 设施信息 =="), this, Shape1[0]->geometry());
+    Label3 = FacilityHeading(this, Shape1[0], QRect(0, 0, 320, 25), QStringLiteral("== 设施信息 =="));
+    Image1 = FacilityPicture(this, Shape1[3]);
 
-    Shape1[3] = FacilityHeadingCell(this, QRect(10, 34, kFixturePictureSide + 4, kFixturePictureSide + 4));
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(12, 36, kFixturePictureSide, kFixturePictureSide);
-    Image1->setAlignment(Qt::AlignCenter);
-
-    Shape1[1] = FacilityHeadingCell(this, QRect(126, 36, 70, 18));
-    Label1 = FacilityHeadingText(QStringLiteral("最大收录"), this, Shape1[1]->geometry());
+    Label1 = FacilityHeading(this, Shape1[1], QRect(126, 36, 70, 18), QStringLiteral("最大收录"));
     CapacityLabel = FacilityValueLabel("CapacityLabel", this, QRect(204, 36, 106, 18));
-    Shape1[2] = FacilityHeadingCell(this, QRect(126, 60, 70, 18));
-    Label2 = FacilityHeadingText(QStringLiteral("利用次数"), this, Shape1[2]->geometry());
+    Label2 = FacilityHeading(this, Shape1[2], QRect(126, 60, 70, 18), QStringLiteral("利用次数"));
     UseLabel = FacilityValueLabel("UseLabel", this, QRect(204, 60, 106, 18));
     NameLabel = FacilityValueLabel("NameLabel", this, QRect(126, 88, 184, 34));
     NameLabel->setWordWrap(true);

@@ -10,6 +10,7 @@
 #include "shop/Form7.h"
 #include "shop/Salary.h"
 #include "shop/Staff.h"
+#include "shop/qt/ClerkParticulars.h"
 #include "state/TheGame.h"
 
 void HoldArrow::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->button()); }
@@ -50,25 +51,7 @@ Form38::Form38() {
     Shape1[0] = MakeHeadingBand(this, kWidth);
     Label3 = MakeHeadingText(this, Shape1[0], QStringLiteral("== 调整薪资 =="));
 
-    List1 = new QListWidget(this);
-    List1->setGeometry(12, 36, 116, 174);
-
-    Image1[0] = MakeFaceBox(this, QPoint(140, 36));
-    Image1[0]->setFrameShape(QFrame::Panel);
-    Image1[0]->setFrameShadow(QFrame::Sunken);
-
-    Label1[0] = MakeCaption(this, QStringLiteral("姓名"), QRect(214, 42, 32, 18));
-    Label[0] = MakeValueLabel(this, QRect(246, 42, 90, 18));
-    Label1[1] = MakeCaption(this, QStringLiteral("年龄"), QRect(214, 66, 32, 18));
-    Label[1] = MakeValueLabel(this, QRect(246, 66, 90, 18));
-    Label1[4] = MakeCaption(this, QStringLiteral("气力"), QRect(140, 112, 32, 18));
-    Label[2] = MakeValueLabel(this, QRect(174, 112, 52, 18));
-    Shape[0] = MakeBar(this, QRect(228, 116, 100, 10));
-    Shape10[0] = MakeBarFrame(this, QRect(228, 116, 100, 10));
-    Label1[2] = MakeCaption(this, QStringLiteral("能力"), QRect(140, 136, 32, 18));
-    Label[3] = MakeValueLabel(this, QRect(174, 136, 52, 18));
-    Shape[1] = MakeBar(this, QRect(228, 140, 100, 10));
-    Shape10[1] = MakeBarFrame(this, QRect(228, 140, 100, 10));
+    List1 = clerk_particulars::Make(this, Image1, Label1, Label, Shape, Shape10);
     Label1[3] = MakeCaption(this, QStringLiteral("薪资"), QRect(140, 164, 32, 18));
     Label[4] = MakeValueLabel(this, QRect(174, 164, 120, 18));
     Label[4]->setFrameShape(QFrame::Panel);
@@ -104,9 +87,7 @@ void Form38::Form_Load() {
     // underneath already holds the clock.
     GameState& g = Game();
     LoadEditedSalaries(g);
-    for (int p = 0; p < g.EmployedListCount.i(); ++p)
-        List1->addItem(QString::fromStdString(g.Applicant.Name[g.EmployedList[p].i()].asText()));
-    List1->setCurrentRow(0);
+    clerk_particulars::ListEmployed(List1, g);
     ShowClerk(0);
 }
 
@@ -115,15 +96,8 @@ void Form38::List1_Click() { ShowClerk(List1->currentRow()); }
 void Form38::ShowClerk(int p) {
     const GameState& g = Game();
     if (p < 0 || p >= g.EmployedListCount.i()) return;
-    const StaffCard c = ApplicantCard(g, g.EmployedList[p].i());
-    Label[0]->setText(QString::fromStdString(c.name));
-    Label[1]->setText(QString::fromStdString(c.age));
-    Label[2]->setText(QString::fromStdString(c.energy));
-    Label[3]->setText(QString::fromStdString(c.ability));
+    clerk_particulars::Show(ApplicantCard(g, g.EmployedList[p].i()), Label, Shape, Shape10, Image1[0]);
     ShowPendingSalary(p);
-    SetBarWidth(Shape[0], Shape10[0], c.energyValue);
-    SetBarWidth(Shape[1], Shape10[1], c.abilityValue);
-    ShowFace(Image1[0], c.face);
 }
 
 void Form38::ShowPendingSalary(int p) {

@@ -12,6 +12,7 @@
 #include "platform/ProgramDir.h"
 #include "platform/qt/Pictures.h"
 #include "shop/ShopInfo.h"
+#include "shop/qt/ShopInfoWindow.h"
 #include "state/TheGame.h"
 
 // ---- gauge ----
@@ -81,18 +82,8 @@ void ShowStars(std::array<QLabel*, 5>& stars, const std::array<QPixmap, 2>& star
 
 // ---- the window ----
 
-namespace {
-
-QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
-
-QLabel* ValueLabel(const char* name, int minWidth, QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setMinimumWidth(minWidth);
-    return l;
-}
-
-}  // namespace
+using shop_info_window::Caption;
+using shop_info_window::ValueLabel;
 
 Form4::Form4() : ReportWindow(4, &GameState::ShopInfoDirty) {
     setWindowTitle(QStringLiteral("书店信息"));
@@ -123,16 +114,7 @@ Form4::Form4() : ReportWindow(4, &GameState::ShopInfoDirty) {
     grid->addWidget(NameLabel, 0, 1);
     grid->addWidget(Caption("资金", this), 1, 0);
     grid->addWidget(FundsLabel, 1, 1);
-    auto* date = new QHBoxLayout;
-    date->setSpacing(2);
-    date->addWidget(YearLabel);
-    date->addWidget(Caption("年", this));
-    date->addWidget(MonthLabel);
-    date->addWidget(Caption("月", this));
-    date->addWidget(DayLabel);
-    date->addWidget(Caption("日", this));
-    date->addSpacing(6);
-    date->addWidget(WeekdayLabel);
+    QHBoxLayout* date = shop_info_window::DateLine(this, YearLabel, MonthLabel, DayLabel, WeekdayLabel);
     date->addStretch();
     grid->addLayout(date, 2, 0, 1, 2);
     auto* hour = new QHBoxLayout;
@@ -154,21 +136,9 @@ Form4::Form4() : ReportWindow(4, &GameState::ShopInfoDirty) {
 
     // Right: the rating and the gauges.
     grid->addWidget(Caption("星级", this), 0, 4);
-    auto* stars = new QHBoxLayout;
-    stars->setSpacing(1);
-    for (auto& s : Star) {
-        s = new QLabel(this);
-        s->setFixedSize(15, 15);
-        stars->addWidget(s);
-    }
-    stars->addStretch();
-    grid->addLayout(stars, 0, 5, 1, 2);
-    grid->addWidget(Caption("脏乱度", this), 1, 4);
-    grid->addWidget(DirtBar, 1, 5);
-    grid->addWidget(DirtLabel, 1, 6);
-    grid->addWidget(Caption("抗震度", this), 2, 4);
-    grid->addWidget(QuakeBar, 2, 5);
-    grid->addWidget(QuakeLabel, 2, 6);
+    grid->addLayout(shop_info_window::StarRow(this, Star), 0, 5, 1, 2);
+    shop_info_window::AddGaugeRow(grid, 1, 4, "脏乱度", DirtBar, DirtLabel, this);
+    shop_info_window::AddGaugeRow(grid, 2, 4, "抗震度", QuakeBar, QuakeLabel, this);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(7, 1);
 }
@@ -210,9 +180,7 @@ void Form4::Redraw() {
     HourLabel->setText(QString::fromStdString(t.hour));
     CustomersLabel->setText(QString::fromStdString(t.customers));
     NameLabel->setText(QString::fromStdString(t.shopName));
-    DirtLabel->setText(QString::fromStdString(t.dirtiness.text));
-    DirtBar->setValue(t.dirtiness.value);
-    QuakeLabel->setText(QString::fromStdString(t.quakeResistance.text));
-    QuakeBar->setValue(t.quakeResistance.value);
+    shop_info_window::ShowGauge(DirtLabel, DirtBar, t.dirtiness);
+    shop_info_window::ShowGauge(QuakeLabel, QuakeBar, t.quakeResistance);
     ShowStars(Star, Starg, t.litStars);
 }

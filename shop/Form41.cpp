@@ -6,20 +6,11 @@
 #include <QVBoxLayout>
 
 #include "shop/ShopInfo.h"
+#include "shop/qt/ShopInfoWindow.h"
 #include "state/TheGame.h"
 
-namespace {
-
-QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
-
-QLabel* ValueLabel(const char* name, int minWidth, QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setMinimumWidth(minWidth);
-    return l;
-}
-
-}  // namespace
+using shop_info_window::Caption;
+using shop_info_window::ValueLabel;
 
 Form41::Form41() : ReportWindow(41, &GameState::ShopDetailsDirty) {
     setWindowTitle(QStringLiteral("店铺的详细信息"));
@@ -37,16 +28,7 @@ Form41::Form41() : ReportWindow(41, &GameState::ShopDetailsDirty) {
     auto* top = new QVBoxLayout(this);
     top->setSpacing(4);
 
-    auto* date = new QHBoxLayout;
-    date->setSpacing(2);
-    date->addWidget(YearLabel);
-    date->addWidget(Caption("年", this));
-    date->addWidget(MonthLabel);
-    date->addWidget(Caption("月", this));
-    date->addWidget(DayLabel);
-    date->addWidget(Caption("日", this));
-    date->addSpacing(6);
-    date->addWidget(WeekdayLabel);
+    QHBoxLayout* date = shop_info_window::DateLine(this, YearLabel, MonthLabel, DayLabel, WeekdayLabel);
     date->addSpacing(6);
     date->addWidget(HourLabel);
     date->addWidget(Caption("时", this));
@@ -63,15 +45,7 @@ Form41::Form41() : ReportWindow(41, &GameState::ShopDetailsDirty) {
     info->addWidget(Caption("店铺规模", this), 2, 0);
     info->addWidget(SizeLabel, 2, 1);
     info->addWidget(Caption("星级", this), 3, 0);
-    auto* stars = new QHBoxLayout;
-    stars->setSpacing(1);
-    for (auto& s : Star) {
-        s = new QLabel(this);
-        s->setFixedSize(15, 15);
-        stars->addWidget(s);
-    }
-    stars->addStretch();
-    info->addLayout(stars, 3, 1);
+    info->addLayout(shop_info_window::StarRow(this, Star), 3, 1);
     info->setColumnStretch(1, 1);
     top->addLayout(info);
 
@@ -97,9 +71,7 @@ Form41::Form41() : ReportWindow(41, &GameState::ShopDetailsDirty) {
     for (const Row& row : rows) {
         *row.label = ValueLabel(row.name, 50, frame);
         *row.bar = new ShopGaugeBar(frame);
-        gauges->addWidget(Caption(row.caption, frame), r, 0);
-        gauges->addWidget(*row.bar, r, 1);
-        gauges->addWidget(*row.label, r, 2);
+        shop_info_window::AddGaugeRow(gauges, r, 0, row.caption, *row.bar, *row.label, frame);
         ++r;
     }
     gauges->setColumnStretch(2, 1);
@@ -117,13 +89,9 @@ void Form41::Redraw() {
     SizeLabel->setText(QString::fromStdString(t.shopSize));
     FundsLabel->setText(QString::fromStdString(t.funds));
     NameLabel->setText(QString::fromStdString(t.shopName));
-    DirtLabel->setText(QString::fromStdString(t.dirtiness.text));
-    DirtBar->setValue(t.dirtiness.value);
-    QuakeLabel->setText(QString::fromStdString(t.quakeResistance.text));
-    QuakeBar->setValue(t.quakeResistance.value);
-    PopularityLabel->setText(QString::fromStdString(t.popularity.text));
-    PopularityBar->setValue(t.popularity.value);
-    FameLabel->setText(QString::fromStdString(t.fame.text));
-    FameBar->setValue(t.fame.value);
+    shop_info_window::ShowGauge(DirtLabel, DirtBar, t.dirtiness);
+    shop_info_window::ShowGauge(QuakeLabel, QuakeBar, t.quakeResistance);
+    shop_info_window::ShowGauge(PopularityLabel, PopularityBar, t.popularity);
+    shop_info_window::ShowGauge(FameLabel, FameBar, t.fame);
     ShowStars(Star, Starg, t.litStars);
 }

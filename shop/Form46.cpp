@@ -2,66 +2,31 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
-#include "platform/ProgramDir.h"
 #include "platform/qt/Forms.h"
-#include "platform/qt/Pictures.h"
 #include "shop/ClerkPopup.h"
+#include "shop/qt/TalkingWindow.h"
 #include "state/TheGame.h"
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+using talking_window::Pixels;
 
 constexpr int kWidth = 213;   // 3195 twips
 constexpr int kHeight = 86;   // 1290 twips
-constexpr int kBalloonWidth = 129;
-constexpr int kBalloonHeight = 73;
-constexpr int kFaceSize = 65;  // 975 twips
 
 // Where the pop-up stands: this far up and left from the main window's
 // lower right corner.
 constexpr int kFromBottom = 3200;  // twips
 constexpr int kFromRight = 3600;
 
-bool PictureExists(const std::string& relative) { return QFile::exists(QString::fromStdString(ProgramFile(relative))); }
-
-QPixmap DrawBalloon() {
-    QPixmap pm(kBalloonWidth, kBalloonHeight);
-    pm.fill(QPalette().color(QPalette::Window));
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath body;
-    body.addRoundedRect(QRectF(1.5, 1.5, kBalloonWidth - 14, kBalloonHeight - 3), 10, 10);
-    QPainterPath tail;
-    const double right = kBalloonWidth - 12.5;
-    tail.moveTo(right - 2, 24);
-    tail.lineTo(kBalloonWidth - 1.5, 30);
-    tail.lineTo(right - 2, 36);
-    tail.closeSubpath();
-    p.setPen(QPen(Qt::black, 1.0));
-    p.setBrush(Qt::white);
-    p.drawPath(body.united(tail));
-    return pm;
-}
-
 }  // namespace
-
-QPixmap SpeechBalloon(int formNumber) {
-    const std::string file = "Graphic/Forms/Form" + std::to_string(formNumber) + "_Picture1.png";
-    if (!PictureExists(file)) return DrawBalloon();
-    return QPixmap::fromImage(LoadPicture(QString::fromStdString(file), QSize(kBalloonWidth, kBalloonHeight)));
-}
 
 Form46::Form46() {
     setObjectName("Form46");
@@ -72,21 +37,9 @@ Form46::Form46() {
     // inside the area the frame comes from the area.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(4, (kHeight - kBalloonHeight) / 2, kBalloonWidth, kBalloonHeight);
-    Picture1->setPixmap(SpeechBalloon(46));
-
-    Label1 = new QLabel(Picture1);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(Pixels(120), Pixels(120), Pixels(1455), Pixels(855));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    Image1[0] = new QLabel(this);
-    Image1[0]->setObjectName("Image1_0");
-    Image1[0]->setGeometry(Pixels(2160), Pixels(240) - 6, kFaceSize, kFaceSize);
-    Image1[0]->setScaledContents(true);
+    Picture1 = talking_window::MakeBalloon(this, 46, QPoint(4, (kHeight - talking_window::kBalloonHeight) / 2));
+    Label1 = talking_window::MakeBalloonText(Picture1, QString());
+    Image1[0] = talking_window::MakeFace(this, QPoint(Pixels(2160), Pixels(240) - 6));
 
     // The timer runs from the moment the window exists.
     Timer1.setInterval(100);
@@ -100,9 +53,7 @@ void Form46::Form_Load() {
     const ClerkPopupView v = ClerkPopupOpened(Game());
     // A face that cannot be read leaves the face blank; the clerk still
     // speaks.
-    if (PictureExists(v.face))
-        Image1[0]->setPixmap(
-            QPixmap::fromImage(LoadPicture(QString::fromStdString(v.face), QSize(kFaceSize, kFaceSize))));
+    talking_window::ShowFace(Image1[0], v.face);
     Label1->setText(QString::fromStdString(v.sentence));
 }
 

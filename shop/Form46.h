@@ -3,17 +3,11 @@
 // queued sentence. Modeless: the game goes on while it is up. The player
 // cannot close it; it closes itself after 25 ticks of its own timer, which
 // runs whatever the game clock does.
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 
 class QLabel;
-
-// The speech balloon kept in a talking window (129 x 73, its tail pointing
-// right): "Graphic/Forms/Form<N>_Picture1.png", or a drawn one when that
-// picture is missing.
-QPixmap SpeechBalloon(int formNumber);
 
 class Form46 : public QWidget {
     Q_OBJECT

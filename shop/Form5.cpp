@@ -1,71 +1,27 @@
 #include "shop/Form5.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
 
-#include "platform/qt/Pictures.h"
 #include "shop/Placement.h"
+#include "shop/qt/FacilityWindow.h"
 #include "state/FormatMoney.h"
 #include "state/TheGame.h"
-
-namespace {
-const QColor kHeadingBlue(0, 128, 255);
-}  // namespace
-
-QFrame* FacilityHeadingCell(QWidget* parent, QRect at) {
-    auto* cell = new QFrame(parent);
-    cell->setGeometry(at);
-    cell->setAutoFillBackground(true);
-    QPalette p = cell->palette();
-    p.setColor(QPalette::Window, kHeadingBlue);
-    cell->setPalette(p);
-    return cell;
-}
-
-QLabel* FacilityHeadingText(const QString& text, QWidget* parent, QRect at) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(at);
-    label->setAlignment(Qt::AlignCenter);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(p);
-    return label;
-}
-
-QLabel* FacilityValueLabel(const char* name, QWidget* parent, QRect at) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
-    return label;
-}
-
-QPixmap LoadFixturePicture(int kind) {
-    const QString file = QString::fromStdString(FixturePictureFile(kind));
-    return QPixmap::fromImage(LoadPicture(file, QSize(kFixturePictureSide, kFixturePictureSide)));
-}
 
 Form5::Form5() {
     setWindowTitle(QStringLiteral("设施设置"));
     setFixedSize(320, 200);
 
-    Shape1[0] = FacilityHeadingCell(this, QRect(0, 0, 320, 25));
-    Label3 = FacilityHeadingText(QStringLiteral("== 设施设置 =="), this, Shape1[0]->geometry());
+    Label3 = FacilityHeading(this, Shape1[0], QRect(0, 0, 320, 25), QStringLiteral("== 设施设置 =="));
 
     // The picture in a blue frame.
-    Shape1[3] = FacilityHeadingCell(this, QRect(10, 34, kFixturePictureSide + 4, kFixturePictureSide + 4));
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(12, 36, kFixturePictureSide, kFixturePictureSide);
-    Image1->setAlignment(Qt::AlignCenter);
+    Image1 = FacilityPicture(this, Shape1[3]);
 
-    Shape1[1] = FacilityHeadingCell(this, QRect(126, 36, 70, 18));
-    Label1 = FacilityHeadingText(QStringLiteral("价格"), this, Shape1[1]->geometry());
+    Label1 = FacilityHeading(this, Shape1[1], QRect(126, 36, 70, 18), QStringLiteral("价格"));
     PriceLabel = FacilityValueLabel("PriceLabel", this, QRect(204, 36, 106, 18));
-    Shape1[2] = FacilityHeadingCell(this, QRect(126, 60, 70, 18));
-    Label2 = FacilityHeadingText(QStringLiteral("收录书籍"), this, Shape1[2]->geometry());
+    Label2 = FacilityHeading(this, Shape1[2], QRect(126, 60, 70, 18), QStringLiteral("收录书籍"));
     CapacityLabel = FacilityValueLabel("CapacityLabel", this, QRect(204, 60, 106, 18));
     NameLabel = FacilityValueLabel("NameLabel", this, QRect(126, 84, 184, 34));
     NameLabel->setWordWrap(true);

@@ -3,8 +3,6 @@
 // allows, one at a time under a scroll bar with price, capacity, name and
 // picture; "设置" puts the one shown on the selected floor spot.
 #include <QPixmap>
-#include <QRect>
-#include <QString>
 #include <array>
 
 #include "platform/qt/Forms.h"
@@ -13,20 +11,6 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollBar;
-
-// The fixture pictures are shown in a box of this many pixels a side.
-inline constexpr int kFixturePictureSide = 100;
-
-// A fixture picture ("Graphic/Book<kind>.rle"), blank at the box's size when
-// the file cannot be read.
-QPixmap LoadFixturePicture(int kind);
-
-// The look the placing dialog shares with the facility window (Form20): a
-// cell filled with the heading blue, white centred text on it, and a named
-// value label.
-QFrame* FacilityHeadingCell(QWidget* parent, QRect at);
-QLabel* FacilityHeadingText(const QString& text, QWidget* parent, QRect at);
-QLabel* FacilityValueLabel(const char* name, QWidget* parent, QRect at);
 
 class Form5 : public ModalDialog {
     Q_OBJECT

@@ -3,9 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <algorithm>
 
-#include "platform/qt/Pictures.h"
 #include "shop/ServiceMachines.h"
 #include "shop/qt/EquipmentWindow.h"
 #include "state/TheGame.h"
@@ -22,26 +20,16 @@ Form56::Form56() {
     Label3 = ew::MakeHeading(this, QStringLiteral("== 服务设施设置 =="));
     Image1 = ew::MakePictureBox(this);
     NameLabel = ew::MakeValue(this, "NameLabel", 0, true);
-    ew::MakeCaption(this, QStringLiteral("价格"), 1);
-    PriceLabel = ew::MakeValue(this, "PriceLabel", 1);
-    ew::MakeCaption(this, QStringLiteral("内容"), 2);
-    ContentLabel = ew::MakeValue(this, "ContentLabel", 2, true);
+    PriceLabel = ew::MakeCaptionedValue(this, QStringLiteral("价格"), "PriceLabel", 1);
+    ContentLabel = ew::MakeCaptionedValue(this, QStringLiteral("内容"), "ContentLabel", 2, true);
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setGeometry(ew::ScrollBarRect());
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(1);
+    HScroll1 = ew::MakeScrollBar(this);
     // The machine shown changes only when the scroll value settles, not
     // while the thumb is dragged.
     HScroll1->setTracking(false);
 
-    Command1 = new QPushButton(QStringLiteral("设置"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(ew::LeftButtonRect(true));
-    Command2 = new QPushButton(QStringLiteral("取消"), this);
-    Command2->setObjectName("Command2");
-    Command2->setGeometry(ew::RightButtonRect(true));
+    Command1 = NamedButton(this, "Command1", QStringLiteral("设置"), ew::LeftButtonRect(true));
+    Command2 = NamedButton(this, "Command2", QStringLiteral("取消"), ew::RightButtonRect(true));
     connect(Command1, &QPushButton::clicked, this, &Form56::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form56::Command2_Click);
 
@@ -53,9 +41,7 @@ void Form56::Form_Load() {
     // Centring and holding the clock happen as the dialog shows.
     GameState& g = Game();
     BuildServiceOffer(g);
-    HScroll1->setRange(0, std::max(0, g.OfferedListCount.i() - 1));
-    HScroll1->setValue(0);
-    Command1->setEnabled(g.OfferedListCount.i() > 0);
+    ew::StartOffer(HScroll1, Command1, g);
     ShowMachine();
 }
 
@@ -70,12 +56,7 @@ void Form56::Command1_Click() {
 
 void Form56::Command2_Click() { reject(); }
 
-int Form56::MachineShown() const {
-    const GameState& g = Game();
-    const int v = HScroll1->value();
-    if (v < 0 || v >= g.OfferedListCount.i()) return -1;
-    return g.OfferedList[v].i();
-}
+int Form56::MachineShown() const { return ew::OfferedAt(Game(), HScroll1->value()); }
 
 void Form56::ShowMachine() {
     const int row = MachineShown();
@@ -83,9 +64,5 @@ void Form56::ShowMachine() {
     NameLabel->setText(QString::fromStdString(t.name));
     PriceLabel->setText(QString::fromStdString(t.price));
     ContentLabel->setText(QString::fromStdString(t.description));
-    if (row >= 0)
-        Image1->setPixmap(QPixmap::fromImage(LoadPicture(QString::fromStdString(ServiceMachinePictureFile(row)),
-                                                         QSize(ew::kPictureWidth, ew::kPictureHeight))));
-    else
-        Image1->clear();
+    ew::ShowServiceMachinePicture(Image1, row);
 }

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/qt/Pictures.h"
 #include "shop/ServiceMachines.h"
 #include "shop/qt/EquipmentWindow.h"
 #include "state/TheGame.h"
@@ -20,17 +19,11 @@ Form57::Form57() {
     Label3 = ew::MakeHeading(this, QStringLiteral("== 服务设备信息 =="));
     Image1 = ew::MakePictureBox(this);
     NameLabel = ew::MakeValue(this, "NameLabel", 0, true);
-    ew::MakeCaption(this, QStringLiteral("价格"), 1);
-    PriceLabel = ew::MakeValue(this, "PriceLabel", 1);
-    ew::MakeCaption(this, QStringLiteral("内容"), 2);
-    ContentLabel = ew::MakeValue(this, "ContentLabel", 2, true);
+    PriceLabel = ew::MakeCaptionedValue(this, QStringLiteral("价格"), "PriceLabel", 1);
+    ContentLabel = ew::MakeCaptionedValue(this, QStringLiteral("内容"), "ContentLabel", 2, true);
 
-    Command1 = new QPushButton(QStringLiteral("撤去"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(ew::LeftButtonRect(false));
-    Command2 = new QPushButton(QStringLiteral("关闭"), this);
-    Command2->setObjectName("Command2");
-    Command2->setGeometry(ew::RightButtonRect(false));
+    Command1 = NamedButton(this, "Command1", QStringLiteral("撤去"), ew::LeftButtonRect(false));
+    Command2 = NamedButton(this, "Command2", QStringLiteral("关闭"), ew::RightButtonRect(false));
     Command2->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form57::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form57::Command2_Click);
@@ -42,11 +35,7 @@ void Form57::Form_Load() {
     // Centring and holding the clock happen as the dialog shows.
     const int row = InstalledServiceMachine(Game(), Game().SelectedServiceSlot.i());
     const ServiceMachineTexts t = ServiceMachineView(Game(), row);
-    if (row >= 0)
-        Image1->setPixmap(QPixmap::fromImage(LoadPicture(QString::fromStdString(ServiceMachinePictureFile(row)),
-                                                         QSize(ew::kPictureWidth, ew::kPictureHeight))));
-    else
-        Image1->clear();
+    ew::ShowServiceMachinePicture(Image1, row);
     NameLabel->setText(QString::fromStdString(t.name));
     PriceLabel->setText(QString::fromStdString(t.price));
     ContentLabel->setText(QString::fromStdString(t.description));

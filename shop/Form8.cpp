@@ -75,6 +75,12 @@ constexpr int kRowY[] = {32, 48, 64, 80, 100, 116};
 QRect Beside(int row, int x = 80, int width = 100) { return {x, kRowY[row], width, 16}; }
 QRect Below(int row, int x = 8, int width = 172) { return {x, kRowY[row], width, 16}; }
 
+// A caption beside the picture and its named value after it (returned).
+QLabel* BesideRow(QWidget* panel, int row, const char* caption, const char* name, const char* text = "") {
+    MakeText(panel, caption, Beside(row));
+    return MakeText(panel, text, Beside(row, 108, 72), name);
+}
+
 QPixmap Portrait(const char* file) {
     return QPixmap::fromImage(LoadPicture(QString::fromLatin1(file), QSize(kFaceSize, kFaceSize)));
 }
@@ -119,6 +125,14 @@ Form8::Form8() {
         Shape[j]->setPalette(p);
         Shape[j]->setGeometry(at.x(), at.y(), 0, kBarHeight);
     };
+    // A gauge below the picture: the caption, bar j in its frame from
+    // `barX`, and the named value from 64 pixels after the bar's start to
+    // the right edge of the texts (returned).
+    auto gaugeRow = [&makeBar](QWidget* panel, int row, const char* caption, int j, int barX, const char* name) {
+        MakeText(panel, caption, Below(row));
+        makeBar(panel, j, QPoint(barX, kRowY[row] + 4));
+        return MakeText(panel, "", Below(row, barX + 64, 180 - (barX + 64)), name);
+    };
     auto clickArea = [this](QWidget* panel, int i) {
         Image4[i] = new PersonClickArea(panel, [this, i] { Image4_Click(i); });
         Image4[i]->setObjectName(QStringLiteral("Image4_%1").arg(i));
@@ -130,17 +144,13 @@ Form8::Form8() {
     Shape1[0] = MakeHeadingBar(p, 0);
     MakeHeadingText(p, "== 顾客的信息 ==");
     Image1[0] = MakePicture(p, "Image1_0");
-    MakeText(p, "姓名", Beside(0));
-    Label[0] = MakeText(p, "", Beside(0, 108, 72), "Label_0");
-    MakeText(p, "年龄", Beside(1));
-    Label[1] = MakeText(p, "", Beside(1, 108, 72), "Label_1");
+    Label[0] = BesideRow(p, 0, "姓名", "Label_0");
+    Label[1] = BesideRow(p, 1, "年龄", "Label_1");
     MakeText(p, "喜欢的书", Beside(2));
     Label[2] = MakeText(p, "", Beside(3, 88, 92), "Label_2");
     MakeText(p, "来店铺的次数", Below(4));
     Label[4] = MakeText(p, "", Below(4, 84, 96), "Label_4");
-    MakeText(p, "满足度", Below(5));
-    makeBar(p, 0, QPoint(48, kRowY[5] + 4));
-    Label[3] = MakeText(p, "", Below(5, 112, 68), "Label_3");
+    Label[3] = gaugeRow(p, 5, "满足度", 0, 48, "Label_3");
     clickArea(p, 0);
 
     // Cleaning contractor.
@@ -149,10 +159,8 @@ Form8::Form8() {
     MakeHeadingText(p, "== 清扫人员的信息 ==");
     Image3 = MakePicture(p, "Image3");
     Image3->setPixmap(Portrait("Graphic/Forms/Form8_Image3.png"));
-    MakeText(p, "姓名", Beside(0));
-    Label[5] = MakeText(p, "", Beside(0, 108, 72), "Label_5");
-    MakeText(p, "年龄", Beside(1));
-    Label[6] = MakeText(p, "", Beside(1, 108, 72), "Label_6");
+    Label[5] = BesideRow(p, 0, "姓名", "Label_5");
+    Label[6] = BesideRow(p, 1, "年龄", "Label_6");
     Label[7] = MakeText(p, "", Beside(2), "Label_7");
     clickArea(p, 1);
 
@@ -164,18 +172,11 @@ Form8::Form8() {
     Image10 = new PersonClickArea(p, [this] { Image10_Click(); });
     Image10->setObjectName("Image10");
     Image10->setGeometry(Image7->geometry());
-    MakeText(p, "姓名", Beside(0));
-    Label[8] = MakeText(p, "", Beside(0, 108, 72), "Label_8");
-    MakeText(p, "年龄", Beside(1));
-    Label[10] = MakeText(p, "", Beside(1, 108, 72), "Label_10");
-    MakeText(p, "薪资", Beside(2));
-    Label[11] = MakeText(p, "", Beside(2, 108, 72), "Label_11");
-    MakeText(p, "气力", Below(4));
-    makeBar(p, 5, QPoint(40, kRowY[4] + 4));
-    KLabel[0] = MakeText(p, "", Below(4, 104, 76), "KLabel_0");
-    MakeText(p, "能力", Below(5));
-    makeBar(p, 1, QPoint(40, kRowY[5] + 4));
-    TLabel[0] = MakeText(p, "", Below(5, 104, 76), "TLabel_0");
+    Label[8] = BesideRow(p, 0, "姓名", "Label_8");
+    Label[10] = BesideRow(p, 1, "年龄", "Label_10");
+    Label[11] = BesideRow(p, 2, "薪资", "Label_11");
+    KLabel[0] = gaugeRow(p, 4, "气力", 5, 40, "KLabel_0");
+    TLabel[0] = gaugeRow(p, 5, "能力", 1, 40, "TLabel_0");
     clickArea(p, 2);
 
     // Robber: the click area lies under the texts and the portrait, so only
@@ -186,10 +187,8 @@ Form8::Form8() {
     MakeHeadingText(p, "== 强盗 ==");
     Image2 = MakePicture(p, "Image2");
     Image2->setPixmap(Portrait("Graphic/Forms/Form8_Image2.png"));
-    MakeText(p, "姓名", Beside(0));
-    Label[13] = MakeText(p, "迷", Beside(0, 108, 72), "Label_13");
-    MakeText(p, "年龄", Beside(1));
-    Label[12] = MakeText(p, "??岁", Beside(1, 108, 72), "Label_12");
+    Label[13] = BesideRow(p, 0, "姓名", "Label_13", "迷");
+    Label[12] = BesideRow(p, 1, "年龄", "Label_12", "??岁");
     Label[9] = MakeText(p, "遇到强盗!!", Beside(2), "Label_9");
 
     Form_Load();

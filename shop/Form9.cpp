@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <algorithm>
 
 #include "shop/Registers.h"
 #include "shop/qt/EquipmentWindow.h"
@@ -21,23 +20,13 @@ Form9::Form9() {
     Label3 = ew::MakeHeading(this, QStringLiteral("== 收银机的选择 =="));
     Image1 = ew::MakePictureBox(this);
     NameLabel = ew::MakeValue(this, "NameLabel", 0, true);
-    ew::MakeCaption(this, QStringLiteral("价格"), 1);
-    PriceLabel = ew::MakeValue(this, "PriceLabel", 1);
-    ew::MakeCaption(this, QStringLiteral("收银速度"), 2);
-    SpeedLabel = ew::MakeValue(this, "SpeedLabel", 2);
+    PriceLabel = ew::MakeCaptionedValue(this, QStringLiteral("价格"), "PriceLabel", 1);
+    SpeedLabel = ew::MakeCaptionedValue(this, QStringLiteral("收银速度"), "SpeedLabel", 2);
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setGeometry(ew::ScrollBarRect());
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(1);
+    HScroll1 = ew::MakeScrollBar(this);
 
-    Command2 = new QPushButton(QStringLiteral("购买"), this);
-    Command2->setObjectName("Command2");
-    Command2->setGeometry(ew::LeftButtonRect(true));
-    Command1 = new QPushButton(QStringLiteral("取消"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(ew::RightButtonRect(true));
+    Command2 = NamedButton(this, "Command2", QStringLiteral("购买"), ew::LeftButtonRect(true));
+    Command1 = NamedButton(this, "Command1", QStringLiteral("取消"), ew::RightButtonRect(true));
     connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
 
@@ -51,9 +40,7 @@ void Form9::Form_Load() {
     // Centring and holding the clock happen as the dialog shows.
     GameState& g = Game();
     BuildRegisterOffer(g);
-    HScroll1->setRange(0, std::max(0, g.OfferedListCount.i() - 1));
-    HScroll1->setValue(0);
-    Command2->setEnabled(g.OfferedListCount.i() > 0);
+    ew::StartOffer(HScroll1, Command2, g);
     Picture = ew::LoadRegisterPictureHolders();
     ShowModel();
 }
@@ -70,12 +57,7 @@ void Form9::Command2_Click() {
 
 void Form9::Command1_Click() { reject(); }
 
-int Form9::ModelShown() const {
-    const GameState& g = Game();
-    const int v = HScroll1->value();
-    if (v < 0 || v >= g.OfferedListCount.i()) return -1;
-    return g.OfferedList[v].i();
-}
+int Form9::ModelShown() const { return ew::OfferedAt(Game(), HScroll1->value()); }
 
 void Form9::ShowModel() {
     const int m = ModelShown();
@@ -83,8 +65,5 @@ void Form9::ShowModel() {
     PriceLabel->setText(QString::fromStdString(t.price));
     SpeedLabel->setText(QString::fromStdString(t.speed));
     NameLabel->setText(QString::fromStdString(t.name));
-    if (m >= 0)
-        Image1->setPixmap(Picture[m + 1]);
-    else
-        Image1->clear();
+    ew::ShowRegisterPicture(Image1, Picture, m);
 }

@@ -109,14 +109,7 @@ void SetBookEditedReorder(GameState& g, int title, bool keepReordering) {
 }
 
 bool StepAllBookOrders(GameState& g) {
-    const int hold = g.BookAdjustHold.i();
-    if (hold != AdjustRaise && hold != AdjustLower) return false;
-    for (int t = 0; t < Titles(g); ++t) {
-        Value& q = g.Book.EditedOrder[t];
-        if (hold == AdjustRaise && q.asInt() < kMaxOrderCopies) q = q.asInt() + 1;
-        if (hold == AdjustLower && q.asInt() > 0) q = q.asInt() - 1;
-    }
-    return true;
+    return StepAllOrders(g.BookAdjustHold.i(), std::span(g.Book.EditedOrder).first(Titles(g)));
 }
 
 void CommitBookOrders(GameState& g) {

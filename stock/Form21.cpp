@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include "state/FormatMoney.h"
 #include "state/TheGame.h"
@@ -19,7 +18,6 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr int kWidth = 547;
 constexpr int kHeight = 337;
-constexpr int kFacesBelow = 372;  // the arrows' face stores lie below the client area
 constexpr int kColumnBottom = 190;
 
 }  // namespace
@@ -31,67 +29,31 @@ Form21::Form21() {
     os::ButtonFace(this);
 
     // Column headings of the list.
-    const struct {
-        int x, w;
-        const char* text;
-    } heads[] = {{8, 135, "书籍名"}, {144, 47, "类型"}, {192, 47, "进货价"},
-                 {240, 47, "零售价"}, {288, 39, "进货数"}, {330, 185, "简介"}};
-    for (const auto& h : heads) os::HeadingCell(this, QString::fromUtf8(h.text), QRect(h.x, 4, h.w, 17));
+    os::Headings(this, 4, {{8, 135, "书籍名"}, {144, 47, "类型"}, {192, 47, "进货价"},
+                           {240, 47, "零售价"}, {288, 39, "进货数"}, {330, 185, "简介"}});
 
     // The list: twelve row slots on the sheet; slot 11 lies under the
     // viewport's lower edge.
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
     List = MakeOrderViewport(this, QRect(8, 24, 513, 177), {8, 136, 184, 232, 280, 320, 504}, kColumnBottom);
-    QWidget* sheet = List.sheet;
-    for (int r = 0; r < kOrderRowSlots; ++r) {
-        const int top = os::RowTop(r);
-        SSCheck1[r] = new QRadioButton(sheet);
-        SSCheck1[r]->setObjectName(QStringLiteral("SSCheck1_%1").arg(r));
-        SSCheck1[r]->setGeometry(12, top, 121, os::kRowHeight);
-        SSCheck1[r]->setFocusPolicy(Qt::NoFocus);
-        Label4[r] = os::Text(sheet, {}, QRect(137, top, 46, os::kRowHeight), Qt::AlignCenter);
-        Label1[r] = os::Text(sheet, {}, QRect(184, top, 46, os::kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
-        Label3[r] = os::Text(sheet, {}, QRect(232, top, 46, os::kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
-        Label9[r] = os::Text(sheet, {}, QRect(280, top, 38, os::kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
-        Label8[r] = os::Text(sheet, {}, QRect(320, top, 185, os::kRowHeight), Qt::AlignCenter);
-    }
-
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName("VScroll1");
-    VScroll1->setGeometry(524, 24, 17, 177);
-    VScroll1->setRange(0, 0);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(8);
+    os::MakeRows(List.sheet, SSCheck1,
+                 {{&Label4, 137, 46, Qt::AlignCenter}, {&Label1, 184, 46, right}, {&Label3, 232, 46, right},
+                  {&Label9, 280, 38, right}, {&Label8, 320, 185, Qt::AlignCenter}});
+    VScroll1 = os::ListScrollBar(this, QRect(524, 24, 17, 177));
 
     // The detail panel.
-    const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    os::HeadingCell(this, QStringLiteral("书籍名"), QRect(8, 212, 38, 17));
-    Label6[0] = os::Text(this, {}, QRect(48, 214, 145, 13));
-    os::HeadingCell(this, QStringLiteral("简介"), QRect(8, 236, 24, 17));
-    Label6[2] = os::Text(this, {}, QRect(34, 238, 159, 13));
-    os::HeadingCell(this, QStringLiteral("进货数"), QRect(8, 260, 38, 17));
-    Label6[3] = os::Text(this, QStringLiteral("0册"), QRect(48, 262, 41, 13), right);
-    VScroll2 = new QScrollBar(Qt::Vertical, this);
-    VScroll2->setObjectName("VScroll2");
-    VScroll2->setGeometry(92, 260, 17, 18);
-    VScroll2->setRange(0, kMaxOrderCopies);
-    VScroll2->setSingleStep(1);
-    VScroll2->setPageStep(1);
-    VScroll2->setValue(kMaxOrderCopies);  // no copies
-    os::HeadingCell(this, QStringLiteral("库存数"), QRect(112, 260, 38, 17));
-    Label6[1] = os::Text(this, {}, QRect(152, 262, 41, 13), right);
-    os::HeadingCell(this, QStringLiteral("资金"), QRect(8, 284, 30, 17));
-    Label6[4] = os::Text(this, {}, QRect(40, 286, 137, 13), right);
-
-    Frame2 = new QGroupBox(QStringLiteral("全部售出时"), this);
-    Frame2->setObjectName("Frame2");
-    Frame2->setGeometry(198, 206, 125, 70);
-    os::ButtonFace(Frame2);
-    os::Text(Frame2, QStringLiteral("零售价"), QRect(8, 16, 40, 13));
-    Label6[6] = os::Text(Frame2, QStringLiteral("0円"), QRect(49, 16, 65, 13), right);
-    os::Text(Frame2, QStringLiteral("进货价"), QRect(8, 32, 40, 13));
-    Label6[5] = os::Text(Frame2, QStringLiteral("0円"), QRect(49, 32, 65, 13), right);
-    os::Text(Frame2, QStringLiteral("利润"), QRect(8, 52, 40, 13));
-    Label6[7] = os::Text(Frame2, QStringLiteral("0円"), QRect(49, 52, 65, 13), right);
+    const os::DetailPanel detail = os::MakeDetailPanel(this, 212, QStringLiteral("书籍名"), 145);
+    Label6[0] = detail.name;
+    Label6[2] = detail.description;
+    Label6[3] = detail.copies;
+    VScroll2 = detail.spinner;
+    Label6[1] = detail.stock;
+    Label6[4] = detail.funds;
+    const os::AllSoldFrame allSold = os::MakeAllSoldFrame(this, "Frame2", QPoint(198, 206));
+    Frame2 = allSold.box;
+    Label6[6] = allSold.retail;
+    Label6[5] = allSold.wholesale;
+    Label6[7] = allSold.profit;
     for (int k = 0; k < 8; ++k) Label6[k]->setObjectName(QStringLiteral("Label6_%1").arg(k));
 
     Frame1 = new QGroupBox(QStringLiteral("售完后"), this);
@@ -109,24 +71,18 @@ Form21::Form21() {
     Label2_4->setObjectName("Label2_4");
 
     // The all-titles adjuster.
-    os::HeadingCell(this, QStringLiteral("调整全部书籍的进货数"), QRect(8, 312, 169, 17));
-    ButtonU = MakeAdjusterArrow(this, 21, "ButtonU", QPoint(177, 311), QPoint(3, kFacesBelow));
-    ButtonD = MakeAdjusterArrow(this, 21, "ButtonD", QPoint(177, 320), QPoint(3, kFacesBelow + 16));
+    const os::Adjuster adjuster = os::MakeAdjuster(this, 21, QStringLiteral("调整全部书籍的进货数"), 312);
+    ButtonU = adjuster.up;
+    ButtonD = adjuster.down;
     ButtonU[0]->pressed = [this](Qt::MouseButton b) { ButtonU_MouseDown(b); };
     ButtonU[0]->released = [this](Qt::MouseButton) { ButtonU_MouseUp(); };
     ButtonD[0]->pressed = [this](Qt::MouseButton b) { ButtonD_MouseDown(b); };
     ButtonD[0]->released = [this](Qt::MouseButton) { ButtonD_MouseUp(); };
     Timer1.setInterval(100);
 
-    Command2 = new QPushButton(QStringLiteral("书籍TOP10"), this);
-    Command2->setObjectName("Command2");
-    Command2->setGeometry(456, 232, 85, 25);
-    Command1 = new QPushButton(QStringLiteral("进货"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(456, 272, 85, 25);
-    Command3 = new QPushButton(QStringLiteral("取消"), this);
-    Command3->setObjectName("Command3");
-    Command3->setGeometry(456, 304, 85, 25);
+    Command2 = NamedButton(this, "Command2", QStringLiteral("书籍TOP10"), QRect(456, 232, 85, 25));
+    Command1 = NamedButton(this, "Command1", QStringLiteral("进货"), QRect(456, 272, 85, 25));
+    Command3 = NamedButton(this, "Command3", QStringLiteral("取消"), QRect(456, 304, 85, 25));
 
     for (int r = 0; r < kOrderRowSlots; ++r)
         connect(SSCheck1[r], &QRadioButton::toggled, this, [this](bool on) {
@@ -161,17 +117,9 @@ void Form21::Form_Load() {
     Timer1.start();
 }
 
-int Form21::SelectedSlot() const {
-    for (int r = 0; r < kOrderRowSlots; ++r)
-        if (SSCheck1[r]->isChecked()) return r;
-    return -1;
-}
-
 int Form21::LookUpSelection() {
-    const int slot = SelectedSlot();
-    if (slot < 0) return -1;
-    const int position = VScroll1->value() + slot;
-    if (position >= listed_) return -1;
+    const int position = os::SelectedPosition(SSCheck1, VScroll1->value(), listed_);
+    if (position < 0) return -1;
     GameState& g = Game();
     g.SelectedBookRow = position;
     return g.BookDisplayOrder[position].i();
@@ -219,12 +167,7 @@ void Form21::VScroll1_Change() {
     // The selected slot stays selected and so takes the title it now shows;
     // at the last position the cut-off slot 11 has none, and the selection
     // stays on the last title instead.
-    const int top = VScroll1->value();
-    const int slot = SelectedSlot();
-    if (slot >= 0 && top + slot >= listed_ && listed_ > top) {
-        QSignalBlocker quiet(SSCheck1[listed_ - 1 - top]);
-        SSCheck1[listed_ - 1 - top]->setChecked(true);
-    }
+    os::KeepSelectionOnATitle(SSCheck1, VScroll1->value(), listed_);
     SSCheck1_Click();
     FillRows();
 }
@@ -260,26 +203,16 @@ void Form21::Command2_Click() { ShowForm(49); }
 void Form21::Command3_Click() { reject(); }
 
 void Form21::ButtonU_MouseDown(Qt::MouseButton button) {
-    if (button != Qt::LeftButton) return;
-    ShowFace(ButtonU, 2);
-    Game().BookAdjustHold = AdjustRaise;
+    os::PressArrow(ButtonU, button, Game().BookAdjustHold, AdjustRaise);
 }
 
-void Form21::ButtonU_MouseUp() {
-    ShowFace(ButtonU, 1);
-    Game().BookAdjustHold = AdjustIdle;
-}
+void Form21::ButtonU_MouseUp() { os::ReleaseArrow(ButtonU, Game().BookAdjustHold); }
 
 void Form21::ButtonD_MouseDown(Qt::MouseButton button) {
-    if (button != Qt::LeftButton) return;
-    ShowFace(ButtonD, 2);
-    Game().BookAdjustHold = AdjustLower;
+    os::PressArrow(ButtonD, button, Game().BookAdjustHold, AdjustLower);
 }
 
-void Form21::ButtonD_MouseUp() {
-    ShowFace(ButtonD, 1);
-    Game().BookAdjustHold = AdjustIdle;
-}
+void Form21::ButtonD_MouseUp() { os::ReleaseArrow(ButtonD, Game().BookAdjustHold); }
 
 void Form21::Timer1_Timer() {
     GameState& g = Game();

@@ -69,7 +69,6 @@ protected:
     void Form_Unload() override;
 
 private:
-    int SelectedSlot() const;
     // SelectedBookRow from the selected slot; the selected title, or -1.
     int LookUpSelection();
     void ShowTotals(int title);

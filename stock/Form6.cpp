@@ -1,12 +1,10 @@
 #include "stock/Form6.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include "state/FormatMoney.h"
 #include "state/TheGame.h"
@@ -20,7 +18,6 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr int kWidth = 547;
 constexpr int kHeight = 337;
-constexpr int kFacesBelow = 372;  // the arrows' face stores lie below the client area
 
 const QColor kGridGrey(0xC0, 0xC0, 0xC0);
 
@@ -65,69 +62,32 @@ Form6::Form6() {
     os::ButtonFace(this);
 
     // Column headings of the list.
-    const struct {
-        int x, w;
-        const char* text;
-    } heads[] = {{8, 135, "杂志名"}, {144, 63, "发售日"}, {208, 39, "进货价"},
-                 {248, 39, "零售价"}, {288, 39, "进货数"}, {330, 185, "简介"}};
-    for (const auto& h : heads) os::HeadingCell(this, QString::fromUtf8(h.text), QRect(h.x, 8, h.w, 17));
+    os::Headings(this, 8, {{8, 135, "杂志名"}, {144, 63, "发售日"}, {208, 39, "进货价"},
+                           {248, 39, "零售价"}, {288, 39, "进货数"}, {330, 185, "简介"}});
 
     // The list: twelve row slots on the sheet; slot 11 lies under the
     // viewport's lower edge.
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
     List = MakeOrderViewport(this, QRect(8, 29, 513, 177), {8, 136, 200, 240, 280, 320, 504}, 10);
-    QWidget* sheet = List.sheet;
-    for (int r = 0; r < kOrderRowSlots; ++r) {
-        const int top = os::RowTop(r);
-        SSCheck1[r] = new QRadioButton(sheet);
-        SSCheck1[r]->setObjectName(QStringLiteral("SSCheck1_%1").arg(r));
-        SSCheck1[r]->setGeometry(12, top, 121, os::kRowHeight);
-        SSCheck1[r]->setFocusPolicy(Qt::NoFocus);
-        Label4[r] = os::Text(sheet, {}, QRect(137, top, 65, os::kRowHeight), Qt::AlignCenter);
-        Label1[r] = os::Text(sheet, {}, QRect(201, top, 38, os::kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
-        Label3[r] = os::Text(sheet, {}, QRect(240, top, 38, os::kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
-        Label9[r] = os::Text(sheet, {}, QRect(280, top, 38, os::kRowHeight), Qt::AlignRight | Qt::AlignVCenter);
-        Label8[r] = os::Text(sheet, {}, QRect(320, top, 185, os::kRowHeight), Qt::AlignCenter);
-    }
-
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName("VScroll1");
-    VScroll1->setGeometry(524, 29, 17, 177);
-    VScroll1->setRange(0, 0);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(8);
+    os::MakeRows(List.sheet, SSCheck1,
+                 {{&Label4, 137, 65, Qt::AlignCenter}, {&Label1, 201, 38, right}, {&Label3, 240, 38, right},
+                  {&Label9, 280, 38, right}, {&Label8, 320, 185, Qt::AlignCenter}});
+    VScroll1 = os::ListScrollBar(this, QRect(524, 29, 17, 177));
 
     // The detail panel.
-    const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    os::HeadingCell(this, QStringLiteral("杂志名"), QRect(8, 221, 38, 17));
-    Label6[0] = os::Text(this, {}, QRect(48, 223, 113, 13));
-    os::HeadingCell(this, QStringLiteral("发售日"), QRect(176, 221, 38, 17));
-    Label6[1] = os::Text(this, {}, QRect(216, 223, 89, 13));
-    os::HeadingCell(this, QStringLiteral("简介"), QRect(8, 245, 24, 17));
-    Label6[2] = os::Text(this, {}, QRect(34, 247, 159, 13));
-    os::HeadingCell(this, QStringLiteral("进货数"), QRect(8, 269, 38, 17));
-    Label6[3] = os::Text(this, QStringLiteral("0册"), QRect(48, 271, 41, 13), right);
-    VScroll2 = new QScrollBar(Qt::Vertical, this);
-    VScroll2->setObjectName("VScroll2");
-    VScroll2->setGeometry(92, 269, 17, 18);
-    VScroll2->setRange(0, kMaxOrderCopies);
-    VScroll2->setSingleStep(1);
-    VScroll2->setPageStep(1);
-    VScroll2->setValue(kMaxOrderCopies);  // no copies
-    os::HeadingCell(this, QStringLiteral("库存数"), QRect(112, 269, 38, 17));
-    Label6[8] = os::Text(this, {}, QRect(152, 271, 41, 13), right);
-    os::HeadingCell(this, QStringLiteral("资金"), QRect(8, 293, 30, 17));
-    Label6[4] = os::Text(this, {}, QRect(40, 295, 137, 13), right);
-
-    Frame1 = new QGroupBox(QStringLiteral("全部售出时"), this);
-    Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(198, 240, 125, 70);
-    os::ButtonFace(Frame1);
-    os::Text(Frame1, QStringLiteral("零售价"), QRect(8, 16, 40, 13));
-    Label6[10] = os::Text(Frame1, QStringLiteral("0円"), QRect(49, 16, 65, 13), right);
-    os::Text(Frame1, QStringLiteral("进货价"), QRect(8, 32, 40, 13));
-    Label6[9] = os::Text(Frame1, QStringLiteral("0円"), QRect(49, 32, 65, 13), right);
-    os::Text(Frame1, QStringLiteral("利润"), QRect(8, 52, 40, 13));
-    Label6[11] = os::Text(Frame1, QStringLiteral("0円"), QRect(49, 52, 65, 13), right);
+    const os::DetailPanel detail = os::MakeDetailPanel(this, 221, QStringLiteral("杂志名"), 113, QStringLiteral("发售日"));
+    Label6[0] = detail.name;
+    Label6[1] = detail.beside;
+    Label6[2] = detail.description;
+    Label6[3] = detail.copies;
+    VScroll2 = detail.spinner;
+    Label6[8] = detail.stock;
+    Label6[4] = detail.funds;
+    const os::AllSoldFrame allSold = os::MakeAllSoldFrame(this, "Frame1", QPoint(198, 240));
+    Frame1 = allSold.box;
+    Label6[10] = allSold.retail;
+    Label6[9] = allSold.wholesale;
+    Label6[11] = allSold.profit;
     for (int k : {0, 1, 2, 3, 4, 8, 9, 10, 11}) Label6[k]->setObjectName(QStringLiteral("Label6_%1").arg(k));
 
     // The circulation chart.
@@ -139,24 +99,18 @@ Form6::Form6() {
     Label10[2] = os::Text(this, QStringLiteral("20万"), QRect(304, 252, 48, 13), right);
 
     // The all-titles adjuster.
-    os::HeadingCell(this, QStringLiteral("调整全部杂志的进货数"), QRect(8, 316, 169, 17));
-    ButtonU = MakeAdjusterArrow(this, 6, "ButtonU", QPoint(177, 315), QPoint(3, kFacesBelow));
-    ButtonD = MakeAdjusterArrow(this, 6, "ButtonD", QPoint(177, 324), QPoint(3, kFacesBelow + 16));
+    const os::Adjuster adjuster = os::MakeAdjuster(this, 6, QStringLiteral("调整全部杂志的进货数"), 316);
+    ButtonU = adjuster.up;
+    ButtonD = adjuster.down;
     ButtonU[0]->pressed = [this](Qt::MouseButton b) { ButtonU_MouseDown(b); };
     ButtonU[0]->released = [this](Qt::MouseButton) { ButtonU_MouseUp(); };
     ButtonD[0]->pressed = [this](Qt::MouseButton b) { ButtonD_MouseDown(b); };
     ButtonD[0]->released = [this](Qt::MouseButton) { ButtonD_MouseUp(); };
     Timer1.setInterval(100);
 
-    Command3 = new QPushButton(QStringLiteral("杂志TOP10"), this);
-    Command3->setObjectName("Command3");
-    Command3->setGeometry(456, 232, 85, 25);
-    Command1 = new QPushButton(QStringLiteral("确定"), this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(456, 272, 85, 25);
-    Command2 = new QPushButton(QStringLiteral("取消"), this);
-    Command2->setObjectName("Command2");
-    Command2->setGeometry(456, 304, 85, 25);
+    Command3 = NamedButton(this, "Command3", QStringLiteral("杂志TOP10"), QRect(456, 232, 85, 25));
+    Command1 = NamedButton(this, "Command1", QStringLiteral("确定"), QRect(456, 272, 85, 25));
+    Command2 = NamedButton(this, "Command2", QStringLiteral("取消"), QRect(456, 304, 85, 25));
 
     for (int r = 0; r < kOrderRowSlots; ++r)
         connect(SSCheck1[r], &QRadioButton::toggled, this, [this](bool on) {
@@ -188,17 +142,9 @@ void Form6::Form_Load() {
     Timer1.start();
 }
 
-int Form6::SelectedSlot() const {
-    for (int r = 0; r < kOrderRowSlots; ++r)
-        if (SSCheck1[r]->isChecked()) return r;
-    return -1;
-}
-
 int Form6::LookUpSelection() {
-    const int slot = SelectedSlot();
-    if (slot < 0) return -1;
-    const int position = VScroll1->value() + slot;
-    if (position >= listed_) return -1;
+    const int position = os::SelectedPosition(SSCheck1, VScroll1->value(), listed_);
+    if (position < 0) return -1;
     GameState& g = Game();
     g.SelectedMagazineRow = position;
     return g.MagazineWorkList[position].i();
@@ -259,12 +205,7 @@ void Form6::VScroll1_Change() {
     // The selected slot stays selected and so takes the title it now shows;
     // at the last position the cut-off slot 11 has none, and the selection
     // stays on the last title instead.
-    const int top = VScroll1->value();
-    const int slot = SelectedSlot();
-    if (slot >= 0 && top + slot >= listed_ && listed_ > top) {
-        QSignalBlocker quiet(SSCheck1[listed_ - 1 - top]);
-        SSCheck1[listed_ - 1 - top]->setChecked(true);
-    }
+    os::KeepSelectionOnATitle(SSCheck1, VScroll1->value(), listed_);
     const int t = LookUpSelection();
     if (t >= 0) ShowDetail(t);
     FillRows();
@@ -294,26 +235,16 @@ void Form6::Command2_Click() { reject(); }
 void Form6::Command3_Click() { ShowForm(50); }
 
 void Form6::ButtonU_MouseDown(Qt::MouseButton button) {
-    if (button != Qt::LeftButton) return;
-    ShowFace(ButtonU, 2);
-    Game().MagazineAdjustHold = AdjustRaise;
+    os::PressArrow(ButtonU, button, Game().MagazineAdjustHold, AdjustRaise);
 }
 
-void Form6::ButtonU_MouseUp() {
-    ShowFace(ButtonU, 1);
-    Game().MagazineAdjustHold = AdjustIdle;
-}
+void Form6::ButtonU_MouseUp() { os::ReleaseArrow(ButtonU, Game().MagazineAdjustHold); }
 
 void Form6::ButtonD_MouseDown(Qt::MouseButton button) {
-    if (button != Qt::LeftButton) return;
-    ShowFace(ButtonD, 2);
-    Game().MagazineAdjustHold = AdjustLower;
+    os::PressArrow(ButtonD, button, Game().MagazineAdjustHold, AdjustLower);
 }
 
-void Form6::ButtonD_MouseUp() {
-    ShowFace(ButtonD, 1);
-    Game().MagazineAdjustHold = AdjustIdle;
-}
+void Form6::ButtonD_MouseUp() { os::ReleaseArrow(ButtonD, Game().MagazineAdjustHold); }
 
 void Form6::Timer1_Timer() {
     GameState& g = Game();

@@ -83,8 +83,6 @@ protected:
     void Form_Unload() override;
 
 private:
-    // The row slot whose option is on, or -1 when nothing is selected.
-    int SelectedSlot() const;
     // The selection lookup: SelectedMagazineRow from the selected slot; the
     // selected title, or -1.
     int LookUpSelection();

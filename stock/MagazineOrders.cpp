@@ -76,15 +76,8 @@ void SetMagazineEditedOrder(GameState& g, int title, int copies) {
 }
 
 bool StepAllMagazineOrders(GameState& g) {
-    const int hold = g.MagazineAdjustHold.i();
-    if (hold != AdjustRaise && hold != AdjustLower) return false;
-    for (int t = 0; t < Titles(g); ++t) {
-        if (!Listed(g, t)) continue;
-        Value& q = g.Magazine.EditedOrder[t];
-        if (hold == AdjustRaise && q.asInt() < kMaxOrderCopies) q = q.asInt() + 1;
-        if (hold == AdjustLower && q.asInt() > 0) q = q.asInt() - 1;
-    }
-    return true;
+    return StepAllOrders(g.MagazineAdjustHold.i(), std::span(g.Magazine.EditedOrder).first(Titles(g)),
+                         [&g](int t) { return Listed(g, t); });
 }
 
 bool CommitMagazineOrders(GameState& g) {

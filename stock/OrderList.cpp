@@ -14,6 +14,17 @@ int ClampOrderCopies(std::int64_t copies) {
     return static_cast<int>(std::clamp<std::int64_t>(copies, 0, kMaxOrderCopies));
 }
 
+bool StepAllOrders(int hold, std::span<Value> edited, const std::function<bool(int)>& stepped) {
+    if (hold != AdjustRaise && hold != AdjustLower) return false;
+    for (int t = 0; t < static_cast<int>(edited.size()); ++t) {
+        if (stepped && !stepped(t)) continue;
+        Value& q = edited[t];
+        if (hold == AdjustRaise && q.asInt() < kMaxOrderCopies) q = q.asInt() + 1;
+        if (hold == AdjustLower && q.asInt() > 0) q = q.asInt() - 1;
+    }
+    return true;
+}
+
 std::string CopiesText(const Value& copies) { return std::to_string(copies.asInt()) + "册"; }
 
 std::string PlainYenText(const Value& yen) { return yen.asText() + "円"; }

@@ -3,6 +3,8 @@
 // viewport that shows eleven in full, the upside-down quantity spinner, and
 // the money a whole order would bring if every copy sold.
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 
 #include "state/Value.h"
@@ -26,6 +28,12 @@ enum OrderAdjust { AdjustIdle = 0, AdjustRaise = 1, AdjustLower = 2 };
 
 // A quantity kept within 0..999.
 int ClampOrderCopies(std::int64_t copies);
+
+// One step of the all-titles adjuster by `hold` (which arrow is held): each
+// quantity in `edited` whose title `stepped` accepts (every one without it)
+// moves one copy up (below 999) or down (above 0). False when no arrow is
+// held and nothing moved.
+bool StepAllOrders(int hold, std::span<Value> edited, const std::function<bool(int)>& stepped = nullptr);
 
 // A count of copies as the rows show it: plain digits and "册" ("300册").
 std::string CopiesText(const Value& copies);

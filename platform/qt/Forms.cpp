@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScreen>
 
 #include "platform/GameClock.h"
@@ -48,6 +49,13 @@ public:
 bool Closed(QWidget* w) { return w->property("qmClosed").toBool() && w->isHidden(); }
 
 }  // namespace
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text, const QRect& at) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(at);
+    return b;
+}
 
 QWidget* MainWidget() { return g_main; }
 QMdiArea* MainMdiArea() { return g_area; }

@@ -18,6 +18,12 @@ QWidget* MainWidget();
 QMdiArea* MainMdiArea();
 void SetMainWindow(QWidget* main, QMdiArea* area);
 
+class QPushButton;
+class QRect;
+
+// A push button with the control name the window's code and tests use.
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text, const QRect& at);
+
 // ---- the registry ----
 
 // A window the game can open by its form number. Windows that are not built

@@ -3,9 +3,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "platform/qt/Pictures.h"
 #include "shop/Registers.h"
+#include "shop/ServiceMachines.h"
+#include "state/GameState.h"
 
 namespace equipment_window {
 
@@ -32,6 +37,12 @@ QFrame* BlueShape(QWidget* parent, QRect r, const char* name) {
 }
 
 int ButtonsY(bool withScrollBar) { return withScrollBar ? kScrollY + 26 : kRuleY + 10; }
+
+QLabel* MakeCaption(QWidget* parent, const QString& text, int row) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(row == 0 ? kColumnX : kCaptionX, kRowY[row], kValueX - kCaptionX, 16);
+    return l;
+}
 
 }  // namespace
 
@@ -63,12 +74,6 @@ QLabel* MakePictureBox(QWidget* parent) {
     return l;
 }
 
-QLabel* MakeCaption(QWidget* parent, const QString& text, int row) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(row == 0 ? kColumnX : kCaptionX, kRowY[row], kValueX - kCaptionX, 16);
-    return l;
-}
-
 QLabel* MakeValue(QWidget* parent, const char* name, int row, bool wraps) {
     auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
@@ -81,7 +86,20 @@ QLabel* MakeValue(QWidget* parent, const char* name, int row, bool wraps) {
     return l;
 }
 
-QRect ScrollBarRect() { return {14, kScrollY, kWidth - 28, 17}; }
+QLabel* MakeCaptionedValue(QWidget* parent, const QString& caption, const char* name, int row, bool wraps) {
+    MakeCaption(parent, caption, row);
+    return MakeValue(parent, name, row, wraps);
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName("HScroll1");
+    bar->setGeometry(14, kScrollY, kWidth - 28, 17);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    return bar;
+}
+
 QRect LeftButtonRect(bool withScrollBar) { return {kWidth / 2 - 85, ButtonsY(withScrollBar), 80, 25}; }
 QRect RightButtonRect(bool withScrollBar) { return {kWidth / 2 + 5, ButtonsY(withScrollBar), 80, 25}; }
 int WindowHeight(bool withScrollBar) { return ButtonsY(withScrollBar) + 25 + 10; }
@@ -92,6 +110,32 @@ std::array<QPixmap, 7> LoadRegisterPictureHolders() {
         holders[h] = QPixmap::fromImage(
             LoadPicture(QString::fromLatin1(kRegisterPictureHolders[h]), QSize(kPictureWidth, kPictureHeight)));
     return holders;
+}
+
+void ShowRegisterPicture(QLabel* box, const std::array<QPixmap, 7>& holders, int model) {
+    if (model >= 0)
+        box->setPixmap(holders[model + 1]);
+    else
+        box->clear();
+}
+
+void ShowServiceMachinePicture(QLabel* box, int row) {
+    if (row >= 0)
+        box->setPixmap(QPixmap::fromImage(LoadPicture(QString::fromStdString(ServiceMachinePictureFile(row)),
+                                                      QSize(kPictureWidth, kPictureHeight))));
+    else
+        box->clear();
+}
+
+void StartOffer(QScrollBar* bar, QPushButton* buy, const GameState& g) {
+    bar->setRange(0, std::max(0, g.OfferedListCount.i() - 1));
+    bar->setValue(0);
+    buy->setEnabled(g.OfferedListCount.i() > 0);
+}
+
+int OfferedAt(const GameState& g, int position) {
+    if (position < 0 || position >= g.OfferedListCount.i()) return -1;
+    return g.OfferedList[position].i();
 }
 
 }  // namespace equipment_window

@@ -1,17 +1,26 @@
 #pragma once
 // The pieces the magazine stocking and book ordering dialogs share: blue
 // heading cells, the list (a framed viewport over a white sheet with its
-// grid and twelve row slots), and the small hold-down arrow images of the
-// all-titles adjuster.
+// grid and twelve row slots, and its scroll bar), the detail panel with its
+// quantity spinner, the "全部售出时" frame, the command buttons and the
+// small hold-down arrow images of the all-titles adjuster.
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
+#include "stock/OrderList.h"
+
 class QFrame;
+class QGroupBox;
+class QPushButton;
 class QRadioButton;
+class QScrollBar;
+class OrderSheet;
+class HoldImage;
 
 namespace order_sheet {
 
@@ -28,6 +37,81 @@ QLabel* Text(QWidget* parent, const QString& text, QRect r, Qt::Alignment align 
 
 // Paints a widget in the system's button-face colour.
 void ButtonFace(QWidget* w);
+
+
+// A column heading of the list: a cell `w` wide at x.
+struct Heading {
+    int x, w;
+    const char* text;
+};
+// The list's column headings, cells 17 high with their tops at y `top`.
+void Headings(QWidget* parent, int top, std::initializer_list<Heading> heads);
+
+// The title options (SSCheck1), or the labels of one column, of the row slots.
+using RowOptions = std::array<QRadioButton*, kOrderRowSlots>;
+using RowLabels = std::array<QLabel*, kOrderRowSlots>;
+// A column of the list: in every row slot a label `w` wide at x.
+struct RowColumn {
+    RowLabels* labels;
+    int x, w;
+    Qt::Alignment align;
+};
+// The row slots on the sheet, top to bottom: in each the title's option
+// (SSCheck1_<slot>), then that slot's label of every column in turn.
+void MakeRows(OrderSheet* sheet, RowOptions& titles, std::initializer_list<RowColumn> columns);
+
+// The list position the selected slot shows with the list at `top`, or -1
+// when nothing is selected or the slot is past the last of `listed` titles.
+int SelectedPosition(const RowOptions& titles, int top, int listed);
+// After the list scrolled to `top`: a selected slot past the last of the
+// `listed` titles (the cut-off slot 11 at the last position) hands the
+// selection, without a click, to the last title's slot.
+void KeepSelectionOnATitle(RowOptions& titles, int top, int listed);
+
+// VScroll1, beside the list at `r`: a title a step, eight a page, and no
+// range until the list is filled.
+QScrollBar* ListScrollBar(QWidget* parent, QRect r);
+
+// The detail panel below the list, its heading cells in four rows 24 apart
+// from y `top`: the name ("<nameHeading>", its text `nameWidth` wide) and,
+// when `besideName` is given, a field of that heading to its right; the
+// description; the quantity ("0册") with the spinner VScroll2 (999 -
+// quantity, starting at no copies) and the stock; the funds.
+struct DetailPanel {
+    QLabel* name = nullptr;
+    QLabel* beside = nullptr;
+    QLabel* description = nullptr;
+    QLabel* copies = nullptr;
+    QScrollBar* spinner = nullptr;
+    QLabel* stock = nullptr;
+    QLabel* funds = nullptr;
+};
+DetailPanel MakeDetailPanel(QWidget* parent, int top, const QString& nameHeading, int nameWidth,
+                            const QString& besideName = {});
+
+// The "全部售出时" frame named `name` at `at`: the money the selected
+// title's order would bring if every copy sold, "0円" until one is shown.
+struct AllSoldFrame {
+    QGroupBox* box = nullptr;
+    QLabel* retail = nullptr;
+    QLabel* wholesale = nullptr;
+    QLabel* profit = nullptr;
+};
+AllSoldFrame MakeAllSoldFrame(QWidget* parent, const char* name, QPoint at);
+
+// The all-titles adjuster: its heading at (8, top) and beside it the
+// arrows ButtonU and ButtonD, with the faces of form `formNumber`.
+struct Adjuster {
+    std::array<HoldImage*, 3> up{};
+    std::array<HoldImage*, 3> down{};
+};
+Adjuster MakeAdjuster(QWidget* parent, int formNumber, const QString& heading, int top);
+
+// An adjuster arrow pressed: with the left button, it shows its pressed
+// face and `hold` (MagazineAdjustHold or BookAdjustHold) becomes `adjust`.
+void PressArrow(std::array<HoldImage*, 3>& arrow, Qt::MouseButton button, Value& hold, OrderAdjust adjust);
+// Released: the face at rest, and `hold` back to AdjustIdle.
+void ReleaseArrow(std::array<HoldImage*, 3>& arrow, Value& hold);
 
 }  // namespace order_sheet
 

@@ -28,12 +28,12 @@
 #include <vector>
 
 #include "tools/assets/PictureKit.h"
+#include "tools/assets/PictureStaff.h"
 #include "tools/assets/SpriteSheetArt.h"
 
 namespace {
 
-const QColor kWindowColour(0xef, 0xef, 0xef);  // the windows' background
-const QColor kPaper(0xff, 0xff, 0xff);         // the star notice's white panel
+const QColor kPaper(0xff, 0xff, 0xff);  // the star notice's white panel
 
 // ---------------------------------------------------------------------------
 // Sizes
@@ -42,43 +42,6 @@ constexpr int kHeadingW = 300, kHeadingH = 48;  // the game-over heading
 constexpr int kTile = 32;                       // the game-over background tile
 constexpr int kSceneW = 268, kSceneH = 100;     // a visitor-milestone scene
 constexpr int kStarSize = 40;                   // the star-rating notice's star
-constexpr int kArrowW = 17, kArrowH = 9;        // an adjuster arrow face
-
-// ---------------------------------------------------------------------------
-// Adjuster arrows: the same faces as the salary dialog's, raised at rest and
-// sunk while held, so every hold-to-repeat arrow in the game looks alike.
-
-const pic::Palette kArrowInk = {{'k', QColor(0x10, 0x10, 0x10)}};
-const pic::PixelArt kArrowUp = {{
-    "..k..",
-    ".kkk.",
-    "kkkkk",
-}};
-const pic::PixelArt kArrowDown = {{
-    "kkkkk",
-    ".kkk.",
-    "..k..",
-}};
-
-void Bevel(QImage& img, bool pressed) {
-    const QColor light(0xff, 0xff, 0xff), soft(0xdf, 0xdf, 0xdf), mid(0xa0, 0xa0, 0xa0), dark(0x40, 0x40, 0x40);
-    const QColor outerTL = pressed ? dark : light, innerTL = pressed ? mid : soft;
-    const QColor outerBR = pressed ? light : dark, innerBR = pressed ? soft : mid;
-    const int w = img.width(), h = img.height();
-    for (int x = 0; x < w; ++x) img.setPixelColor(x, 0, outerTL), img.setPixelColor(x, h - 1, outerBR);
-    for (int y = 0; y < h; ++y) img.setPixelColor(0, y, outerTL), img.setPixelColor(w - 1, y, outerBR);
-    for (int x = 1; x < w - 1; ++x) img.setPixelColor(x, 1, innerTL), img.setPixelColor(x, h - 2, innerBR);
-    for (int y = 1; y < h - 1; ++y) img.setPixelColor(1, y, innerTL), img.setPixelColor(w - 2, y, innerBR);
-}
-
-QImage ArrowButton(bool up, bool pressed) {
-    QImage img = pic::Blank(kArrowW, kArrowH, kWindowColour);
-    // A held button shows its arrow one pixel down and to the right.
-    const int shift = pressed ? 1 : 0;
-    pic::Paint(img, (kArrowW - 5) / 2 + shift, (kArrowH - 3) / 2 + shift, up ? kArrowUp : kArrowDown, kArrowInk);
-    Bevel(img, pressed);
-    return img;
-}
 
 // ---------------------------------------------------------------------------
 // The star-rating notice's star: green with a black line, the proportions of
@@ -635,8 +598,8 @@ std::vector<Output> Outputs() {
         for (bool up : {true, false})
             for (int k = 1; k <= 2; ++k)
                 list.push_back({QStringLiteral("Graphic/Forms/Form%1_Button%2_%3.png").arg(form).arg(up ? 'U' : 'D').arg(k),
-                                kArrowW, kArrowH, up ? "up arrow" : "down arrow",
-                                [up, k] { return ArrowButton(up, k == 2); }});
+                                staffpic::kArrowW, staffpic::kArrowH, up ? "up arrow" : "down arrow",
+                                [up, k] { return staffpic::ArrowButton(up, k == 2); }});
     return list;
 }
 

@@ -42,6 +42,9 @@ QImage Supersampled(int w, int h, QColor fill, const std::function<void(QPainter
 
 namespace {
 
+using staffpic::ArrowButton;
+using staffpic::kArrowH;
+using staffpic::kArrowW;
 using staffpic::kInk;
 
 // ---------------------------------------------------------------------------
@@ -99,7 +102,6 @@ QColor Lighter(QColor c, double t) { return pic::Mix(c, Qt::white, t); }
 
 constexpr int kFace = 65;       // the face boxes are 65 x 65 and stretch what they show
 constexpr int kLookIcon = 16;   // the hire dialog's small look pictures
-constexpr int kArrowW = 17, kArrowH = 9;  // the salary dialog's arrow buttons
 constexpr int kNoticeSize = 64;  // the hire dialog's decoration
 
 // Backdrops of the portraits: a pale studio blue for everyone, cooler and
@@ -967,7 +969,7 @@ QImage LookIcon(int look) {
 }
 
 // ---------------------------------------------------------------------------
-// The salary dialog's arrow buttons: raised at rest, sunk while held.
+// The arrow buttons: raised at rest, sunk while held.
 
 const pic::Palette kArrowInk = {{'k', QColor(0x10, 0x10, 0x10)}};
 const pic::PixelArt kArrowUp = {{
@@ -992,7 +994,9 @@ void Bevel(QImage& img, bool pressed) {
     for (int y = 1; y < h - 1; ++y) img.setPixelColor(1, y, innerTL), img.setPixelColor(w - 2, y, innerBR);
 }
 
-QImage ArrowButton(bool up, bool pressed) {
+}  // namespace
+
+QImage staffpic::ArrowButton(bool up, bool pressed) {
     QImage img = pic::Blank(kArrowW, kArrowH, kButtonFace);
     // A held button shows its arrow one pixel down and to the right.
     const int shift = pressed ? 1 : 0;
@@ -1000,6 +1004,8 @@ QImage ArrowButton(bool up, bool pressed) {
     Bevel(img, pressed);
     return img;
 }
+
+namespace {
 
 // ---------------------------------------------------------------------------
 // The hire dialog's decoration: a "staff wanted" notice pinned up.

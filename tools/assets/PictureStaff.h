@@ -28,4 +28,10 @@ QImage Supersampled(int w, int h, QColor fill, const std::function<void(QPainter
 // The dark line round figures and objects, the same as on the shop floor.
 inline const QColor kInk(34, 28, 26);
 
+// The face of a hold-to-repeat arrow button (the salary dialog's, and the
+// ordering dialogs' all-titles adjusters'): a black up or down arrow on the
+// windows' background, raised at rest and sunk while held.
+inline constexpr int kArrowW = 17, kArrowH = 9;
+QImage ArrowButton(bool up, bool pressed);
+
 }  // namespace staffpic
