@@ -3,6 +3,8 @@
 // button or their close box.
 #include <gtest/gtest.h>
 
+#include "tests/ui/ModalDriver.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -29,26 +31,6 @@
 
 namespace {
 
-// Runs `act` on the modal window once it is up; gives up after five seconds
-// (and closes whatever is modal) so a stuck test fails rather than hangs.
-void WhenModal(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && waited->elapsed() < 5000) return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!w) {
-            ADD_FAILURE() << "no modal window appeared";
-            return;
-        }
-        act(w);
-    });
-    poll->start(10);
-}
 
 // Opens window N as the tick does and hands it, typed, to `act` while it is
 // up; `act` closes it.

@@ -2,6 +2,8 @@
 // pause, quitting, saving and loading.
 #include <gtest/gtest.h>
 
+#include "tests/ui/ModalDriver.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -30,18 +32,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs `act` on the next modal window that opens (from inside its event loop).
-void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(w);
-        }
-    });
-    poll->start(10);
-}
 
 std::string Bytes(const GameState& g) {
     std::string b;
@@ -69,7 +59,7 @@ protected:
 
     // Types a name into the new-game dialog and presses OK.
     void NewGame(const QString& name) {
-        OnNextModal([name](QWidget* w) {
+        WhenModal([name](QWidget* w) {
             auto* f = qobject_cast<Form3*>(w);
             ASSERT_NE(f, nullptr);
             f->Text1->setText(name);
@@ -113,7 +103,7 @@ TEST_F(MainWindowTest, NewGameEntersTheRunningState) {
 }
 
 TEST_F(MainWindowTest, NewGameRefusesEmptyAndUnsavableNames) {
-    OnNextModal([](QWidget* w) {
+    WhenModal([](QWidget* w) {
         auto* f = qobject_cast<Form3*>(w);
         f->Command2->click();  // empty
         f->Text1->setText("书\"店");
@@ -137,7 +127,7 @@ TEST_F(MainWindowTest, PauseSurvivesADialogAndAQuitQuestion) {
     EXPECT_TRUE(stop->pressed());
     EXPECT_EQ(Clock().interval(), 0);
 
-    OnNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     main->menuItem("MHelpVersion")->trigger();
     EXPECT_EQ(Clock().interval(), 0);
     EXPECT_TRUE(Clock().enabled());

@@ -2,6 +2,8 @@
 // driven through their controls.
 #include <gtest/gtest.h>
 
+#include "tests/ui/ModalDriver.h"
+
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,26 +27,6 @@
 
 namespace {
 
-// Runs `act` on the modal dialog once it is up; gives up after five
-// seconds so a stuck test fails, not hangs.
-void WhenModal(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && waited->elapsed() < 5000) return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!w) {
-            ADD_FAILURE() << "no modal dialog appeared";
-            return;
-        }
-        act(w);
-    });
-    poll->start(10);
-}
 
 // The spinner's upper arrow adds a copy, its lower arrow takes one away.
 void PressUp(QScrollBar* s) { s->triggerAction(QAbstractSlider::SliderSingleStepSub); }

@@ -2,6 +2,8 @@
 // offscreen and driven through their controls.
 #include <gtest/gtest.h>
 
+#include "tests/ui/ModalDriver.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -28,26 +30,6 @@
 
 namespace {
 
-// Runs `act` on the modal dialog once it is up; gives up after five seconds
-// so a stuck test fails, not hangs.
-void WhenModal(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && waited->elapsed() < 5000) return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!w) {
-            ADD_FAILURE() << "no modal dialog appeared";
-            return;
-        }
-        act(w);
-    });
-    poll->start(10);
-}
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 

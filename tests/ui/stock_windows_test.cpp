@@ -2,6 +2,8 @@
 // offscreen as the game opens them and redrawn from their own timers.
 #include <gtest/gtest.h>
 
+#include "tests/ui/ModalDriver.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -30,26 +32,6 @@ namespace {
 
 QString Q(const Value& v) { return QString::fromStdString(v.asText()); }
 
-// Runs `act` on the modal dialog once it is up; gives up after five
-// seconds so a stuck test fails, not hangs.
-void WhenModal(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && waited->elapsed() < 5000) return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!w) {
-            ADD_FAILURE() << "no modal dialog appeared";
-            return;
-        }
-        act(w);
-    });
-    poll->start(10);
-}
 
 class StockWindows : public ::testing::Test {
 protected:
