@@ -10,6 +10,7 @@
 #include "state/Gbk.h"
 #include "state/MagazineCatalogue.h"
 #include "state/PeopleCatalogue.h"
+#include "state/Scenery.h"
 #include "state/SpritePool.h"
 #include "state/StateLayout.h"
 
@@ -70,11 +71,6 @@ void ResetGameState(GameState& g) {
 }
 
 namespace {
-
-struct SceneryPiece {
-    int x, y, srcX, srcY, width, height, depthOffset;
-    enum Record { Scenery, None, DoorCover, Leaf0, Leaf1 } record;
-};
 
 // The fixed scenery of the small shop; piece k takes sprite slot k - 1.
 constexpr SceneryPiece kScenery[] = {
@@ -191,20 +187,7 @@ void InitNewGame(GameState& g, const NewGameStart& start) {
 
     // 8. Scenery, door cover and the leaves of the upper door.
     g.SceneryCount = 0;
-    for (const SceneryPiece& p : kScenery) {
-        int slot = SpawnSprite(g, p.x, p.y, p.srcX, p.srcY, p.width, p.height, p.depthOffset);
-        if (slot < 0) continue;
-        switch (p.record) {
-        case SceneryPiece::Scenery:
-            g.SceneryList[g.SceneryCount.i()] = slot;
-            g.SceneryCount = g.SceneryCount.asInt() + 1;
-            break;
-        case SceneryPiece::DoorCover: g.DoorCoverSprite = slot; break;
-        case SceneryPiece::Leaf0: g.Door.LeafSprites[0] = slot; break;
-        case SceneryPiece::Leaf1: g.Door.LeafSprites[1] = slot; break;
-        case SceneryPiece::None: break;
-        }
-    }
+    SpawnSceneryPieces(g, kScenery);
 
     // 9. The catalogues.
     AddBuiltInMagazines(g);

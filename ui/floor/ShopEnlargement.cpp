@@ -4,44 +4,40 @@
 
 #include "platform/Platform.h"
 #include "state/Ledger.h"
+#include "state/Scenery.h"
 #include "state/SpritePool.h"
 #include "state/TheGame.h"
 #include "ui/floor/FloorPictures.h"
 
 namespace {
 
-struct ScenePiece {
-    int x, y, srcX, srcY, width, height, depthOffset;
-    enum Record { Nothing, DoorCover2, Leaf2, Leaf3, Scenery } record;
-};
-
 // The pieces the step from small to medium adds: the side wing with door 1
 // (its cover, hidden at y 1000, and its two closed leaves) and four pieces
 // that the next step takes away again.
-constexpr ScenePiece kToMedium[] = {
-    {161, 98, 32, 133, 38, 38, -6, ScenePiece::Nothing},
-    {199, 110, 70, 145, 23, 35, -4, ScenePiece::Nothing},
-    {222, 110, 93, 145, 23, 35, 10, ScenePiece::Nothing},
-    {185, 145, 56, 180, 60, 41, -4, ScenePiece::Nothing},
-    {129, 160, 0, 195, 56, 37, -6, ScenePiece::Nothing},
-    {114, 77, 159, 128, 34, 54, 14, ScenePiece::Nothing},
-    {77, 131, 193, 128, 43, 59, 14, ScenePiece::Nothing},
-    {21, 173, 322, 128, 30, 46, 14, ScenePiece::Nothing},
-    {43, 157, 352, 128, 42, 21, 100, ScenePiece::Nothing},
-    {50, 1000, 442, 128, 32, 45, -4, ScenePiece::DoorCover2},
-    {50, 169, 394, 128, 16, 37, 20, ScenePiece::Leaf2},
-    {66, 161, 410, 128, 16, 37, 0, ScenePiece::Leaf3},
-    {21, 193, 882, 380, 24, 44, 100, ScenePiece::Scenery},
-    {469, 155, 906, 380, 6, 35, 100, ScenePiece::Scenery},
-    {99, 230, 678, 368, 198, 90, 100, ScenePiece::Scenery},
-    {31, 196, 678, 368, 110, 89, 100, ScenePiece::Scenery},
+constexpr SceneryPiece kToMedium[] = {
+    {161, 98, 32, 133, 38, 38, -6, SceneryPiece::None},
+    {199, 110, 70, 145, 23, 35, -4, SceneryPiece::None},
+    {222, 110, 93, 145, 23, 35, 10, SceneryPiece::None},
+    {185, 145, 56, 180, 60, 41, -4, SceneryPiece::None},
+    {129, 160, 0, 195, 56, 37, -6, SceneryPiece::None},
+    {114, 77, 159, 128, 34, 54, 14, SceneryPiece::None},
+    {77, 131, 193, 128, 43, 59, 14, SceneryPiece::None},
+    {21, 173, 322, 128, 30, 46, 14, SceneryPiece::None},
+    {43, 157, 352, 128, 42, 21, 100, SceneryPiece::None},
+    {50, 1000, 442, 128, 32, 45, -4, SceneryPiece::DoorCover2},
+    {50, 169, 394, 128, 16, 37, 20, SceneryPiece::Leaf2},
+    {66, 161, 410, 128, 16, 37, 0, SceneryPiece::Leaf3},
+    {21, 193, 882, 380, 24, 44, 100, SceneryPiece::Scenery},
+    {469, 155, 906, 380, 6, 35, 100, SceneryPiece::Scenery},
+    {99, 230, 678, 368, 198, 90, 100, SceneryPiece::Scenery},
+    {31, 196, 678, 368, 110, 89, 100, SceneryPiece::Scenery},
 };
 
 // The pieces the step from medium to large adds; they stay for good.
-constexpr ScenePiece kToLarge[] = {
-    {21, 185, 0, 347, 66, 96, 140, ScenePiece::Nothing},
-    {87, 244, 66, 347, 374, 94, 140, ScenePiece::Nothing},
-    {461, 223, 440, 367, 78, 73, 140, ScenePiece::Nothing},
+constexpr SceneryPiece kToLarge[] = {
+    {21, 185, 0, 347, 66, 96, 140, SceneryPiece::None},
+    {87, 244, 66, 347, 374, 94, 140, SceneryPiece::None},
+    {461, 223, 440, 367, 78, 73, 140, SceneryPiece::None},
 };
 
 struct SizeStep {
@@ -61,30 +57,6 @@ void RemoveScenery(GameState& g) {
     g.SceneryCount = 0;
 }
 
-template <std::size_t N>
-void SpawnPieces(GameState& g, const ScenePiece (&pieces)[N]) {
-    for (const ScenePiece& p : pieces) {
-        const int slot = SpawnSprite(g, p.x, p.y, p.srcX, p.srcY, p.width, p.height, p.depthOffset);
-        // A full pool places nothing; recording the previous spawn's slot
-        // would hand someone else's sprite to the door or the next removal.
-        if (slot < 0) continue;
-        switch (p.record) {
-        case ScenePiece::Nothing: break;
-        case ScenePiece::DoorCover2: g.DoorCoverSprite2 = slot; break;
-        case ScenePiece::Leaf2: g.Door.LeafSprites[2] = slot; break;
-        case ScenePiece::Leaf3: g.Door.LeafSprites[3] = slot; break;
-        case ScenePiece::Scenery: {
-            const int row = g.SceneryCount.i();
-            if (row >= 0 && row < static_cast<int>(g.SceneryList.size())) {
-                g.SceneryList[row] = slot;
-                g.SceneryCount = row + 1;
-            }
-            break;
-        }
-        }
-    }
-}
-
 }  // namespace
 
 std::int64_t EnlargementPrice(int shopSize) {
@@ -98,9 +70,9 @@ bool EnlargeShop(GameState& g) {
 
     RemoveScenery(g);
     if (size == 1)
-        SpawnPieces(g, kToMedium);
+        SpawnSceneryPieces(g, kToMedium);
     else
-        SpawnPieces(g, kToLarge);
+        SpawnSceneryPieces(g, kToLarge);
 
     // No check of the funds: a price above them ends the game at the next
     // tick through the rule for funds below zero.
