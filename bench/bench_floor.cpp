@@ -12,10 +12,10 @@
 
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
-#include "ui/floor/FloorLayout.h"
-#include "ui/floor/FloorRenderer.h"
-#include "ui/floor/ShopEnlargement.h"
-#include "ui/floor/qt/FloorFrame.h"
+#include "floor/FloorLayout.h"
+#include "floor/FloorRenderer.h"
+#include "floor/ShopEnlargement.h"
+#include "ui/floor/FloorFrame.h"
 
 namespace {
 

@@ -5,17 +5,17 @@
 #include <memory>
 
 #include "platform/headless/HeadlessPlatform.h"
-#include "ui/main/FormList.h"
-#include "ui/main/MDIForm1.h"
+#include "ui/main/WindowList.h"
+#include "ui/main/MainWindow.h"
 
 namespace {
 
 void BM_StartUpToTitleState(benchmark::State& st) {
     HeadlessPlatform ui;
     ScopedPlatform scoped(ui);
-    RegisterForms();
+    RegisterWindows();
     for (auto _ : st) {
-        auto main = std::make_unique<MDIForm1>();
+        auto main = std::make_unique<MainWindow>();
         main->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(main.get());

@@ -6,7 +6,7 @@
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MainTick.h"
-#include "sim/WindowDefaultList.h"
+#include "sim/HeadlessWindows.h"
 #include "state/LoadSave.h"
 #include "state/NewGame.h"
 
@@ -20,16 +20,14 @@ std::unique_ptr<GameState> BusyShop() {
 }
 
 void BM_TicksOfTheBusyShop(benchmark::State& st) {
-    HeadlessPlatform ui;
+    HeadlessPlatform ui{GameWindowDefaults()};
     ScopedPlatform scoped(ui);
-    RegisterWindowDefaults();
     auto start = BusyShop();
     auto g = std::make_unique<GameState>(*start);
-    TickWindow none;
     long long ticks = 0, days = 0;
     for (auto _ : st) {
         Value day = g->Day;
-        MainTick(*g, none);
+        MainTick(*g);
         ++ticks;
         if (!(g->Day == day)) ++days;
         if (g->GameRunning.asInt() != 1) {  // start over should the shop ever go broke
@@ -45,20 +43,18 @@ BENCHMARK(BM_TicksOfTheBusyShop)->MinTime(2.0);
 
 // One whole game year from the fixture, in seconds.
 void BM_GameYearOfTheBusyShop(benchmark::State& st) {
-    HeadlessPlatform ui;
+    HeadlessPlatform ui{GameWindowDefaults()};
     ScopedPlatform scoped(ui);
-    RegisterWindowDefaults();
     auto start = BusyShop();
     long long ticks = 0;
     for (auto _ : st) {
         st.PauseTiming();
         auto g = std::make_unique<GameState>(*start);
         st.ResumeTiming();
-        TickWindow none;
         int newDays = 0;
         while (newDays < 365 && g->GameRunning.asInt() == 1) {
             Value day = g->Day;
-            MainTick(*g, none);
+            MainTick(*g);
             ++ticks;
             if (!(g->Day == day)) ++newDays;
         }

@@ -6,7 +6,6 @@
 #include "business/MonthEnd.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
-#include "ui/main/CommandGates.h"
 
 namespace {
 
@@ -79,15 +78,9 @@ DayReport BuildDayReport(const GameState& g) {
     return r;
 }
 
-std::string DayReportMainCaption(GameState& g) {
+std::string DayReportMainCaption(const GameState& g) {
     const ShownDate d = DayReportDate(g);
-    const Value year = g.Year, month = g.Month;
-    g.Year = d.year;
-    g.Month = d.month;
-    std::string caption = MainCaption(g);
-    g.Year = year;
-    g.Month = month;
-    return caption;
+    return MainCaptionOn(g, d.year, d.month, g.Day.asInt());
 }
 
 void DayReportOpened(GameState& g) { g.ReportTicks = 0; }
@@ -104,7 +97,6 @@ void DayClose(GameState& g) {
     g.ClerkAdviceToday = 0;
     g.DaysSinceRobbery = g.DaysSinceRobbery.asInt() + 1;
     g.DaysSinceDisaster = g.DaysSinceDisaster.asInt() + 1;
-    DayDialogClosed();
     g.ReportTicks = 0;
     g.LedgerDirty = 1;
 }

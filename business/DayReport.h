@@ -28,7 +28,7 @@ DayReport BuildDayReport(const GameState& g);
 
 // The main window's caption while the report is up: the usual caption with
 // the date the report shows.
-std::string DayReportMainCaption(GameState& g);
+std::string DayReportMainCaption(const GameState& g);
 
 // The day report opens: its tick count starts again.
 void DayReportOpened(GameState& g);

@@ -1,48 +1,33 @@
 #pragma once
-// The game timer's two switches (enabled, interval) and the holds on it.
-// Every modal window and message box holds the clock while it is up; holds
-// are counted, so a dialog opened over another never restarts the clock
-// under its opener. The Qt main window mirrors this onto its QTimer.
-#include <functional>
-
+// The game timer's two switches and the holds on it. Whether the clock is
+// switched on belongs to the start and end of a game; its interval belongs
+// to the speed and the pause. Every modal window and message box holds the
+// clock while it is up; holds are counted, so a dialog opened over another
+// never restarts the clock under its opener, and the clock runs again only
+// when the last hold is gone and a game is on. The platform owns the one
+// clock of the program and lets the window side follow every change.
 class GameClock {
 public:
-    bool enabled() const { return enabled_; }
+    // The timer as a window sees it: switched on and not held.
+    bool enabled() const { return on_ && holds_ == 0; }
     int interval() const { return interval_; }
     int holds() const { return holds_; }
-    // True when the timer fires: enabled, not held, and an interval above 0
-    // (an interval of 0 never fires).
-    bool ticking() const { return enabled_ && holds_ == 0 && interval_ > 0; }
+    // True when the timer fires: enabled and an interval above 0 (an
+    // interval of 0 never fires).
+    bool ticking() const { return enabled() && interval_ > 0; }
 
-    void setEnabled(bool on);
-    void setInterval(int ms);
-    // A modal window or box opens: the clock stops.
-    void hold();
-    // It closes: when it was the last hold and a game runs, the clock runs.
-    void release(bool gameRunning);
-    // Back to program start: disabled, interval 100, no holds.
-    void reset();
-
-    // Called after every change, so the window side can follow.
-    std::function<void()> changed;
+    // A game starts or is loaded (true), or ends (false).
+    void setEnabled(bool on) { on_ = on; }
+    void setInterval(int ms) { interval_ = ms < 0 ? 0 : ms; }
+    void hold() { ++holds_; }
+    void release() {
+        if (holds_ > 0) --holds_;
+    }
+    // Back to program start: off, interval 100, no holds.
+    void reset() { *this = GameClock{}; }
 
 private:
-    void notify() {
-        if (changed) changed();
-    }
-    bool enabled_ = false;
+    bool on_ = false;
     int interval_ = 100;
     int holds_ = 0;
-};
-
-// The one game clock.
-GameClock& Clock();
-
-// Holds the clock for a scope (a box, a save).
-class ClockHold {
-public:
-    ClockHold() { Clock().hold(); }
-    ~ClockHold();
-    ClockHold(const ClockHold&) = delete;
-    ClockHold& operator=(const ClockHold&) = delete;
 };

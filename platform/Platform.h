@@ -1,8 +1,15 @@
 #pragma once
-// The seam between the game and the windowing system. The game core calls
-// only this interface; the desktop build plugs in the Qt implementation, the
-// tests and the headless tool a scripted one.
+// The one seam between the game and the screen. The game core reaches
+// windows, message boxes, sounds, file dialogs, help, the status bar, the
+// main caption, the floor view and the game timer only through this
+// interface; the desktop build plugs in the Qt implementation, the tests
+// and the headless tool the headless one.
 #include <string>
+
+#include "platform/GameClock.h"
+#include "platform/Window.h"
+
+struct GameState;
 
 // The box styles the game uses; the numbers are the style codes the game's
 // texts are written for.
@@ -18,22 +25,74 @@ enum class MsgAnswer { Ok, Yes, No };
 class Platform {
 public:
     virtual ~Platform() = default;
+
+    // ---- boxes, sounds, files, help ----
+
     // Shows a modal message box and returns the player's answer. The game
     // clock is held while it is up.
     virtual MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) = 0;
     // Plays a sound file below the program's folder ("Gold.wav") without
     // waiting for it.
     virtual void PlaySound(const std::string& file) = 0;
-    // The open and save dialogs of saved games. `path` comes in as the
-    // suggested file and goes out as the chosen full path; false when the
-    // player cancels.
+    // The open and save dialogs of saved games, holding the clock while
+    // they are up. `path` comes in as the suggested file and goes out as
+    // the chosen full path; false when the player cancels.
     virtual bool ChooseOpenFile(std::string& path) = 0;
     virtual bool ChooseSaveFile(std::string& path) = 0;
     // Shows the help page at its contents.
     virtual void ShowHelp() = 0;
-    // Opens the game's window number `form` (a modal one returns when it
-    // has closed). A window that is not built yet is skipped: false.
-    virtual bool ShowWindow(int form) = 0;
+
+    // ---- windows ----
+
+    // Opens a window of the game `g` (a modal one returns when it has
+    // closed). A window that is not built yet is skipped: false.
+    virtual bool ShowWindow(Window w, GameState& g) = 0;
+    // The command behind every menu item and toolbar button that shows a
+    // report window: opens it when closed; when it is the active child,
+    // minimises it (normal) or restores it (minimised); otherwise restores
+    // or focuses it.
+    virtual void ToggleReportWindow(Window w, GameState& g) = 0;
+
+    // ---- the main window ----
+
+    // The status bar's one line of text.
+    virtual void SetStatusBar(const std::string& text) = 0;
+    // The main window's caption.
+    virtual void SetCaption(const std::string& text) = 0;
+    // The pause button's face: pressed while paused.
+    virtual void ShowPauseFace(bool pressed) = 0;
+
+    // ---- the floor view (nothing happens while it is closed) ----
+
+    // Loads the day and night floor pictures of ShopSize and shows the one
+    // for the hour.
+    virtual void LoadShopGraphics(const GameState& g) = 0;
+    // Shows the day picture at hour 6 and the night picture at hour 18.
+    virtual void SwitchDayNightSheet(const GameState& g) = 0;
+    // Lays the floor view out again for ShopSize (after an enlargement).
+    virtual void LayOutFloorViewAgain(const GameState& g) = 0;
+
+    // ---- the game timer ----
+
+    const GameClock& Clock() const { return clock_; }
+    void SetClockEnabled(bool on) { Change([&] { clock_.setEnabled(on); }); }
+    void SetClockInterval(int ms) { Change([&] { clock_.setInterval(ms); }); }
+    void HoldClock() { Change([&] { clock_.hold(); }); }
+    void ReleaseClock() { Change([&] { clock_.release(); }); }
+    void ResetClock() { Change([&] { clock_.reset(); }); }
+
+protected:
+    // Called after every change of the clock, so the window side can
+    // follow (the Qt main window starts and stops its timer).
+    virtual void ClockChanged() {}
+
+private:
+    template <class F>
+    void Change(F f) {
+        f();
+        ClockChanged();
+    }
+    GameClock clock_;
 };
 
 // The title of the game's Yes/No questions: 18 spaces, then the game title.
@@ -45,6 +104,19 @@ inline constexpr const char* kSaveFileDefaultName = "Game.qmt";
 inline constexpr const char* kSaveFileDialogTitle = "Quillmart文件";
 
 // The implementation in use. Never null: until one is installed, a headless
-// one that answers every box with its default (OK / Yes) is used.
+// one that answers every box with its default (OK / Yes) and skips every
+// window is used.
 Platform& Ui();
 void SetPlatform(Platform* p);
+
+// Holds the game clock for a scope (a box, a dialog, a save).
+class ClockHold {
+public:
+    explicit ClockHold(Platform& p = Ui()) : p_(p) { p_.HoldClock(); }
+    ~ClockHold() { p_.ReleaseClock(); }
+    ClockHold(const ClockHold&) = delete;
+    ClockHold& operator=(const ClockHold&) = delete;
+
+private:
+    Platform& p_;
+};

@@ -1,12 +1,21 @@
 #pragma once
-// What each game window does when it is answered by its plain default (OK,
-// close, the first choice) without being shown. Headless runs (tests, the
-// tool) use this in place of the window, so a whole game can run without a
-// screen; the window's Qt class runs the same routine from its buttons.
-#include <functional>
+// What a game window does when it is answered by its plain default (OK,
+// close, the first choice) without being shown. A headless platform runs
+// these in place of the windows, so a whole game can run without a screen;
+// each window's Qt class runs the same game routines from its buttons.
+#include <span>
 
-using WindowDefault = std::function<void()>;
+#include "platform/Window.h"
 
-void SetWindowDefault(int form, WindowDefault answer);
-// Null when window `form` has no headless answer (it is not built yet).
-const WindowDefault* FindWindowDefault(int form);
+struct GameState;
+
+// One window's headless answer, acting on the game that opened it. A modal
+// window's answer holds the game clock while it is "up", as the window does.
+using WindowAnswer = void (*)(GameState& g);
+
+struct WindowDefault {
+    Window window;
+    WindowAnswer answer;
+};
+
+using WindowDefaults = std::span<const WindowDefault>;

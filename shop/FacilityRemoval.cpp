@@ -8,7 +8,7 @@
 #include "shop/Placement.h"
 #include "sim/ShelfFill.h"
 #include "state/SpritePool.h"
-#include "ui/floor/Litter.h"
+#include "floor/Litter.h"
 
 namespace {
 

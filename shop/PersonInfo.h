@@ -1,5 +1,5 @@
 #pragma once
-// Who a person on the shop floor is: the texts the person popup (Form8)
+// Who a person on the shop floor is: the texts the person popup (PersonPopupDialog)
 // shows for the clicked person. The floor click stores the kind of person
 // in ClickedPersonKind and the person slot in ClickedPersonSlot.
 #include <string>

@@ -11,9 +11,9 @@
 #include "platform/Platform.h"
 #include "sim/Deliveries.h"
 #include "sim/ShelfFill.h"
-#include "sim/ShopTick.h"
+#include "sim/ClerkMessages.h"
 #include "state/Ledger.h"
-#include "ui/floor/Litter.h"
+#include "floor/Litter.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void RepayDueLoans(GameState& g) {
         const auto due = std::make_tuple(g.Loan.DueYear[k].i(), g.Loan.DueMonth[k].i(), g.Loan.DueDay[k].i());
         if (due > now) continue;
         g.DueLoanSlot = k;
-        Ui().ShowWindow(kLoanDueForm);
+        Ui().ShowWindow(Window::LoanRepayment, g);
     }
 }
 
@@ -84,8 +84,8 @@ void PublishWeeklyNews(GameState& g) {
 void EndMonth(GameState& g) {
     const int ending = g.Month.i();
     g.Day = g.Day.asInt() - 1;
-    if (EndsQuarter(ending)) Ui().ShowWindow(kAwardNoticeForm);
-    Ui().ShowWindow(kMonthReportForm);
+    if (EndsQuarter(ending)) Ui().ShowWindow(Window::AwardNotice, g);
+    Ui().ShowWindow(Window::MonthReport, g);
     g.Day = 1;
     g.Month = ending + 1;
     if (g.Month.asInt() > kMonthsPerYear) {
@@ -141,7 +141,7 @@ void StartNewDay(GameState& g) {
 
     if (g.Day.asInt() == DaysInMonth(g.Year.i(), g.Month.i()) + 1) EndMonth(g);
 
-    Ui().ShowWindow(kDayReportForm);
+    Ui().ShowWindow(Window::DayReport, g);
 
     if (newsDay && g.ClerkCount.asInt() != 0) GiveNewsDayNotice(g);
 

@@ -19,12 +19,6 @@ struct GameDate {
 // next month (1 January of the next year after December).
 GameDate NewDayDate(const GameState& g);
 
-// Window numbers the new day opens.
-inline constexpr int kLoanDueForm = 26;
-inline constexpr int kMonthReportForm = 15;
-inline constexpr int kAwardNoticeForm = 33;
-inline constexpr int kDayReportForm = 27;
-
 // The new day, once the hour step has taken Hour to 24: the calendar, the
 // day's dirt, loans falling due, the weekday and the week's popularity,
 // the news day, the month end with its reports and payments, the day

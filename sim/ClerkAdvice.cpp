@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/Platform.h"
-#include "sim/ShopTick.h"
+#include "sim/ClerkMessages.h"
 
 namespace {
 
@@ -99,5 +99,5 @@ void GiveClerkAdvice(GameState& g) {
 void DrawCustomerComplaint(GameState& g) {
     const bool complains = g.RndInt(kComplaintOdds) == 0;
     if (complains && g.CopiesSold.asInt() >= 1 && g.StandingReadingPolicy.asInt() == kFreeReading)
-        Ui().ShowWindow(kComplaintForm);
+        Ui().ShowWindow(Window::Complaint, g);
 }

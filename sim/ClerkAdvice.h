@@ -4,8 +4,6 @@
 // standing readers.
 #include "state/GameState.h"
 
-inline constexpr int kComplaintForm = 63;
-
 // Hour change, before ShopOpen is recomputed (it sees the hour that has
 // just ended). One draw in seven lets an employed clerk of an open shop
 // speak: every condition found wrong queues its text, and the clerk pop-up

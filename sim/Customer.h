@@ -30,6 +30,3 @@ void ReleaseReservation(GameState& g, int slot);
 // the more attractive the shop, the smaller N.
 int ArrivalDivisor(double attraction);
 
-// The visitor milestone window, opened when TotalCustomers reaches exactly
-// 1,000, 5,000 or 10,000.
-inline constexpr int kVisitorMilestoneForm = 37;

@@ -168,7 +168,7 @@ void CountVisitor(GameState& g, int slot, int serviceCustomer) {
     g.CustomersInside = g.CustomersInside.asInt() + 1;
     g.TotalCustomers = g.TotalCustomers.asInt() + 1;
     P.ServiceCustomer[slot] = serviceCustomer;
-    if (FindVisitorMilestone(g.TotalCustomers)) Ui().ShowWindow(kVisitorMilestoneForm);
+    if (FindVisitorMilestone(g.TotalCustomers)) Ui().ShowWindow(Window::VisitorNotice, g);
 }
 
 void Enter(GameState& g, int slot, EntryPoint at, int state) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sim/ShopTick.h"
+#include "sim/ClerkMessages.h"
 #include "state/Ledger.h"
 #include "state/MagazineCatalogue.h"
 

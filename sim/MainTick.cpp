@@ -24,16 +24,18 @@ void StepPerson(GameState& g, int slot) {
 const char* const kWeekdays[] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 }  // namespace
 
-std::string MainCaption(const GameState& g) {
+std::string MainCaption(const GameState& g) { return MainCaptionOn(g, g.Year.asInt(), g.Month.asInt(), g.Day.asInt()); }
+
+std::string MainCaptionOn(const GameState& g, long long year, long long month, long long day) {
     std::string c = g.GameTitle.asText();
     c += " ";
     c += g.ShopName.asText();
     c += "  资金";
     c += FormatMoney(g.Funds.asInt());
     c += "円 ";
-    c += std::to_string(g.Year.asInt()) + "年 ";
-    c += std::to_string(g.Month.asInt()) + "月 ";
-    c += std::to_string(g.Day.asInt()) + "日 ";
+    c += std::to_string(year) + "年 ";
+    c += std::to_string(month) + "月 ";
+    c += std::to_string(day) + "日 ";
     long long wd = g.Weekday.asInt();
     if (wd >= 0 && wd <= 6) c += kWeekdays[wd];
     long long h = g.Hour.asInt();
@@ -42,7 +44,15 @@ std::string MainCaption(const GameState& g) {
     return c;
 }
 
-void MainTick(GameState& g, const TickWindow& w) {
+void TickPersonSlot(GameState& g, int slot) {
+    FreePersonAtEdge(g, slot);
+    g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
+    StepPerson(g, slot);
+    if (g.Person.State[slot].asInt() != 0) WalkPerson(g, slot);
+    CheckDoorCells(g, slot);
+}
+
+void MainTick(GameState& g) {
     if (g_inTick) return;
     g_inTick = true;
 
@@ -52,7 +62,7 @@ void MainTick(GameState& g, const TickWindow& w) {
     // 2. The status-bar message shows from the tick after it was set and is
     // blanked twenty ticks later.
     g.StatusTicks = g.StatusTicks.asInt() + 1;
-    if (g.StatusTicks.asInt() == 1 && w.setStatusBar) w.setStatusBar(g.StatusText.asText());
+    if (g.StatusTicks.asInt() == 1) Ui().SetStatusBar(g.StatusText.asText());
     if (g.StatusTicks.asInt() == 20) {
         g.StatusText = "";
         g.StatusTicks = 0;
@@ -61,7 +71,7 @@ void MainTick(GameState& g, const TickWindow& w) {
     // 3. The caption, when something changed it.
     if (g.CaptionDirty.asInt() == 1) {
         g.CaptionDirty = 0;
-        if (w.setCaption) w.setCaption(MainCaption(g));
+        Ui().SetCaption(MainCaption(g));
     }
 
     // 4. The clock and the shop's business.
@@ -69,20 +79,14 @@ void MainTick(GameState& g, const TickWindow& w) {
 
     // 5. Every person slot, the count taken once.
     const int last = static_cast<int>(g.PersonCount.asInt()) - 1;
-    for (int s = 0; s <= last && s < static_cast<int>(g.Person.State.size()); ++s) {
-        FreePersonAtEdge(g, s);
-        g.Person.TicksAlive[s] = g.Person.TicksAlive[s].asInt() + 1;
-        StepPerson(g, s);
-        if (g.Person.State[s].asInt() != 0) WalkPerson(g, s);
-        CheckDoorCells(g, s);
-    }
+    for (int s = 0; s <= last && s < static_cast<int>(g.Person.State.size()); ++s) TickPersonSlot(g, s);
 
     // 6. The doors.
     CycleDoors(g);
 
     // 7, 8. A game over, then a grand prize (never over a finished game).
-    if (g.GameOverReason.asInt() != 0) Ui().ShowWindow(34);
-    if (GrandPrizeCertificateDue(g)) Ui().ShowWindow(58);
+    if (g.GameOverReason.asInt() != 0) Ui().ShowWindow(Window::GameOver, g);
+    if (GrandPrizeCertificateDue(g)) Ui().ShowWindow(Window::GrandPrize, g);
 
     g_inTick = false;
 }

@@ -6,10 +6,10 @@
 #include "platform/Platform.h"
 #include "sim/Calendar.h"
 #include "sim/ClerkAdvice.h"
+#include "sim/ClerkMessages.h"
 #include "state/FormatMoney.h"
 #include "state/SpritePool.h"
-#include "ui/floor/FloorPictures.h"
-#include "ui/floor/ShopEnlargement.h"
+#include "floor/ShopEnlargement.h"
 
 namespace {
 
@@ -107,17 +107,6 @@ bool WithinWorkingHours(const GameState& g) {
 
 }  // namespace
 
-void QueueClerkMessage(GameState& g, const std::string& text) {
-    const int n = g.ClerkMessageCount.i();
-    if (n < 0 || n >= static_cast<int>(g.ClerkMessages.size())) return;
-    g.ClerkMessages[n] = text;
-    g.ClerkMessageCount = n + 1;
-}
-
-void ShowQueuedClerkMessages(GameState& g) {
-    if (g.ClerkMessageCount.asInt() != 0 && g.ShowClerkMessages.asInt() == 1) Ui().ShowWindow(kClerkPopupForm);
-}
-
 bool NobodyInside(const GameState& g) {
     return g.CustomersInside.asInt() == 0 && g.ClerksInside.asInt() == 0 && g.CleanerInside.asInt() == 0 &&
            g.RobberInside.asInt() == 0;
@@ -132,7 +121,7 @@ void RunHourStep(GameState& g) {
     g.Hour = g.Hour.asInt() + 1;
     g.ShopInfoDirty = 1;
     g.CaptionDirty = 1;
-    SwitchDayNightSheet();
+    Ui().SwitchDayNightSheet(g);
 
     // Advice looks at ShopOpen before it is recomputed: the hour that has
     // just ended.

@@ -2,8 +2,6 @@
 // The shop as a whole on every tick: the game clock and the hour step
 // (clerk advice, complaints, opening and closing, the day's profit report,
 // the closed-door covers) and, when the day's last hour is over, the new day.
-#include <string>
-
 #include "state/GameState.h"
 
 // How many ticks a game hour lasts. The hour step picks one of the first
@@ -14,9 +12,6 @@ inline constexpr int kHourTicksOvertime = 1'000'000;   // after hours while anyb
 inline constexpr int kHourTicksLastLeft = 20;          // set by the person who goes out last
 inline constexpr int kHourTicksFire = 10'000'000;      // while a fire burns: the clock stands
 
-// The clerk pop-up, shown modeless with a queued clerk message.
-inline constexpr int kClerkPopupForm = 46;
-
 // One tick of the shop: one discarded draw, the clock, and the hour step
 // when the hour is full. Called once per tick by the main tick.
 void ShopTick(GameState& g);
@@ -26,14 +21,6 @@ void ShopTick(GameState& g);
 // next hour's length is chosen. The step that takes Hour to 24 ends with
 // the new day (StartNewDay), which sets Hour back to 0.
 void RunHourStep(GameState& g);
-
-// The clerk message queue. Every writer empties it (ClerkMessageCount := 0),
-// queues its texts and then shows them: the clerk pop-up opens modeless and
-// picks one of them. A text past the queue's 51 places is dropped.
-void QueueClerkMessage(GameState& g, const std::string& text);
-// Opens the clerk pop-up when something is queued and the player wants the
-// clerks' messages.
-void ShowQueuedClerkMessages(GameState& g);
 
 // True when no customer, clerk, cleaner or robber is inside the shop.
 bool NobodyInside(const GameState& g);

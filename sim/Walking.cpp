@@ -8,7 +8,7 @@
 #include "sim/ShopTick.h"
 #include "state/FloorWalls.h"
 #include "state/SpritePool.h"
-#include "ui/floor/ShopEnlargement.h"
+#include "floor/ShopEnlargement.h"
 
 namespace {
 

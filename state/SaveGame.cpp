@@ -123,8 +123,7 @@ bool Store(const ColumnDef& c, Value& cell, Value v, std::string* why) {
 
 }  // namespace
 
-bool SerializeGame(const GameState& cg, std::string& bytes, std::string* why) {
-    GameState& g = const_cast<GameState&>(cg);  // the layout hands out mutable cells; nothing is written
+bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
     const SaveLayout& L = Layout();
     std::string out;
     out.reserve(256 * 1024);

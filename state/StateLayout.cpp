@@ -15,23 +15,27 @@ template <>
 struct Dims<Value> {
     static constexpr int rows = 1, subs = 0;
     static Value* ptr(Value& v) { return &v; }
+    static const Value* ptr(const Value& v) { return &v; }
 };
 template <std::size_t N>
 struct Dims<std::array<Value, N>> {
     static constexpr int rows = static_cast<int>(N), subs = 0;
     static Value* ptr(std::array<Value, N>& a) { return a.data(); }
+    static const Value* ptr(const std::array<Value, N>& a) { return a.data(); }
 };
 template <std::size_t R, std::size_t C>
 struct Dims<std::array<std::array<Value, C>, R>> {
     static_assert(sizeof(std::array<Value, C>) == C * sizeof(Value), "rows must be contiguous");
     static constexpr int rows = static_cast<int>(R), subs = static_cast<int>(C);
     static Value* ptr(std::array<std::array<Value, C>, R>& a) { return a[0].data(); }
+    static const Value* ptr(const std::array<std::array<Value, C>, R>& a) { return a[0].data(); }
 };
 
 #define QM_COL(expr)                                                                         \
     ColumnDef {                                                                              \
         #expr,                                                                               \
             [](GameState& g) -> Value* { return Dims<std::remove_cvref_t<decltype(g.expr)>>::ptr(g.expr); }, \
+            [](const GameState& g) -> const Value* { return Dims<std::remove_cvref_t<decltype(g.expr)>>::ptr(g.expr); }, \
             Dims<std::remove_cvref_t<decltype(std::declval<GameState&>().expr)>>::rows,      \
             Dims<std::remove_cvref_t<decltype(std::declval<GameState&>().expr)>>::subs       \
     }

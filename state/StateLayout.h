@@ -11,6 +11,7 @@
 struct ColumnDef {
     std::string_view name;           // "Funds", "Magazine.Name", "Magazine.Circulation"
     Value* (*data)(GameState&);      // element (row, sub) is data[row * max(subs,1) + sub]
+    const Value* (*cdata)(const GameState&);  // the same, to read
     int rows;                        // 1 for a scalar
     int subs;                        // 0 for a scalar or a one-dimensional column
     // Index-valued fields: a number must lie in [lo, hi] (and be whole), a
@@ -21,6 +22,9 @@ struct ColumnDef {
 
     bool isScalar() const { return rows == 1 && subs == 0; }
     Value& at(GameState& g, int row, int sub = 0) const { return data(g)[row * (subs ? subs : 1) + sub]; }
+    const Value& at(const GameState& g, int row, int sub = 0) const {
+        return cdata(g)[row * (subs ? subs : 1) + sub];
+    }
 };
 
 struct FieldRef {

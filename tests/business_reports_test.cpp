@@ -9,18 +9,16 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "business/CalendarWindowDefaults.h"
 #include "business/DayReport.h"
 #include "business/MonthEnd.h"
-#include "platform/GameClock.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkPopup.h"
 #include "shop/Complaints.h"
 #include "sim/Calendar.h"
+#include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
 
 namespace {
 
@@ -531,59 +529,50 @@ TEST(ClerkPopup, AdviceCountGoesBackToZeroWithTheDayClose) {
 class ReportWindowDefaults : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterCalendarWindowDefaults();
-        GameState& g = Game();
-        ResetGameState(g);
         StartNewGame(g, "测试书店", NewGameStart{});
-        Clock().reset();
-        Clock().setInterval(100);
-        Clock().setEnabled(true);
-        Clock().changed = [this] { stood |= !Clock().ticking(); };
+        Ui().SetClockInterval(100);
+        Ui().SetClockEnabled(true);
+        ui.onClockChanged = [this] { stood |= !Ui().Clock().ticking(); };
     }
-    void TearDown() override {
-        Clock().changed = nullptr;
-        Clock().reset();
-        ResetGameState(Game());
-    }
-    HeadlessPlatform ui;
+    HeadlessPlatform ui{GameWindowDefaults()};
     ScopedPlatform scoped{ui};
+    std::unique_ptr<GameState> game = std::make_unique<GameState>();
+    GameState& g = *game;
     bool stood = false;  // the clock stood still at some moment
 };
 
 TEST_F(ReportWindowDefaults, ModalReportsCloseTheirPeriodWithTheClockHeld) {
-    GameState& g = Game();
     g.CopiesSoldHistory.Monthly[0] = 30;
     g.ProfitHistory.Daily[0] = 500;
     g.ClerkAdviceToday = 2;
     g.ReportTicks = 9;
 
-    EXPECT_TRUE(Ui().ShowWindow(15));
+    EXPECT_TRUE(Ui().ShowWindow(Window::MonthReport, g));
     EXPECT_TRUE(stood);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
     EXPECT_EQ(g.Bookshop.SalesPoints[0], Value(30));
     EXPECT_EQ(g.CopiesSoldHistory.Monthly[1], Value(30));
 
     stood = false;
-    EXPECT_TRUE(Ui().ShowWindow(27));
+    EXPECT_TRUE(Ui().ShowWindow(Window::DayReport, g));
     EXPECT_TRUE(stood);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
     EXPECT_EQ(g.ProfitHistory.Daily[1], Value(500));
     EXPECT_EQ(g.ClerkAdviceToday, Value(0));
     EXPECT_EQ(g.ReportTicks, Value(0));
 
     stood = false;
     g.Popularity = 10;
-    EXPECT_TRUE(Ui().ShowWindow(63));
+    EXPECT_TRUE(Ui().ShowWindow(Window::Complaint, g));
     EXPECT_TRUE(stood);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
     EXPECT_EQ(g.Popularity, Value(7));
 }
 
 TEST_F(ReportWindowDefaults, ClerkPopupLeavesTheClockRunning) {
-    GameState& g = Game();
     g.ClerkCount = 1;
     Queue(g, {"今天是业界新闻的发售日。"});
-    EXPECT_TRUE(Ui().ShowWindow(46));
+    EXPECT_TRUE(Ui().ShowWindow(Window::ClerkPopup, g));
     EXPECT_FALSE(stood);
     EXPECT_EQ(g.ClerkMessageCount, Value(0));
     EXPECT_EQ(g.ClerkAdviceToday, Value(1));
@@ -602,8 +591,6 @@ TEST_F(ReportWindowDefaults, MonthEndChargesStayInTheNewMonthAfterTheDayClose) {
     const MonthChange changes[] = {{2026, 4, 30, false}, {2026, 12, 31, true}};
     for (const MonthChange& c : changes) {
         SCOPED_TRACE(c.month);
-        GameState& g = Game();
-        ResetGameState(g);
         StartNewGame(g, "测试书店", NewGameStart{});
         g.Year = c.year;
         g.Month = c.month;
@@ -623,7 +610,7 @@ TEST_F(ReportWindowDefaults, MonthEndChargesStayInTheNewMonthAfterTheDayClose) {
         g.ProfitHistory.Yearly[0] = 4567;
         const Value funds = g.Funds;
         // The quarter's award ceremony is another window's business.
-        ui.windowAnswers[33] = [] {};
+        ui.windowAnswers[Window::AwardNotice] = [](GameState&) {};
 
         StartNewDay(g);
 
@@ -657,7 +644,7 @@ TEST_F(ReportWindowDefaults, MonthEndChargesStayInTheNewMonthAfterTheDayClose) {
         }
         // The charges were the closing day's: in the day history's element 1.
         EXPECT_EQ(g.ProfitHistory.Daily[0].asInt(), 0);
-        EXPECT_EQ(ui.windowsShown.back(), 27);
+        EXPECT_EQ(ui.windowsShown.back(), Window::DayReport);
     }
 }
 

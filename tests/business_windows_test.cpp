@@ -10,11 +10,10 @@
 #include "business/GrandPrize.h"
 #include "business/StarNotice.h"
 #include "business/VisitorNotice.h"
-#include "business/WindowDefaults.h"
-#include "platform/GameClock.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "sim/HeadlessWindows.h"
+#include "sim/MainTick.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
 
 namespace {
 
@@ -137,83 +136,70 @@ TEST(BusinessGrandPrize, CertificateNamesTheOwnerAndClosingClearsThePrizeOnly) {
 class BusinessWindowDefaults : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterBusinessWindowDefaults();
-        GameState& g = Game();
-        ResetGameState(g);
         g.GameRunning = 1;
         g.Funds = 4000000;
-        Clock().reset();
-        Clock().setInterval(100);
-        Clock().setEnabled(true);
+        g.TicksPerHour = 1000;  // the hour stays as it is
+        Ui().SetClockInterval(100);
+        Ui().SetClockEnabled(true);
     }
-    void TearDown() override {
-        Clock().reset();
-        ResetGameState(Game());
-    }
-    // The main tick's last two steps, in its order.
-    void EndOfTick() {
-        GameState& g = Game();
-        if (g.GameOverReason.asInt() != 0) Ui().ShowWindow(34);
-        if (GrandPrizeCertificateDue(g)) Ui().ShowWindow(58);
-    }
-    HeadlessPlatform ui;
+    HeadlessPlatform ui{GameWindowDefaults()};
     ScopedPlatform scoped{ui};
+    std::unique_ptr<GameState> game = std::make_unique<GameState>();
+    GameState& g = *game;
 };
 
 TEST_F(BusinessWindowDefaults, GameOverEndsTheGameWithTheClockOff) {
-    Game().GameOverReason = 1;
-    EXPECT_TRUE(Ui().ShowWindow(34));
-    EXPECT_EQ(Game().GameRunning, Value(0));
-    EXPECT_EQ(Game().GameOverReason, Value(1));
-    EXPECT_FALSE(Clock().enabled());
-    EXPECT_EQ(Clock().holds(), 0);
+    g.GameOverReason = 1;
+    EXPECT_TRUE(Ui().ShowWindow(Window::GameOver, g));
+    EXPECT_EQ(g.GameRunning, Value(0));
+    EXPECT_EQ(g.GameOverReason, Value(1));
+    EXPECT_FALSE(Ui().Clock().enabled());
+    EXPECT_EQ(Ui().Clock().holds(), 0);
 }
 
 TEST_F(BusinessWindowDefaults, NoticesApplyTheirClosingAndRestartTheClock) {
-    GameState& g = Game();
     g.StarLevel = 2;
     g.TotalCustomers = 5000;
     g.GrandPrizePending = 5;
 
-    EXPECT_TRUE(Ui().ShowWindow(37));
+    EXPECT_TRUE(Ui().ShowWindow(Window::VisitorNotice, g));
     EXPECT_EQ(g.TotalCustomers, Value(5000));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 
-    EXPECT_TRUE(Ui().ShowWindow(54));
+    EXPECT_TRUE(Ui().ShowWindow(Window::StarPromotion, g));
     EXPECT_EQ(g.StarLevel, Value(3));
     EXPECT_EQ(g.ShopInfoDirty, Value(1));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 
-    EXPECT_TRUE(Ui().ShowWindow(58));
+    EXPECT_TRUE(Ui().ShowWindow(Window::GrandPrize, g));
     EXPECT_EQ(g.GrandPrizePending, Value(0));
     EXPECT_EQ(g.Funds, Value(4000000));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(BusinessWindowDefaults, ClosingANoticeWithoutARunningGameLeavesTheClockOff) {
-    Game().GameRunning = 0;
-    Clock().setEnabled(false);
-    Game().GrandPrizePending = 5;
-    Ui().ShowWindow(58);
-    EXPECT_EQ(Game().GrandPrizePending, Value(0));
-    EXPECT_FALSE(Clock().enabled());
+    g.GameRunning = 0;
+    Ui().SetClockEnabled(false);
+    g.GrandPrizePending = 5;
+    Ui().ShowWindow(Window::GrandPrize, g);
+    EXPECT_EQ(g.GrandPrizePending, Value(0));
+    EXPECT_FALSE(Ui().Clock().enabled());
 }
 
 TEST_F(BusinessWindowDefaults, CertificateShownOnceAndNotAfterAGameOver) {
-    GameState& g = Game();
     g.GrandPrizePending = 5;
-    EndOfTick();
-    EndOfTick();  // a later tick: already presented
-    EXPECT_EQ(ui.windowsShown, (std::vector<int>{58}));
+    MainTick(g);
+    MainTick(g);  // a later tick: already presented
+    EXPECT_EQ(ui.windowsShown, (std::vector<Window>{Window::GrandPrize}));
 
     // A grand prize and a game over in the same tick: only the game over.
     ui.windowsShown.clear();
     g.GrandPrizePending = 5;
     g.GameOverReason = 1;
-    EndOfTick();
-    EXPECT_EQ(ui.windowsShown, (std::vector<int>{34}));
+    MainTick(g);
+    EXPECT_EQ(ui.windowsShown, (std::vector<Window>{Window::GameOver}));
     EXPECT_EQ(g.GrandPrizePending, Value(0));
-    EXPECT_FALSE(Clock().enabled());
+    EXPECT_FALSE(Ui().Clock().enabled());
 }
 
 }  // namespace

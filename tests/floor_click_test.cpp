@@ -8,15 +8,15 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
-#include "ui/floor/FloorClick.h"
+#include "floor/FloorClick.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 using namespace FloorClick;
 
 std::unique_ptr<GameState> NewShop(int size) {
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", NewGameStart{});
+    auto g = NewTestShop();
     g->ShopSize = size;
     return g;
 }
@@ -100,7 +100,7 @@ TEST(FloorClick, PlaceBoxesAtTheirBordersAndBySize) {
         EXPECT_EQ(g->SelectedRegisterSlot.asInt(), c.hit == FloorHit::Register ? c.number : 0) << c.name;
         EXPECT_EQ(g->SelectedServiceSlot.asInt(), c.hit == FloorHit::Service ? c.number : 0) << c.name;
         if (c.hit == FloorHit::Nothing) {
-            EXPECT_EQ(r.form, 0) << c.name;
+            EXPECT_FALSE(r.window) << c.name;
         }
     }
 }
@@ -110,13 +110,13 @@ TEST(FloorClick, EmptyPlacesBuyOccupiedPlacesShow) {
         double u, v;
         int size;
         bool occupied;
-        int form;
+        Window window;
     } cases[] = {
-        {194.5, -83, 1, false, PlaceFacilityForm}, {194.5, -83, 1, true, FacilityInfoForm},
-        {243, 17, 1, false, BuyRegisterForm},      {243, 17, 1, true, RegisterInfoForm},
-        {215, 17, 1, false, BuyServiceForm},       {215, 17, 1, true, ServiceInfoForm},
-        {258, 72, 2, false, BuyRegisterForm},      {258, 72, 2, true, RegisterInfoForm},
-        {258, 42, 2, false, BuyServiceForm},       {258, 42, 2, true, ServiceInfoForm},
+        {194.5, -83, 1, false, Window::PlaceFacility}, {194.5, -83, 1, true, Window::FacilityInfo},
+        {243, 17, 1, false, Window::BuyRegister},      {243, 17, 1, true, Window::RegisterInfo},
+        {215, 17, 1, false, Window::BuyService},       {215, 17, 1, true, Window::ServiceInfo},
+        {258, 72, 2, false, Window::BuyRegister},      {258, 72, 2, true, Window::RegisterInfo},
+        {258, 42, 2, false, Window::BuyService},       {258, 42, 2, true, Window::ServiceInfo},
     };
     for (const auto& c : cases) {
         auto g = NewShop(c.size);
@@ -125,7 +125,7 @@ TEST(FloorClick, EmptyPlacesBuyOccupiedPlacesShow) {
             g->RegisterSlot.Kind[1] = g->RegisterSlot.Kind[2] = 4;
             g->ServiceSlot.Kind[1] = g->ServiceSlot.Kind[2] = 2;
         }
-        EXPECT_EQ(Click(*g, c.u, c.v).form, c.form) << "u " << c.u << " v " << c.v;
+        EXPECT_EQ(Click(*g, c.u, c.v).window, c.window) << "u " << c.u << " v " << c.v;
     }
 }
 
@@ -149,7 +149,7 @@ TEST(FloorClick, PeopleAreHitInsideTheirFigureOnly) {
         EXPECT_EQ(r.hit == FloorHit::Person, c.hit) << c.name;
         if (c.hit) {
             EXPECT_EQ(r.number, 9) << c.name;
-            EXPECT_EQ(r.form, PersonPopupForm) << c.name;
+            EXPECT_EQ(r.window, Window::PersonPopup) << c.name;
             EXPECT_EQ(g->ClickedPersonSlot.asInt(), 9) << c.name;
         }
     }
@@ -196,13 +196,13 @@ TEST(FloorClick, RightClickChangesNothingMiddleClickSelects) {
     Click(*g, 194.5, -83);
     g->ClickedPersonKind = 3;
     const FloorClickResult right = Click(*g, 243, 17, RightButton);
-    EXPECT_EQ(right.form, 0);
+    EXPECT_FALSE(right.window);
     EXPECT_EQ(g->SelectedSlot.asInt(), 1);
     EXPECT_EQ(g->SelectedRegisterSlot.asInt(), 0);
     EXPECT_EQ(g->ClickedPersonKind.asInt(), 3);
 
     const FloorClickResult middle = Click(*g, 243, 17, MiddleButton);
-    EXPECT_EQ(middle.form, BuyRegisterForm);
+    EXPECT_EQ(middle.window, Window::BuyRegister);
     EXPECT_EQ(g->SelectedSlot.asInt(), 0);
     EXPECT_EQ(g->SelectedRegisterSlot.asInt(), 1);
     EXPECT_EQ(g->ClickedPersonKind.asInt(), 0);
@@ -217,7 +217,7 @@ TEST(FloorClick, ViewClickScrollsIntoTheSceneAndOpensTheWindow) {
     const ScenePoint spot19 = At(432, -19);  // (451, 206.5)
     ClickFloor(*g, LeftButton, static_cast<int>(spot19.x) - 120, static_cast<int>(spot19.y) - 40);
     EXPECT_EQ(g->SelectedSlot.asInt(), 19);
-    EXPECT_EQ(ui.windowsShown, std::vector<int>{PlaceFacilityForm});
+    EXPECT_EQ(ui.windowsShown, std::vector<Window>{Window::PlaceFacility});
 
     ui.windowsShown.clear();
     ClickFloor(*g, LeftButton, 0, 0);  // the scene's (120, 40): no place there

@@ -7,8 +7,8 @@
 
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
-#include "ui/floor/FloorLayout.h"
-#include "ui/floor/FloorRenderer.h"
+#include "floor/FloorLayout.h"
+#include "floor/FloorRenderer.h"
 
 namespace {
 

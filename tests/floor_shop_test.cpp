@@ -12,24 +12,19 @@
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
-#include "ui/floor/FloorPictures.h"
-#include "ui/floor/Litter.h"
-#include "ui/floor/ShopEnlargement.h"
+#include "floor/FloorPictures.h"
+#include "floor/Litter.h"
+#include "floor/ShopEnlargement.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 std::unique_ptr<GameState> NewShop(int hour = 10) {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(2026, 4, 1, hour, 7, s));
-    auto g = std::make_unique<GameState>();
-    g->VersionText = kVersionText;
-    g->GameTitle = kGameTitle;
-    StartNewGame(*g, "测试书店", s);
-    return g;
+    return NewTestShop({.year = 2026, .month = 4, .day = 1, .hour = hour, .seed = 7});
 }
 
 // What the floor view would show after a routine, as the view decides it.
-std::string Shown(int size, int hour, const std::string& before) {
+std::string ShownPicture(int size, int hour, const std::string& before) {
     const FloorPictureFiles* f = FloorPicturesOfSize(size);
     switch (SheetAfterLoading(hour)) {
     case FloorSheet::Day: return f ? f->day : before;
@@ -38,17 +33,15 @@ std::string Shown(int size, int hour, const std::string& before) {
     }
 }
 
-// Stands in for an open floor view: records each hook call with the state
-// the game had then.
-struct FakeView {
-    GameState* g;
+// A platform with an open floor view: records what the game asks of the
+// view, with the state the game had then.
+struct PlatformWithFloorView : HeadlessPlatform {
     std::vector<std::string> calls;
-    explicit FakeView(GameState* state) : g(state) {
-        SetFloorViewHooks({[this] { calls.push_back("load " + Shown(g->ShopSize.i(), g->Hour.i(), "")); },
-                           [this] { calls.push_back("switch"); },
-                           [this] { calls.push_back("layout " + g->ShopSize.asText()); }});
+    void LoadShopGraphics(const GameState& g) override {
+        calls.push_back("load " + ShownPicture(g.ShopSize.i(), g.Hour.i(), ""));
     }
-    ~FakeView() { ClearFloorViewHooks(); }
+    void SwitchDayNightSheet(const GameState&) override { calls.push_back("switch"); }
+    void LayOutFloorViewAgain(const GameState& g) override { calls.push_back("layout " + g.ShopSize.asText()); }
 };
 
 bool InUse(const GameState& g, int slot) { return g.Sprite.InUse[slot].asInt() == 1; }
@@ -97,19 +90,13 @@ TEST(FloorPictures, DayAndNightBySizeAndHour) {
     EXPECT_STREQ(FloorPicturesOfSize(3)->night, "Graphic/inside3.rle");
     EXPECT_EQ(FloorPicturesOfSize(0), nullptr);
     EXPECT_EQ(FloorPicturesOfSize(4), nullptr);
-
-    // With no floor view open the routines do nothing (and do not crash).
-    ClearFloorViewHooks();
-    LoadShopGraphics();
-    SwitchDayNightSheet();
 }
 
 TEST(ShopEnlargement, LoadsThePicturesOfTheNewSizeForTheHour) {
     for (auto [hour, file] : {std::pair{12, "Graphic/inside6.dat"}, std::pair{20, "Graphic/inside7.dat"}}) {
         auto g = NewShop(hour);
-        FakeView view(g.get());
-        HeadlessPlatform ui;
-        ScopedPlatform use(ui);
+        PlatformWithFloorView view;
+        ScopedPlatform use(view);
         EnlargeShopCommand(*g);
         EXPECT_EQ(view.calls, (std::vector<std::string>{std::string("load ") + file, "layout 2"})) << hour;
     }
@@ -117,9 +104,9 @@ TEST(ShopEnlargement, LoadsThePicturesOfTheNewSizeForTheHour) {
 
 TEST(ShopEnlargement, SmallToMediumToLarge) {
     auto g = NewShop();
-    FakeView view(g.get());
-    HeadlessPlatform ui;
+    PlatformWithFloorView ui;
     ScopedPlatform use(ui);
+    const auto& view = ui;
     const std::string questionTitle = std::string(18, ' ') + "Quillmart";
 
     ASSERT_EQ(g->SceneryCount, Value(13));
@@ -186,9 +173,9 @@ TEST(ShopEnlargement, SmallToMediumToLarge) {
 
 TEST(ShopEnlargement, NoChangesNothing) {
     auto g = NewShop();
-    FakeView view(g.get());
-    HeadlessPlatform ui;
+    PlatformWithFloorView ui;
     ScopedPlatform use(ui);
+    const auto& view = ui;
     ui.answers = {MsgAnswer::No};
     EnlargeShopCommand(*g);
     EXPECT_EQ(ui.shown.size(), 1u);

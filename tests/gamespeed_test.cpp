@@ -5,30 +5,26 @@
 #include <memory>
 #include <vector>
 
-#include "platform/GameClock.h"
+#include "commands/GameSpeed.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "state/GameState.h"
-#include "ui/main/GameSpeed.h"
 
 namespace {
 
 class GameSpeedTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Clock().reset();
         g->GameRunning = 1;
         g->GameSpeed = 5;
         g->Paused = 0;
-        SetPauseFaceHandler([this](bool pressed) { faces.push_back(pressed); });
         StartClockUnpaused(*g);
         faces.clear();
     }
-    void TearDown() override {
-        SetPauseFaceHandler({});
-        Clock().reset();
-    }
 
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
     std::unique_ptr<GameState> g = std::make_unique<GameState>();
-    std::vector<bool> faces;  // every face the pause button was told to show
+    std::vector<bool>& faces = ui.pauseFaces;  // every face the pause button was told to show
 };
 
 TEST_F(GameSpeedTest, IntervalForEverySpeed) {
@@ -38,18 +34,18 @@ TEST_F(GameSpeedTest, IntervalForEverySpeed) {
         EXPECT_EQ(SpeedInterval(Value(speed)), expected[speed]) << "speed " << speed;
         g->GameSpeed = speed;
         ApplyGameSpeed(*g);
-        EXPECT_EQ(Clock().interval(), expected[speed]) << "speed " << speed;
-        EXPECT_EQ(Clock().ticking(), speed != 0) << "speed " << speed;
+        EXPECT_EQ(Ui().Clock().interval(), expected[speed]) << "speed " << speed;
+        EXPECT_EQ(Ui().Clock().ticking(), speed != 0) << "speed " << speed;
     }
     EXPECT_EQ(SpeedInterval(Value()), 0);  // an empty speed reads as 0
 }
 
 TEST_F(GameSpeedTest, ApplyGameSpeedLeavesTheEnabledSwitchAlone) {
-    Clock().setEnabled(false);
+    Ui().SetClockEnabled(false);
     g->GameSpeed = 7;
     ApplyGameSpeed(*g);
-    EXPECT_FALSE(Clock().enabled());
-    EXPECT_EQ(Clock().interval(), 60);
+    EXPECT_FALSE(Ui().Clock().enabled());
+    EXPECT_EQ(Ui().Clock().interval(), 60);
 }
 
 TEST_F(GameSpeedTest, PauseAndResume) {
@@ -58,14 +54,14 @@ TEST_F(GameSpeedTest, PauseAndResume) {
 
     TogglePause(*g);
     EXPECT_EQ(g->Paused.asInt(), 1);
-    EXPECT_EQ(Clock().interval(), 0);
-    EXPECT_TRUE(Clock().enabled());  // only the interval stops the clock
-    EXPECT_FALSE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 0);
+    EXPECT_TRUE(Ui().Clock().enabled());  // only the interval stops the clock
+    EXPECT_FALSE(Ui().Clock().ticking());
 
     TogglePause(*g);
     EXPECT_EQ(g->Paused.asInt(), 0);
-    EXPECT_EQ(Clock().interval(), 40);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 40);
+    EXPECT_TRUE(Ui().Clock().ticking());
     EXPECT_EQ(faces, (std::vector<bool>{true, false}));
 }
 
@@ -74,11 +70,11 @@ TEST_F(GameSpeedTest, AtSpeedZeroThePauseStillTogglesButTheClockStaysStill) {
     ApplyGameSpeed(*g);
     TogglePause(*g);
     EXPECT_EQ(g->Paused.asInt(), 1);
-    EXPECT_FALSE(Clock().ticking());
+    EXPECT_FALSE(Ui().Clock().ticking());
     TogglePause(*g);
     EXPECT_EQ(g->Paused.asInt(), 0);
-    EXPECT_EQ(Clock().interval(), 0);
-    EXPECT_FALSE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 0);
+    EXPECT_FALSE(Ui().Clock().ticking());
     EXPECT_EQ(faces, (std::vector<bool>{true, false}));
 }
 
@@ -86,62 +82,62 @@ TEST_F(GameSpeedTest, PauseSurvivesADialog) {
     TogglePause(*g);
     // A dialog holds and releases the clock: enabled again, but the interval
     // stays 0, so no tick.
-    Clock().hold();
-    EXPECT_FALSE(Clock().enabled());
-    Clock().release(true);
-    EXPECT_TRUE(Clock().enabled());
-    EXPECT_EQ(Clock().interval(), 0);
-    EXPECT_FALSE(Clock().ticking());
+    Ui().HoldClock();
+    EXPECT_FALSE(Ui().Clock().enabled());
+    Ui().ReleaseClock();
+    EXPECT_TRUE(Ui().Clock().enabled());
+    EXPECT_EQ(Ui().Clock().interval(), 0);
+    EXPECT_FALSE(Ui().Clock().ticking());
     EXPECT_EQ(g->Paused.asInt(), 1);
 }
 
 TEST_F(GameSpeedTest, SpeedChangedWhilePausedWaitsForTheResume) {
     TogglePause(*g);
-    Clock().hold();  // the speed dialog opens
+    Ui().HoldClock();  // the speed dialog opens
     SetGameSpeedFromSpinner(*g, 1);
     EXPECT_EQ(g->GameSpeed.asInt(), 9);
     SpeedDialogClosed(*g);
-    Clock().release(true);
-    EXPECT_EQ(Clock().interval(), 0);
+    Ui().ReleaseClock();
+    EXPECT_EQ(Ui().Clock().interval(), 0);
     EXPECT_EQ(g->Paused.asInt(), 1);
     EXPECT_EQ(faces, (std::vector<bool>{true}));  // the button stays pressed
 
     TogglePause(*g);
-    EXPECT_EQ(Clock().interval(), 20);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 20);
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(GameSpeedTest, SpeedDialogAtSpeedThree) {
     g->GameSpeed = 3;
     ApplyGameSpeed(*g);
-    Clock().hold();
+    Ui().HoldClock();
     EXPECT_EQ(SpinnerValueFor(g->GameSpeed), 7);
     EXPECT_EQ(SpeedBarTwips(g->GameSpeed), 369);
     SetGameSpeedFromSpinner(*g, 6);  // upper arrow twice
     SetGameSpeedFromSpinner(*g, 5);
     EXPECT_EQ(g->GameSpeed.asInt(), 5);
     EXPECT_EQ(SpeedBarTwips(g->GameSpeed), 615);
-    EXPECT_EQ(Clock().interval(), 140);  // nothing changes until the dialog closes
+    EXPECT_EQ(Ui().Clock().interval(), 140);  // nothing changes until the dialog closes
     SpeedDialogClosed(*g);
-    Clock().release(true);
-    EXPECT_EQ(Clock().interval(), 100);
-    EXPECT_TRUE(Clock().ticking());
+    Ui().ReleaseClock();
+    EXPECT_EQ(Ui().Clock().interval(), 100);
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(GameSpeedTest, ALoadedGameRunsUnpausedAtItsStoredSpeed) {
     // A game saved while paused: Paused 1 and speed 9 in the file.
-    Clock().reset();
+    Ui().ResetClock();
     g->Paused = 1;
     g->GameSpeed = 9;
     StartClockUnpaused(*g);
     EXPECT_EQ(g->Paused.asInt(), 0);
     EXPECT_EQ(faces, (std::vector<bool>{false}));
-    EXPECT_EQ(Clock().interval(), 20);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 20);
+    EXPECT_TRUE(Ui().Clock().ticking());
 
     TogglePause(*g);  // the next press pauses
     EXPECT_EQ(g->Paused.asInt(), 1);
-    EXPECT_EQ(Clock().interval(), 0);
+    EXPECT_EQ(Ui().Clock().interval(), 0);
 }
 
 TEST_F(GameSpeedTest, ReportSettings) {
@@ -164,7 +160,7 @@ TEST_F(GameSpeedTest, ReportSettings) {
     EXPECT_EQ(g->ReportManualClose.asInt(), 0);
     // Not the speed setting, not the game speed.
     EXPECT_EQ(g->GameSpeed.asInt(), 5);
-    EXPECT_EQ(Clock().interval(), 100);
+    EXPECT_EQ(Ui().Clock().interval(), 100);
 }
 
 }  // namespace

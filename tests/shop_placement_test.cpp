@@ -15,6 +15,7 @@
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
@@ -22,8 +23,7 @@ namespace {
 constexpr int kShelf40 = 0, kShelf60 = 1, kShelf100 = 3, kVending = 6, kClaw = 7, kPhotoBooth = 8;
 
 std::unique_ptr<GameState> NewShop() {
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", NewGameStart{});
+    auto g = NewTestShop();
     g->ShopOpen = 0;
     return g;
 }

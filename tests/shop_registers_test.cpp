@@ -16,16 +16,12 @@
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 std::unique_ptr<GameState> NewShop() {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(2026, 4, 1, 22, 5, s));
-    auto g = std::make_unique<GameState>();
-    g->GameTitle = kGameTitle;
-    StartNewGame(*g, "测试书店", s);
-    return g;
+    return NewTestShop({.year = 2026, .month = 4, .day = 1, .hour = 22, .seed = 5});
 }
 
 std::vector<int> Offered(const GameState& g) {

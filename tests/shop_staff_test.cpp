@@ -13,14 +13,12 @@
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 std::unique_ptr<GameState> NewShop() {
-    auto g = std::make_unique<GameState>();
-    InitProgramState(*g);  // the game title the boxes carry
-    StartNewGame(*g, "测试书店", NewGameStart{});
-    return g;
+    return NewTestShop();
 }
 
 // Hires applicant `row` as if the hire list had offered it first.

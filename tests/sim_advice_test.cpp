@@ -10,6 +10,7 @@
 #include "sim/ShopTick.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
@@ -31,10 +32,7 @@ const char* const kDirty = "店长，店内太脏了。";
 // An open shop with one well-paid clerk and nothing a clerk would find
 // wrong.
 std::unique_ptr<GameState> GoodShop(int hour = 12) {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(2026, 4, 1, hour, 3, s));
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", s);
+    auto g = NewTestShop({.year = 2026, .month = 4, .day = 1, .hour = hour, .seed = 3});
     g->ClerkCount = 1;
     g->EmployedList[0] = kClerk;
     g->Applicant.Salary[kClerk] = 200000;
@@ -67,14 +65,11 @@ std::vector<std::string> Queued(const GameState& g) {
     return q;
 }
 
+// The windows opened, none of them answered.
 struct Windows {
     HeadlessPlatform ui;
     ScopedPlatform scope{ui};
-    std::vector<int> shown;
-    Windows() {
-        for (int form : {kClerkPopupForm, kComplaintForm, 15, 26, 27, 33})
-            ui.windowAnswers[form] = [this, form] { shown.push_back(form); };
-    }
+    const std::vector<Window>& shown = ui.windowsShown;
 };
 
 }  // namespace
@@ -150,7 +145,7 @@ TEST(ClerkAdvice, EachConditionQueuesItsTextInOrder) {
         SteerDraws(*g, [](Random r) { return Below(r, 7); });
         GiveClerkAdvice(*g);
         EXPECT_EQ(Queued(*g), c.texts);
-        EXPECT_EQ(w.shown, c.texts.empty() ? std::vector<int>{} : std::vector<int>{kClerkPopupForm});
+        EXPECT_EQ(w.shown, c.texts.empty() ? std::vector<Window>{} : std::vector<Window>{Window::ClerkPopup});
     }
 }
 
@@ -271,7 +266,7 @@ TEST(CustomerComplaint, DrawnEveryOpenHourAndShownForFreeReading) {
 
         RunHourStep(*g);
 
-        EXPECT_EQ(w.shown, c.shown ? std::vector<int>{kComplaintForm} : std::vector<int>{});
+        EXPECT_EQ(w.shown, c.shown ? std::vector<Window>{Window::Complaint} : std::vector<Window>{});
         EXPECT_EQ(g->rng.next(), expected.next());
     }
 }

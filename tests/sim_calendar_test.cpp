@@ -12,27 +12,24 @@
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 std::unique_ptr<GameState> ShopOn(int year, int month, int day, int hour = 23) {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(year, month, day, hour, 11, s));
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", s);
-    return g;
+    return NewTestShop({.year = year, .month = month, .day = day, .hour = hour, .seed = 11});
 }
 
 // A window the new day opened, with the date it saw.
 struct Opened {
-    int form;
+    Window form;
     int year, month, day;
     int dueLoanSlot;
     bool operator==(const Opened&) const = default;
 };
 
 void PrintTo(const Opened& o, std::ostream* os) {
-    *os << "Form" << o.form << " at " << o.year << "-" << o.month << "-" << o.day;
+    *os << "Form" << WindowNumber(o.form) << " at " << o.year << "-" << o.month << "-" << o.day;
 }
 
 // Answers every window the new day can open by recording it, so nothing
@@ -43,13 +40,14 @@ struct WindowLog {
     std::vector<Opened> opened;
 
     explicit WindowLog(GameState& g) {
-        for (int form : {kLoanDueForm, kMonthReportForm, kAwardNoticeForm, kDayReportForm, kClerkPopupForm, 63})
-            ui.windowAnswers[form] = [this, &g, form] {
-                opened.push_back({form, g.Year.i(), g.Month.i(), g.Day.i(), g.DueLoanSlot.i()});
+        for (Window w : {Window::LoanRepayment, Window::MonthReport, Window::AwardNotice, Window::DayReport,
+                         Window::ClerkPopup, Window::Complaint})
+            ui.windowAnswers[w] = [this, &g, w](GameState&) {
+                opened.push_back({w, g.Year.i(), g.Month.i(), g.Day.i(), g.DueLoanSlot.i()});
             };
     }
-    std::vector<int> forms() const {
-        std::vector<int> f;
+    std::vector<Window> forms() const {
+        std::vector<Window> f;
         for (const Opened& o : opened) f.push_back(o.form);
         return f;
     }
@@ -172,15 +170,15 @@ TEST(CalendarMonthEnd, ReportsInOrderWithTheDatesTheySee) {
         std::vector<Opened> expected;
     };
     const Case cases[] = {
-        {"an ordinary day", 2026, 4, 1, {{27, 2026, 4, 2, 0}}},
-        {"end of January", 2026, 1, 31, {{15, 2026, 1, 31, 0}, {27, 2026, 2, 1, 0}}},
-        {"end of February", 2026, 2, 28, {{15, 2026, 2, 28, 0}, {27, 2026, 3, 1, 0}}},
-        {"end of March", 2026, 3, 31, {{33, 2026, 3, 31, 0}, {15, 2026, 3, 31, 0}, {27, 2026, 4, 1, 0}}},
-        {"end of April", 2026, 4, 30, {{15, 2026, 4, 30, 0}, {27, 2026, 5, 1, 0}}},
-        {"end of June", 2026, 6, 30, {{33, 2026, 6, 30, 0}, {15, 2026, 6, 30, 0}, {27, 2026, 7, 1, 0}}},
-        {"end of September", 2026, 9, 30, {{33, 2026, 9, 30, 0}, {15, 2026, 9, 30, 0}, {27, 2026, 10, 1, 0}}},
+        {"an ordinary day", 2026, 4, 1, {{Window::DayReport, 2026, 4, 2, 0}}},
+        {"end of January", 2026, 1, 31, {{Window::MonthReport, 2026, 1, 31, 0}, {Window::DayReport, 2026, 2, 1, 0}}},
+        {"end of February", 2026, 2, 28, {{Window::MonthReport, 2026, 2, 28, 0}, {Window::DayReport, 2026, 3, 1, 0}}},
+        {"end of March", 2026, 3, 31, {{Window::AwardNotice, 2026, 3, 31, 0}, {Window::MonthReport, 2026, 3, 31, 0}, {Window::DayReport, 2026, 4, 1, 0}}},
+        {"end of April", 2026, 4, 30, {{Window::MonthReport, 2026, 4, 30, 0}, {Window::DayReport, 2026, 5, 1, 0}}},
+        {"end of June", 2026, 6, 30, {{Window::AwardNotice, 2026, 6, 30, 0}, {Window::MonthReport, 2026, 6, 30, 0}, {Window::DayReport, 2026, 7, 1, 0}}},
+        {"end of September", 2026, 9, 30, {{Window::AwardNotice, 2026, 9, 30, 0}, {Window::MonthReport, 2026, 9, 30, 0}, {Window::DayReport, 2026, 10, 1, 0}}},
         // The day report sees month 13: January of the next year.
-        {"end of December", 2026, 12, 31, {{33, 2026, 12, 31, 0}, {15, 2026, 12, 31, 0}, {27, 2026, 13, 1, 0}}},
+        {"end of December", 2026, 12, 31, {{Window::AwardNotice, 2026, 12, 31, 0}, {Window::MonthReport, 2026, 12, 31, 0}, {Window::DayReport, 2026, 13, 1, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -200,11 +198,11 @@ TEST(CalendarMonthEnd, NewMonthsPaymentsStayInTheNewMonth) {
     g->CopiesSoldHistory.Yearly[0] = 40;
     // The two reports close as they do in the game.
     std::vector<std::int64_t> monthlyAtReport;
-    log.ui.windowAnswers[kMonthReportForm] = [&] {
+    log.ui.windowAnswers[Window::MonthReport] = [&](GameState&) {
         monthlyAtReport.push_back(g->Ledger.Income[BooksMagazines][1].whole());
         MonthClose(*g);
     };
-    log.ui.windowAnswers[kDayReportForm] = [&] { DayClose(*g); };
+    log.ui.windowAnswers[Window::DayReport] = [&](GameState&) { DayClose(*g); };
 
     TickIntoNewDay(*g);
 
@@ -229,8 +227,8 @@ TEST(CalendarMonthEnd, YearEndTurnsTheYearOverBeforeTheNewYearsPayments) {
     g->CopiesSoldHistory.Yearly[0] = 40;
     g->CopiesSoldHistory.Yearly[1] = 30;
     g->ProfitHistory.Yearly[1] = 900;
-    log.ui.windowAnswers[kMonthReportForm] = [&] { MonthClose(*g); };
-    log.ui.windowAnswers[kDayReportForm] = [&] { DayClose(*g); };
+    log.ui.windowAnswers[Window::MonthReport] = [&](GameState&) { MonthClose(*g); };
+    log.ui.windowAnswers[Window::DayReport] = [&](GameState&) { DayClose(*g); };
 
     TickIntoNewDay(*g);
 
@@ -279,8 +277,8 @@ TEST(CalendarLoans, FallDueOnTheFirstNewDayOnOrAfterTheDueDate) {
         g->DueLoanSlot = 0;
         TickIntoNewDay(*g);
         // The notice comes before any report, with the slot set.
-        const std::vector<int> forms = log.forms();
-        const bool shown = !forms.empty() && forms.front() == kLoanDueForm;
+        const std::vector<Window> forms = log.forms();
+        const bool shown = !forms.empty() && forms.front() == Window::LoanRepayment;
         EXPECT_EQ(shown, c.due);
         if (shown) {
             EXPECT_EQ(log.opened.front().dueLoanSlot, 1);
@@ -301,20 +299,20 @@ TEST(CalendarLoans, EveryDueSlotGetsItsOwnNotice) {
     g->Loan.DueYear[1] = 2026;
     g->Loan.DueMonth[1] = 5;
     g->Loan.DueDay[1] = 1;
-    log.ui.windowAnswers[kLoanDueForm] = [&] {
-        log.opened.push_back({kLoanDueForm, 0, 0, 0, g->DueLoanSlot.i()});
+    log.ui.windowAnswers[Window::LoanRepayment] = [&](GameState&) {
+        log.opened.push_back({Window::LoanRepayment, 0, 0, 0, g->DueLoanSlot.i()});
         g->Loan.Amount[g->DueLoanSlot.i()] = 0;  // the notice's closing repays it
     };
     TickIntoNewDay(*g);
     std::vector<int> slots;
     for (const Opened& o : log.opened)
-        if (o.form == kLoanDueForm) slots.push_back(o.dueLoanSlot);
+        if (o.form == Window::LoanRepayment) slots.push_back(o.dueLoanSlot);
     EXPECT_EQ(slots, (std::vector<int>{0, 2}));
 
     // Repaid loans do not come back.
     log.opened.clear();
     TickIntoNewDay(*g);
-    EXPECT_EQ(log.forms(), std::vector<int>{kDayReportForm});
+    EXPECT_EQ(log.forms(), std::vector<Window>{Window::DayReport});
 }
 
 // ---- the news day ----
@@ -325,14 +323,14 @@ TEST(CalendarNews, WeeklyNewsEveryTuesday) {
         int y, m, d;  // the day that ends
         int clerks;
         const char* title;  // nullptr: not a news day
-        std::vector<int> forms;
+        std::vector<Window> forms;
     };
     const Case cases[] = {
-        {"Monday into Tuesday", 2026, 4, 6, 1, "4月7日号", {kDayReportForm, kClerkPopupForm}},
-        {"no clerk: news but no notice", 2026, 4, 6, 0, "4月7日号", {kDayReportForm}},
-        {"Tuesday into Wednesday", 2026, 4, 7, 1, nullptr, {kDayReportForm}},
+        {"Monday into Tuesday", 2026, 4, 6, 1, "4月7日号", {Window::DayReport, Window::ClerkPopup}},
+        {"no clerk: news but no notice", 2026, 4, 6, 0, "4月7日号", {Window::DayReport}},
+        {"Tuesday into Wednesday", 2026, 4, 7, 1, nullptr, {Window::DayReport}},
         {"a Tuesday that is New Year's Day", 2029, 12, 31, 1, "1月1日号",
-         {kAwardNoticeForm, kMonthReportForm, kDayReportForm, kClerkPopupForm}},
+         {Window::AwardNotice, Window::MonthReport, Window::DayReport, Window::ClerkPopup}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

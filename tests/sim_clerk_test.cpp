@@ -6,6 +6,7 @@
 #include "sim/ShopTick.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
@@ -16,10 +17,7 @@ struct Cell {
 // A shop at 9 o'clock with both registers bought and `clerks` clerks
 // employed (applicant rows 0 and 1), none of them on the floor yet.
 std::unique_ptr<GameState> StaffedShop(int clerks) {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(2026, 4, 1, 9, 11, s));
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", s);
+    auto g = NewTestShop({.year = 2026, .month = 4, .day = 1, .hour = 9, .seed = 11});
     g->ShopOpen = 1;
     g->ClerkCount = clerks;
     g->ClerkRowCount = clerks;

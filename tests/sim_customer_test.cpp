@@ -10,10 +10,12 @@
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/Customer.h"
+#include "sim/MainTick.h"
 #include "sim/PersonSlots.h"
 #include "sim/Walking.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
@@ -22,10 +24,7 @@ constexpr int kShopper = 6;
 // A fresh shop at 10 o'clock, open, with one clerk employed and a clerk
 // behind register 1; no facility placed, nothing in stock.
 std::unique_ptr<GameState> NewShop(std::uint64_t seed = 5) {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(2026, 4, 1, 10, seed, s));
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "顾客书店", s);
+    auto g = NewTestShop({.year = 2026, .month = 4, .day = 1, .hour = 10, .seed = seed, .name = "顾客书店"});
     g->ShopOpen = 1;
     g->ClerkCount = 1;
     g->RegisterSlot.Kind[1] = 1;
@@ -69,15 +68,9 @@ void ScriptShopperArrival(GameState& g, int n) {
     DrawUntil(g, [n](Random& r) { return Draw(r, 3) == 0 && Draw(r, n) == 0; });
 }
 
-// The person loop of one main tick for the given slots, then the doors.
+// The person step of one main tick for the given slots, then the doors.
 void Tick(GameState& g, const std::vector<int>& slots) {
-    for (int s : slots) {
-        FreePersonAtEdge(g, s);
-        g.Person.TicksAlive[s] = g.Person.TicksAlive[s].asInt() + 1;
-        StepCustomer(g, s);
-        if (g.Person.State[s].asInt() != 0) WalkPerson(g, s);
-        CheckDoorCells(g, s);
-    }
+    for (int s : slots) TickPersonSlot(g, s);
     CycleDoors(g);
 }
 
@@ -100,10 +93,7 @@ Visit RunVisit(GameState& g, int slot, const std::function<void(int tick)>& watc
             v.ticks = t;
             return v;
         }
-        g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
-        StepCustomer(g, slot);
-        if (g.Person.State[slot].asInt() != 0) WalkPerson(g, slot);
-        CheckDoorCells(g, slot);
+        TickPersonSlot(g, slot);
         CycleDoors(g);
         if (watch) watch(t);
         const int s = g.Person.State[slot].i();
@@ -156,7 +146,7 @@ TEST(Arrival, VisitorMilestonesOpenTheNotice) {
         ASSERT_EQ(g->Person.State[kShopper], Value(1));
         EXPECT_EQ(g->Attraction, Value(72));
         EXPECT_EQ(g->TotalCustomers, Value(c.before + 1));
-        EXPECT_EQ(ui.windowsShown, c.shown ? std::vector<int>{kVisitorMilestoneForm} : std::vector<int>{});
+        EXPECT_EQ(ui.windowsShown, c.shown ? std::vector<Window>{Window::VisitorNotice} : std::vector<Window>{});
     }
 }
 

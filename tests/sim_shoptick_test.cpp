@@ -13,16 +13,13 @@
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
-#include "ui/floor/ShopEnlargement.h"
+#include "floor/ShopEnlargement.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 std::unique_ptr<GameState> NewShop(int hour = 8) {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(2026, 4, 1, hour, 7, s));
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", s);
-    return g;
+    return NewTestShop({.year = 2026, .month = 4, .day = 1, .hour = hour, .seed = 7});
 }
 
 void SetInside(GameState& g, int customers, int clerks, int cleaner, int robber) {
@@ -208,7 +205,7 @@ TEST(ShopTickHours, DayProfitReportAtTheFirstClosedEmptyHour) {
         } else {
             EXPECT_EQ(g->ClerkMessageCount, Value(0));
         }
-        EXPECT_EQ(ui.windowsShown, c.popup ? std::vector<int>{kClerkPopupForm} : std::vector<int>{});
+        EXPECT_EQ(ui.windowsShown, c.popup ? std::vector<Window>{Window::ClerkPopup} : std::vector<Window>{});
     }
 }
 

@@ -11,7 +11,8 @@
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
-#include "ui/floor/ShopEnlargement.h"
+#include "floor/ShopEnlargement.h"
+#include "tests/TestShop.h"
 
 namespace {
 
@@ -35,11 +36,7 @@ GridCell CellOf(const GameState& g) {
 }
 
 std::unique_ptr<GameState> NewShop() {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(2026, 4, 1, 10, 11, s));
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "走路书店", s);
-    return g;
+    return NewTestShop({.year = 2026, .month = 4, .day = 1, .hour = 10, .seed = 11, .name = "走路书店"});
 }
 
 }  // namespace

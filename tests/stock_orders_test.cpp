@@ -14,13 +14,12 @@
 #include "stock/MagazineOrders.h"
 #include "stock/OrderList.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 std::unique_ptr<GameState> NewGame() {
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", NewGameStart{});
-    return g;
+    return NewTestShop();
 }
 
 std::vector<int> BookOrder(const GameState& g) {

@@ -18,15 +18,12 @@
 #include "stock/StockReport.h"
 #include "stock/TopTen.h"
 #include "tests/TestSupport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 std::unique_ptr<GameState> NewGameOn(int year, int month, int day, int hour = 8) {
-    NewGameStart s;
-    EXPECT_TRUE(NewGameStart::FromDate(year, month, day, hour, 7, s));
-    auto g = std::make_unique<GameState>();
-    StartNewGame(*g, "测试书店", s);
-    return g;
+    return NewTestShop({.year = year, .month = month, .day = day, .hour = hour, .seed = 7});
 }
 
 std::vector<std::string> Names(const std::vector<MagazineStockRow>& rows) {

@@ -6,7 +6,7 @@
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MainTick.h"
-#include "sim/WindowDefaultList.h"
+#include "sim/HeadlessWindows.h"
 #include "state/LoadSave.h"
 #include "state/NewGame.h"
 #include "state/SaveGame.h"
@@ -17,15 +17,13 @@ namespace {
 class BusyShop : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterWindowDefaults();
         InitProgramState(*g);
         ASSERT_TRUE(LoadGameFile(*g, QM_BUSY_SHOP));
     }
     void Run(int ticks) {
-        TickWindow none;
-        for (int i = 0; i < ticks && g->GameRunning.asInt() == 1; ++i) MainTick(*g, none);
+        for (int i = 0; i < ticks && g->GameRunning.asInt() == 1; ++i) MainTick(*g);
     }
-    HeadlessPlatform ui;
+    HeadlessPlatform ui{GameWindowDefaults()};
     ScopedPlatform scoped{ui};
     std::unique_ptr<GameState> g = std::make_unique<GameState>();
 };

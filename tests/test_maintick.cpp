@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/HeadlessPlatform.h"
 #include "sim/MainTick.h"
 #include "tests/TestSupport.h"
 
@@ -36,24 +37,24 @@ TEST(MainCaption, PartsInOrder) {
 
 TEST(MainTick, StatusMessageShowsNextTickAndBlanksAfterTwenty) {
     auto g = std::make_unique<GameState>();
-    std::vector<std::string> bar;
-    int captions = 0;
-    TickWindow w{[&](const std::string& t) { bar.push_back(t); }, [&](const std::string&) { ++captions; }};
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
+    const std::vector<std::string>& bar = ui.statusBar;
     g->StatusText = "书架装满了。";
     g->StatusTicks = 0;
     g->CaptionDirty = 1;
     g->TicksPerHour = 1000000;  // no hour ends during the test
-    MainTick(*g, w);
+    MainTick(*g);
     ASSERT_EQ(bar.size(), 1u);
     EXPECT_EQ(bar[0], "书架装满了。");
-    EXPECT_EQ(captions, 1);
+    EXPECT_EQ(ui.captions.size(), 1u);
     EXPECT_EQ(g->CaptionDirty, Value(0));
-    for (int i = 2; i <= 20; ++i) MainTick(*g, w);
+    for (int i = 2; i <= 20; ++i) MainTick(*g);
     EXPECT_EQ(g->StatusText, Value(""));
     EXPECT_EQ(g->StatusTicks, Value(0));
     EXPECT_EQ(bar.size(), 1u);
-    MainTick(*g, w);  // the bar goes blank on the tick after
+    MainTick(*g);  // the bar goes blank on the tick after
     ASSERT_EQ(bar.size(), 2u);
     EXPECT_EQ(bar[1], "");
-    EXPECT_EQ(captions, 1);  // not rebuilt until something marks it again
+    EXPECT_EQ(ui.captions.size(), 1u);  // not rebuilt until something marks it again
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -84,6 +85,49 @@ TEST_F(QmTool, RunsTheBusyShopHeadless) {
     ToolRun sold = Tool("get " + P("after.qmt") + " CopiesSold");
     ToolRun before = Tool(std::string("get ") + QM_BUSY_SHOP + " CopiesSold");
     EXPECT_GT(std::stoll(sold.out), std::stoll(before.out));
+}
+
+// The values of `names` in a saved game, one line each.
+std::vector<std::string> Get(const std::string& file, const std::string& names) {
+    ToolRun r = Tool("get " + file + " " + names);
+    EXPECT_EQ(r.status, 0) << names;
+    std::vector<std::string> v;
+    std::size_t at = 0;
+    for (std::size_t nl; (nl = r.out.find('\n', at)) != std::string::npos; at = nl + 1) v.push_back(r.out.substr(at, nl - at));
+    return v;
+}
+long long Num(const std::string& field) { return field.empty() ? 0 : std::stoll(field); }
+
+// A headless run closes its days as the game does: each new day moves the
+// histories on, empties the day column and counts the days since the last
+// robbery.
+TEST_F(QmTool, HeadlessDaysCloseAsInPlay) {
+    const std::string fields =
+        "'CopiesSoldHistory.Daily(0)' 'CopiesSoldHistory.Daily(1)' 'CopiesSoldHistory.Daily(2)' DaysSinceRobbery"
+        " 'Ledger.Income(0,0)' 'Ledger.Income(0,1)'";
+    const std::vector<std::string> before = Get(QM_BUSY_SHOP, fields);
+    ASSERT_EQ(Tool(std::string("run ") + QM_BUSY_SHOP + " " + P("after.qmt") + " --days 3").status, 0);
+    const std::vector<std::string> after = Get(P("after.qmt"), fields + " 'CopiesSoldHistory.Daily(3)'"
+                                                                        " 'CopiesSoldHistory.Daily(4)'");
+    ASSERT_EQ(before.size(), 6u);
+    ASSERT_EQ(after.size(), 8u);
+    // The day under way went three places on, the closed days with it.
+    EXPECT_GE(Num(after[6]), Num(before[0]));
+    EXPECT_EQ(Num(after[7]), Num(before[1]));
+    EXPECT_EQ(Num(after[3]), Num(before[3]) + 3);
+    // The day column holds one day at most, never more than the month.
+    EXPECT_LE(Num(after[4]), Num(after[5]));
+}
+
+// A game whose funds fell below 0 ends at its next tick, headless too.
+TEST_F(QmTool, HeadlessRunEndsABrokeGame) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    std::ofstream(P("broke.play")) << "income -5000000\n";
+    ASSERT_EQ(Tool("play " + P("a.qmt") + " " + P("broke.qmt") + " " + P("broke.play")).status, 0);
+    ToolRun r = Tool("run " + P("broke.qmt") + " " + P("over.qmt") + " --days 2");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 8), "ticks 1\n") << r.out;
+    EXPECT_EQ(Get(P("over.qmt"), "GameRunning GameOverReason"), (std::vector<std::string>{"0", "1"}));
 }
 
 TEST_F(QmTool, PlayRefusesAnUnknownLine) {

@@ -25,12 +25,12 @@
 #include "shop/Registers.h"
 #include "shop/ServiceMachines.h"
 #include "shop/Staff.h"
+#include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
 #include "stock/BookOrders.h"
 #include "stock/MagazineOrders.h"
-#include "ui/floor/ShopEnlargement.h"
-#include "sim/WindowDefaultList.h"
+#include "floor/ShopEnlargement.h"
 #include "state/LoadSave.h"
 #include "state/NewGame.h"
 #include "state/SaveGame.h"
@@ -150,11 +150,10 @@ int CmdNew(const std::vector<std::string>& a) {
 // the clock never waiting, until `ticks` ticks or `days` new days have run
 // or the game has ended (the clock stops at a game over). Returns the ticks.
 long long RunTicks(GameState& g, long long ticks, long long days) {
-    TickWindow none;
     long long run = 0, newDays = 0;
     while (g.GameRunning.asInt() == 1 && (days > 0 ? newDays < days : run < ticks)) {
         Value day = g.Day;
-        MainTick(g, none);
+        MainTick(g);
         ++run;
         if (!(g.Day == day)) ++newDays;
         if (days > 0 && run >= 100000000) break;  // a stalled calendar never hangs the tool
@@ -164,9 +163,7 @@ long long RunTicks(GameState& g, long long ticks, long long days) {
 
 bool LoadForRun(GameState& g, const std::string& path) {
     InitProgramState(g);
-    if (!LoadGameFile(g, path)) return false;
-    RegisterWindowDefaults();
-    return true;
+    return LoadGameFile(g, path);
 }
 
 // qmtool run IN OUT --ticks N | --days N: loads IN as the game's load
@@ -257,7 +254,7 @@ int CmdPlay(const std::vector<std::string>& a) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    HeadlessPlatform ui;
+    HeadlessPlatform ui{GameWindowDefaults()};
     ui.onShow = [](const HeadlessPlatform::Shown& s) { std::cerr << s.text << "\n"; };
     SetPlatform(&ui);
 

@@ -1,8 +1,5 @@
 #include "platform/headless/HeadlessPlatform.h"
 
-#include "platform/GameClock.h"
-#include "platform/WindowDefaults.h"
-
 namespace {
 HeadlessPlatform& DefaultPlatform() {
     static HeadlessPlatform p;
@@ -15,7 +12,7 @@ Platform& Ui() { return g_current ? *g_current : DefaultPlatform(); }
 void SetPlatform(Platform* p) { g_current = p; }
 
 MsgAnswer HeadlessPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
-    ClockHold hold;  // the game stands still while any box is up
+    ClockHold hold(*this);  // the game stands still while any box is up
     shown.push_back({text, style, title});
     if (onShow) onShow(shown.back());
     if (!answers.empty()) {
@@ -27,18 +24,19 @@ MsgAnswer HeadlessPlatform::MessageBox(const std::string& text, MsgStyle style, 
     return question ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
 
-ScopedPlatform::ScopedPlatform(Platform& p) : previous_(g_current) { SetPlatform(&p); }
+ScopedPlatform::ScopedPlatform(Platform& p) : previous_(&Ui()) { SetPlatform(&p); }
 ScopedPlatform::~ScopedPlatform() { SetPlatform(previous_); }
 
-bool HeadlessPlatform::ShowWindow(int form) {
-    windowsShown.push_back(form);
-    auto it = windowAnswers.find(form);
+bool HeadlessPlatform::ShowWindow(Window w, GameState& g) {
+    windowsShown.push_back(w);
+    auto it = windowAnswers.find(w);
     if (it != windowAnswers.end()) {
-        it->second();
+        it->second(g);
         return true;
     }
-    if (const WindowDefault* d = FindWindowDefault(form)) {
-        (*d)();
+    for (const WindowDefault& d : defaults_) {
+        if (d.window != w) continue;
+        d.answer(g);
         return true;
     }
     return false;

@@ -1,6 +1,8 @@
 #pragma once
-// A platform without windows: every message box is recorded and answered
-// from a script (then by its plain default), for tests and the headless tool.
+// A platform without a screen, for tests and the headless tool: every
+// message box is recorded and answered from a script (then by its plain
+// default), every window by the test's own answer or by the window's
+// headless answer, and what the main window would show is kept.
 #include <deque>
 #include <functional>
 #include <map>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/WindowDefaults.h"
 
 class HeadlessPlatform : public Platform {
 public:
@@ -17,6 +20,10 @@ public:
         std::string title;
     };
 
+    // `defaults` answers the windows a test does not answer itself; without
+    // it, windows are skipped as if not built.
+    explicit HeadlessPlatform(WindowDefaults defaults = {}) : defaults_(defaults) {}
+
     MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) override;
     void PlaySound(const std::string& file) override { sounds.push_back(file); }
     // The next file dialog answers with this path; an empty path cancels.
@@ -24,16 +31,27 @@ public:
     bool ChooseSaveFile(std::string& path) override { return Choose(path); }
     void ShowHelp() override { ++helpShown; }
     // Records the window and answers it: with the test's own answer for that
-    // window when there is one, else with the window's plain default (OK,
-    // close, the first choice) as registered in WindowDefaults.
-    bool ShowWindow(int form) override;
+    // window when there is one, else with the window's headless answer.
+    bool ShowWindow(Window w, GameState& g) override;
+    // Without windows to minimise or focus, a toggle opens the window.
+    void ToggleReportWindow(Window w, GameState& g) override { ShowWindow(w, g); }
+    void SetStatusBar(const std::string& text) override { statusBar.push_back(text); }
+    void SetCaption(const std::string& text) override { captions.push_back(text); }
+    void ShowPauseFace(bool pressed) override { pauseFaces.push_back(pressed); }
+    void LoadShopGraphics(const GameState&) override { ++floorLoads; }
+    void SwitchDayNightSheet(const GameState&) override { ++floorSwitches; }
+    void LayOutFloorViewAgain(const GameState&) override { ++floorLayouts; }
 
-    std::map<int, std::function<void()>> windowAnswers;
-    std::vector<int> windowsShown;
+    std::map<Window, std::function<void(GameState&)>> windowAnswers;
+    std::vector<Window> windowsShown;
 
     std::deque<std::string> files;
     std::vector<std::string> sounds;
     int helpShown = 0;
+    std::vector<std::string> statusBar;
+    std::vector<std::string> captions;
+    std::vector<bool> pauseFaces;
+    int floorLoads = 0, floorSwitches = 0, floorLayouts = 0;
 
     // Answers for the next boxes, in order; an empty script answers Yes to a
     // question and OK to anything else.
@@ -41,14 +59,23 @@ public:
     std::vector<Shown> shown;
     // Called for every box shown (the headless tool prints them).
     std::function<void(const Shown&)> onShow;
+    // Called after every change of the game clock.
+    std::function<void()> onClockChanged;
+
+protected:
+    void ClockChanged() override {
+        if (onClockChanged) onClockChanged();
+    }
 
 private:
     bool Choose(std::string& path) {
+        ClockHold hold(*this);
         if (files.empty()) return false;
         path = files.front();
         files.pop_front();
         return !path.empty();
     }
+    WindowDefaults defaults_;
 };
 
 // Installs a platform for the lifetime of the object (tests).

@@ -11,9 +11,8 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include "platform/GameClock.h"
 #include "platform/ProgramDir.h"
-#include "platform/qt/Forms.h"
+#include "platform/qt/WindowRegistry.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ QStringList FilterList() {
 }  // namespace
 
 MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
-    ClockHold hold;
+    ClockHold hold(*this);
     QMessageBox box(MainWidget());
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
@@ -42,9 +41,11 @@ MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const 
         box.setStandardButtons(QMessageBox::Ok);
         break;
     case MsgStyle::Question:
+        // No is the default: Enter alone never confirms a removal, a
+        // dismissal or an arson.
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(QMessageBox::No);
         break;
     case MsgStyle::OverwriteQuestion:
         box.setIcon(QMessageBox::Question);
@@ -69,7 +70,7 @@ void QtPlatform::PlaySound(const std::string& file) {
 }
 
 bool QtPlatform::ChooseOpenFile(std::string& path) {
-    ClockHold hold;
+    ClockHold hold(*this);
     QFileDialog dlg(MainWidget(), QString::fromUtf8(kSaveFileDialogTitle));
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setFileMode(QFileDialog::ExistingFile);
@@ -83,7 +84,7 @@ bool QtPlatform::ChooseOpenFile(std::string& path) {
 }
 
 bool QtPlatform::ChooseSaveFile(std::string& path) {
-    ClockHold hold;
+    ClockHold hold(*this);
     QFileDialog dlg(MainWidget(), QString::fromUtf8(kSaveFileDialogTitle));
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     // The game asks its own overwrite question.
@@ -125,4 +126,16 @@ void SetUpApplicationLook() {
         QCoreApplication::installTranslator(qt);
 }
 
-bool QtPlatform::ShowWindow(int form) { return ShowForm(form); }
+bool QtPlatform::IsLive(const GameState& g) const {
+    if (!live_ || &g == live_) return true;
+    qWarning("a window was asked for a game that is not the live one");
+    return false;
+}
+
+bool QtPlatform::ShowWindow(Window w, GameState& g) { return IsLive(g) && ShowForm(w, g); }
+
+void QtPlatform::ToggleReportWindow(Window w, GameState& g) {
+    if (IsLive(g)) ::ToggleReportWindow(w, g);
+}
+
+QtPlatform* QtUi() { return dynamic_cast<QtPlatform*>(&Ui()); }

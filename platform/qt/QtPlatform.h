@@ -1,7 +1,11 @@
 #pragma once
 // The desktop side of the platform seam: Qt message boxes, sounds, file
-// dialogs and the help window.
+// dialogs, the help window and the game's windows. What the main window and
+// the floor view show (status bar, caption, pause face, game timer, floor
+// pictures) goes out as signals, which those windows follow while they are
+// open.
 #include <QHash>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 
@@ -10,19 +14,49 @@
 class QSoundEffect;
 class QTextBrowser;
 
-class QtPlatform : public Platform {
+class QtPlatform : public QObject, public Platform {
+    Q_OBJECT
 public:
     MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) override;
     void PlaySound(const std::string& file) override;
     bool ChooseOpenFile(std::string& path) override;
     bool ChooseSaveFile(std::string& path) override;
     void ShowHelp() override;
-    bool ShowWindow(int form) override;
+    bool ShowWindow(Window w, GameState& g) override;
+    void ToggleReportWindow(Window w, GameState& g) override;
+    void SetStatusBar(const std::string& text) override { emit statusBarChanged(QString::fromStdString(text)); }
+    void SetCaption(const std::string& text) override { emit captionChanged(QString::fromStdString(text)); }
+    void ShowPauseFace(bool pressed) override { emit pauseFaceChanged(pressed); }
+    void LoadShopGraphics(const GameState&) override { emit loadShopGraphics(); }
+    void SwitchDayNightSheet(const GameState&) override { emit switchDayNightSheet(); }
+    void LayOutFloorViewAgain(const GameState&) override { emit layOutFloorViewAgain(); }
+
+    // The one live game of the program, owned by the main window: every
+    // window the game opens must be one of its windows.
+    void SetLiveGame(const GameState* g) { live_ = g; }
+
+signals:
+    void statusBarChanged(const QString& text);
+    void captionChanged(const QString& text);
+    void pauseFaceChanged(bool pressed);
+    void clockChanged();
+    void loadShopGraphics();
+    void switchDayNightSheet();
+    void layOutFloorViewAgain();
+
+protected:
+    void ClockChanged() override { emit clockChanged(); }
 
 private:
+    bool IsLive(const GameState& g) const;
     QHash<QString, QSoundEffect*> sounds_;
     QPointer<QTextBrowser> help_;
+    const GameState* live_ = nullptr;
 };
+
+// The Qt platform in use, or null when the one installed is another kind
+// (the window tests run on the headless one).
+QtPlatform* QtUi();
 
 // The game's Chinese font, pinned so Simplified Chinese glyphs are used
 // whatever the locale.

@@ -16,122 +16,82 @@
 #include <functional>
 #include <memory>
 
-#include "business/Form34.h"
-#include "business/Form37.h"
-#include "business/Form54.h"
-#include "business/Form58.h"
+#include "ui/business/GameOverDialog.h"
+#include "ui/business/VisitorNoticeDialog.h"
+#include "ui/business/StarPromotionDialog.h"
+#include "ui/business/GrandPrizeDialog.h"
 #include "business/GameOver.h"
-#include "platform/GameClock.h"
-#include "platform/qt/Forms.h"
+#include "platform/Platform.h"
+#include "platform/qt/WindowRegistry.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
-#include "ui/main/FormList.h"
-#include "ui/main/GameSpeed.h"
-#include "ui/main/MDIForm1.h"
+#include "commands/GameSpeed.h"
+#include "ui/kit/Controls.h"
+#include "ui/main/MainWindow.h"
 
 namespace {
-
-
-// Opens window N as the tick does and hands it, typed, to `act` while it is
-// up; `act` closes it.
-template <typename F>
-void WithWindow(int number, std::function<void(F*)> act) {
-    bool seen = false;
-    WhenModal([&](QWidget* w) {
-        seen = true;
-        auto* f = qobject_cast<F*>(w);
-        if (!f) {
-            ADD_FAILURE() << "window " << number << " is not the expected one";
-            w->close();
-            return;
-        }
-        act(f);
-        if (QApplication::activeModalWidget() == f) {
-            ADD_FAILURE() << "window " << number << " is still open";
-            f->close();
-        }
-    });
-    EXPECT_TRUE(ShowForm(number));
-    EXPECT_TRUE(seen);
-}
 
 class BusinessWindowsUi : public ::testing::Test {
 protected:
     void SetUp() override {
-        static bool registered = false;
-        if (!registered) {
-            RegisterForms();
-            RegisterForm({34, true, [] { return new Form34; }});
-            RegisterForm({37, true, [] { return new Form37; }});
-            RegisterForm({54, true, [] { return new Form54; }});
-            RegisterForm({58, true, [] { return new Form58; }});
-            registered = true;
-        }
-        ResetGameState(Game());
-        Game().GameRunning = 0;
-        main = std::make_unique<MDIForm1>();
-        StartNewGame(Game(), "测试书店", NewGameStart{});
+        main = std::make_unique<MainWindow>();
+        StartNewGame(game(), "测试书店", NewGameStart{});
         main->EnterRunningState();
-        ASSERT_TRUE(Clock().ticking());
+        ASSERT_TRUE(Ui().Clock().ticking());
     }
     void TearDown() override {
         UnloadAllForms();
         main.reset();
-        Clock().reset();
+        Ui().ResetClock();
     }
-    std::unique_ptr<MDIForm1> main;
+    GameState& game() { return main->game(); }
+    std::unique_ptr<MainWindow> main;
 };
-
-QString Display(const std::string& crlf) {
-    QString s = QString::fromStdString(crlf);
-    return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 TEST_F(BusinessWindowsUi, GameOverShowsTheCauseAndReturnsToTheTitleState) {
     for (int reason : {1, 2, 3}) {
         SCOPED_TRACE(reason);
-        ResetGameState(Game());
-        StartNewGame(Game(), "测试书店", NewGameStart{});
+        ResetGameState(game());
+        StartNewGame(game(), "测试书店", NewGameStart{});
         main->EnterRunningState();
-        ShowForm(4);  // the shop information window, open at the game over
-        ASSERT_TRUE(IsFormOpen(4));
-        Game().GameOverReason = reason;
-        WithWindow<Form34>(34, [&](Form34* f) {
+        ShowForm(Window::ShopInfo, game());  // the shop information window, open at the game over
+        ASSERT_TRUE(IsFormOpen(Window::ShopInfo));
+        game().GameOverReason = reason;
+        WithWindow<GameOverDialog>(Window::GameOver, game(), [&](GameOverDialog* f) {
             EXPECT_EQ(f->windowTitle(), "停止营业");
             EXPECT_EQ(f->Label2->text(), "停止营业");
             EXPECT_EQ(f->Label1->text(), "游戏结束");
             EXPECT_EQ(f->Command1->text(), "关闭");
-            EXPECT_EQ(f->Text1[0]->toPlainText(), Display(GameOverText(Value(reason))));
+            EXPECT_EQ(f->Text1[0]->toPlainText(), QLines(GameOverText(Value(reason))));
             EXPECT_TRUE(f->Text1[0]->isVisible());
             for (int k = 1; k <= 3; ++k) EXPECT_FALSE(f->Text1[k]->isVisible());
-            EXPECT_FALSE(Clock().enabled());
+            EXPECT_FALSE(Ui().Clock().enabled());
             // The title-bar close box ends the game just as the button does.
             if (reason == 3)
                 f->close();
             else
                 f->Command1->click();
         });
-        EXPECT_EQ(Game().GameRunning, Value(0));
-        EXPECT_EQ(Game().GameOverReason, Value(reason));
-        EXPECT_FALSE(Clock().enabled());
-        EXPECT_FALSE(IsFormOpen(4));
-        EXPECT_FALSE(IsFormOpen(34));
-        EXPECT_EQ(Game().WindowOpen[4], Value(0));
+        EXPECT_EQ(game().GameRunning, Value(0));
+        EXPECT_EQ(game().GameOverReason, Value(reason));
+        EXPECT_FALSE(Ui().Clock().enabled());
+        EXPECT_FALSE(IsFormOpen(Window::ShopInfo));
+        EXPECT_FALSE(IsFormOpen(Window::GameOver));
+        EXPECT_EQ(game().WindowOpen[4], Value(0));
         EXPECT_EQ(main->statusBarText(), "开始新游戏，或读取之前保存的游戏存档。");
         EXPECT_EQ(main->windowTitle(), "Quillmart Version 1.00");
         for (const char* menu : {"MSave", "MAction", "MInformation", "MWindow", "MSetup"})
             EXPECT_FALSE(main->menuItem(menu)->isEnabled()) << menu;
     }
     // The next new game starts with no cause.
-    StartNewGame(Game(), "测试书店", NewGameStart{});
-    EXPECT_EQ(Game().GameOverReason.asInt(), 0);
+    StartNewGame(game(), "测试书店", NewGameStart{});
+    EXPECT_EQ(game().GameOverReason.asInt(), 0);
 }
 
 TEST_F(BusinessWindowsUi, GameOverShowsTheCauseWrittenLast) {
-    Game().GameOverReason = 3;
-    Game().GameOverReason = 1;  // a booking below zero after a fatal refusal
-    WithWindow<Form34>(34, [](Form34* f) {
-        EXPECT_EQ(f->Text1[0]->toPlainText(), Display(GameOverText(Value(1))));
+    game().GameOverReason = 3;
+    game().GameOverReason = 1;  // a booking below zero after a fatal refusal
+    WithWindow<GameOverDialog>(Window::GameOver, game(), [this](GameOverDialog* f) {
+        EXPECT_EQ(f->Text1[0]->toPlainText(), QLines(GameOverText(Value(1))));
         f->Command1->click();
     });
 }
@@ -148,9 +108,9 @@ TEST_F(BusinessWindowsUi, VisitorNoticeShowsTheMilestoneAndChangesNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.customers);
-        Game().TotalCustomers = c.customers;
-        const Value funds = Game().Funds;
-        WithWindow<Form37>(37, [&](Form37* f) {
+        game().TotalCustomers = c.customers;
+        const Value funds = game().Funds;
+        WithWindow<VisitorNoticeDialog>(Window::VisitorNotice, game(), [&](VisitorNoticeDialog* f) {
             EXPECT_EQ(f->windowTitle(), QString::fromUtf8(c.title));
             EXPECT_EQ(f->Label1->text(), QString::fromUtf8(c.message));
             EXPECT_EQ(f->Command1->text(), "关闭");
@@ -158,18 +118,18 @@ TEST_F(BusinessWindowsUi, VisitorNoticeShowsTheMilestoneAndChangesNothing) {
             EXPECT_EQ(f->Image1[0]->pixmap().cacheKey(), f->Image1[c.picture]->pixmap().cacheKey());
             for (int k = 1; k <= 3; ++k)
                 EXPECT_FALSE(f->rect().intersects(f->Image1[k]->geometry())) << "element " << k << " in view";
-            EXPECT_FALSE(Clock().enabled());
+            EXPECT_FALSE(Ui().Clock().enabled());
             f->Command1->click();
         });
-        EXPECT_EQ(Game().TotalCustomers, Value(c.customers));
-        EXPECT_EQ(Game().Funds, funds);
-        EXPECT_TRUE(Clock().ticking());
+        EXPECT_EQ(game().TotalCustomers, Value(c.customers));
+        EXPECT_EQ(game().Funds, funds);
+        EXPECT_TRUE(Ui().Clock().ticking());
     }
 }
 
 TEST_F(BusinessWindowsUi, VisitorNoticeAtAnyOtherCountKeepsItsDesign) {
-    Game().TotalCustomers = 1234;
-    WithWindow<Form37>(37, [](Form37* f) {
+    game().TotalCustomers = 1234;
+    WithWindow<VisitorNoticeDialog>(Window::VisitorNotice, game(), [this](VisitorNoticeDialog* f) {
         EXPECT_EQ(f->windowTitle(), "1000人突破");
         EXPECT_EQ(f->Label1->text(), "前来店铺的顾客人数冲破了1,000人。");
         EXPECT_TRUE(f->Image1[0]->pixmap().isNull());
@@ -178,9 +138,9 @@ TEST_F(BusinessWindowsUi, VisitorNoticeAtAnyOtherCountKeepsItsDesign) {
 }
 
 TEST_F(BusinessWindowsUi, StarNoticeRaisesTheLevelWhenItCloses) {
-    Game().StarLevel = 1;
-    Game().ShopInfoDirty = 0;
-    WithWindow<Form54>(54, [](Form54* f) {
+    game().StarLevel = 1;
+    game().ShopInfoDirty = 0;
+    WithWindow<StarPromotionDialog>(Window::StarPromotion, game(), [this](StarPromotionDialog* f) {
         EXPECT_EQ(f->windowTitle(), "星级提升");
         EXPECT_EQ(f->Label3->text(), "== 星级为2星了 ==");
         EXPECT_EQ(f->Label1[0]->text(), "  您的店铺满足了");
@@ -190,26 +150,26 @@ TEST_F(BusinessWindowsUi, StarNoticeRaisesTheLevelWhenItCloses) {
         EXPECT_EQ(f->Command1->text(), "关闭");
         EXPECT_EQ(f->Shape1[0]->palette().color(QPalette::Window), QColor(0, 128, 255));
         EXPECT_FALSE(f->Starg[0]->pixmap().isNull());
-        EXPECT_EQ(Game().StarLevel, Value(1));  // still the old level while it is up
-        EXPECT_FALSE(Clock().enabled());
+        EXPECT_EQ(game().StarLevel, Value(1));  // still the old level while it is up
+        EXPECT_FALSE(Ui().Clock().enabled());
         f->Command1->click();
     });
-    EXPECT_EQ(Game().StarLevel, Value(2));
-    EXPECT_EQ(Game().ShopInfoDirty, Value(1));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_EQ(game().StarLevel, Value(2));
+    EXPECT_EQ(game().ShopInfoDirty, Value(1));
+    EXPECT_TRUE(Ui().Clock().ticking());
 
     // At level 5 (only from a saved game) the close box leaves it at 5.
-    Game().StarLevel = 5;
-    WithWindow<Form54>(54, [](Form54* f) { f->close(); });
-    EXPECT_EQ(Game().StarLevel, Value(5));
+    game().StarLevel = 5;
+    WithWindow<StarPromotionDialog>(Window::StarPromotion, game(), [this](StarPromotionDialog* f) { f->close(); });
+    EXPECT_EQ(game().StarLevel, Value(5));
 }
 
 TEST_F(BusinessWindowsUi, CertificateNamesTheOwnerAndClosingClearsThePrize) {
     const QString name = QStringLiteral("一二三四五六七八九十一二三四五六");  // 16 characters
-    Game().ShopName = name.toStdString();
-    Game().GrandPrizePending = 5;
-    const Value funds = Game().Funds;
-    WithWindow<Form58>(58, [&](Form58* f) {
+    game().ShopName = name.toStdString();
+    game().GrandPrizePending = 5;
+    const Value funds = game().Funds;
+    WithWindow<GrandPrizeDialog>(Window::GrandPrize, game(), [&](GrandPrizeDialog* f) {
         EXPECT_EQ(f->windowTitle(), "获得大奖");
         EXPECT_EQ(f->Label3->text(), "== 获得了大奖 ==");
         EXPECT_EQ(f->Shape1[0]->palette().color(QPalette::Window), QColor(0, 128, 255));
@@ -223,17 +183,17 @@ TEST_F(BusinessWindowsUi, CertificateNamesTheOwnerAndClosingClearsThePrize) {
         EXPECT_EQ(f->Label1[1]->text(), name + "店主");
         EXPECT_LE(f->Label1[1]->sizeHint().width(), f->Label1[1]->width());
         EXPECT_EQ(f->Command1->text(), "关闭");
-        EXPECT_FALSE(Clock().enabled());
+        EXPECT_FALSE(Ui().Clock().enabled());
         f->Command1->click();
     });
-    EXPECT_EQ(Game().GrandPrizePending, Value(0));
-    EXPECT_EQ(Game().Funds, funds);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_EQ(game().GrandPrizePending, Value(0));
+    EXPECT_EQ(game().Funds, funds);
+    EXPECT_TRUE(Ui().Clock().ticking());
 
     // Closed from its frame it clears the prize as well.
-    Game().GrandPrizePending = 5;
-    WithWindow<Form58>(58, [](Form58* f) { f->close(); });
-    EXPECT_EQ(Game().GrandPrizePending, Value(0));
+    game().GrandPrizePending = 5;
+    WithWindow<GrandPrizeDialog>(Window::GrandPrize, game(), [this](GrandPrizeDialog* f) { f->close(); });
+    EXPECT_EQ(game().GrandPrizePending, Value(0));
 }
 
 }  // namespace

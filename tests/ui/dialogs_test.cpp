@@ -7,25 +7,25 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <vector>
 
-#include "platform/GameClock.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
-#include "ui/main/Form2.h"
-#include "ui/main/Form28.h"
-#include "ui/main/Form55.h"
-#include "ui/main/GameSpeed.h"
+#include "ui/main/VersionDialog.h"
+#include "ui/main/GameSpeedDialog.h"
+#include "ui/main/SettingsDialog.h"
+#include "commands/GameSpeed.h"
 
 namespace {
-
 
 // The upper arrow of a spinner (raises the speed it stands for).
 void PressUp(QScrollBar* s) { s->triggerAction(QAbstractSlider::SliderSingleStepSub); }
@@ -33,121 +33,115 @@ void PressDown(QScrollBar* s) { s->triggerAction(QAbstractSlider::SliderSingleSt
 
 class DialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        GameState& g = Game();
-        ResetGameState(g);
-        g.GameRunning = 0;
-        InitProgramState(g);
-        Clock().reset();
-        SetPauseFaceHandler([this](bool pressed) { faces.push_back(pressed); });
-    }
-    void TearDown() override {
-        SetPauseFaceHandler({});
-        Clock().reset();
-    }
+    void SetUp() override { InitProgramState(game()); }
     void StartGame() {
-        StartNewGame(Game(), "测试书店", NewGameStart{});
-        StartClockUnpaused(Game());
+        StartNewGame(game(), "测试书店", NewGameStart{});
+        StartClockUnpaused(game());
         faces.clear();
     }
-    std::vector<bool> faces;
+    GameState& game() { return *game_; }
+
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
+    std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
+    std::vector<bool>& faces = ui.pauseFaces;
 };
 
 TEST_F(DialogTest, SpeedDialogFromSpeedThree) {
     StartGame();
-    Game().GameSpeed = 3;
-    ApplyGameSpeed(Game());
+    game().GameSpeed = 3;
+    ApplyGameSpeed(game());
 
     bool checked = false;
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form28*>(w);
+        auto* f = qobject_cast<GameSpeedDialog*>(w);
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(f->windowTitle(), QStringLiteral("调整速度"));
-        EXPECT_FALSE(Clock().enabled());  // the dialog holds the clock
+        EXPECT_FALSE(Ui().Clock().enabled());  // the dialog holds the clock
         EXPECT_EQ(f->VScroll2->value(), 7);
         EXPECT_EQ(f->Shape[0]->width(), 25);  // 369 twips
         PressUp(f->VScroll2);
         PressUp(f->VScroll2);
         EXPECT_EQ(f->VScroll2->value(), 5);
-        EXPECT_EQ(Game().GameSpeed.asInt(), 5);  // stored at once
+        EXPECT_EQ(game().GameSpeed.asInt(), 5);  // stored at once
         EXPECT_EQ(f->Shape[0]->width(), 41);     // 615 twips
-        EXPECT_EQ(Clock().interval(), 140);      // the clock changes on closing
+        EXPECT_EQ(Ui().Clock().interval(), 140);      // the clock changes on closing
         checked = true;
         f->Command1->click();
     });
-    Form28 dlg;
+    GameSpeedDialog dlg(game());
     dlg.exec();
 
     EXPECT_TRUE(checked);
-    EXPECT_EQ(Clock().interval(), 100);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 100);
+    EXPECT_TRUE(Ui().Clock().ticking());
     EXPECT_TRUE(faces.empty());
 }
 
 TEST_F(DialogTest, SpeedDialogEnds) {
     // Bar widths at both ends, and the close box applies the speed too.
     StartGame();
-    Game().GameSpeed = 10;
+    game().GameSpeed = 10;
     {
-        Form28 f;
+        GameSpeedDialog f(game());
         f.show();
         EXPECT_EQ(f.VScroll2->value(), 0);
         EXPECT_EQ(f.Shape[0]->width(), 82);  // 1,230 twips, past the 1,215-twip outline
         EXPECT_EQ(f.Shape10->width(), 81);
         PressUp(f.VScroll2);  // already at the top
-        EXPECT_EQ(Game().GameSpeed.asInt(), 10);
+        EXPECT_EQ(game().GameSpeed.asInt(), 10);
         for (int i = 0; i < 12; ++i) PressDown(f.VScroll2);
-        EXPECT_EQ(Game().GameSpeed.asInt(), 0);
+        EXPECT_EQ(game().GameSpeed.asInt(), 0);
         EXPECT_EQ(f.Shape[0]->width(), 0);
         f.close();
     }
-    EXPECT_TRUE(Clock().enabled());
-    EXPECT_EQ(Clock().interval(), 0);
-    EXPECT_FALSE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().enabled());
+    EXPECT_EQ(Ui().Clock().interval(), 0);
+    EXPECT_FALSE(Ui().Clock().ticking());
 }
 
 TEST_F(DialogTest, SpeedDialogWhilePaused) {
     StartGame();
-    TogglePause(Game());
+    TogglePause(game());
     WhenModal([](QWidget* w) {
-        auto* f = qobject_cast<Form28*>(w);
+        auto* f = qobject_cast<GameSpeedDialog*>(w);
         ASSERT_NE(f, nullptr);
         f->VScroll2->setValue(1);  // speed 9
         f->Command1->click();
     });
-    Form28 dlg;
+    GameSpeedDialog dlg(game());
     dlg.exec();
 
-    EXPECT_EQ(Game().GameSpeed.asInt(), 9);
-    EXPECT_EQ(Game().Paused.asInt(), 1);
-    EXPECT_TRUE(Clock().enabled());
-    EXPECT_EQ(Clock().interval(), 0);
+    EXPECT_EQ(game().GameSpeed.asInt(), 9);
+    EXPECT_EQ(game().Paused.asInt(), 1);
+    EXPECT_TRUE(Ui().Clock().enabled());
+    EXPECT_EQ(Ui().Clock().interval(), 0);
     EXPECT_EQ(faces, (std::vector<bool>{true}));  // still pressed
 
-    TogglePause(Game());
-    EXPECT_EQ(Clock().interval(), 20);
-    EXPECT_TRUE(Clock().ticking());
+    TogglePause(game());
+    EXPECT_EQ(Ui().Clock().interval(), 20);
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(DialogTest, SettingsInANewGame) {
     StartGame();
-    Form55 f;
+    SettingsDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("设定"));
     EXPECT_TRUE(f.Check1->isChecked());
     EXPECT_FALSE(f.Check2->isChecked());
     EXPECT_EQ(f.VScroll2->value(), 2);
     EXPECT_EQ(f.Shape[0]->width(), 66);  // 984 twips
-    EXPECT_FALSE(Clock().enabled());
+    EXPECT_FALSE(Ui().Clock().enabled());
     f.Command2->click();
-    EXPECT_TRUE(Clock().ticking());
-    EXPECT_EQ(Clock().interval(), 100);  // the game speed is not touched
+    EXPECT_TRUE(Ui().Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 100);  // the game speed is not touched
 }
 
 TEST_F(DialogTest, SettingsCancelKeepsTheSpinnerButNotTheChecks) {
     StartGame();
     WhenModal([](QWidget* w) {
-        auto* f = qobject_cast<Form55*>(w);
+        auto* f = qobject_cast<SettingsDialog*>(w);
         ASSERT_NE(f, nullptr);
         PressUp(f->VScroll2);
         PressUp(f->VScroll2);
@@ -156,33 +150,33 @@ TEST_F(DialogTest, SettingsCancelKeepsTheSpinnerButNotTheChecks) {
         f->Check2->click();
         f->Command2->click();
     });
-    Form55 dlg;
+    SettingsDialog dlg(game());
     dlg.exec();
 
-    const GameState& g = Game();
+    const GameState& g = game();
     EXPECT_EQ(g.ReportCloseSpeed.asInt(), 10);
     EXPECT_EQ(g.ShowClerkMessages.asInt(), 1);
     EXPECT_EQ(g.ReportManualClose.asInt(), 0);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(DialogTest, SettingsOkStoresTheChecks) {
     StartGame();
-    Form55 f;
+    SettingsDialog f(game());
     f.show();
     PressDown(f.VScroll2);
     f.Check1->click();
     f.Check2->click();
     f.Command1->click();
 
-    const GameState& g = Game();
+    const GameState& g = game();
     EXPECT_EQ(g.ReportCloseSpeed.asInt(), 7);
     EXPECT_EQ(g.ShowClerkMessages.asInt(), 0);
     EXPECT_EQ(g.ReportManualClose.asInt(), 1);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 
     // Opening again shows what was stored.
-    Form55 again;
+    SettingsDialog again(game());
     EXPECT_FALSE(again.Check1->isChecked());
     EXPECT_TRUE(again.Check2->isChecked());
     EXPECT_EQ(again.VScroll2->value(), 3);
@@ -191,7 +185,7 @@ TEST_F(DialogTest, SettingsOkStoresTheChecks) {
 TEST_F(DialogTest, VersionDialogAtTheTitleState) {
     bool checked = false;
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form2*>(w);
+        auto* f = qobject_cast<VersionDialog*>(w);
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(f->windowTitle(), QStringLiteral("Quillmart"));
         EXPECT_EQ(f->Label3->text(), QStringLiteral("== 版本信息 =="));
@@ -204,20 +198,51 @@ TEST_F(DialogTest, VersionDialogAtTheTitleState) {
         checked = true;
         f->Command2->click();
     });
-    Form2 dlg;
+    VersionDialog dlg(game());
     dlg.exec();
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(Clock().enabled());  // no game: the clock stays off
+    EXPECT_FALSE(Ui().Clock().enabled());  // no game: the clock stays off
 }
 
 TEST_F(DialogTest, VersionDialogDuringAGameRestartsTheClock) {
     StartGame();
-    Form2 f;
+    VersionDialog f(game());
     f.show();
-    EXPECT_FALSE(Clock().enabled());
+    EXPECT_FALSE(Ui().Clock().enabled());
     f.Command1->click();  // the hidden button closes it too
     EXPECT_FALSE(f.isVisible());
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
+}
+
+// A dialog that refuses its close box: the box and Escape leave it up (the
+// clock still held) while the condition holds; its own button always
+// closes it.
+TEST_F(DialogTest, RefusedCloseBoxLeavesOnlyTheDialogsOwnButtons) {
+    StartGame();
+    bool refusing = true;
+    VersionDialog f(game());
+    f.RefuseCloseBox([&] { return refusing; });
+    f.show();
+    QCloseEvent closeBox;
+    QApplication::sendEvent(&f, &closeBox);
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(Ui().Clock().enabled());
+
+    refusing = false;  // the step that allows it has come
+    QCloseEvent again;
+    QApplication::sendEvent(&f, &again);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(Ui().Clock().ticking());
+
+    VersionDialog g(game());
+    g.RefuseCloseBox();
+    g.show();
+    QTest::keyClick(&g, Qt::Key_Escape);
+    EXPECT_TRUE(g.isVisible());
+    g.Command2->click();
+    EXPECT_FALSE(g.isVisible());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 }  // namespace

@@ -2,24 +2,26 @@
 // with its pictures, scroll bars and size rule.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTest>
 #include <memory>
 #include <random>
 
-#include "platform/headless/HeadlessPlatform.h"
-#include "platform/qt/Forms.h"
+#include "platform/Platform.h"
+#include "platform/qt/WindowRegistry.h"
 #include "platform/qt/Pictures.h"
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
-#include "state/TheGame.h"
-#include "ui/floor/FloorPictures.h"
-#include "ui/floor/Form1.h"
-#include "ui/floor/ShopEnlargement.h"
-#include "ui/floor/qt/FloorFrame.h"
+#include "floor/FloorPictures.h"
+#include "ui/floor/FloorViewWindow.h"
+#include "floor/ShopEnlargement.h"
+#include "ui/floor/FloorFrame.h"
+#include "tests/ui/ModalDriver.h"
 
 namespace {
 
@@ -134,39 +136,38 @@ TEST(FloorFrame, SmallSceneComposesBackToFront) {
     EXPECT_EQ(screen.pixel(29, 19), qRgb(25, 22, 100));
 }
 
-class FloorViewWindow : public ::testing::Test {
+class FloorViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetGameState(Game());
         NewGameStart start;
         ASSERT_TRUE(NewGameStart::FromDate(2026, 4, 1, 5, 3, start));
-        Game().GameTitle = kGameTitle;
-        StartNewGame(Game(), "测试书店", start);
+        game().GameTitle = kGameTitle;
+        StartNewGame(game(), "测试书店", start);
         main_ = std::make_unique<QMainWindow>();
         area_ = new QMdiArea;
         main_->setCentralWidget(area_);
         main_->resize(1000, 800);
         main_->show();
         SetMainWindow(main_.get(), area_);
-        RegisterForm({1, false, [] { return new Form1; }});
-        ShowForm(1);
+        ShowForm(Window::FloorView, game());
     }
     void TearDown() override {
         UnloadAllForms();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         SetMainWindow(nullptr, nullptr);
         main_.reset();
-        ResetGameState(Game());
     }
-    static Form1* View() { return dynamic_cast<Form1*>(OpenForm(1)); }
+    static FloorViewWindow* View() { return dynamic_cast<FloorViewWindow*>(OpenForm(Window::FloorView)); }
     static QMdiSubWindow* Sub() { return qobject_cast<QMdiSubWindow*>(View()->parentWidget()); }
+    GameState& game() { return *game_; }
 
+    std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
     std::unique_ptr<QMainWindow> main_;
     QMdiArea* area_ = nullptr;
 };
 
-TEST_F(FloorViewWindow, OpensWithTheSceneAndThePictureOfTheHour) {
-    Form1* view = View();
+TEST_F(FloorViewTest, OpensWithTheSceneAndThePictureOfTheHour) {
+    FloorViewWindow* view = View();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(Sub()->pos(), QPoint(0, 0));
     EXPECT_EQ(view->windowTitle(), QStringLiteral("场景窗口"));
@@ -175,44 +176,44 @@ TEST_F(FloorViewWindow, OpensWithTheSceneAndThePictureOfTheHour) {
     EXPECT_FALSE(view->VScroll1->isVisibleTo(view));
     EXPECT_FALSE(view->HScroll1->isVisibleTo(view));
     EXPECT_TRUE(view->Command1->isVisibleTo(view));
-    EXPECT_EQ(Game().VScrollReserve, Value(0));
-    EXPECT_EQ(Game().HScrollReserve, Value(0));
+    EXPECT_EQ(game().VScrollReserve, Value(0));
+    EXPECT_EQ(game().HScrollReserve, Value(0));
 
     // Hour 5: night. Missing or unreadable pictures still give a floor of
     // the scene's size.
     EXPECT_EQ(view->BitMapFile(), "Graphic/inside5.dat");
     EXPECT_EQ(view->BitMapPicture().size(), QSize(505, 245));
-    Game().Hour = 6;
-    SwitchDayNightSheet();
+    game().Hour = 6;
+    Ui().SwitchDayNightSheet(game());
     EXPECT_EQ(view->BitMapFile(), "Graphic/inside4.dat");
-    Game().Hour = 17;
-    SwitchDayNightSheet();
+    game().Hour = 17;
+    Ui().SwitchDayNightSheet(game());
     EXPECT_EQ(view->BitMapFile(), "Graphic/inside4.dat");
-    Game().Hour = 18;
-    SwitchDayNightSheet();
+    game().Hour = 18;
+    Ui().SwitchDayNightSheet(game());
     EXPECT_EQ(view->BitMapFile(), "Graphic/inside5.dat");
 
     // One firing draws the new game's scenery and steps the icon.
     view->Timer1_Timer();
-    EXPECT_GT(Game().VisibleSpriteCount.i(), 0);
-    EXPECT_EQ(Game().FloorIconTicks, Value(1));
+    EXPECT_GT(game().VisibleSpriteCount.i(), 0);
+    EXPECT_EQ(game().FloorIconTicks, Value(1));
     EXPECT_EQ(view->Presented().size(), QSize(505, 245));
 
     // Nothing at all while the main window is minimised.
     main_->setWindowState(Qt::WindowMinimized);
     view->Timer1_Timer();
-    EXPECT_EQ(Game().FloorIconTicks, Value(1));
+    EXPECT_EQ(game().FloorIconTicks, Value(1));
 }
 
-TEST_F(FloorViewWindow, SizeRuleAndScrolling) {
-    Form1* view = View();
+TEST_F(FloorViewTest, SizeRuleAndScrolling) {
+    FloorViewWindow* view = View();
     QMdiSubWindow* sub = Sub();
     const QSize frame = sub->size() - view->size();
 
     // Too large: back to the scene, bars hidden.
     sub->resize(900, 700);
     EXPECT_EQ(view->size(), QSize(505, 245));
-    EXPECT_EQ(Game().VScrollReserve, Value(0));
+    EXPECT_EQ(game().VScrollReserve, Value(0));
 
     // Smaller than the scene: both bars, their ranges from the inner size.
     sub->resize(QSize(400, 200) + frame);
@@ -221,8 +222,8 @@ TEST_F(FloorViewWindow, SizeRuleAndScrolling) {
     EXPECT_TRUE(view->HScroll1->isVisibleTo(view));
     EXPECT_EQ(view->VScroll1->maximum(), 45);
     EXPECT_EQ(view->HScroll1->maximum(), 105);
-    EXPECT_EQ(Game().VScrollReserve, Value(17));
-    EXPECT_EQ(Game().HScrollReserve, Value(17));
+    EXPECT_EQ(game().VScrollReserve, Value(17));
+    EXPECT_EQ(game().HScrollReserve, Value(17));
     EXPECT_EQ(view->VScroll1->geometry(), QRect(400 - 17, 0, 17, 200 - 17));
     EXPECT_EQ(view->HScroll1->geometry(), QRect(0, 200 - 17, 400 - 17, 17));
     EXPECT_EQ(view->Command1->geometry(), QRect(400 - 17, 200 - 17, 17, 17));
@@ -230,19 +231,19 @@ TEST_F(FloorViewWindow, SizeRuleAndScrolling) {
     // The bars drive the scroll offsets; a shrinking range pulls them back.
     view->HScroll1->setValue(100);
     view->VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(Game().ScrollX, Value(100));
-    EXPECT_EQ(Game().ScrollY, Value(10));
+    EXPECT_EQ(game().ScrollX, Value(100));
+    EXPECT_EQ(game().ScrollY, Value(10));
     sub->resize(QSize(480, 240) + frame);
-    EXPECT_EQ(Game().ScrollX, Value(25));
-    EXPECT_EQ(Game().ScrollY, Value(5));
+    EXPECT_EQ(game().ScrollX, Value(25));
+    EXPECT_EQ(game().ScrollY, Value(5));
 
     // Dragging the thumb moves the view during the drag, not on release.
     view->HScroll1->setTracking(false);
     view->HScroll1->setSliderDown(true);
     view->HScroll1->setSliderPosition(12);
-    EXPECT_EQ(Game().ScrollX, Value(12));
+    EXPECT_EQ(game().ScrollX, Value(12));
     view->HScroll1->setSliderDown(false);
-    EXPECT_EQ(Game().ScrollX, Value(12));
+    EXPECT_EQ(game().ScrollX, Value(12));
 
     // Dragged below the minimum: at least 2000 twips outside.
     sub->resize(100, 100);
@@ -251,32 +252,37 @@ TEST_F(FloorViewWindow, SizeRuleAndScrolling) {
     EXPECT_EQ(view->VScroll1->maximum(), 245 - view->height());
 }
 
-TEST_F(FloorViewWindow, EnlargementReloadsAndLaysOutAgain) {
-    Form1* view = View();
-    HeadlessPlatform ui;
-    ScopedPlatform use(ui);
-    Game().Hour = 12;
-    ui.answers = {MsgAnswer::Yes};
-    EnlargeShopCommand();
-    EXPECT_EQ(Game().ShopSize, Value(2));
+// Answers the next question box with Yes.
+void AnswerYes() {
+    WhenModal([](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::Yes)->click();
+    });
+}
+
+TEST_F(FloorViewTest, EnlargementReloadsAndLaysOutAgain) {
+    FloorViewWindow* view = View();
+    game().Hour = 12;
+    AnswerYes();
+    EnlargeShopCommand(game());
+    EXPECT_EQ(game().ShopSize, Value(2));
     EXPECT_EQ(view->BitMapFile(), "Graphic/inside6.dat");
     EXPECT_EQ(view->Image3File(), "Graphic/inside7.dat");
     EXPECT_EQ(view->BitMapPicture().size(), QSize(498, 332));
     // The medium scene is narrower and taller than the small one.
     EXPECT_EQ(view->width(), 498);
-    EXPECT_EQ(Game().HScrollReserve, Value(0));
-    EXPECT_EQ(Game().VScrollReserve, Value(17));
+    EXPECT_EQ(game().HScrollReserve, Value(0));
+    EXPECT_EQ(game().VScrollReserve, Value(17));
     EXPECT_TRUE(view->VScroll1->isVisibleTo(view));
     EXPECT_EQ(view->VScroll1->maximum(), 332 - view->height());
 
     // Once the view is closed the routines reach nothing.
-    CloseForm(1);
+    CloseForm(Window::FloorView);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(OpenForm(1), nullptr);
-    LoadShopGraphics();
-    SwitchDayNightSheet();
-    Game().Hour = 20;
-    ui.answers = {MsgAnswer::Yes};
-    EnlargeShopCommand();
-    EXPECT_EQ(Game().ShopSize, Value(3));
+    EXPECT_EQ(OpenForm(Window::FloorView), nullptr);
+    game().Hour = 20;
+    AnswerYes();
+    EnlargeShopCommand(game());
+    EXPECT_EQ(game().ShopSize, Value(3));
 }

@@ -18,20 +18,17 @@
 #include <memory>
 #include <unistd.h>
 
-#include "platform/GameClock.h"
-#include "platform/headless/HeadlessPlatform.h"
-#include "platform/qt/Forms.h"
-#include "state/Form3.h"
+#include "platform/Platform.h"
+#include "platform/qt/WindowRegistry.h"
+#include "ui/floor/FloorViewWindow.h"
+#include "ui/main/NewGameDialog.h"
 #include "state/NewGame.h"
 #include "state/SaveGame.h"
-#include "state/TheGame.h"
-#include "ui/main/FormList.h"
-#include "ui/main/MDIForm1.h"
+#include "ui/main/MainWindow.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
 
 std::string Bytes(const GameState& g) {
     std::string b;
@@ -42,13 +39,11 @@ std::string Bytes(const GameState& g) {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        static bool registered = false;
-        if (!registered) RegisterForms();
-        registered = true;
-        ResetGameState(Game());
-        Game().GameRunning = 0;
-        main = std::make_unique<MDIForm1>();
-        dir = fs::temp_directory_path() / ("qm-main-" + std::to_string(::getpid()));
+        main = std::make_unique<MainWindow>();
+        // A folder of its own for every test: the file dialog keeps what it
+        // saw of a folder, even after the folder was removed.
+        static int tests = 0;
+        dir = fs::temp_directory_path() / ("qm-main-" + std::to_string(::getpid()) + "-" + std::to_string(++tests));
         fs::create_directories(dir);
     }
     void TearDown() override {
@@ -60,7 +55,7 @@ protected:
     // Types a name into the new-game dialog and presses OK.
     void NewGame(const QString& name) {
         WhenModal([name](QWidget* w) {
-            auto* f = qobject_cast<Form3*>(w);
+            auto* f = qobject_cast<NewGameDialog*>(w);
             ASSERT_NE(f, nullptr);
             f->Text1->setText(name);
             f->Command2->click();
@@ -68,9 +63,9 @@ protected:
         main->menuItem("MNewGame")->trigger();
     }
 
-    HeadlessPlatform ui;
-    ScopedPlatform scoped{ui};
-    std::unique_ptr<MDIForm1> main;
+    GameState& game() { return main->game(); }
+
+    std::unique_ptr<MainWindow> main;
     fs::path dir;
 };
 
@@ -81,9 +76,9 @@ TEST_F(MainWindowTest, StartsInTheTitleState) {
         EXPECT_FALSE(main->menuItem(n)->isEnabled()) << n;
     for (const char* n : {"MNewGame", "MLoad", "MEnd", "MHelp"}) EXPECT_TRUE(main->menuItem(n)->isEnabled()) << n;
     EXPECT_FALSE(main->toolbarStrip()->isVisibleTo(main.get()));
-    EXPECT_FALSE(Clock().enabled());
+    EXPECT_FALSE(Ui().Clock().enabled());
     EXPECT_EQ(main->backgroundFile(), "Graphic/Title.dat");
-    EXPECT_EQ(Game().FloorGrid[97][65], 200);  // the start-up walls
+    EXPECT_EQ(game().FloorGrid[97][65], 200);  // the start-up walls
 }
 
 TEST_F(MainWindowTest, NewGameEntersTheRunningState) {
@@ -92,72 +87,77 @@ TEST_F(MainWindowTest, NewGameEntersTheRunningState) {
     for (const char* n : {"MSave", "MAction", "MInformation", "MWindow", "MSetup"})
         EXPECT_TRUE(main->menuItem(n)->isEnabled()) << n;
     EXPECT_TRUE(main->toolbarStrip()->isVisibleTo(main.get()));
-    EXPECT_TRUE(IsFormOpen(1));
-    EXPECT_TRUE(IsFormOpen(4));
-    EXPECT_EQ(Clock().interval(), 100);
-    EXPECT_TRUE(Clock().ticking());
-    EXPECT_EQ(Game().ShopName, Value("测试书店"));
+    EXPECT_TRUE(IsFormOpen(Window::FloorView));
+    EXPECT_TRUE(IsFormOpen(Window::ShopInfo));
+    EXPECT_EQ(Ui().Clock().interval(), 100);
+    EXPECT_TRUE(Ui().Clock().ticking());
+    EXPECT_EQ(game().ShopName, Value("测试书店"));
     EXPECT_EQ(main->backgroundFile(), "Graphic/Kabe.dat");
     EXPECT_TRUE(main->menuItem("MSoundYes")->isChecked());
     EXPECT_FALSE(main->menuItem("MSoundNo")->isChecked());
 }
 
 TEST_F(MainWindowTest, NewGameRefusesEmptyAndUnsavableNames) {
+    std::vector<BoxSeen> seen;
+    AnswerBoxes({QMessageBox::Ok, QMessageBox::Ok}, &seen);
     WhenModal([](QWidget* w) {
-        auto* f = qobject_cast<Form3*>(w);
+        auto* f = qobject_cast<NewGameDialog*>(w);
         f->Command2->click();  // empty
         f->Text1->setText("书\"店");
         f->Command2->click();
         f->Command1->click();
     });
     main->menuItem("MNewGame")->trigger();
-    ASSERT_EQ(ui.shown.size(), 2u);
-    EXPECT_EQ(ui.shown[0].text, "请决定店铺的名字");
-    EXPECT_EQ(ui.shown[0].title, "Quillmart");
-    EXPECT_EQ(ui.shown[0].style, MsgStyle::Information);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].text, "请决定店铺的名字");
+    EXPECT_EQ(seen[0].title, "Quillmart");
+    EXPECT_EQ(seen[0].icon, QMessageBox::Information);
     EXPECT_FALSE(main->menuItem("MSave")->isEnabled());  // still the title state
-    EXPECT_FALSE(Clock().enabled());
+    EXPECT_FALSE(Ui().Clock().enabled());
 }
 
 TEST_F(MainWindowTest, PauseSurvivesADialogAndAQuitQuestion) {
     NewGame("书店");
     ImageButton* stop = main->toolButton("BStop");
     QTest::mousePress(stop, Qt::LeftButton);
-    EXPECT_EQ(Game().Paused, Value(1));
+    EXPECT_EQ(game().Paused, Value(1));
     EXPECT_TRUE(stop->pressed());
-    EXPECT_EQ(Clock().interval(), 0);
+    EXPECT_EQ(Ui().Clock().interval(), 0);
 
     WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     main->menuItem("MHelpVersion")->trigger();
-    EXPECT_EQ(Clock().interval(), 0);
-    EXPECT_TRUE(Clock().enabled());
-    EXPECT_FALSE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 0);
+    EXPECT_TRUE(Ui().Clock().enabled());
+    EXPECT_FALSE(Ui().Clock().ticking());
 
-    ui.answers = {MsgAnswer::No};
+    std::vector<BoxSeen> seen;
+    AnswerBoxes({QMessageBox::No}, &seen);
     QCloseEvent close;
     QApplication::sendEvent(main.get(), &close);
     EXPECT_FALSE(close.isAccepted());
-    EXPECT_EQ(ui.shown.back().text, "结束游戏。");
-    EXPECT_EQ(ui.shown.back().title, std::string(18, ' ') + "Quillmart");
-    EXPECT_EQ(Clock().interval(), 0);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "结束游戏。");
+    EXPECT_EQ(seen[0].title, QString(18, ' ') + "Quillmart");
+    EXPECT_EQ(seen[0].defaultButton, QMessageBox::No);  // Enter alone never quits
+    EXPECT_EQ(Ui().Clock().interval(), 0);
 
     QTest::mousePress(stop, Qt::RightButton);  // only the left button counts
-    EXPECT_EQ(Game().Paused, Value(1));
+    EXPECT_EQ(game().Paused, Value(1));
     QTest::mousePress(stop, Qt::LeftButton);
-    EXPECT_EQ(Game().Paused, Value(0));
+    EXPECT_EQ(game().Paused, Value(0));
     EXPECT_FALSE(stop->pressed());
-    EXPECT_EQ(Clock().interval(), 100);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_EQ(Ui().Clock().interval(), 100);
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsTheGameRunning) {
     NewGame("书店");
-    ui.answers = {MsgAnswer::No};
+    AnswerBoxes({QMessageBox::No});
     QCloseEvent close;
     QApplication::sendEvent(main.get(), &close);
     EXPECT_FALSE(close.isAccepted());
-    EXPECT_TRUE(Clock().ticking());
-    EXPECT_EQ(Game().GameRunning, Value(1));
+    EXPECT_TRUE(Ui().Clock().ticking());
+    EXPECT_EQ(game().GameRunning, Value(1));
 }
 
 TEST_F(MainWindowTest, ToolbarHintsAndPressRules) {
@@ -166,42 +166,41 @@ TEST_F(MainWindowTest, ToolbarHintsAndPressRules) {
     QTest::mouseMove(save);
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(save, &move);
-    EXPECT_EQ(Game().StatusText, Value("保存游戏。"));
-    EXPECT_EQ(Game().StatusTicks, Value(0));
+    EXPECT_EQ(game().StatusText, Value("保存游戏。"));
+    EXPECT_EQ(game().StatusTicks, Value(0));
 
-    // A right click on a button runs nothing and keeps its face.
-    ui.files = {(dir / "never.qmt").string()};
+    // A right click on a button runs nothing (no file dialog comes up) and
+    // keeps its face.
     QTest::mouseClick(save, Qt::RightButton);
     EXPECT_FALSE(save->pressed());
-    EXPECT_FALSE(fs::exists(dir / "never.qmt"));
-    EXPECT_EQ(ui.files.size(), 1u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(MainWindowTest, SaveThenLoadGivesTheSameGame) {
     NewGame("书店");
-    Game().Funds = 1234567;
-    const auto circulation = Game().Magazine.Circulation[3];
+    game().Funds = 1234567;
+    const auto circulation = game().Magazine.Circulation[3];
     const std::string path = (dir / "Game.qmt").string();
-    ui.files = {path};
+    ChooseFile(path);
     QTest::mouseClick(main->toolButton("BSave"), Qt::LeftButton);
     ASSERT_TRUE(fs::exists(path));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 
     // Play on a little, pause, then load.
-    Game().Funds = 5;
+    game().Funds = 5;
     QTest::mousePress(main->toolButton("BStop"), Qt::LeftButton);
-    ui.files = {path};
+    ChooseFile(path);
     main->menuItem("MLoad")->trigger();
-    EXPECT_EQ(Game().Funds, Value(1234567));
-    EXPECT_TRUE(Game().Magazine.Circulation[3] == circulation);
-    EXPECT_EQ(Game().ShopName, Value("书店"));
-    EXPECT_EQ(Game().Paused, Value(0));
+    EXPECT_EQ(game().Funds, Value(1234567));
+    EXPECT_TRUE(game().Magazine.Circulation[3] == circulation);
+    EXPECT_EQ(game().ShopName, Value("书店"));
+    EXPECT_EQ(game().Paused, Value(0));
     EXPECT_FALSE(main->toolButton("BStop")->pressed());
-    EXPECT_EQ(Clock().interval(), 100);
-    EXPECT_TRUE(IsFormOpen(1));
-    EXPECT_TRUE(IsFormOpen(4));
-    EXPECT_EQ(Game().WindowOpen[4], Value(1));
-    EXPECT_EQ(Game().FloorGrid[97][65], 0);  // the new-game walls, wherever it is loaded
+    EXPECT_EQ(Ui().Clock().interval(), 100);
+    EXPECT_TRUE(IsFormOpen(Window::FloorView));
+    EXPECT_TRUE(IsFormOpen(Window::ShopInfo));
+    EXPECT_EQ(game().WindowOpen[4], Value(1));
+    EXPECT_EQ(game().FloorGrid[97][65], 0);  // the new-game walls, wherever it is loaded
 }
 
 TEST_F(MainWindowTest, BrokenFileChangesNothing) {
@@ -209,32 +208,39 @@ TEST_F(MainWindowTest, BrokenFileChangesNothing) {
     std::ofstream(bad) << "\"006\"\r\n\"1.00\"\r\n";
 
     // From the title state: the box, and still the title state.
-    ui.files = {bad};
+    std::vector<BoxSeen> seen;
+    ChooseFile(bad);
+    AnswerBoxes({QMessageBox::Ok}, &seen);
     main->menuItem("MLoad")->trigger();
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "读取文件发生了错误。");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "读取文件发生了错误。");
     EXPECT_FALSE(main->menuItem("MSave")->isEnabled());
-    EXPECT_FALSE(Clock().enabled());
-    EXPECT_FALSE(IsFormOpen(1));
+    EXPECT_FALSE(Ui().Clock().enabled());
+    EXPECT_FALSE(IsFormOpen(Window::FloorView));
 
-    // From a running game: the game goes on untouched.
+    // From a running game: the game goes on untouched. (The windows that
+    // keep their own bookkeeping in the game, the floor view's frame and the
+    // information window's redraw flag, stand still for the comparison.)
     NewGame("书店");
-    const std::string before = Bytes(Game());
-    ui.files = {bad};
+    CloseForm(Window::ShopInfo);
+    dynamic_cast<FloorViewWindow*>(OpenForm(Window::FloorView))->Timer1.stop();
+    const std::string before = Bytes(game());
+    ChooseFile(bad);
+    AnswerBoxes({QMessageBox::Ok});
     main->menuItem("MLoad")->trigger();
-    EXPECT_TRUE(Bytes(Game()) == before);
-    EXPECT_TRUE(Clock().ticking());
-    EXPECT_TRUE(IsFormOpen(1));
+    EXPECT_TRUE(Bytes(game()) == before);
+    EXPECT_TRUE(Ui().Clock().ticking());
+    EXPECT_TRUE(IsFormOpen(Window::FloorView));
 }
 
 TEST_F(MainWindowTest, SoundAndWallpaperMenus) {
     NewGame("书店");
     main->menuItem("MSoundNo")->trigger();
-    EXPECT_EQ(Game().SoundOn, Value(0));
+    EXPECT_EQ(game().SoundOn, Value(0));
     EXPECT_TRUE(main->menuItem("MSoundNo")->isChecked());
     EXPECT_FALSE(main->menuItem("MSoundYes")->isChecked());
     main->menuItem("MSoundYes")->trigger();
-    EXPECT_EQ(Game().SoundOn, Value(1));
+    EXPECT_EQ(game().SoundOn, Value(1));
     EXPECT_TRUE(main->menuItem("MSoundYes")->isChecked());
 
     main->menuItem("MKabeNothing")->trigger();
@@ -246,15 +252,15 @@ TEST_F(MainWindowTest, SoundAndWallpaperMenus) {
 
 TEST_F(MainWindowTest, GameOverReturnsToTheTitleState) {
     NewGame("书店");
-    Game().GameRunning = 0;
+    game().GameRunning = 0;
     ShowTitleState();
     EXPECT_EQ(main->windowTitle(), "Quillmart Version 1.00");
     EXPECT_EQ(main->statusBarText(), "开始新游戏，或读取之前保存的游戏存档。");
     EXPECT_FALSE(main->menuItem("MSave")->isEnabled());
-    EXPECT_FALSE(IsFormOpen(1));
-    EXPECT_FALSE(IsFormOpen(4));
-    EXPECT_EQ(Game().WindowOpen[4], Value(0));
-    EXPECT_FALSE(Clock().enabled());
+    EXPECT_FALSE(IsFormOpen(Window::FloorView));
+    EXPECT_FALSE(IsFormOpen(Window::ShopInfo));
+    EXPECT_EQ(game().WindowOpen[4], Value(0));
+    EXPECT_FALSE(Ui().Clock().enabled());
 }
 
 }  // namespace

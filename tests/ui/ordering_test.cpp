@@ -2,6 +2,7 @@
 // driven through their controls.
 #include <gtest/gtest.h>
 
+#include "tests/TestShop.h"
 #include "tests/ui/ModalDriver.h"
 
 #include <QAbstractSlider>
@@ -16,17 +17,15 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/GameClock.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
 #include "stock/BookOrders.h"
 #include "stock/CirculationChart.h"
-#include "stock/Form21.h"
-#include "stock/Form6.h"
-#include "ui/main/GameSpeed.h"
+#include "platform/Platform.h"
+#include "ui/stock/BookOrderDialog.h"
+#include "ui/stock/MagazineOrderDialog.h"
+#include "commands/GameSpeed.h"
 
 namespace {
-
 
 // The spinner's upper arrow adds a copy, its lower arrow takes one away.
 void PressUp(QScrollBar* s) { s->triggerAction(QAbstractSlider::SliderSingleStepSub); }
@@ -37,26 +36,24 @@ QString Q(const Value& v) { return QString::fromStdString(v.asText()); }
 class OrderingDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
-        GameState& g = Game();
-        ResetGameState(g);
-        InitProgramState(g);
-        Clock().reset();
-        StartNewGame(g, "测试书店", NewGameStart{});
-        StartClockUnpaused(g);
+        Ui().ResetClock();
+        StartClockUnpaused(game());
     }
-    void TearDown() override { Clock().reset(); }
+    void TearDown() override { Ui().ResetClock(); }
+    GameState& game() { return *game_; }
+    std::unique_ptr<GameState> game_ = NewTestShop();
 };
 
 }  // namespace
 
 TEST_F(OrderingDialogs, MagazineDialogOpensOnTheFirstTitleAndCancelDropsEdits) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Magazine.StandingOrder[1] = 15;
     bool checked = false;
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form6*>(w);
+        auto* f = qobject_cast<MagazineOrderDialog*>(w);
         ASSERT_NE(f, nullptr);
-        EXPECT_FALSE(Clock().ticking());  // the game stands still
+        EXPECT_FALSE(Ui().Clock().ticking());  // the game stands still
         EXPECT_EQ(f->windowTitle(), QStringLiteral("选择进货杂志"));
         EXPECT_EQ(f->listed(), 61);
         EXPECT_EQ(f->VScroll1->maximum(), 50);
@@ -72,7 +69,7 @@ TEST_F(OrderingDialogs, MagazineDialogOpensOnTheFirstTitleAndCancelDropsEdits) {
         EXPECT_EQ(f->VScroll2->value(), 999);
 
         // The first drawing is the chart whose scale the labels name.
-        const CirculationChart c = ChartOf(Game(), 0);
+        const CirculationChart c = ChartOf(game(), 0);
         EXPECT_EQ(f->Picture4->chart().copiesPerPixel, c.copiesPerPixel);
         EXPECT_DOUBLE_EQ(f->Picture4->chart().line[12].y, c.line[12].y);
         EXPECT_EQ(f->Label10[1]->text().toStdString(), c.middleLabel);
@@ -88,19 +85,19 @@ TEST_F(OrderingDialogs, MagazineDialogOpensOnTheFirstTitleAndCancelDropsEdits) {
         checked = true;
         f->Command2->click();
     });
-    Form6 dlg;
+    MagazineOrderDialog dlg(game());
     dlg.exec();
 
     EXPECT_TRUE(checked);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
     EXPECT_EQ(g.Magazine.StandingOrder[0].asInt(), 0);
     EXPECT_EQ(g.Magazine.StandingOrder[1].asInt(), 15);
-    Form6 again;  // the committed quantities come back
+    MagazineOrderDialog again(game());  // the committed quantities come back
     EXPECT_EQ(again.Label9[0]->text(), QStringLiteral("0册"));
 }
 
 TEST_F(OrderingDialogs, MagazineSpinnerStopsAt999AndAt0) {
-    Form6 f;
+    MagazineOrderDialog f(game());
     f.show();
     PressDown(f.VScroll2);  // no copies: nothing to take away
     EXPECT_EQ(f.Label6[3]->text(), QStringLiteral("0册"));
@@ -110,14 +107,14 @@ TEST_F(OrderingDialogs, MagazineSpinnerStopsAt999AndAt0) {
     EXPECT_EQ(f.Label6[3]->text(), QStringLiteral("999册"));
     PressUp(f.VScroll2);
     EXPECT_EQ(f.Label6[3]->text(), QStringLiteral("999册"));
-    EXPECT_EQ(Game().Magazine.EditedOrder[0].asInt(), 999);
+    EXPECT_EQ(game().Magazine.EditedOrder[0].asInt(), 999);
     f.close();
 }
 
 TEST_F(OrderingDialogs, MagazinePagingKeepsTheSelectedSlot) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Magazine.StandingOrder[4] = 25;
-    Form6 f;
+    MagazineOrderDialog f(game());
     f.show();
     f.SSCheck1[3]->click();
     EXPECT_EQ(g.SelectedMagazineRow.asInt(), 3);
@@ -144,9 +141,9 @@ TEST_F(OrderingDialogs, MagazinePagingKeepsTheSelectedSlot) {
 }
 
 TEST_F(OrderingDialogs, MagazineAdjusterFollowsTheHeldArrowAndOkCommits) {
-    GameState& g = Game();
+    GameState& g = game();
     const auto effort = g.Bookshop.EffortPoints[0].asInt();
-    Form6 f;
+    MagazineOrderDialog f(game());
     f.show();
     f.Timer1.stop();  // the test steps it
     QTest::mousePress(f.ButtonD[0], Qt::RightButton);
@@ -175,17 +172,17 @@ TEST_F(OrderingDialogs, MagazineAdjusterFollowsTheHeldArrowAndOkCommits) {
 }
 
 TEST_F(OrderingDialogs, EmptyCataloguesOpenWithNothingToSelect) {
-    GameState& g = Game();
+    GameState& g = game();
     g.MagazineCount = 0;
     g.BookCount = 0;
-    Form6 m;
+    MagazineOrderDialog m(game());
     m.show();
     EXPECT_EQ(m.VScroll1->maximum(), 0);
     EXPECT_FALSE(m.VScroll2->isEnabled());
     for (int r = 0; r < 12; ++r) EXPECT_FALSE(m.SSCheck1[r]->isVisible());
     m.Timer1_Timer();
     m.close();
-    Form21 b;
+    BookOrderDialog b(game());
     b.show();
     EXPECT_FALSE(b.VScroll2->isEnabled());
     b.Command1->click();  // commits nothing, counts the visit
@@ -193,13 +190,13 @@ TEST_F(OrderingDialogs, EmptyCataloguesOpenWithNothingToSelect) {
 }
 
 TEST_F(OrderingDialogs, BookDialogOrdersATitle) {
-    GameState& g = Game();
+    GameState& g = game();
     bool checked = false;
     int book = -1;
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form21*>(w);
+        auto* f = qobject_cast<BookOrderDialog*>(w);
         ASSERT_NE(f, nullptr);
-        EXPECT_FALSE(Clock().ticking());
+        EXPECT_FALSE(Ui().Clock().ticking());
         EXPECT_EQ(f->windowTitle(), QStringLiteral("书籍进货"));
         EXPECT_EQ(f->VScroll1->maximum(), 83);
         // Title order: the first row is the lowest title.
@@ -216,11 +213,11 @@ TEST_F(OrderingDialogs, BookDialogOrdersATitle) {
         checked = true;
         f->Command1->click();
     });
-    Form21 dlg;
+    BookOrderDialog dlg(game());
     dlg.exec();
 
     ASSERT_TRUE(checked);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
     EXPECT_EQ(g.Book.StandingOrder[book].asInt(), 20);
     EXPECT_EQ(g.Book.KeepReordering[book].asInt(), 0);
     EXPECT_EQ(DeliveryText(g, book), "3日后20册");
@@ -228,10 +225,10 @@ TEST_F(OrderingDialogs, BookDialogOrdersATitle) {
 }
 
 TEST_F(OrderingDialogs, BookDialogPagingAndCancel) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Book.StandingOrder[0] = 10;
     g.Book.DaysToDelivery[0] = 2;
-    Form21 f;
+    BookOrderDialog f(game());
     f.show();
     f.SSCheck1[3]->click();
     f.VScroll1->setValue(1);
@@ -258,9 +255,9 @@ TEST_F(OrderingDialogs, BookDialogPagingAndCancel) {
 
 TEST_F(OrderingDialogs, RefillBlanksTheSlotsPastTheLastTitle) {
     // Twelve titles: one scroll step, after which slot 11 has nothing to show.
-    GameState& g = Game();
+    GameState& g = game();
     g.BookCount = 12;
-    Form21 f;
+    BookOrderDialog f(game());
     f.show();
     EXPECT_EQ(f.VScroll1->maximum(), 1);
     EXPECT_TRUE(f.SSCheck1[11]->isVisible());

@@ -8,33 +8,25 @@
 #include <QTest>
 #include <vector>
 
-#include "platform/GameClock.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shop/Form20.h"
-#include "shop/Form5.h"
+#include "ui/shop/FacilityInfoDialog.h"
+#include "ui/shop/PlaceFacilityDialog.h"
 #include "shop/Placement.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
-#include "ui/floor/Form1.h"
+#include "ui/floor/FloorViewWindow.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 class PlacementWindows : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetGameState(Game());
-        Game().GameTitle = kGameTitle;
-        StartNewGame(Game(), "测试书店", NewGameStart{});
-        Game().ShopOpen = 0;
-        Clock().reset();
-    }
-    void TearDown() override {
-        Clock().reset();
-        ResetGameState(Game());
-    }
+    void SetUp() override { game().ShopOpen = 0; }
+    GameState& game() { return *game_; }
+
     HeadlessPlatform ui;
     ScopedPlatform scoped{ui};
+    std::unique_ptr<GameState> game_ = NewTestShop();
 };
 
 struct Entry {
@@ -46,14 +38,14 @@ struct Entry {
 }  // namespace
 
 TEST_F(PlacementWindows, Form5AtStarOneOffersThreeAndPlacesTheFirst) {
-    GameState& g = Game();
+    GameState& g = game();
     g.SelectedSlot = 1;
     const auto fame = g.Fame.asInt();
-    Form5 f;
+    PlaceFacilityDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("设施设置"));
     EXPECT_EQ(f.Label3->text(), QStringLiteral("== 设施设置 =="));
-    EXPECT_EQ(Clock().holds(), 1);
+    EXPECT_EQ(Ui().Clock().holds(), 1);
 
     const Entry offered[] = {
         {"普通的书架", "10万0000円", "40册"},
@@ -74,7 +66,7 @@ TEST_F(PlacementWindows, Form5AtStarOneOffersThreeAndPlacesTheFirst) {
     f.Command1->click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.result(), QDialog::Accepted);
-    EXPECT_EQ(Clock().holds(), 0);
+    EXPECT_EQ(Ui().Clock().holds(), 0);
     EXPECT_EQ(g.FacilitySlot.Kind[1].asInt(), 1);
     EXPECT_EQ(g.Funds.asInt(), 4000000 - 100000);
     EXPECT_EQ(g.Ledger.Expense[Facilities][0].whole(), 100000);
@@ -83,10 +75,10 @@ TEST_F(PlacementWindows, Form5AtStarOneOffersThreeAndPlacesTheFirst) {
 }
 
 TEST_F(PlacementWindows, Form5FollowsTheThumbAndCancelChangesNothing) {
-    GameState& g = Game();
+    GameState& g = game();
     g.StarLevel = 5;
     g.SelectedSlot = 4;
-    Form5 f;
+    PlaceFacilityDialog f(game());
     f.show();
     EXPECT_EQ(f.HScroll1->maximum(), 8);
     // The display follows the thumb while it is dragged.
@@ -103,13 +95,13 @@ TEST_F(PlacementWindows, Form5FollowsTheThumbAndCancelChangesNothing) {
 }
 
 TEST_F(PlacementWindows, Form20ShowsTheFacilityAndStaysAfterARefusal) {
-    GameState& g = Game();
+    GameState& g = game();
     PlaceFacility(g, 3, 0);
     g.UseCount[3] = 7;
     g.SelectedSlot = 3;
     g.ShopOpen = 1;
 
-    Form20 f;
+    FacilityInfoDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("设施信息"));
     EXPECT_EQ(f.Label3->text(), QStringLiteral("== 设施信息 =="));
@@ -133,10 +125,10 @@ TEST_F(PlacementWindows, Form20ShowsTheFacilityAndStaysAfterARefusal) {
 }
 
 TEST_F(PlacementWindows, Form20ArsonNoClosesWithoutAFire) {
-    GameState& g = Game();
+    GameState& g = game();
     PlaceFacility(g, 3, 6);
     g.SelectedSlot = 3;
-    Form20 f;
+    FacilityInfoDialog f(game());
     f.show();
     EXPECT_EQ(f.CapacityLabel->text(), QStringLiteral("0册"));
     ui.answers = {MsgAnswer::No};
@@ -149,17 +141,17 @@ TEST_F(PlacementWindows, Form20ArsonNoClosesWithoutAFire) {
 }
 
 TEST_F(PlacementWindows, FloorClickOpensTheWindowOfTheSpot) {
-    GameState& g = Game();
-    Form1 view;
+    GameState& g = game();
+    FloorViewWindow view(game());
     view.show();
     // Spot 1 at isometric (182, -83) is scene point (265, 49.5).
     QTest::mouseClick(view.Graphic, Qt::LeftButton, {}, QPoint(265, 49));
     EXPECT_EQ(g.SelectedSlot.asInt(), 1);
-    EXPECT_EQ(ui.windowsShown, std::vector<int>{5});
+    EXPECT_EQ(ui.windowsShown, std::vector<Window>{Window::PlaceFacility});
 
     PlaceFacility(g, 1, 0);
     QTest::mouseClick(view.Graphic, Qt::MiddleButton, {}, QPoint(265, 49));
     QTest::mouseClick(view.Graphic, Qt::RightButton, {}, QPoint(10, 10));
-    EXPECT_EQ(ui.windowsShown, (std::vector<int>{5, 20}));
+    EXPECT_EQ(ui.windowsShown, (std::vector<Window>{Window::PlaceFacility, Window::FacilityInfo}));
     EXPECT_EQ(g.SelectedSlot.asInt(), 1);
 }

@@ -12,38 +12,30 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/GameClock.h"
 #include "platform/ProgramDir.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shop/Form31.h"
-#include "shop/Form56.h"
-#include "shop/Form57.h"
-#include "shop/Form8.h"
-#include "shop/Form9.h"
+#include "ui/shop/RegisterInfoDialog.h"
+#include "ui/shop/BuyServiceDialog.h"
+#include "ui/shop/ServiceInfoDialog.h"
+#include "ui/shop/PersonPopupDialog.h"
+#include "ui/shop/BuyRegisterDialog.h"
 #include "shop/Registers.h"
 #include "shop/ServiceMachines.h"
-#include "shop/qt/EquipmentWindow.h"
+#include "ui/shop/EquipmentWindow.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
+#include "tests/TestShop.h"
 
 namespace {
 
 class EquipmentWindows : public ::testing::Test {
 protected:
-    void SetUp() override {
-        GameState& g = Game();
-        ResetGameState(g);
-        InitProgramState(g);
-        Clock().reset();
-        StartNewGame(g, "测试书店", NewGameStart{});
-        Clock().setEnabled(true);
-    }
-    void TearDown() override {
-        SetProgramDir(QM_PROGRAM_DIR);
-        Clock().reset();
-    }
+    void SetUp() override { Ui().SetClockEnabled(true); }
+    void TearDown() override { SetProgramDir(QM_PROGRAM_DIR); }
+    GameState& game() { return *game_; }
+
     HeadlessPlatform ui;
     ScopedPlatform scoped{ui};
+    std::unique_ptr<GameState> game_ = NewTestShop();
 };
 
 QString Text(QLabel* l) { return l->text(); }
@@ -70,13 +62,13 @@ void ClickAt(QWidget* window, QPoint at) {
 // ---- registers ----
 
 TEST_F(EquipmentWindows, RegisterPurchaseBrowsesTheOfferAndBuys) {
-    GameState& g = Game();
+    GameState& g = game();
     g.SelectedRegisterSlot = 2;
-    Form9 f;
+    BuyRegisterDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("收银选择"));
     EXPECT_EQ(Text(f.Label3), QStringLiteral("== 收银机的选择 =="));
-    EXPECT_FALSE(Clock().ticking());
+    EXPECT_FALSE(Ui().Clock().ticking());
     EXPECT_EQ(f.HScroll1->maximum(), 3);  // star level 1: four models
     EXPECT_EQ(Text(f.PriceLabel), QStringLiteral("2980円"));
     EXPECT_EQ(Text(f.SpeedLabel), QStringLiteral("相当慢"));
@@ -91,15 +83,15 @@ TEST_F(EquipmentWindows, RegisterPurchaseBrowsesTheOfferAndBuys) {
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(g.RegisterSlot.Kind[2], Value(4));
     EXPECT_EQ(g.RegisterSlot.ServiceTime[1], Value(2));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(EquipmentWindows, RegisterPurchaseCancelChangesNothing) {
-    GameState& g = Game();
+    GameState& g = game();
     g.SelectedRegisterSlot = 1;
     g.StarLevel = 4;
     const Value funds = g.Funds;
-    Form9 f;
+    BuyRegisterDialog f(game());
     f.show();
     EXPECT_EQ(f.HScroll1->maximum(), 5);
     f.Command1->click();
@@ -117,8 +109,8 @@ TEST_F(EquipmentWindows, RegisterPictureThatFailsToLoadIsBlank) {
     ASSERT_TRUE(red.save(dir.filePath("Graphic/Rezi2.dat"), "PNG"));
     SetProgramDir(dir.path().toStdString());
 
-    Game().SelectedRegisterSlot = 1;
-    Form9 f;
+    game().SelectedRegisterSlot = 1;
+    BuyRegisterDialog f(game());
     f.show();
     EXPECT_TRUE(Plain(f.Image1->pixmap(), qRgb(255, 0, 0)));  // model 0 shows holder 1, Rezi2
     f.HScroll1->setValue(1);
@@ -127,11 +119,11 @@ TEST_F(EquipmentWindows, RegisterPictureThatFailsToLoadIsBlank) {
 }
 
 TEST_F(EquipmentWindows, RegisterInformationAndRemoval) {
-    GameState& g = Game();
+    GameState& g = game();
     BuyRegister(g, 1, 5);
     g.ServedCount[0] = 12;
     g.SelectedRegisterSlot = 1;
-    Form31 f;
+    RegisterInfoDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("收银信息"));
     EXPECT_EQ(Text(f.Label3), QStringLiteral("== 收银机的信息 =="));
@@ -148,16 +140,16 @@ TEST_F(EquipmentWindows, RegisterInformationAndRemoval) {
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(g.RegisterSlot.Kind[1], Value(0));
     EXPECT_EQ(g.RegisterSlot.ServiceTime[0], Value(10));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 // ---- service machines ----
 
 TEST_F(EquipmentWindows, ServiceMachinePurchase) {
-    GameState& g = Game();
+    GameState& g = game();
     g.StarLevel = 5;
     g.SelectedServiceSlot = 2;
-    Form56 f;
+    BuyServiceDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("服务设施"));
     EXPECT_EQ(Text(f.Label3), QStringLiteral("== 服务设施设置 =="));
@@ -175,11 +167,11 @@ TEST_F(EquipmentWindows, ServiceMachinePurchase) {
 }
 
 TEST_F(EquipmentWindows, ServiceMachineRemovalWaitsForClosingTime) {
-    GameState& g = Game();
+    GameState& g = game();
     BuyServiceMachine(g, 2, 0);
     g.SelectedServiceSlot = 2;
     g.ShopOpen = 1;
-    Form57 f;
+    ServiceInfoDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("服务设备信息"));
     EXPECT_EQ(Text(f.Label3), QStringLiteral("== 服务设备信息 =="));
@@ -202,15 +194,15 @@ TEST_F(EquipmentWindows, ServiceMachineRemovalWaitsForClosingTime) {
 // ---- the person popup ----
 
 TEST_F(EquipmentWindows, PersonPopupOfACustomerClosesOnAnyClick) {
-    GameState& g = Game();
+    GameState& g = game();
     g.ClickedPersonKind = 0;
     g.ClickedPersonSlot = 10;
     for (int satisfaction : {100, 10}) {
         g.Person.Satisfaction[10] = satisfaction;
         g.Person.Visits[10] = 4;
-        Form8 f;
+        PersonPopupDialog f(game());
         f.show();
-        EXPECT_FALSE(Clock().ticking());
+        EXPECT_FALSE(Ui().Clock().ticking());
         EXPECT_EQ(f.windowTitle(), QStringLiteral("顾客"));
         EXPECT_EQ(f.shownPanel(), 0);
         EXPECT_TRUE(f.Picture[0]->isVisible());
@@ -225,18 +217,18 @@ TEST_F(EquipmentWindows, PersonPopupOfACustomerClosesOnAnyClick) {
 
         ClickAt(&f, f.Label[0]->geometry().center());  // on a label
         EXPECT_FALSE(f.isVisible());
-        EXPECT_TRUE(Clock().ticking());
+        EXPECT_TRUE(Ui().Clock().ticking());
     }
 }
 
 TEST_F(EquipmentWindows, PersonPopupOfAClerkShowsTheSecondEmployedApplicant) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Applicant.Employed[2] = 1;
     g.Applicant.Employed[9] = 1;
     g.Applicant.Ability[9] = 30;
     g.ClickedPersonKind = 2;
     g.ClickedPersonSlot = 1;
-    Form8 f;
+    PersonPopupDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("店员的信息"));
     EXPECT_EQ(f.shownPanel(), 2);
@@ -251,10 +243,10 @@ TEST_F(EquipmentWindows, PersonPopupOfAClerkShowsTheSecondEmployedApplicant) {
 }
 
 TEST_F(EquipmentWindows, PersonPopupOfTheRobberClosesOnlyOnEmptySpace) {
-    GameState& g = Game();
+    GameState& g = game();
     g.ClickedPersonKind = 3;
     g.ClickedPersonSlot = 2;
-    Form8 f;
+    PersonPopupDialog f(game());
     f.show();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("强盗"));
     EXPECT_EQ(Text(f.Label[13]), QStringLiteral("迷"));
@@ -269,11 +261,11 @@ TEST_F(EquipmentWindows, PersonPopupOfTheRobberClosesOnlyOnEmptySpace) {
 }
 
 TEST_F(EquipmentWindows, PersonPopupOfADismissedClerkClosesAtOnce) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Applicant.Employed[4] = 1;  // one clerk left; slot 1 stands for nobody
     g.ClickedPersonKind = 2;
     g.ClickedPersonSlot = 1;
-    Form8 f;
+    PersonPopupDialog f(game());
     bool stuck = false;
     QTimer::singleShot(3000, &f, [&] {
         stuck = true;
@@ -283,5 +275,5 @@ TEST_F(EquipmentWindows, PersonPopupOfADismissedClerkClosesAtOnce) {
     EXPECT_FALSE(stuck);
     EXPECT_EQ(f.shownPanel(), -1);
     for (QFrame* panel : f.Picture) EXPECT_FALSE(panel->isVisible());
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }

@@ -19,69 +19,28 @@
 #include <memory>
 
 #include "business/DayReport.h"
-#include "business/Form15.h"
-#include "business/Form27.h"
-#include "platform/GameClock.h"
-#include "platform/qt/Forms.h"
-#include "shop/Form46.h"
-#include "shop/Form63.h"
+#include "ui/business/MonthReportDialog.h"
+#include "ui/business/DayReportDialog.h"
+#include "platform/Platform.h"
+#include "platform/qt/WindowRegistry.h"
+#include "ui/shop/ClerkPopupWindow.h"
+#include "ui/shop/ComplaintDialog.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
-#include "ui/main/FormList.h"
-#include "ui/main/MDIForm1.h"
+#include "tests/ui/ModalDriver.h"
+#include "ui/main/MainWindow.h"
 
 namespace {
 
 // Runs `act` after `ms` milliseconds of the event loop.
 void After(int ms, std::function<void()> act) { QTimer::singleShot(ms, act); }
 
-// Opens modal window N as the tick does, hands it, typed, to `act` once it
-// is up, and returns when it has closed. A window still up after five
-// seconds is closed and the test fails.
-template <typename F>
-void WithWindow(int number, std::function<void(F*)> act) {
-    bool seen = false;
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [&seen, poll, waited, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && waited->elapsed() < 5000) return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (!w) return;
-        seen = true;
-        auto* f = qobject_cast<F*>(w);
-        if (!f) {
-            ADD_FAILURE() << "not the expected window";
-            w->close();
-            return;
-        }
-        act(f);
-    });
-    poll->start(10);
-    // A safety net against a window that never closes.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [number] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "window " << number << " still open";
-            w->close();
-        }
-    });
-    guard.start(6000);
-    EXPECT_TRUE(ShowForm(number));
-    EXPECT_TRUE(seen) << "window " << number << " never came up";
-}
-
 // Opens a report with its automatic close on the first tick and waits for
 // it to close by itself; true when it did.
-bool ClosesByItself(int number) {
-    Game().ReportCloseSpeed = 10;
-    Game().ReportManualClose = 0;
+bool ClosesByItself(Window window, GameState& g) {
+    g.ReportCloseSpeed = 10;
+    g.ReportManualClose = 0;
     QTimer guard;
     guard.setSingleShot(true);
     bool forced = false;
@@ -92,47 +51,37 @@ bool ClosesByItself(int number) {
         }
     });
     guard.start(3000);
-    ShowForm(number);
+    ShowForm(window, g);
     return !forced;
 }
 
 class ReportWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        static bool registered = false;
-        if (!registered) {
-            RegisterForms();
-            RegisterForm({15, true, [] { return new Form15; }});
-            RegisterForm({27, true, [] { return new Form27; }});
-            RegisterForm({46, false, [] { return new Form46; }});
-            RegisterForm({63, true, [] { return new Form63; }});
-            registered = true;
-        }
-        ResetGameState(Game());
-        Game().GameRunning = 0;
-        main = std::make_unique<MDIForm1>();
+        main = std::make_unique<MainWindow>();
         main->resize(800, 600);
         main->show();
-        StartNewGame(Game(), "测试书店", NewGameStart{});
+        StartNewGame(game(), "测试书店", NewGameStart{});
         main->EnterRunningState();
-        ASSERT_TRUE(Clock().ticking());
+        ASSERT_TRUE(Ui().Clock().ticking());
     }
     void TearDown() override {
         // The pop-up outlives UnloadAllForms; let it close itself.
-        if (auto* f = qobject_cast<Form46*>(OpenForm(46))) {
-            for (int n = 0; n < 30 && IsFormOpen(46); ++n) f->Timer1_Timer();
+        if (auto* f = qobject_cast<ClerkPopupWindow*>(OpenForm(Window::ClerkPopup))) {
+            for (int n = 0; n < 30 && IsFormOpen(Window::ClerkPopup); ++n) f->Timer1_Timer();
         }
         UnloadAllForms();
         main.reset();
-        Clock().reset();
+        Ui().ResetClock();
     }
-    std::unique_ptr<MDIForm1> main;
+    GameState& game() { return main->game(); }
+    std::unique_ptr<MainWindow> main;
 };
 
 // ---- month report ----
 
 TEST_F(ReportWindows, MonthReportShowsTheMonthAndClosesItWhenClosed) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Year = 2026;
     g.Month = 6;
     g.Day = 30;
@@ -144,7 +93,7 @@ TEST_F(ReportWindows, MonthReportShowsTheMonthAndClosesItWhenClosed) {
     g.CopiesSoldHistory.Monthly[0] = 12345;
     g.Bookshop.SalesPoints[0] = 0;
 
-    WithWindow<Form15>(15, [&](Form15* f) {
+    WithWindow<MonthReportDialog>(Window::MonthReport, game(), [&](MonthReportDialog* f) {
         EXPECT_EQ(f->windowTitle(), "月底");
         EXPECT_EQ(f->Label[2]->text(), "== 2026年6月底 ==");
         EXPECT_EQ(f->Shape1[0]->palette().color(QPalette::Window), QColor(0, 128, 255));
@@ -171,8 +120,8 @@ TEST_F(ReportWindows, MonthReportShowsTheMonthAndClosesItWhenClosed) {
         EXPECT_LT(f->Label1[11]->y(), f->Label1[12]->y());
         EXPECT_EQ(f->ILabel[3]->y(), f->Label1[6]->y());
         EXPECT_LT(f->ILabel[0]->x(), f->OLabel[0]->x());
-        EXPECT_EQ(main->windowTitle(), QString::fromStdString(MainCaption(Game())));
-        EXPECT_FALSE(Clock().ticking());
+        EXPECT_EQ(main->windowTitle(), QString::fromStdString(MainCaption(game())));
+        EXPECT_FALSE(Ui().Clock().ticking());
         // Closed by hand only: still up after some ticks of its timer.
         After(400, [f] {
             EXPECT_EQ(QApplication::activeModalWidget(), f);
@@ -181,15 +130,15 @@ TEST_F(ReportWindows, MonthReportShowsTheMonthAndClosesItWhenClosed) {
     });
     EXPECT_EQ(g.Bookshop.SalesPoints[0], Value(12345));
     EXPECT_EQ(g.CopiesSoldHistory.Monthly[0], Value(0));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(ReportWindows, MonthReportOfASurplusAndItsOwnClose) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Bookshop.SalesPoints[0] = 0;
     g.CopiesSoldHistory.Monthly[0] = 7;
     g.ReportManualClose = 1;
-    WithWindow<Form15>(15, [](Form15* f) {
+    WithWindow<MonthReportDialog>(Window::MonthReport, game(), [](MonthReportDialog* f) {
         EXPECT_EQ(f->Label1[1]->text(), "黑字");
         EXPECT_EQ(f->Label1[1]->palette().color(QPalette::WindowText), QColor(Qt::black));
         f->close();  // the frame's close box closes the month too
@@ -197,16 +146,16 @@ TEST_F(ReportWindows, MonthReportOfASurplusAndItsOwnClose) {
     EXPECT_EQ(g.Bookshop.SalesPoints[0], Value(7));
 
     g.CopiesSoldHistory.Monthly[0] = 5;
-    EXPECT_TRUE(ClosesByItself(15));
+    EXPECT_TRUE(ClosesByItself(Window::MonthReport, game()));
     EXPECT_EQ(g.Bookshop.SalesPoints[0], Value(12));
     EXPECT_EQ(g.ReportTicks, Value(0));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 // ---- day report ----
 
 TEST_F(ReportWindows, DayReportShowsTheNewDateAndTodaysDeliveries) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Year = 2026;
     g.Month = 13;  // the first day of a year, before the calendar turns it
     g.Day = 1;
@@ -217,7 +166,7 @@ TEST_F(ReportWindows, DayReportShowsTheNewDateAndTodaysDeliveries) {
     g.Book.DaysToDelivery[2] = 1;
     const DayReport expected = BuildDayReport(g);
 
-    WithWindow<Form27>(27, [&](Form27* f) {
+    WithWindow<DayReportDialog>(Window::DayReport, game(), [&](DayReportDialog* f) {
         EXPECT_EQ(f->windowTitle(), "今日是2027年1月1日");
         EXPECT_EQ(f->Label2[4]->text(), "2027");
         EXPECT_EQ(f->Label2[5]->text(), "1");
@@ -233,9 +182,9 @@ TEST_F(ReportWindows, DayReportShowsTheNewDateAndTodaysDeliveries) {
             EXPECT_EQ(f->List1->item(i)->text(), QString::fromStdString(expected.lines[i])) << i;
         EXPECT_EQ(f->List1->item(0)->text(), "●今日发售的杂志");
         EXPECT_EQ(f->List1->item(f->List1->count() - 1)->text(),
-                  QString::fromStdString("→  " + Game().Book.Title[2].asText()));
+                  QString::fromStdString("→  " + game().Book.Title[2].asText()));
         EXPECT_NE(main->windowTitle().indexOf(QStringLiteral("2027年 1月 1日 星期五")), -1) << main->windowTitle().toStdString();
-        EXPECT_FALSE(Clock().ticking());
+        EXPECT_FALSE(Ui().Clock().ticking());
         After(300, [f] {
             EXPECT_EQ(QApplication::activeModalWidget(), f);
             f->close();
@@ -243,19 +192,19 @@ TEST_F(ReportWindows, DayReportShowsTheNewDateAndTodaysDeliveries) {
     });
     EXPECT_EQ(g.ClerkAdviceToday, Value(0));
     EXPECT_EQ(g.Month, Value(13));  // the report changes no date
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 
     g.ClerkAdviceToday = 2;
-    EXPECT_TRUE(ClosesByItself(27));
+    EXPECT_TRUE(ClosesByItself(Window::DayReport, game()));
     EXPECT_EQ(g.ClerkAdviceToday, Value(0));
 }
 
 // ---- complaint ----
 
 TEST_F(ReportWindows, ComplaintCostsPopularityAndShowsAFace) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Popularity = 2;
-    WithWindow<Form63>(63, [&](Form63* f) {
+    WithWindow<ComplaintDialog>(Window::Complaint, game(), [&](ComplaintDialog* f) {
         EXPECT_EQ(f->windowTitle(), "顾客的不满");
         EXPECT_EQ(f->Label3->text(), "== 顾客的不满 ==");
         EXPECT_EQ(f->Label1->text(), "  上次买的书好脏啊!");
@@ -268,22 +217,21 @@ TEST_F(ReportWindows, ComplaintCostsPopularityAndShowsAFace) {
         EXPECT_EQ(g.Popularity, Value(0));  // taken at the opening
         const int face = g.OpinionFace.i();
         EXPECT_TRUE(face != 2 && face != 7 && face != 8) << face;
-        EXPECT_FALSE(Clock().ticking());
+        EXPECT_FALSE(Ui().Clock().ticking());
         f->Command1->click();
     });
     EXPECT_EQ(g.Popularity, Value(0));
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 // ---- clerk pop-up ----
 
-Form46* OpenPopup() {
-    EXPECT_TRUE(ShowForm(46));
-    return qobject_cast<Form46*>(OpenForm(46));
+ClerkPopupWindow* OpenPopup(GameState& g) {
+    EXPECT_TRUE(ShowForm(Window::ClerkPopup, g));
+    return qobject_cast<ClerkPopupWindow*>(OpenForm(Window::ClerkPopup));
 }
 
-void QueueTexts(std::initializer_list<const char*> texts) {
-    GameState& g = Game();
+void QueueTexts(GameState& g, std::initializer_list<const char*> texts) {
     g.ClerkMessageCount = 0;
     for (const char* t : texts) {
         g.ClerkMessages[g.ClerkMessageCount.i()] = t;
@@ -292,13 +240,13 @@ void QueueTexts(std::initializer_list<const char*> texts) {
 }
 
 TEST_F(ReportWindows, ClerkPopupSpeaksWithoutStoppingTheGameAndCannotBeClosed) {
-    GameState& g = Game();
+    GameState& g = game();
     g.ClerkCount = 1;
     g.Person.Look[0] = 3;
     g.ClerkPopupTicks = 20;  // left by an earlier pop-up in a saved game
-    QueueTexts({"店长，店内太脏了。", "店长，没有书可卖了。", "店长，抗震度很低。快提升吧!"});
+    QueueTexts(game(), {"店长，店内太脏了。", "店长，没有书可卖了。", "店长，抗震度很低。快提升吧!"});
 
-    Form46* f = OpenPopup();
+    ClerkPopupWindow* f = OpenPopup(game());
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "来自店员");
     const QString said = f->Label1->text();
@@ -309,7 +257,7 @@ TEST_F(ReportWindows, ClerkPopupSpeaksWithoutStoppingTheGameAndCannotBeClosed) {
     EXPECT_EQ(g.ClerkMessageCount, Value(0));
     EXPECT_EQ(g.ClerkAdviceToday, Value(1));
     EXPECT_EQ(g.ClerkPopupTicks, Value(0));
-    EXPECT_TRUE(Clock().ticking());  // modeless: the game goes on
+    EXPECT_TRUE(Ui().Clock().ticking());  // modeless: the game goes on
 
     // Near the lower right of the area it stands in.
     auto* sub = qobject_cast<QMdiSubWindow*>(f->parentWidget());
@@ -330,50 +278,50 @@ TEST_F(ReportWindows, ClerkPopupSpeaksWithoutStoppingTheGameAndCannotBeClosed) {
     // Nor does closing every window.
     UnloadAllForms();
     QApplication::processEvents();
-    EXPECT_TRUE(IsFormOpen(46));
-    EXPECT_EQ(OpenForm(46), f);
+    EXPECT_TRUE(IsFormOpen(Window::ClerkPopup));
+    EXPECT_EQ(OpenForm(Window::ClerkPopup), f);
     EXPECT_TRUE(f->isVisible());
 
     // A second occasion while it is up changes nothing on it.
-    QueueTexts({"书架装满了。"});
-    EXPECT_TRUE(ShowForm(46));
-    EXPECT_EQ(OpenForm(46), f);
+    QueueTexts(game(), {"书架装满了。"});
+    EXPECT_TRUE(ShowForm(Window::ClerkPopup, game()));
+    EXPECT_EQ(OpenForm(Window::ClerkPopup), f);
     EXPECT_EQ(f->Label1->text(), said);
     EXPECT_EQ(g.ClerkAdviceToday, Value(1));
     EXPECT_EQ(g.ClerkMessageCount, Value(1));
 
     // Its own 25 ticks close it, even while the game clock stands still.
-    Clock().hold();
+    Ui().HoldClock();
     QElapsedTimer t;
     t.start();
-    while (IsFormOpen(46) && t.elapsed() < 5000) QTest::qWait(50);
-    Clock().release(true);
-    EXPECT_FALSE(IsFormOpen(46));
+    while (IsFormOpen(Window::ClerkPopup) && t.elapsed() < 5000) QTest::qWait(50);
+    Ui().ReleaseClock();
+    EXPECT_FALSE(IsFormOpen(Window::ClerkPopup));
     EXPECT_GE(t.elapsed(), 2000);
     EXPECT_EQ(g.ClerkPopupTicks, Value(0));
 
     // Closed, it opens afresh with the queued sentence.
-    f = OpenPopup();
+    f = OpenPopup(game());
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->Label1->text(), "书架装满了。");
     EXPECT_EQ(g.ClerkAdviceToday, Value(2));
 }
 
 TEST_F(ReportWindows, ClerkPopupWithoutItsFaceStillSpeaks) {
-    GameState& g = Game();
+    GameState& g = game();
     g.ClerkCount = 1;
     g.Person.Look[0] = 98;  // no such face picture
-    QueueTexts({"今天是业界新闻的发售日。"});
-    Form46* f = OpenPopup();
+    QueueTexts(game(), {"今天是业界新闻的发售日。"});
+    ClerkPopupWindow* f = OpenPopup(game());
     ASSERT_NE(f, nullptr);
     EXPECT_TRUE(f->Image1[0]->pixmap().isNull());
     EXPECT_EQ(f->Label1->text(), "今天是业界新闻的发售日。");
     EXPECT_EQ(g.ClerkMessageCount, Value(0));
     for (int n = 1; n < 25; ++n) f->Timer1_Timer();
-    EXPECT_TRUE(IsFormOpen(46));
+    EXPECT_TRUE(IsFormOpen(Window::ClerkPopup));
     f->Timer1_Timer();
     QApplication::processEvents();
-    EXPECT_FALSE(IsFormOpen(46));
+    EXPECT_FALSE(IsFormOpen(Window::ClerkPopup));
 }
 
 }  // namespace

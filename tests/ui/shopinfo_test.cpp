@@ -6,28 +6,19 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/qt/Forms.h"
-#include "shop/Form4.h"
-#include "shop/Form41.h"
+#include "platform/qt/WindowRegistry.h"
+#include "platform/Platform.h"
+#include "ui/shop/ShopInfoWindow.h"
+#include "ui/shop/ShopDetailsWindow.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
 
 namespace {
-
-constexpr int kFloorHeight = 345;
-
-// A stand-in floor view of known height, for the placement of Form4.
-class FloorStandIn : public QWidget {
-public:
-    FloorStandIn() { setFixedSize(200, kFloorHeight - 40); }
-};
 
 class ShopInfoWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetGameState(Game());
-        GameState& g = Game();
+        GameState& g = game();
         g.ShopName = "青叶书房";
         g.ShopOpen = 1;
         g.Funds = 4000000;
@@ -53,8 +44,6 @@ protected:
         main_->resize(1000, 800);
         main_->show();
         SetMainWindow(main_.get(), area_);
-        RegisterForm({4, false, [] { return new Form4; }});
-        RegisterForm({41, false, [] { return new Form41; }});
     }
     void TearDown() override {
         UnloadAllForms();
@@ -63,12 +52,13 @@ protected:
         main_.reset();
     }
 
-    static Form4* Info() { return dynamic_cast<Form4*>(OpenForm(4)); }
-    static Form41* Details() { return dynamic_cast<Form41*>(OpenForm(41)); }
-    static QMdiSubWindow* Frame(int n) { return qobject_cast<QMdiSubWindow*>(OpenForm(n)->parentWidget()); }
+    GameState& game() { return *game_; }
+    static ShopInfoWindow* Info() { return dynamic_cast<ShopInfoWindow*>(OpenForm(Window::ShopInfo)); }
+    static ShopDetailsWindow* Details() { return dynamic_cast<ShopDetailsWindow*>(OpenForm(Window::ShopDetails)); }
+    static QMdiSubWindow* Frame(Window w) { return qobject_cast<QMdiSubWindow*>(OpenForm(w)->parentWidget()); }
     // Waits for the window's timer to take its redraw flag.
-    static bool Drawn(Value GameState::*flag) {
-        return QTest::qWaitFor([flag] { return (Game().*flag).asInt() == 0; }, 1000);
+    bool Drawn(Value GameState::*flag) {
+        return QTest::qWaitFor([this, flag] { return (game().*flag).asInt() == 0; }, 1000);
     }
     static int LitCount(const std::array<QLabel*, 5>& stars, const std::array<QPixmap, 2>& starg) {
         const QImage lit = starg[0].toImage();
@@ -77,6 +67,7 @@ protected:
         return n;
     }
 
+    std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
     std::unique_ptr<QMainWindow> main_;
     QMdiArea* area_ = nullptr;
 };
@@ -84,17 +75,17 @@ protected:
 }  // namespace
 
 TEST_F(ShopInfoWindows, Form4DrawsTheShopAndRaisesTheDetailsFlag) {
-    ToggleReportWindow(4);
-    Form4* f = Info();
+    ToggleReportWindow(Window::ShopInfo, game());
+    ShopInfoWindow* f = Info();
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(Game().WindowOpen[4].asInt(), 1);
+    EXPECT_EQ(game().WindowOpen[4].asInt(), 1);
     EXPECT_EQ(f->windowTitle(), QStringLiteral("书店信息"));
-    Game().ShopDetailsDirty = 0;
+    game().ShopDetailsDirty = 0;
     ASSERT_TRUE(Drawn(&GameState::ShopInfoDirty));
 
-    EXPECT_EQ(Game().ShopDetailsDirty.asInt(), 1);
+    EXPECT_EQ(game().ShopDetailsDirty.asInt(), 1);
     EXPECT_EQ(f->windowTitle(), QStringLiteral("店铺的信息-青叶书房 营业中"));
-    EXPECT_EQ(Frame(4)->windowTitle(), f->windowTitle());
+    EXPECT_EQ(Frame(Window::ShopInfo)->windowTitle(), f->windowTitle());
     EXPECT_EQ(f->FundsLabel->text(), QStringLiteral("400万0000円"));
     EXPECT_EQ(f->SoldLabel->text(), QStringLiteral("120册"));
     EXPECT_EQ(f->CapacityLabel->text(), QStringLiteral("800册"));
@@ -113,36 +104,36 @@ TEST_F(ShopInfoWindows, Form4DrawsTheShopAndRaisesTheDetailsFlag) {
     EXPECT_EQ(LitCount(f->Star, f->Starg), 1);
 
     // A flag left at 0 draws nothing.
-    Game().Funds = 5;
+    game().Funds = 5;
     QTest::qWait(250);
     EXPECT_EQ(f->FundsLabel->text(), QStringLiteral("400万0000円"));
 
     // The next change: closed shop, late hour, five stars.
-    Game().ShopOpen = 0;
-    Game().Hour = 23;
-    Game().StarLevel = 5;
-    Game().ShopInfoDirty = 1;
+    game().ShopOpen = 0;
+    game().Hour = 23;
+    game().StarLevel = 5;
+    game().ShopInfoDirty = 1;
     ASSERT_TRUE(Drawn(&GameState::ShopInfoDirty));
     EXPECT_EQ(f->windowTitle(), QStringLiteral("店铺的信息-青叶书房 打烊中"));
     EXPECT_EQ(f->HourLabel->text(), QStringLiteral("下午 11"));
     EXPECT_EQ(f->FundsLabel->text(), QStringLiteral("5円"));
     EXPECT_EQ(LitCount(f->Star, f->Starg), 5);
 
-    CloseForm(4);
+    CloseForm(Window::ShopInfo);
     QCoreApplication::processEvents();
-    EXPECT_EQ(Game().WindowOpen[4].asInt(), 0);
-    EXPECT_FALSE(IsFormOpen(4));
+    EXPECT_EQ(game().WindowOpen[4].asInt(), 0);
+    EXPECT_FALSE(IsFormOpen(Window::ShopInfo));
 }
 
 TEST_F(ShopInfoWindows, Form41DrawsDetailsAndKeepsItsCaption) {
-    Game().Hour = 12;
-    Game().ShopSize = 3;
-    Game().Popularity = -5;  // a dismissal can leave it below 0 until the week ends
-    Game().Fame = 64;
-    ToggleReportWindow(41);
-    Form41* f = Details();
+    game().Hour = 12;
+    game().ShopSize = 3;
+    game().Popularity = -5;  // a dismissal can leave it below 0 until the week ends
+    game().Fame = 64;
+    ToggleReportWindow(Window::ShopDetails, game());
+    ShopDetailsWindow* f = Details();
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(Game().WindowOpen[41].asInt(), 1);
+    EXPECT_EQ(game().WindowOpen[41].asInt(), 1);
     ASSERT_TRUE(Drawn(&GameState::ShopDetailsDirty));
 
     EXPECT_EQ(f->windowTitle(), QStringLiteral("店铺的详细信息"));
@@ -164,28 +155,28 @@ TEST_F(ShopInfoWindows, Form41DrawsDetailsAndKeepsItsCaption) {
     EXPECT_LT(f->PopularityBar->y(), f->DirtBar->y());
     EXPECT_LT(f->DirtBar->y(), f->QuakeBar->y());
 
-    CloseForm(41);
+    CloseForm(Window::ShopDetails);
     QCoreApplication::processEvents();
-    EXPECT_EQ(Game().WindowOpen[41].asInt(), 0);
+    EXPECT_EQ(game().WindowOpen[41].asInt(), 0);
 }
 
 TEST_F(ShopInfoWindows, DetailsFollowTheInformationWindowOnly) {
     // Only the details window open: money and time do not reach it.
-    ToggleReportWindow(41);
-    Form41* details = Details();
+    ToggleReportWindow(Window::ShopDetails, game());
+    ShopDetailsWindow* details = Details();
     ASSERT_TRUE(Drawn(&GameState::ShopDetailsDirty));
-    AddMoney(Game(), -300000, Facilities, 0);
-    Game().Hour = 15;
+    AddMoney(game(), -300000, Facilities, 0);
+    game().Hour = 15;
     QTest::qWait(300);
     EXPECT_EQ(details->FundsLabel->text(), QStringLiteral("400万0000円"));
     EXPECT_EQ(details->HourLabel->text(), QStringLiteral("上午 0"));
 
     // With the information window open, a purchase reaches both.
-    ToggleReportWindow(4);
-    Form4* info = Info();
+    ToggleReportWindow(Window::ShopInfo, game());
+    ShopInfoWindow* info = Info();
     ASSERT_TRUE(Drawn(&GameState::ShopInfoDirty));
     ASSERT_TRUE(Drawn(&GameState::ShopDetailsDirty));
-    AddMoney(Game(), -100000, Facilities, 0);
+    AddMoney(game(), -100000, Facilities, 0);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             return info->FundsLabel->text() == QStringLiteral("360万0000円") &&
@@ -196,62 +187,60 @@ TEST_F(ShopInfoWindows, DetailsFollowTheInformationWindowOnly) {
 }
 
 TEST_F(ShopInfoWindows, Form4SitsBelowTheFloorView) {
-    // The real floor view when the window list has it, else a stand-in.
     NewGameStart start;
     ASSERT_TRUE(NewGameStart::FromDate(2024, 3, 9, 9, 1, start));
-    StartNewGame(Game(), "青叶书房", start);
-    if (!IsFormBuilt(1)) RegisterForm({1, false, [] { return new FloorStandIn; }});
-    ShowForm(1);
-    QMdiSubWindow* floor = Frame(1);
+    StartNewGame(game(), "青叶书房", start);
+    ShowForm(Window::FloorView, game());
+    QMdiSubWindow* floor = Frame(Window::FloorView);
     ASSERT_NE(floor, nullptr);
-    ToggleReportWindow(4);
-    EXPECT_EQ(Frame(4)->pos(), QPoint(0, floor->height()));
-    CloseForm(1);
+    ToggleReportWindow(Window::ShopInfo, game());
+    EXPECT_EQ(Frame(Window::ShopInfo)->pos(), QPoint(0, floor->height()));
+    CloseForm(Window::FloorView);
 }
 
 TEST_F(ShopInfoWindows, ToggleOpensMinimisesRestoresAndFocuses) {
-    ToggleReportWindow(4);
-    QMdiSubWindow* info = Frame(4);
+    ToggleReportWindow(Window::ShopInfo, game());
+    QMdiSubWindow* info = Frame(Window::ShopInfo);
     area_->setActiveSubWindow(info);
     ASSERT_EQ(area_->activeSubWindow(), info);
 
-    ToggleReportWindow(4);  // active and normal: minimised
+    ToggleReportWindow(Window::ShopInfo, game());  // active and normal: minimised
     EXPECT_TRUE(info->isMinimized());
-    ToggleReportWindow(4);  // active and minimised: restored
+    ToggleReportWindow(Window::ShopInfo, game());  // active and minimised: restored
     EXPECT_FALSE(info->isMinimized());
     EXPECT_FALSE(info->isMaximized());
 
     info->showMaximized();
     area_->setActiveSubWindow(info);
-    ToggleReportWindow(4);  // active and maximised: left alone
+    ToggleReportWindow(Window::ShopInfo, game());  // active and maximised: left alone
     EXPECT_TRUE(info->isMaximized());
     info->showNormal();
 
     // Another child active: a minimised window is restored, a normal one
     // takes the focus.
-    ToggleReportWindow(41);
-    QMdiSubWindow* details = Frame(41);
+    ToggleReportWindow(Window::ShopDetails, game());
+    QMdiSubWindow* details = Frame(Window::ShopDetails);
     info->showMinimized();
     area_->setActiveSubWindow(details);
     ASSERT_EQ(area_->activeSubWindow(), details);
-    ToggleReportWindow(4);
+    ToggleReportWindow(Window::ShopInfo, game());
     EXPECT_FALSE(info->isMinimized());
 
     area_->setActiveSubWindow(details);
-    ToggleReportWindow(4);
+    ToggleReportWindow(Window::ShopInfo, game());
     EXPECT_EQ(area_->activeSubWindow(), info);
-    EXPECT_EQ(Game().WindowOpen[4].asInt(), 1);
+    EXPECT_EQ(game().WindowOpen[4].asInt(), 1);
 }
 
 TEST_F(ShopInfoWindows, ClosingEveryWindowClearsBothEntries) {
-    ToggleReportWindow(4);
-    ToggleReportWindow(41);
-    EXPECT_EQ(Game().WindowOpen[4].asInt(), 1);
-    EXPECT_EQ(Game().WindowOpen[41].asInt(), 1);
+    ToggleReportWindow(Window::ShopInfo, game());
+    ToggleReportWindow(Window::ShopDetails, game());
+    EXPECT_EQ(game().WindowOpen[4].asInt(), 1);
+    EXPECT_EQ(game().WindowOpen[41].asInt(), 1);
     UnloadAllForms();
     QCoreApplication::processEvents();
-    EXPECT_EQ(Game().WindowOpen[4].asInt(), 0);
-    EXPECT_EQ(Game().WindowOpen[41].asInt(), 0);
-    EXPECT_FALSE(IsFormOpen(4));
-    EXPECT_FALSE(IsFormOpen(41));
+    EXPECT_EQ(game().WindowOpen[4].asInt(), 0);
+    EXPECT_EQ(game().WindowOpen[41].asInt(), 0);
+    EXPECT_FALSE(IsFormOpen(Window::ShopInfo));
+    EXPECT_FALSE(IsFormOpen(Window::ShopDetails));
 }

@@ -2,6 +2,7 @@
 // offscreen and driven through their controls.
 #include <gtest/gtest.h>
 
+#include "tests/TestShop.h"
 #include "tests/ui/ModalDriver.h"
 
 #include <QApplication>
@@ -17,51 +18,40 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/GameClock.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "shop/Form12.h"
-#include "shop/Form36.h"
-#include "shop/Form38.h"
-#include "shop/Form7.h"
+#include "ui/kit/Controls.h"
+#include "ui/shop/FireClerkDialog.h"
+#include "ui/shop/ClerkSettingsDialog.h"
+#include "ui/shop/SalaryDialog.h"
+#include "ui/shop/HireClerkDialog.h"
 #include "shop/Staff.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
-#include "ui/main/GameSpeed.h"
+#include "commands/GameSpeed.h"
 
 namespace {
 
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 class StaffWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        GameState& g = Game();
-        ResetGameState(g);
-        InitProgramState(g);
-        Clock().reset();
-        StartNewGame(g, "测试书店", NewGameStart{});
-        StartClockUnpaused(g);
-        RegisterForm({36, true, [] { return new Form36; }});
-        RegisterForm({38, true, [] { return new Form38; }});
-    }
-    void TearDown() override { Clock().reset(); }
+    void SetUp() override { StartClockUnpaused(game()); }
+    GameState& game() { return *game_; }
 
-    static void Hire(int row) {
-        Game().TodayApplicants[0] = row;
-        Game().ApplicantTally = 1;
-        ASSERT_TRUE(HireApplicant(Game(), 0));
+    void Hire(int row) {
+        game().TodayApplicants[0] = row;
+        game().ApplicantTally = 1;
+        ASSERT_TRUE(HireApplicant(game(), 0));
     }
 
     HeadlessPlatform ui;
     ScopedPlatform scoped{ui};
+    std::unique_ptr<GameState> game_ = NewTestShop();
 };
 
 }  // namespace
 
 TEST_F(StaffWindowTest, Form7PagesTheListAndPreviewsLooksWhileDragging) {
-    GameState& g = Game();
-    Form7 f;
+    GameState& g = game();
+    HireClerkDialog f(game());
     f.show();
     const int n = g.ApplicantTally.i();
     ASSERT_GE(n, 6);
@@ -72,11 +62,11 @@ TEST_F(StaffWindowTest, Form7PagesTheListAndPreviewsLooksWhileDragging) {
     for (int v : {0, n - 1, 1}) {
         f.HScroll1->setValue(v);
         const StaffCard c = ApplicantCard(g, g.TodayApplicants[v].i());
-        EXPECT_EQ(f.Label[0]->text(), Q(c.name));
-        EXPECT_EQ(f.Label[1]->text(), Q(c.age));
-        EXPECT_EQ(f.Label[2]->text(), Q(c.intro));
-        EXPECT_EQ(f.Label[3]->text(), Q(c.ability));
-        EXPECT_EQ(f.Label[4]->text(), Q(c.salary));
+        EXPECT_EQ(f.Label[0]->text(), QText(c.name));
+        EXPECT_EQ(f.Label[1]->text(), QText(c.age));
+        EXPECT_EQ(f.Label[2]->text(), QText(c.intro));
+        EXPECT_EQ(f.Label[3]->text(), QText(c.ability));
+        EXPECT_EQ(f.Label[4]->text(), QText(c.salary));
         EXPECT_EQ(f.Shape[0]->width(), c.abilityValue.i());
     }
 
@@ -95,28 +85,28 @@ TEST_F(StaffWindowTest, Form7PagesTheListAndPreviewsLooksWhileDragging) {
 }
 
 TEST_F(StaffWindowTest, Form7HireGoesOnToTheSettingsWithTheClockHeld) {
-    GameState& g = Game();
+    GameState& g = game();
     const auto funds = g.Funds.asInt();
     int hired = -1;
     bool settingsSeen = false;
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form7*>(w);
+        auto* f = qobject_cast<HireClerkDialog*>(w);
         ASSERT_NE(f, nullptr);
         f->HScroll1->setValue(1);
         hired = g.TodayApplicants[1].i();
         WhenModal([&](QWidget* next) {
-            auto* s = qobject_cast<Form36*>(next);
+            auto* s = qobject_cast<ClerkSettingsDialog*>(next);
             ASSERT_NE(s, nullptr) << "the settings follow a hire";
             EXPECT_FALSE(f->isVisible());
-            EXPECT_FALSE(Clock().enabled());
-            EXPECT_EQ(s->NLabel[0]->text(), Q(g.Applicant.Name[hired].asText()));
+            EXPECT_FALSE(Ui().Clock().enabled());
+            EXPECT_EQ(s->NLabel[0]->text(), QText(g.Applicant.Name[hired].asText()));
             settingsSeen = true;
             s->Command2->click();
         });
         f->Command2->click();
     });
     {
-        Form7 dlg;
+        HireClerkDialog dlg(game());
         dlg.exec();
     }
 
@@ -124,14 +114,14 @@ TEST_F(StaffWindowTest, Form7HireGoesOnToTheSettingsWithTheClockHeld) {
     EXPECT_EQ(g.Applicant.Employed[hired].asInt(), 1);
     EXPECT_EQ(g.Funds.asInt(), funds - g.Applicant.Salary[hired].asInt());
     EXPECT_EQ(g.ClerkRowCount.asInt(), 1);
-    EXPECT_TRUE(Clock().ticking());
+    EXPECT_TRUE(Ui().Clock().ticking());
 }
 
 TEST_F(StaffWindowTest, Form7WithNobodyLeftToOfferHiresNobody) {
-    GameState& g = Game();
+    GameState& g = game();
     for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = 1;
     const auto funds = g.Funds.asInt();
-    Form7 f;
+    HireClerkDialog f(game());
     f.show();
     EXPECT_EQ(g.ApplicantTally.asInt(), 0);
     EXPECT_EQ(f.Label[2]->text(), QString::fromUtf8(kNoNewApplicantsText));
@@ -144,18 +134,18 @@ TEST_F(StaffWindowTest, Form7WithNobodyLeftToOfferHiresNobody) {
 }
 
 TEST_F(StaffWindowTest, Form12DismissesOnlyAfterClosingAndYes) {
-    GameState& g = Game();
+    GameState& g = game();
     Hire(4);
     Hire(9);
     g.Popularity = 60;
     g.Applicant.Look[9] = 98;  // no such face: the box stays blank
 
-    Form12 f;
+    FireClerkDialog f(game());
     f.show();
     ASSERT_EQ(f.List1->count(), 2);
-    EXPECT_EQ(f.List1->item(0)->text(), Q(g.Applicant.Name[4].asText()));
+    EXPECT_EQ(f.List1->item(0)->text(), QText(g.Applicant.Name[4].asText()));
     f.List1->setCurrentRow(1);
-    EXPECT_EQ(f.Label[0]->text(), Q(g.Applicant.Name[9].asText()));
+    EXPECT_EQ(f.Label[0]->text(), QText(g.Applicant.Name[9].asText()));
     EXPECT_EQ(f.Label[2]->text(), QStringLiteral("50/100"));
     EXPECT_EQ(f.Label[4]->text(), QStringLiteral("10万0000円"));
     const QImage face = f.Image1[0]->pixmap().toImage();
@@ -182,17 +172,17 @@ TEST_F(StaffWindowTest, Form12DismissesOnlyAfterClosingAndYes) {
 }
 
 TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
-    GameState& g = Game();
+    GameState& g = game();
     Hire(12);
     {
         // A new game: no cleaning ordered, "一般" shown but greyed.
-        Form36 f;
+        ClerkSettingsDialog f(game());
         f.show();
         EXPECT_TRUE(f.Option[1]->isChecked());
         EXPECT_TRUE(f.Option[7]->isChecked());
         EXPECT_FALSE(f.Frame2->isEnabled());
         EXPECT_FALSE(f.Option[7]->isEnabled());
-        EXPECT_EQ(f.NLabel[0]->text(), Q(g.Applicant.Name[12].asText()));
+        EXPECT_EQ(f.NLabel[0]->text(), QText(g.Applicant.Name[12].asText()));
         EXPECT_EQ(f.KLabel[0]->text(), QStringLiteral("50/100"));
         EXPECT_EQ(f.TLabel[0]->text(), QStringLiteral("92/100"));
         EXPECT_EQ(f.MLabel[0]->text(), QStringLiteral("30万0000円"));
@@ -211,7 +201,7 @@ TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
     EXPECT_EQ(g.ClerkInfoDirty.asInt(), 1);
 
     {
-        Form36 f;
+        ClerkSettingsDialog f(game());
         f.show();
         f.Option[4]->click();  // "脏乱度在40以上时进行清扫"
         EXPECT_TRUE(f.Frame2->isEnabled());
@@ -222,7 +212,7 @@ TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
     EXPECT_EQ(g.CleaningMethod.asInt(), 3);
 
     {
-        Form36 f;
+        ClerkSettingsDialog f(game());
         f.show();
         EXPECT_TRUE(f.Option[4]->isChecked());
         EXPECT_TRUE(f.Option[8]->isChecked());
@@ -236,7 +226,7 @@ TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
 
     {
         // "不清扫" greys the methods, but the method shown is still stored.
-        Form36 f;
+        ClerkSettingsDialog f(game());
         f.show();
         f.Option[1]->click();
         EXPECT_FALSE(f.Option[8]->isEnabled());
@@ -248,16 +238,16 @@ TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
 }
 
 TEST_F(StaffWindowTest, Form38HeldArrowsAndTheSettingsRowAfterConfirming) {
-    GameState& g = Game();
+    GameState& g = game();
     Hire(3);
     Hire(8);  // 赤座 稔明, 210,000 円: list position 1
     g.Applicant.Salary[8] = 200'000;
 
-    Form36 settings;
+    ClerkSettingsDialog settings(game());
     settings.show();
     bool seen = false;
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form38*>(w);
+        auto* f = qobject_cast<SalaryDialog*>(w);
         ASSERT_NE(f, nullptr);
         EXPECT_TRUE(f->Timer1.isActive());
         EXPECT_EQ(f->Timer1.interval(), 75);
@@ -301,7 +291,7 @@ TEST_F(StaffWindowTest, Form38HeldArrowsAndTheSettingsRowAfterConfirming) {
 
     // "取消" drops whatever was pending.
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form38*>(w);
+        auto* f = qobject_cast<SalaryDialog*>(w);
         ASSERT_NE(f, nullptr);
         QTest::mousePress(f->ButtonU[0], Qt::LeftButton);
         for (int t = 0; t < 5; ++t) f->Timer1_Timer();

@@ -15,18 +15,18 @@
 #include <functional>
 #include <memory>
 
-#include "platform/GameClock.h"
-#include "platform/qt/Forms.h"
+#include "platform/Platform.h"
+#include "platform/qt/WindowRegistry.h"
 #include "state/FormatMoney.h"
 #include "state/NewGame.h"
-#include "state/TheGame.h"
 #include "stock/DeliverySchedule.h"
-#include "stock/Form17.h"
-#include "stock/Form23.h"
-#include "stock/Form49.h"
-#include "stock/Form50.h"
-#include "stock/Form59.h"
+#include "ui/stock/MagazineStockWindow.h"
+#include "ui/stock/BookStockWindow.h"
+#include "ui/stock/BookTopTenDialog.h"
+#include "ui/stock/MagazineTopTenDialog.h"
+#include "ui/stock/DeliveryScheduleWindow.h"
 #include "stock/StockReport.h"
+#include "tests/TestShop.h"
 
 namespace {
 
@@ -36,48 +36,38 @@ QString Q(const Value& v) { return QString::fromStdString(v.asText()); }
 class StockWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        GameState& g = Game();
-        ResetGameState(g);
-        InitProgramState(g);
-        Clock().reset();
-        NewGameStart start;
-        // The 10th is a Wednesday.
-        ASSERT_TRUE(NewGameStart::FromDate(2026, 6, 10, 8, 3, start));
-        StartNewGame(g, "测试书店", start);
-
+        Ui().ResetClock();
         main_ = std::make_unique<QMainWindow>();
         area_ = new QMdiArea(main_.get());
         main_->setCentralWidget(area_);
         main_->resize(1000, 800);
         main_->show();
         SetMainWindow(main_.get(), area_);
-        RegisterForm({17, false, [] { return new Form17; }});
-        RegisterForm({23, false, [] { return new Form23; }});
-        RegisterForm({59, false, [] { return new Form59; }});
-        RegisterForm({49, true, [] { return new Form49; }});
-        RegisterForm({50, true, [] { return new Form50; }});
     }
     void TearDown() override {
         UnloadAllForms();
         QCoreApplication::processEvents();
         SetMainWindow(nullptr, nullptr);
         main_.reset();
-        Clock().reset();
+        Ui().ResetClock();
     }
 
     template <typename F>
-    static F* Open(int n) {
-        return dynamic_cast<F*>(OpenForm(n));
+    static F* Open(Window w) {
+        return dynamic_cast<F*>(OpenForm(w));
     }
-    static QMdiSubWindow* Frame(int n) { return qobject_cast<QMdiSubWindow*>(OpenForm(n)->parentWidget()); }
+    static QMdiSubWindow* Frame(Window w) { return qobject_cast<QMdiSubWindow*>(OpenForm(w)->parentWidget()); }
     // Waits until the window's timer has taken both of its flags.
-    static bool Drawn(Value GameState::*a, Value GameState::*b = nullptr) {
+    bool Drawn(Value GameState::*a, Value GameState::*b = nullptr) {
         return QTest::qWaitFor(
-            [a, b] { return (Game().*a).asInt() == 0 && (!b || (Game().*b).asInt() == 0); }, 1000);
+            [this, a, b] { return (game().*a).asInt() == 0 && (!b || (game().*b).asInt() == 0); }, 1000);
     }
-    static bool MagazinesDrawn() { return Drawn(&GameState::MagazineStockDirty, &GameState::MagazineStockRefill); }
-    static bool BooksDrawn() { return Drawn(&GameState::BookStockDirty, &GameState::BookStockRefill); }
+    GameState& game() { return *game_; }
+    bool MagazinesDrawn() { return Drawn(&GameState::MagazineStockDirty, &GameState::MagazineStockRefill); }
+    bool BooksDrawn() { return Drawn(&GameState::BookStockDirty, &GameState::BookStockRefill); }
 
+    // The 10th is a Wednesday.
+    std::unique_ptr<GameState> game_ = NewTestShop({.year = 2026, .month = 6, .day = 10, .hour = 8, .seed = 3});
     std::unique_ptr<QMainWindow> main_;
     QMdiArea* area_ = nullptr;
 };
@@ -85,13 +75,13 @@ protected:
 }  // namespace
 
 TEST_F(StockWindows, Form17ShowsStockAgainstOrderAndKeepsItselfCurrent) {
-    GameState& g = Game();
+    GameState& g = game();
     // Title 0 is issued on the 1st, title 5 on the 3rd: that is their order.
     g.Magazine.Stock[0] = 12;
     g.Magazine.StandingOrder[0] = 20;
     g.Magazine.Stock[5] = 8;
-    ToggleReportWindow(17);
-    Form17* f = Open<Form17>(17);
+    ToggleReportWindow(Window::MagazineStock, game());
+    MagazineStockWindow* f = Open<MagazineStockWindow>(Window::MagazineStock);
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(MagazinesDrawn());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("杂志的库存"));
@@ -110,7 +100,7 @@ TEST_F(StockWindows, Form17ShowsStockAgainstOrderAndKeepsItselfCurrent) {
     EXPECT_FALSE(f->Shape[2]->isVisible());
 
     // Never wider than 5294 twips; fitted to its sheet of two rows.
-    QMdiSubWindow* frame = Frame(17);
+    QMdiSubWindow* frame = Frame(Window::MagazineStock);
     EXPECT_EQ(frame->width(), kReportMaxWidth / kTwipsPerPixel);
     const int fitted = frame->height();
     EXPECT_LE(std::abs(fitted - StockSheetHeight(2)), 1);
@@ -143,18 +133,18 @@ TEST_F(StockWindows, Form17ShowsStockAgainstOrderAndKeepsItselfCurrent) {
     g.Magazine.StandingOrder[0] = 0;
     g.Magazine.Stock[0] = 0;
     g.MagazineStockDirty = 1;
-    EXPECT_TRUE(QTest::qWaitFor([] { return !IsFormOpen(17); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !IsFormOpen(Window::MagazineStock); }, 1000));
     EXPECT_EQ(g.WindowOpen[17].asInt(), 0);
 }
 
 TEST_F(StockWindows, Form17ScrollsALongListAndKeepsItsBounds) {
-    GameState& g = Game();
+    GameState& g = game();
     for (int m = 0; m < 30; ++m) g.Magazine.StandingOrder[m] = 10;
-    ToggleReportWindow(17);
-    Form17* f = Open<Form17>(17);
+    ToggleReportWindow(Window::MagazineStock, game());
+    MagazineStockWindow* f = Open<MagazineStockWindow>(Window::MagazineStock);
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(MagazinesDrawn());
-    QMdiSubWindow* frame = Frame(17);
+    QMdiSubWindow* frame = Frame(Window::MagazineStock);
     // 30 rows do not fit: the opening height stays and the bar serves.
     EXPECT_EQ(frame->height(), OuterHeightPixels(kStockOpeningHeight));
     const int max = f->VScroll1->maximum();
@@ -171,14 +161,14 @@ TEST_F(StockWindows, Form17ScrollsALongListAndKeepsItsBounds) {
 }
 
 TEST_F(StockWindows, Form23ShowsDeliveriesAndLeavesNothingStale) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Book.Stock[3] = 5;
     g.Book.StandingOrder[7] = 20;
     g.Book.DaysToDelivery[7] = 3;
     g.Book.StandingOrder[9] = 4;
     g.Book.DaysToDelivery[9] = 1;
-    ToggleReportWindow(23);
-    Form23* f = Open<Form23>(23);
+    ToggleReportWindow(Window::BookStock, game());
+    BookStockWindow* f = Open<BookStockWindow>(Window::BookStock);
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(BooksDrawn());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("书籍的库存"));
@@ -210,7 +200,7 @@ TEST_F(StockWindows, Form23ShowsDeliveriesAndLeavesNothingStale) {
 
     // Two pending orders cancelled at once: both rows go, nothing is left
     // below the last row.
-    const int fitted = Frame(23)->height();
+    const int fitted = Frame(Window::BookStock)->height();
     g.Book.DaysToDelivery[7] = 0;
     g.Book.DaysToDelivery[9] = 0;
     g.BookStockDirty = 1;
@@ -220,18 +210,18 @@ TEST_F(StockWindows, Form23ShowsDeliveriesAndLeavesNothingStale) {
     for (int r = 1; r < 4; ++r)
         for (QLabel* l : {f->Label[r], f->KLabel[r], f->ZLabel[r], f->SLabel[r], f->ZaLabel[r]})
             EXPECT_EQ(l->text(), QString()) << "row " << r;
-    EXPECT_EQ(Frame(23)->height(), fitted - 2 * kStockRowPitch);
+    EXPECT_EQ(Frame(Window::BookStock)->height(), fitted - 2 * kStockRowPitch);
 }
 
 TEST_F(StockWindows, Form59ListsTheMonthWithTodayInRed) {
-    GameState& g = Game();
+    GameState& g = game();
     g.Magazine.StandingOrder[0] = 10;  // issued on the 1st
     for (int m = 0; m < g.MagazineCount.i(); ++m)
         if (g.Magazine.IssueCode[m].asInt() > 60) g.Magazine.StandingOrder[m] = 5;  // the weeklies
     g.Book.StandingOrder[7] = 20;
     g.Book.DaysToDelivery[7] = 3;      // the 13th
-    ToggleReportWindow(59);
-    Form59* f = Open<Form59>(59);
+    ToggleReportWindow(Window::DeliverySchedule, game());
+    DeliveryScheduleWindow* f = Open<DeliveryScheduleWindow>(Window::DeliverySchedule);
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(Drawn(&GameState::ScheduleDirty));
     EXPECT_EQ(f->windowTitle(), QStringLiteral("今月的进货计划表"));
@@ -256,7 +246,7 @@ TEST_F(StockWindows, Form59ListsTheMonthWithTodayInRed) {
     EXPECT_FALSE(f->Label2[30]->isVisibleTo(f));  // June has no 31st
     EXPECT_EQ(f->Label3[g.ScheduleRow.i()]->text(), QString());
     EXPECT_EQ(f->listHeight(), ScheduleListHeight(g.ScheduleRow.i()));
-    EXPECT_LE(Frame(59)->width(), kReportMaxWidth / kTwipsPerPixel);
+    EXPECT_LE(Frame(Window::DeliverySchedule)->width(), kReportMaxWidth / kTwipsPerPixel);
     EXPECT_GE(f->VScroll1->maximum(), 0);
 
     // A new month with fewer rows: nothing of the old list shows below.
@@ -276,7 +266,7 @@ TEST_F(StockWindows, Form59ListsTheMonthWithTodayInRed) {
 }
 
 TEST_F(StockWindows, Form59GrowsForAMonthLongerThanItsRows) {
-    GameState& g = Game();
+    GameState& g = game();
     // A catalogue far beyond the built-in one: 400 weekly titles.
     const int titles = 400;
     for (int m = 0; m < titles; ++m) {
@@ -287,8 +277,8 @@ TEST_F(StockWindows, Form59GrowsForAMonthLongerThanItsRows) {
         g.Magazine.Cost[m] = 100;
     }
     g.MagazineCount = titles;
-    ToggleReportWindow(59);
-    Form59* f = Open<Form59>(59);
+    ToggleReportWindow(Window::DeliverySchedule, game());
+    DeliveryScheduleWindow* f = Open<DeliveryScheduleWindow>(Window::DeliverySchedule);
     ASSERT_NE(f, nullptr);
     ASSERT_TRUE(Drawn(&GameState::ScheduleDirty));
     // Five Mondays in June 2026, and "无" on the other 25 days.
@@ -301,12 +291,12 @@ TEST_F(StockWindows, Form59GrowsForAMonthLongerThanItsRows) {
 }
 
 TEST_F(StockWindows, TopTenWindowsShowTheWeeksRanking) {
-    GameState& g = Game();
-    Clock().hold();  // opened from a dialog that already holds the clock
-    const int holds = Clock().holds();
+    GameState& g = game();
+    Ui().HoldClock();  // opened from a dialog that already holds the clock
+    const int holds = Ui().Clock().holds();
     bool books = false, magazines = false;
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form49*>(w);
+        auto* f = qobject_cast<BookTopTenDialog*>(w);
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(f->windowTitle(), QStringLiteral("书籍销售量前10位"));
         EXPECT_EQ(f->Label3->text(), QStringLiteral("== 书籍销售量前10位 =="));
@@ -320,12 +310,12 @@ TEST_F(StockWindows, TopTenWindowsShowTheWeeksRanking) {
         books = true;
         f->close();
     });
-    ShowForm(49);
+    ShowForm(Window::BookTopTen, game());
     EXPECT_TRUE(books);
-    EXPECT_EQ(Clock().holds(), holds);
+    EXPECT_EQ(Ui().Clock().holds(), holds);
 
     WhenModal([&](QWidget* w) {
-        auto* f = qobject_cast<Form50*>(w);
+        auto* f = qobject_cast<MagazineTopTenDialog*>(w);
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(f->windowTitle(), QStringLiteral("杂志销售量前10位"));
         EXPECT_EQ(f->Label3->text(), QStringLiteral("== 杂志销售量前10位 =="));
@@ -333,8 +323,8 @@ TEST_F(StockWindows, TopTenWindowsShowTheWeeksRanking) {
         magazines = true;
         f->close();
     });
-    ShowForm(50);
+    ShowForm(Window::MagazineTopTen, game());
     EXPECT_TRUE(magazines);
-    EXPECT_EQ(Clock().holds(), holds);
-    Clock().release(true);
+    EXPECT_EQ(Ui().Clock().holds(), holds);
+    Ui().ReleaseClock();
 }

@@ -6,8 +6,8 @@
 
 #include "platform/ProgramDir.h"
 #include "platform/qt/QtPlatform.h"
-#include "ui/main/FormList.h"
-#include "ui/main/MDIForm1.h"
+#include "ui/main/WindowList.h"
+#include "ui/main/MainWindow.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
     SetProgramDir(QCoreApplication::applicationDirPath().toStdString());
     QtPlatform platform;
     SetPlatform(&platform);
-    RegisterForms();
-    MDIForm1 main;
+    RegisterWindows();
+    MainWindow main;
     main.show();
     main.activateWindow();
     int rc = app.exec();

@@ -1,0 +1,106 @@
+#include "commands/CommandGates.h"
+
+#include <algorithm>
+
+#include "platform/Platform.h"
+
+namespace {
+
+void Refuse(const GameState& g, const char* text) {
+    Ui().MessageBox(text, MsgStyle::Information, g.GameTitle.asText());
+}
+
+void Open(Window w, GameState& g) { Ui().ShowWindow(w, g); }
+
+// A table's rows in use, within its bounds whatever a saved game says.
+template <typename Column>
+int RowsInUse(const Value& count, const Column& column) {
+    return std::clamp(count.i(), 0, static_cast<int>(column.size()));
+}
+
+}  // namespace
+
+void OpenMagazineOrderDialog(GameState& g) { Open(Window::MagazineOrder, g); }
+
+void OpenBookOrderDialog(GameState& g) { Open(Window::BookOrder, g); }
+
+void ToggleMagazineStockWindow(GameState& g) {
+    const auto& M = g.Magazine;
+    int stocked = 0;
+    for (int m = 0; m < RowsInUse(g.MagazineCount, M.Listed); ++m) {
+        if (M.Listed[m].asInt() == 1 && (M.StandingOrder[m].asReal() != 0 || M.Stock[m].asReal() != 0)) ++stocked;
+    }
+    if (stocked == 0) {
+        Refuse(g, kNoMagazinesStockedText);
+        return;
+    }
+    Ui().ToggleReportWindow(Window::MagazineStock, g);
+}
+
+void ToggleBookStockWindow(GameState& g) {
+    const auto& B = g.Book;
+    int rows = 0;
+    for (int b = 0; b < RowsInUse(g.BookCount, B.Stock); ++b) {
+        // A book on order counts even with no copy on the shelf.
+        if (B.Stock[b].asReal() != 0 || B.DaysToDelivery[b].asReal() != 0) ++rows;
+    }
+    g.BookStockRowCount = rows;
+    if (rows == 0) {
+        Refuse(g, kNoBooksInStockText);
+        return;
+    }
+    Ui().ToggleReportWindow(Window::BookStock, g);
+}
+
+void OpenHireClerkDialog(GameState& g) {
+    const int applicants = RowsInUse(g.ApplicantCount, g.Applicant.Employed);
+    int tally = 0;
+    for (int i = 0; i < applicants; ++i) {
+        if (g.Applicant.Employed[i].asInt() == 0) g.TodayApplicants[tally++] = i;
+    }
+    g.ApplicantTally = tally;
+
+    const int count = g.ApplicantCount.i();
+    if (tally == 0)
+        Refuse(g, kNobodyToHireText);
+    else if (tally == count - 2)
+        Refuse(g, kTwoClerksEmployedText);
+    else if (tally == count - 1 && g.ShopSize.asInt() <= 1)
+        Refuse(g, kSmallShopOneClerkText);
+    else
+        Open(Window::HireClerk, g);
+}
+
+void OpenFireClerkDialog(GameState& g) {
+    const int applicants = RowsInUse(g.ApplicantCount, g.Applicant.Employed);
+    int employed = 0;
+    for (int i = 0; i < applicants; ++i)
+        if (g.Applicant.Employed[i].asInt() != 0) ++employed;
+    g.ApplicantTally = employed;
+    if (employed == 0)
+        Refuse(g, kNoClerkToFireText);
+    else
+        Open(Window::FireClerk, g);
+}
+
+void OpenCleaningDialog(GameState& g) {
+    // A closed shop refuses first, even while a cleaning is ordered.
+    if (g.ShopOpen.asInt() == 0) {
+        Refuse(g, kShopClosedCleaningText);
+        return;
+    }
+    if (g.CleaningOrdered.asInt() != 0) {
+        Refuse(g, kCleaningUnderWayText);
+        return;
+    }
+    g.UpkeepDialogMode = static_cast<int>(UpkeepCleaning);
+    Open(Window::Upkeep, g);
+}
+
+void OpenClerkSettingsDialog(GameState& g) {
+    if (g.ClerkCount.asInt() == 0) {
+        Refuse(g, kNoClerkEmployedText);
+        return;
+    }
+    Open(Window::ClerkSettings, g);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The commands that a menu item and a toolbar button share. Most are gates:
+// each checks whether the command is allowed now, says why not in an
+// information box and changes nothing, or else opens the window behind the
+// command.
+#include "state/GameState.h"
+
+// The refusals, as the player reads them.
+inline constexpr const char* kNoMagazinesStockedText = "现在没有进货的杂志。";
+inline constexpr const char* kNoBooksInStockText = "现在没有库存书籍。";
+inline constexpr const char* kNobodyToHireText = "没有能雇用的人。";
+inline constexpr const char* kTwoClerksEmployedText =
+    "  能雇用的人数最多为2人，\r想雇用的话请先解雇现有的店员。";
+inline constexpr const char* kSmallShopOneClerkText =
+    "  现在能雇用的人数为1人，\r想雇用的话请先解雇现有的店员。";
+inline constexpr const char* kNoClerkToFireText = "一位店员也没有。";
+inline constexpr const char* kNoClerkEmployedText = "没有雇用店员。";
+inline constexpr const char* kShopClosedCleaningText = "现在打烊中，请在打烊中营业中清扫。";
+inline constexpr const char* kCleaningUnderWayText = "现在正在清扫中。";
+
+
+// UpkeepDialogMode: what the shared upkeep dialog does.
+enum UpkeepMode { UpkeepQuakeProofing = 0, UpkeepCleaning = 1 };
+
+// The magazine stocking and book ordering dialogs open whatever the state.
+void OpenMagazineOrderDialog(GameState& g);
+void OpenBookOrderDialog(GameState& g);
+
+// The magazine stock window, when some listed magazine has copies or a
+// standing order.
+void ToggleMagazineStockWindow(GameState& g);
+
+// The book stock window, when some book has copies or a delivery under way;
+// their number is left in BookStockRowCount.
+void ToggleBookStockWindow(GameState& g);
+
+// The hire dialog, when somebody is left to hire and the shop has room for
+// another clerk (one in the small shop, two from the medium one). The
+// applicants not employed are left listed in TodayApplicants and counted in
+// ApplicantTally.
+void OpenHireClerkDialog(GameState& g);
+
+// The dismissal dialog, when a clerk is employed (their number is left in
+// ApplicantTally). Whether the shop is closed is the dialog's question.
+void OpenFireClerkDialog(GameState& g);
+
+// The upkeep dialog in cleaning mode, while the shop is open and no
+// cleaning is under way.
+void OpenCleaningDialog(GameState& g);
+
+// The clerk settings dialog, when a clerk is employed.
+void OpenClerkSettingsDialog(GameState& g);
+
+// The day-start report calls this as it closes; nothing happens here.

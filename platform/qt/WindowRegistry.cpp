@@ -1,0 +1,141 @@
+#include "platform/qt/WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include "state/GameState.h"
+
+namespace {
+
+QPointer<QWidget> g_main;
+QPointer<QMdiArea> g_area;
+
+struct Entry {
+    WindowInfo info;
+    QPointer<QWidget> window;
+};
+QMap<Window, Entry>& Registry() {
+    static QMap<Window, Entry> r;
+    return r;
+}
+
+// The windows UnloadAllForms leaves alone: the new-game dialog closes
+// itself, and the clerk's message goes when its own time is up.
+bool StaysOnUnload(Window w) { return w == Window::NewGame || w == Window::ClerkPopup; }
+
+// Marks a child window as closed the moment it closes, so the registry never
+// hands out a window that is only waiting to be deleted.
+class CloseWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Close) o->setProperty("qmClosed", true);
+        return false;
+    }
+};
+
+// A close that the window refused (the clerk's pop-up refuses the player's)
+// leaves it shown, so it still counts as open.
+bool Closed(QWidget* w) { return w->property("qmClosed").toBool() && w->isHidden(); }
+
+}  // namespace
+
+QWidget* MainWidget() { return g_main; }
+QMdiArea* MainMdiArea() { return g_area; }
+void SetMainWindow(QWidget* main, QMdiArea* area) {
+    g_main = main;
+    g_area = area;
+}
+
+void RegisterWindow(const WindowInfo& info) { Registry()[info.window] = Entry{info, nullptr}; }
+bool IsWindowBuilt(Window w) { return Registry().contains(w); }
+
+QWidget* OpenForm(Window w) {
+    auto it = Registry().find(w);
+    if (it == Registry().end() || !it->window || Closed(it->window)) return nullptr;
+    return it->window.data();
+}
+bool IsFormOpen(Window w) { return OpenForm(w) != nullptr; }
+
+bool ShowForm(Window w, GameState& g) {
+    auto it = Registry().find(w);
+    if (it == Registry().end()) return false;
+    Entry& e = *it;
+    if (e.info.modal) {
+        if (e.window && !Closed(e.window)) return true;  // already up (a dialog never opens twice)
+        QWidget* made = e.info.create(g);
+        e.window = made;
+        if (auto* dlg = qobject_cast<QDialog*>(made)) {
+            dlg->setAttribute(Qt::WA_DeleteOnClose);
+            dlg->exec();
+        }
+        return true;
+    }
+    if (!e.window || Closed(e.window)) {
+        QWidget* made = e.info.create(g);
+        made->setAttribute(Qt::WA_DeleteOnClose);
+        made->installEventFilter(new CloseWatcher(made));
+        e.window = made;
+        if (g_area) {
+            QMdiSubWindow* sub = g_area->addSubWindow(made);
+            sub->setAttribute(Qt::WA_DeleteOnClose);
+            sub->setWindowIcon(made->windowIcon());
+            sub->show();
+        } else {
+            made->show();
+        }
+    } else {
+        e.window->show();
+    }
+    return true;
+}
+
+void CloseForm(Window w) {
+    QWidget* open = OpenForm(w);
+    if (!open) return;
+    if (auto* dlg = qobject_cast<QDialog*>(open)) {
+        dlg->reject();
+        return;
+    }
+    auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+    QWidget* frame = sub ? static_cast<QWidget*>(sub) : open;
+    frame->close();
+    // Gone at once, so a window opened right after is a fresh one.
+    if (Closed(open) || frame->isHidden()) delete frame;
+}
+
+void UnloadAllForms() {
+    // QMap keeps its keys in order: the windows close by their numbers.
+    const QList<Window> built = Registry().keys();
+    for (Window w : built)
+        if (!StaysOnUnload(w)) CloseForm(w);
+}
+
+void ToggleReportWindow(Window w, GameState& g) {
+    QWidget* open = OpenForm(w);
+    if (g.WindowOpen[WindowNumber(w)].asInt() == 0 || !open) {
+        ShowForm(w, g);
+        return;
+    }
+    auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+    QWidget* frame = sub ? static_cast<QWidget*>(sub) : open;
+    bool active = g_area && sub && g_area->activeSubWindow() == sub;
+    if (active) {
+        if (frame->isMinimized())
+            frame->showNormal();
+        else if (!frame->isMaximized())
+            frame->showMinimized();
+        return;
+    }
+    if (frame->isMinimized()) {
+        frame->showNormal();
+    } else if (g_area && sub) {
+        g_area->setActiveSubWindow(sub);
+    } else {
+        frame->activateWindow();
+    }
+}

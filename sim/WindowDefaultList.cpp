@@ -1,9 +1,0 @@
-#include "sim/WindowDefaultList.h"
-
-#include "business/CalendarWindowDefaults.h"
-#include "business/WindowDefaults.h"
-
-void RegisterWindowDefaults() {
-    RegisterBusinessWindowDefaults();
-    RegisterCalendarWindowDefaults();
-}

@@ -1,0 +1,293 @@
+#include "ui/floor/FloorViewWindow.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+
+#include "floor/FloorClick.h"
+#include "floor/FloorPictures.h"
+#include "floor/FloorRenderer.h"
+#include "platform/qt/Pictures.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/WindowRegistry.h"
+
+namespace {
+
+int MouseButtonCode(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int ShiftCode(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
+// ---- Graphic ----
+
+FloorGraphic::FloorGraphic(FloorViewWindow* form) : QWidget(form), form_(form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void FloorGraphic::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, form_->screen_);
+}
+
+void FloorGraphic::mousePressEvent(QMouseEvent* e) {
+    const QPoint at = e->position().toPoint();
+    form_->Graphic_MouseDown(MouseButtonCode(e->button()), ShiftCode(e->modifiers()), at.x(), at.y());
+}
+
+void FloorGraphic::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint at = e->position().toPoint();
+    form_->Graphic_MouseMove(MouseButtonCode(e->button()), ShiftCode(e->modifiers()), at.x(), at.y());
+}
+
+// ---- FloorViewWindow ----
+
+FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent), game_(g) {
+    setWindowTitle(QStringLiteral("场景窗口"));
+
+    Graphic = new FloorGraphic(this);
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {HScroll1, VScroll1}) {
+        bar->setMinimum(0);
+        bar->setSingleStep(kScrollArrowStep);
+        bar->setPageStep(kScrollPageStep);
+    }
+    Command1 = new QWidget(this);
+    Command1->setAutoFillBackground(true);
+    Command1->resize(kScrollBarThickness, kScrollBarThickness);
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(HScroll1, &QScrollBar::sliderMoved, this, [this] { HScroll1_Scroll(); });
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    connect(VScroll1, &QScrollBar::sliderMoved, this, [this] { VScroll1_Scroll(); });
+
+    for (int k = 0; k < kFloorIconFrames; ++k)
+        Image1[k] = QIcon(QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16))));
+    setWindowIcon(Image1[0]);
+
+    // The view first opens as large as the scene; the first showing fits it
+    // into the main window.
+    const FloorScene scene = SceneOfShopSize(game().ShopSize.i());
+    resize(scene.width, scene.height);
+
+    // The game routines reach the open view through the platform.
+    if (QtPlatform* qt = QtUi()) {
+        connect(qt, &QtPlatform::loadShopGraphics, this, &FloorViewWindow::LoadShopGraphics);
+        connect(qt, &QtPlatform::switchDayNightSheet, this, &FloorViewWindow::SwitchDayNightSheet);
+        connect(qt, &QtPlatform::layOutFloorViewAgain, this, &FloorViewWindow::Form_Resize);
+    }
+
+    Form_Load();
+
+    Timer1.setInterval(64);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer1.start();
+}
+
+FloorViewWindow::~FloorViewWindow() { Disconnect(); }
+
+void FloorViewWindow::Disconnect() {
+    Timer1.stop();
+    if (QtPlatform* qt = QtUi()) disconnect(qt, nullptr, this, nullptr);
+}
+
+void FloorViewWindow::closeEvent(QCloseEvent* e) {
+    // Closed is gone for the game, even before the window is deleted.
+    Disconnect();
+    QWidget::closeEvent(e);
+}
+
+QWidget* FloorViewWindow::Frame() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) return sub;
+    return this;
+}
+
+QSize FloorViewWindow::sizeHint() const {
+    const FloorScene scene = SceneOfShopSize(game().ShopSize.i());
+    return QSize(scene.width, scene.height);
+}
+
+void FloorViewWindow::Form_Load() {
+    GameState& g = game();
+    // Placed at the top-left of the main window when it is first shown.
+    g.ScrollX = 0;
+    g.ScrollY = 0;
+    HScroll1->setValue(0);
+    VScroll1->setValue(0);
+
+    const FloorScene scene = SceneOfShopSize(g.ShopSize.i());
+    VScroll1->setMaximum(std::max(0, scene.height - height()));
+    HScroll1->setMaximum(std::max(0, scene.width - width()));
+    LayOutBars();
+
+    sheets_ = LoadFloorSpriteSheets();
+    LoadShopGraphics();
+    SwitchDayNightSheet();
+}
+
+void FloorViewWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (shown_) return;
+    shown_ = true;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        sub->move(0, 0);
+        // As large as the scene, as far as the main window's area allows.
+        const FloorScene scene = SceneOfShopSize(game().ShopSize.i());
+        const QSize extra = sub->size() - size();
+        QSize outer(scene.width + extra.width(), scene.height + extra.height());
+        if (QMdiArea* area = sub->mdiArea()) outer = outer.boundedTo(area->viewport()->size());
+        sub->resize(outer);
+    }
+    Form_Resize();
+}
+
+void FloorViewWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void FloorViewWindow::Form_Resize() {
+    QWidget* frame = Frame();
+    if (frame->isMinimized()) return;
+
+    const QSize extra = frame->size() - size();
+    FloorLayoutInput in;
+    in.shopSize = game().ShopSize.i();
+    in.outerWidth = frame->width();
+    in.outerHeight = frame->height();
+    in.frameWidth = extra.width();
+    in.frameHeight = extra.height();
+    FloorLayout layout = LayOutFloorView(in);
+
+    const QSize wanted(layout.outerWidth, layout.outerHeight);
+    if (wanted != frame->size() && !resizing_ && !frame->isMaximized()) {
+        // The new size runs this handler again and lays the window out;
+        // only when the size could not be taken is the layout done here.
+        resizing_ = true;
+        frame->resize(wanted);
+        resizing_ = false;
+        if (frame->size() == wanted) return;
+    }
+    ApplyLayout(layout);
+}
+
+void FloorViewWindow::ApplyLayout(const FloorLayout& layout) {
+    GameState& g = game();
+    // Lowering a maximum below the bar's value moves the bar, and its change
+    // handler carries the new value into the scroll offset.
+    VScroll1->setMaximum(layout.vScrollMax);
+    HScroll1->setMaximum(layout.hScrollMax);
+    VScroll1->setVisible(layout.vScrollShown);
+    HScroll1->setVisible(layout.hScrollShown);
+    g.VScrollReserve = layout.vScrollReserve;
+    g.HScrollReserve = layout.hScrollReserve;
+    LayOutBars();
+    ResizeSurfaces();
+}
+
+void FloorViewWindow::LayOutBars() {
+    const int w = width(), h = height(), t = kScrollBarThickness;
+    VScroll1->setGeometry(w - t, 0, t, std::max(0, h - t));
+    HScroll1->setGeometry(0, h - t, std::max(0, w - t), t);
+    Command1->setGeometry(w - t, h - t, t, t);
+    Graphic->setGeometry(0, 0, w, h);
+    Graphic->lower();
+    VScroll1->raise();
+    HScroll1->raise();
+    Command1->raise();  // never hidden: covers the corner even without bars
+}
+
+void FloorViewWindow::ResizeSurfaces() {
+    const QSize inner = size().expandedTo(QSize(1, 1));
+    if (composed_.size() != inner) {
+        composed_ = QImage(inner, QImage::Format_RGB32);
+        composed_.fill(Qt::black);
+    }
+    if (screen_.size() != inner) {
+        // What was shown stays where it was until the next frame covers it.
+        QImage next(inner, QImage::Format_RGB32);
+        next.fill(Qt::black);
+        if (!screen_.isNull()) CopyRect(screen_, QPoint(0, 0), next, QPoint(0, 0), screen_.size());
+        screen_ = next;
+    }
+}
+
+void FloorViewWindow::HScroll1_Change() { game().ScrollX = HScroll1->value(); }
+// While the thumb is dragged the bar reports its position before its value.
+void FloorViewWindow::HScroll1_Scroll() { game().ScrollX = HScroll1->sliderPosition(); }
+void FloorViewWindow::VScroll1_Change() { game().ScrollY = VScroll1->value(); }
+void FloorViewWindow::VScroll1_Scroll() { game().ScrollY = VScroll1->sliderPosition(); }
+
+// Inspects the person or opens the window of the place under the pointer;
+// the window is modal, so this returns once it has closed.
+void FloorViewWindow::Graphic_MouseDown(int Button, int, int X, int Y) { ClickFloor(game(), Button, X, Y); }
+
+void FloorViewWindow::Graphic_MouseMove(int, int, int, int) {
+    // Moving the mouse over the floor has no effect.
+}
+
+void FloorViewWindow::Timer1_Timer() {
+    QWidget* main = MainWidget();
+    if (main && main->isMinimized()) return;  // no work at all while minimised
+
+    GameState& g = game();
+    g.VisibleSpriteCount = 0;
+    const int icon = AdvanceFloorIcon(g);
+    if (icon >= 0) {
+        setWindowIcon(Image1[icon]);
+        if (QWidget* frame = Frame(); frame != this) frame->setWindowIcon(Image1[icon]);
+    }
+
+    ResizeSurfaces();
+    const FloorViewport vp = ViewportOf(g, width(), height());
+    ComposeFloorFrame(g, vp, BitMap, sheets_, composed_);
+    PresentFloorFrame(NextFloorPresent(g), composed_, vp.viewWidth(), vp.viewHeight(), screen_);
+    Graphic->update();
+}
+
+void FloorViewWindow::LoadShopGraphics() {
+    const GameState& g = game();
+    if (const FloorPictureFiles* files = FloorPicturesOfSize(g.ShopSize.i())) {
+        const FloorScene scene = SceneOfShopSize(g.ShopSize.i());
+        const QSize needed(scene.width, scene.height);
+        Image2 = LoadFloorPicture(files->day, needed);
+        image2File_ = QString::fromUtf8(files->day);
+        Image3 = LoadFloorPicture(files->night, needed);
+        image3File_ = QString::fromUtf8(files->night);
+    }
+    if (SheetAfterLoading(g.Hour.i()) == FloorSheet::Day) {
+        BitMap = Image2;
+        bitmapFile_ = image2File_;
+    } else {
+        BitMap = Image3;
+        bitmapFile_ = image3File_;
+    }
+}
+
+void FloorViewWindow::SwitchDayNightSheet() {
+    switch (SheetAtHour(game().Hour.i())) {
+    case FloorSheet::Day:
+        BitMap = Image2;
+        bitmapFile_ = image2File_;
+        break;
+    case FloorSheet::Night:
+        BitMap = Image3;
+        bitmapFile_ = image3File_;
+        break;
+    case FloorSheet::Unchanged: break;
+    }
+}

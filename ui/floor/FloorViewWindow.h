@@ -1,0 +1,98 @@
+#pragma once
+// FloorViewWindow, the floor view "场景窗口": a child window of the main window that
+// shows the shop floor of the current shop size and scrolls over it when it
+// is smaller than the scene. Its 64 ms timer redraws the floor from the
+// sprite pool (see FloorRenderer.h and qt/FloorFrame.h); it also holds the
+// floor pictures that LoadShopGraphics and SwitchDayNightSheet change.
+#include <QIcon>
+#include <QImage>
+#include <QScrollBar>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "floor/FloorLayout.h"
+#include "ui/floor/FloorFrame.h"
+
+class FloorViewWindow;
+
+// The picture box Graphic: shows the presented frame and takes the clicks.
+class FloorGraphic : public QWidget {
+public:
+    explicit FloorGraphic(FloorViewWindow* form);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    FloorViewWindow* form_;
+};
+
+class FloorViewWindow : public QWidget {
+public:
+    explicit FloorViewWindow(GameState& g, QWidget* parent = nullptr);
+    ~FloorViewWindow() override;
+
+    // ---- handlers ----
+    void Form_Load();
+    void Form_Resize();
+    void Timer1_Timer();
+    void HScroll1_Change();
+    void HScroll1_Scroll();
+    void VScroll1_Change();
+    void VScroll1_Scroll();
+    // Button 1 left, 2 right, 4 middle; X and Y in pixels of the view.
+    void Graphic_MouseDown(int Button, int Shift, int X, int Y);
+    void Graphic_MouseMove(int Button, int Shift, int X, int Y);
+
+    // ---- what the game routines reach through the floor view hooks ----
+    void LoadShopGraphics();
+    void SwitchDayNightSheet();
+
+    // ---- for tests ----
+    // The files the images hold (relative to the program's folder).
+    const QString& Image2File() const { return image2File_; }
+    const QString& Image3File() const { return image3File_; }
+    const QString& BitMapFile() const { return bitmapFile_; }
+    const QImage& BitMapPicture() const { return BitMap; }
+    // The frame the window shows now.
+    const QImage& Presented() const { return screen_; }
+    QScrollBar* HScroll1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QWidget* Command1 = nullptr;
+    FloorGraphic* Graphic = nullptr;
+    QTimer Timer1;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    QSize sizeHint() const override;
+
+    GameState& game() const { return game_; }
+
+private:
+    friend class FloorGraphic;
+    GameState& game_;
+    // The MDI sub-window that frames this view, or the view itself when it
+    // stands alone.
+    QWidget* Frame();
+    void ApplyLayout(const FloorLayout& layout);
+    void LayOutBars();
+    void ResizeSurfaces();
+    // Stops the timer and takes the hooks back, once the view is closed.
+    void Disconnect();
+
+    // The floor pictures: Image2 day, Image3 night, BitMap the one shown.
+    QImage Image2, Image3, BitMap;
+    QString image2File_, image3File_, bitmapFile_;
+    FloorSpriteSheets sheets_;             // GraphicM and GraphicC
+    std::array<QIcon, 24> Image1;          // the window icon's frames
+    QImage composed_;                      // the composition surface of Graphic
+    QImage screen_;                        // what the window shows
+    bool shown_ = false;
+    bool resizing_ = false;
+};

@@ -1,0 +1,20 @@
+#pragma once
+// Small helpers every window uses: a push button with the control name the
+// window's code and tests use, and the game's texts as Qt strings.
+#include <QString>
+#include <string>
+
+class QPushButton;
+class QRect;
+class QWidget;
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text, const QRect& at);
+
+// A game text (UTF-8) as a Qt string.
+inline QString QText(const std::string& s) { return QString::fromStdString(s); }
+// A game text whose lines end in CR LF, as a box shows plain lines.
+inline QString QLines(const std::string& crlf) {
+    QString s = QText(crlf);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}

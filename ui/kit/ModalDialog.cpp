@@ -1,0 +1,75 @@
+#include "ui/kit/ModalDialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "platform/Platform.h"
+#include "platform/qt/WindowRegistry.h"
+
+ModalDialog::ModalDialog(GameState& g, QWidget* parent)
+    : QDialog(parent ? parent : MainWidget()), game_(g) {
+    setModal(true);
+}
+
+ModalDialog::~ModalDialog() { releaseOnce(); }
+
+void ModalDialog::RefuseCloseBox(std::function<bool()> refused) { refused_ = std::move(refused); }
+
+void ModalDialog::showEvent(QShowEvent* e) {
+    if (!holding_) {
+        holding_ = true;
+        Ui().HoldClock();
+    }
+    if (!centred_) {
+        centred_ = true;
+        QWidget* main = MainWidget();
+        QRect around;
+        if (main && !main->isMinimized() && main->isVisible())
+            around = main->frameGeometry();
+        else if (QScreen* s = QGuiApplication::primaryScreen())
+            around = s->availableGeometry();
+        if (around.isValid()) {
+            QRect mine = frameGeometry();
+            move(around.left() + (around.width() - mine.width()) / 2,
+                 around.top() + (around.height() - mine.height()) / 2);
+        }
+    }
+    QDialog::showEvent(e);
+}
+
+void ModalDialog::closeEvent(QCloseEvent* e) {
+    // The close box. The dialog's own buttons close it through done(),
+    // which is never refused.
+    if (closeBoxRefused()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && closeBoxRefused()) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void ModalDialog::done(int r) {
+    // The closing step runs once, even when it closes every window itself
+    // (the game-over window returns to the title state from here).
+    if (unloading_) return;
+    unloading_ = true;
+    setProperty("qmClosed", true);
+    Form_Unload();
+    releaseOnce();
+    QDialog::done(r);
+}
+
+void ModalDialog::releaseOnce() {
+    if (!holding_) return;
+    holding_ = false;
+    Ui().ReleaseClock();
+}

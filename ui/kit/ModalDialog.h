@@ -1,0 +1,45 @@
+#pragma once
+// The behaviour every modal dialog of the game shares: it centres itself on
+// the main window (on the screen when the main window is minimised) and
+// holds the game clock from opening to closing. A dialog opened by another
+// dialog holds it too; the holds are counted, so the clock runs again only
+// when the last one closes. A dialog may refuse its close box, so that only
+// its own buttons close it.
+#include <QDialog>
+#include <functional>
+
+struct GameState;
+
+class ModalDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ModalDialog(GameState& g, QWidget* parent = nullptr);
+    ~ModalDialog() override;
+
+    // The game this dialog shows and changes.
+    GameState& game() const { return game_; }
+
+    // While `refused` answers true, the close box (and Escape) leave the
+    // dialog up; only its own buttons close it (and closing every window,
+    // as a game over does). Without a condition the close box is refused
+    // for good.
+    void RefuseCloseBox(std::function<bool()> refused = [] { return true; });
+    bool closeBoxRefused() const { return refused_ && refused_(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void done(int r) override;
+    // The dialog's own closing step (Form_Unload); runs once, before the
+    // clock is released.
+    virtual void Form_Unload() {}
+
+private:
+    void releaseOnce();
+    GameState& game_;
+    std::function<bool()> refused_;
+    bool holding_ = false;
+    bool centred_ = false;
+    bool unloading_ = false;
+};

@@ -1,0 +1,31 @@
+#include "ui/kit/ReportWindow.h"
+
+#include <QCloseEvent>
+
+ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWidget* parent)
+    : QWidget(parent), window_(w), dirty_(dirty), game_(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(w)));
+    setAutoFillBackground(true);
+    g.*dirty_ = 1;  // the first firing draws the window
+    g.WindowOpen[WindowNumber(w)] = 1;
+    Timer1.setInterval(100);
+    connect(&Timer1, &QTimer::timeout, this, &ReportWindow::Timer1_Timer);
+    Timer1.start();
+}
+
+ReportWindow::~ReportWindow() {
+    if (!closed_) game_.WindowOpen[WindowNumber(window_)] = 0;
+}
+
+void ReportWindow::Timer1_Timer() {
+    if ((game_.*dirty_).asInt() != 1) return;
+    game_.*dirty_ = 0;
+    Redraw();
+}
+
+void ReportWindow::closeEvent(QCloseEvent* e) {
+    closed_ = true;
+    Timer1.stop();
+    game_.WindowOpen[WindowNumber(window_)] = 0;
+    QWidget::closeEvent(e);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The behaviour every report window shares: a child of the main window with
+// its own 100 ms timer that redraws when the window's redraw flag is 1, and a
+// WindowOpen entry that is 1 while it is open.
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/Window.h"
+#include "state/GameState.h"
+
+class ReportWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `dirty` is the window's redraw flag in the game state.
+    ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWidget* parent = nullptr);
+    ~ReportWindow() override;
+    Window window() const { return window_; }
+    // The game this window shows.
+    GameState& game() const { return game_; }
+
+protected:
+    // Draws the window from the game state.
+    virtual void Redraw() = 0;
+    void Timer1_Timer();
+    void closeEvent(QCloseEvent* e) override;
+    QTimer Timer1;
+
+private:
+    Window window_;
+    Value GameState::*dirty_;
+    GameState& game_;
+    bool closed_ = false;
+};

@@ -1,0 +1,82 @@
+#include "ui/main/WindowList.h"
+
+#include "ui/business/MonthReportDialog.h"
+#include "ui/business/DayReportDialog.h"
+#include "ui/business/GameOverDialog.h"
+#include "ui/business/VisitorNoticeDialog.h"
+#include "ui/business/StarPromotionDialog.h"
+#include "ui/business/GrandPrizeDialog.h"
+#include "platform/qt/WindowRegistry.h"
+#include "ui/shop/FireClerkDialog.h"
+#include "ui/shop/FacilityInfoDialog.h"
+#include "ui/shop/RegisterInfoDialog.h"
+#include "ui/shop/ClerkSettingsDialog.h"
+#include "ui/shop/SalaryDialog.h"
+#include "ui/shop/ShopInfoWindow.h"
+#include "ui/shop/ShopDetailsWindow.h"
+#include "ui/shop/ClerkPopupWindow.h"
+#include "ui/shop/PlaceFacilityDialog.h"
+#include "ui/shop/BuyServiceDialog.h"
+#include "ui/shop/ComplaintDialog.h"
+#include "ui/shop/HireClerkDialog.h"
+#include "ui/shop/ServiceInfoDialog.h"
+#include "ui/shop/PersonPopupDialog.h"
+#include "ui/shop/BuyRegisterDialog.h"
+#include "ui/main/NewGameDialog.h"
+#include "ui/stock/MagazineStockWindow.h"
+#include "ui/stock/BookOrderDialog.h"
+#include "ui/stock/BookStockWindow.h"
+#include "ui/stock/BookTopTenDialog.h"
+#include "ui/stock/MagazineTopTenDialog.h"
+#include "ui/stock/DeliveryScheduleWindow.h"
+#include "ui/stock/MagazineOrderDialog.h"
+#include "ui/floor/FloorViewWindow.h"
+#include "ui/main/VersionDialog.h"
+#include "ui/main/GameSpeedDialog.h"
+#include "ui/main/SettingsDialog.h"
+
+namespace {
+
+// The windows built so far. A window that is not listed is not built yet:
+// opening it does nothing.
+const WindowInfo kWindows[] = {
+    {Window::FloorView, false, [](GameState& g) -> QWidget* { return new FloorViewWindow(g); }},
+    {Window::Version, true, [](GameState& g) -> QWidget* { return new VersionDialog(g); }},
+    {Window::NewGame, true, [](GameState& g) -> QWidget* { return new NewGameDialog(g); }},
+    {Window::ShopInfo, false, [](GameState& g) -> QWidget* { return new ShopInfoWindow(g); }},
+    {Window::PlaceFacility, true, [](GameState& g) -> QWidget* { return new PlaceFacilityDialog(g); }},
+    {Window::MagazineOrder, true, [](GameState& g) -> QWidget* { return new MagazineOrderDialog(g); }},
+    {Window::HireClerk, true, [](GameState& g) -> QWidget* { return new HireClerkDialog(g); }},
+    {Window::PersonPopup, true, [](GameState& g) -> QWidget* { return new PersonPopupDialog(g); }},
+    {Window::BuyRegister, true, [](GameState& g) -> QWidget* { return new BuyRegisterDialog(g); }},
+    {Window::FireClerk, true, [](GameState& g) -> QWidget* { return new FireClerkDialog(g); }},
+    {Window::MonthReport, true, [](GameState& g) -> QWidget* { return new MonthReportDialog(g); }},
+    {Window::MagazineStock, false, [](GameState& g) -> QWidget* { return new MagazineStockWindow(g); }},
+    {Window::FacilityInfo, true, [](GameState& g) -> QWidget* { return new FacilityInfoDialog(g); }},
+    {Window::BookOrder, true, [](GameState& g) -> QWidget* { return new BookOrderDialog(g); }},
+    {Window::BookStock, false, [](GameState& g) -> QWidget* { return new BookStockWindow(g); }},
+    {Window::DayReport, true, [](GameState& g) -> QWidget* { return new DayReportDialog(g); }},
+    {Window::GameSpeed, true, [](GameState& g) -> QWidget* { return new GameSpeedDialog(g); }},
+    {Window::RegisterInfo, true, [](GameState& g) -> QWidget* { return new RegisterInfoDialog(g); }},
+    {Window::GameOver, true, [](GameState& g) -> QWidget* { return new GameOverDialog(g); }},
+    {Window::ClerkSettings, true, [](GameState& g) -> QWidget* { return new ClerkSettingsDialog(g); }},
+    {Window::VisitorNotice, true, [](GameState& g) -> QWidget* { return new VisitorNoticeDialog(g); }},
+    {Window::Salary, true, [](GameState& g) -> QWidget* { return new SalaryDialog(g); }},
+    {Window::ShopDetails, false, [](GameState& g) -> QWidget* { return new ShopDetailsWindow(g); }},
+    {Window::ClerkPopup, false, [](GameState& g) -> QWidget* { return new ClerkPopupWindow(g); }},
+    {Window::BookTopTen, true, [](GameState& g) -> QWidget* { return new BookTopTenDialog(g); }},
+    {Window::MagazineTopTen, true, [](GameState& g) -> QWidget* { return new MagazineTopTenDialog(g); }},
+    {Window::StarPromotion, true, [](GameState& g) -> QWidget* { return new StarPromotionDialog(g); }},
+    {Window::Settings, true, [](GameState& g) -> QWidget* { return new SettingsDialog(g); }},
+    {Window::BuyService, true, [](GameState& g) -> QWidget* { return new BuyServiceDialog(g); }},
+    {Window::ServiceInfo, true, [](GameState& g) -> QWidget* { return new ServiceInfoDialog(g); }},
+    {Window::GrandPrize, true, [](GameState& g) -> QWidget* { return new GrandPrizeDialog(g); }},
+    {Window::DeliverySchedule, false, [](GameState& g) -> QWidget* { return new DeliveryScheduleWindow(g); }},
+    {Window::Complaint, true, [](GameState& g) -> QWidget* { return new ComplaintDialog(g); }},
+};
+
+}  // namespace
+
+void RegisterWindows() {
+    for (const WindowInfo& w : kWindows) RegisterWindow(w);
+}

@@ -1,0 +1,81 @@
+#include "ui/shop/TalkingWindow.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include "platform/ProgramDir.h"
+#include "platform/qt/Pictures.h"
+
+namespace talking_window {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kFaceSize = 65;  // 975 twips
+
+bool PictureExists(const std::string& relative) { return QFile::exists(QString::fromStdString(ProgramFile(relative))); }
+
+QPixmap DrawBalloon() {
+    QPixmap pm(kBalloonWidth, kBalloonHeight);
+    pm.fill(QPalette().color(QPalette::Window));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath body;
+    body.addRoundedRect(QRectF(1.5, 1.5, kBalloonWidth - 14, kBalloonHeight - 3), 10, 10);
+    QPainterPath tail;
+    const double right = kBalloonWidth - 12.5;
+    tail.moveTo(right - 2, 24);
+    tail.lineTo(kBalloonWidth - 1.5, 30);
+    tail.lineTo(right - 2, 36);
+    tail.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(Qt::white);
+    p.drawPath(body.united(tail));
+    return pm;
+}
+
+QPixmap SpeechBalloon(Window window) {
+    const std::string file = "Graphic/Forms/" + WindowObjectName(window) + "_Picture1.png";
+    if (!PictureExists(file)) return DrawBalloon();
+    return QPixmap::fromImage(LoadPicture(QString::fromStdString(file), QSize(kBalloonWidth, kBalloonHeight)));
+}
+
+}  // namespace
+
+int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+QLabel* MakeBalloon(QWidget* parent, Window window, QPoint at) {
+    auto* balloon = new QLabel(parent);
+    balloon->setObjectName("Picture1");
+    balloon->setGeometry(at.x(), at.y(), kBalloonWidth, kBalloonHeight);
+    balloon->setPixmap(SpeechBalloon(window));
+    return balloon;
+}
+
+QLabel* MakeBalloonText(QLabel* balloon, const QString& text) {
+    auto* label = new QLabel(text, balloon);
+    label->setObjectName("Label1");
+    label->setGeometry(Pixels(120), Pixels(120), Pixels(1455), Pixels(855));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* MakeFace(QWidget* parent, QPoint at) {
+    auto* face = new QLabel(parent);
+    face->setObjectName("Image1_0");
+    face->setGeometry(at.x(), at.y(), kFaceSize, kFaceSize);
+    face->setScaledContents(true);
+    return face;
+}
+
+void ShowFace(QLabel* box, const std::string& picture) {
+    if (PictureExists(picture))
+        box->setPixmap(
+            QPixmap::fromImage(LoadPicture(QString::fromStdString(picture), QSize(kFaceSize, kFaceSize))));
+}
+
+}  // namespace talking_window

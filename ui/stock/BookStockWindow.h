@@ -1,0 +1,33 @@
+#pragma once
+// "书籍的库存": every book the shop has in stock or on its way, by title,
+// with its profit per copy, its stock, the copies sold so far and when its
+// next delivery comes. Opened and brought back by the stock command;
+// closes itself when nothing is carried any more.
+#include <QLabel>
+#include <vector>
+
+#include "ui/stock/StockWindow.h"
+
+struct GameState;
+
+class BookStockWindow : public StockWindow {
+    Q_OBJECT
+public:
+    explicit BookStockWindow(GameState& g);
+
+    // Row slots, one per title and one more (more are made should a refill
+    // need them).
+    std::vector<QLabel*> Label;    // title
+    std::vector<QLabel*> KLabel;   // profit per copy
+    std::vector<QLabel*> ZLabel;   // stock
+    std::vector<QLabel*> SLabel;   // copies sold
+    std::vector<QLabel*> ZaLabel;  // next delivery
+
+protected:
+    int Rebuild(GameState& g) override;
+    void Refill(GameState& g) override;
+    void BlankRows(int first) override;
+
+private:
+    void MakeRows(int count);
+};
