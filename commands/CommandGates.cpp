@@ -97,6 +97,11 @@ void OpenCleaningDialog(GameState& g) {
     Open(Window::Upkeep, g);
 }
 
+void OpenQuakeProofingDialog(GameState& g) {
+    g.UpkeepDialogMode = static_cast<int>(UpkeepQuakeProofing);
+    Open(Window::Upkeep, g);
+}
+
 void OpenClerkSettingsDialog(GameState& g) {
     if (g.ClerkCount.asInt() == 0) {
         Refuse(g, kNoClerkEmployedText);

@@ -48,6 +48,9 @@ void OpenFireClerkDialog(GameState& g);
 // cleaning is under way.
 void OpenCleaningDialog(GameState& g);
 
+// The upkeep dialog in earthquake-proofing mode, whatever the state.
+void OpenQuakeProofingDialog(GameState& g);
+
 // The clerk settings dialog, when a clerk is employed.
 void OpenClerkSettingsDialog(GameState& g);
 

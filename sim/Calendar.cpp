@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 #include <string>
 #include <tuple>
 
@@ -12,6 +11,7 @@
 #include "sim/Deliveries.h"
 #include "sim/ShelfFill.h"
 #include "sim/ClerkMessages.h"
+#include "shop/ReadingPolicy.h"
 #include "state/Ledger.h"
 #include "floor/Litter.h"
 
@@ -27,10 +27,6 @@ constexpr int kNewsWeekday = 2;  // Tuesday
 // The dirt a day leaves behind.
 constexpr int kDailyDirt = 3;
 constexpr int kGaugeMax = 100;
-
-// How the week's popularity moves with the standing-reading policy: free
-// reading, one browsing copy, reading forbidden.
-constexpr int kWeeklyPopularityByPolicy[] = {0, +1, -1};
 
 // The award ceremony is held at the end of every quarter, before the
 // month's report.
@@ -63,10 +59,7 @@ void NextWeekday(GameState& g) {
     g.Weekday = g.Weekday.asInt() + 1;
     if (g.Weekday.asInt() < kDaysPerWeek) return;
     g.Weekday = 0;
-    const int policy = g.StandingReadingPolicy.i();
-    const int step = policy >= 0 && policy < static_cast<int>(std::size(kWeeklyPopularityByPolicy))
-                         ? kWeeklyPopularityByPolicy[policy]
-                         : 0;
+    const int step = WeeklyPopularityChange(g.StandingReadingPolicy);
     g.Popularity = std::clamp<std::int64_t>(g.Popularity.asInt() + step, 0, kGaugeMax);
 }
 

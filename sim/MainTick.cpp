@@ -2,8 +2,10 @@
 
 #include "business/GameOver.h"
 #include "platform/Platform.h"
+#include "sim/Cleaner.h"
 #include "sim/Clerk.h"
 #include "sim/Customer.h"
+#include "sim/PersonSlots.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
 #include "state/FormatMoney.h"
@@ -13,10 +15,12 @@ bool g_inTick = false;
 
 // The state machine of a slot: 0-1 clerks, 2 the robber, 5 the cleaner, 6 and
 // up customers and passers-by; 3 and 4 are spare clerk rows never stepped.
-// The robber and the cleaner do not come to this shop yet.
+// The robber does not come to this shop yet.
 void StepPerson(GameState& g, int slot) {
     if (slot <= 1)
         StepClerk(g, slot);
+    else if (slot == PersonSlot::Cleaner)
+        StepCleaner(g, slot);
     else if (slot >= 6)
         StepCustomer(g, slot);
 }

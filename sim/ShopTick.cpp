@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "business/StarPromotion.h"
 #include "platform/Platform.h"
+#include "shop/Upkeep.h"
 #include "sim/Calendar.h"
 #include "sim/ClerkAdvice.h"
 #include "sim/ClerkMessages.h"
@@ -147,6 +149,9 @@ void RunHourStep(GameState& g) {
 
     // After hours the hour waits for the last person to go out.
     if (!WithinWorkingHours(g) && !NobodyInside(g)) g.TicksPerHour = kHourTicksOvertime;
+
+    OrderAutomaticCleaning(g);
+    if (g.Hour.asInt() == g.OpeningHour.asInt()) TestStarPromotion(g);
 
     // The new day comes last, after every other hourly step.
     if (g.Hour.asInt() >= kHoursPerDay) StartNewDay(g);

@@ -17,8 +17,9 @@ inline constexpr int kHourTicksFire = 10'000'000;      // while a fire burns: th
 void ShopTick(GameState& g);
 
 // The hourly business of an hour change: the hour advances, a clerk may
-// give advice, a customer may complain, the shop opens or closes and the
-// next hour's length is chosen. The step that takes Hour to 24 ends with
+// give advice, a customer may complain, the shop opens or closes, the next
+// hour's length is chosen, the clerks may order a cleaning and, at the
+// opening hour, the shop may earn its next star. The step that takes Hour to 24 ends with
 // the new day (StartNewDay), which sets Hour back to 0.
 void RunHourStep(GameState& g);
 
