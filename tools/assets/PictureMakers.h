@@ -13,3 +13,6 @@ bool MakeToolbarFaces(const QDir& out);
 bool MakeWindowIcons(const QDir& out);
 // Graphic/Forms/Form<N>_<Control>.png: pictures kept in windows.
 bool MakeFormPictures(const QDir& out);
+// Graphic/Forms/Form62_Image1_<k>.png and Form10_Picture1.png: the reading
+// policies and the customer's speech balloon.
+bool MakePolicyAndVoicePictures(const QDir& out);

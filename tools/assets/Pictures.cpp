@@ -3,5 +3,5 @@
 
 bool MakePictures(const QDir& out) {
     return MakeFloorPictures(out) && MakeBackdrops(out) && MakeToolbarFaces(out) && MakeWindowIcons(out) &&
-           MakeFormPictures(out);
+           MakeFormPictures(out) && MakePolicyAndVoicePictures(out);
 }

@@ -11,6 +11,11 @@
 #include "ui/shop/FacilityInfoDialog.h"
 #include "ui/shop/RegisterInfoDialog.h"
 #include "ui/shop/ClerkSettingsDialog.h"
+#include "ui/shop/ClerkInfoWindow.h"
+#include "ui/shop/CustomerOpinionsDialog.h"
+#include "ui/shop/ReadingPolicyDialog.h"
+#include "ui/shop/ShopServicesDialog.h"
+#include "ui/shop/UpkeepDialog.h"
 #include "ui/shop/SalaryDialog.h"
 #include "ui/shop/ShopInfoWindow.h"
 #include "ui/shop/ShopDetailsWindow.h"
@@ -49,9 +54,12 @@ const WindowInfo kWindows[] = {
     {Window::HireClerk, true, [](GameState& g) -> QWidget* { return new HireClerkDialog(g); }},
     {Window::PersonPopup, true, [](GameState& g) -> QWidget* { return new PersonPopupDialog(g); }},
     {Window::BuyRegister, true, [](GameState& g) -> QWidget* { return new BuyRegisterDialog(g); }},
+    {Window::CustomerOpinions, true, [](GameState& g) -> QWidget* { return new CustomerOpinionsDialog(g); }},
     {Window::FireClerk, true, [](GameState& g) -> QWidget* { return new FireClerkDialog(g); }},
+    {Window::ClerkInfo, false, [](GameState& g) -> QWidget* { return new ClerkInfoWindow(g); }},
     {Window::MonthReport, true, [](GameState& g) -> QWidget* { return new MonthReportDialog(g); }},
     {Window::MagazineStock, false, [](GameState& g) -> QWidget* { return new MagazineStockWindow(g); }},
+    {Window::Upkeep, true, [](GameState& g) -> QWidget* { return new UpkeepDialog(g); }},
     {Window::FacilityInfo, true, [](GameState& g) -> QWidget* { return new FacilityInfoDialog(g); }},
     {Window::BookOrder, true, [](GameState& g) -> QWidget* { return new BookOrderDialog(g); }},
     {Window::BookStock, false, [](GameState& g) -> QWidget* { return new BookStockWindow(g); }},
@@ -63,6 +71,7 @@ const WindowInfo kWindows[] = {
     {Window::VisitorNotice, true, [](GameState& g) -> QWidget* { return new VisitorNoticeDialog(g); }},
     {Window::Salary, true, [](GameState& g) -> QWidget* { return new SalaryDialog(g); }},
     {Window::ShopDetails, false, [](GameState& g) -> QWidget* { return new ShopDetailsWindow(g); }},
+    {Window::ShopServices, true, [](GameState& g) -> QWidget* { return new ShopServicesDialog(g); }},
     {Window::ClerkPopup, false, [](GameState& g) -> QWidget* { return new ClerkPopupWindow(g); }},
     {Window::BookTopTen, true, [](GameState& g) -> QWidget* { return new BookTopTenDialog(g); }},
     {Window::MagazineTopTen, true, [](GameState& g) -> QWidget* { return new MagazineTopTenDialog(g); }},
@@ -72,6 +81,7 @@ const WindowInfo kWindows[] = {
     {Window::ServiceInfo, true, [](GameState& g) -> QWidget* { return new ServiceInfoDialog(g); }},
     {Window::GrandPrize, true, [](GameState& g) -> QWidget* { return new GrandPrizeDialog(g); }},
     {Window::DeliverySchedule, false, [](GameState& g) -> QWidget* { return new DeliveryScheduleWindow(g); }},
+    {Window::ReadingPolicy, true, [](GameState& g) -> QWidget* { return new ReadingPolicyDialog(g); }},
     {Window::Complaint, true, [](GameState& g) -> QWidget* { return new ComplaintDialog(g); }},
 };
 
