@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "sim/Cleaner.h"
 #include "sim/Clerk.h"
 #include "sim/Customer.h"
 #include "sim/PersonSlots.h"
@@ -198,8 +199,7 @@ void WalkPerson(GameState& g, int slot) {
     const bool onTarget = gx == tx && gy == ty;
 
     // While mopping, the cleaner slides by itself with its heading held at 0.
-    const int state = P.State[slot].i();
-    const bool mopping = slot == PersonSlot::Cleaner && (state == 3 || state == 5);
+    const bool mopping = slot == PersonSlot::Cleaner && CleanerMops(P.State[slot].i());
     if (!mopping) {
         if (onTarget) P.Heading[slot] = 0;
         const double u = gx - gy, v = gx + gy, tu = tx - ty, tv = tx + ty;
