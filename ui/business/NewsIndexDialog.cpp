@@ -1,5 +1,6 @@
 #include "ui/business/NewsIndexDialog.h"
 
+#include <QBitmap>
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
@@ -40,9 +41,14 @@ constexpr Title kTitles[] = {
     {"Label2", "书籍TOP10", Window::BookTopTen, &NewsIndexDialog::Label2, &NewsIndexDialog::Label2_Click},
 };
 
+// The pointer over the titles; its picture's magenta is see-through. A
+// missing picture leaves the ordinary pointer.
 QCursor TitlePointer() {
-    const QImage icon = LoadPicture(QStringLiteral("Graphic/Forms/Form48_MouseIcon.png"), kPointerSize);
-    return QCursor(QPixmap::fromImage(icon), kPointerHotSpot.x(), kPointerHotSpot.y());
+    const QImage icon = LoadPicture(QStringLiteral("Graphic/Forms/Form48_MouseIcon.png"), QSize());
+    if (icon.size() != kPointerSize) return QCursor(Qt::PointingHandCursor);
+    QPixmap pixmap = QPixmap::fromImage(icon);
+    pixmap.setMask(QBitmap::fromImage(icon.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskOutColor)));
+    return QCursor(pixmap, kPointerHotSpot.x(), kPointerHotSpot.y());
 }
 
 }  // namespace
