@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -589,44 +588,28 @@ QImage MediumLeaflets() {
     });
 }
 
-struct Output {
-    QString file;
-    int w, h;
-    std::function<QImage()> make;
-};
+using pic::Output;
 
 std::vector<Output> Outputs() {
     std::vector<Output> list = {
-        {QStringLiteral("Graphic/Forms/Form22_Image1_1.png"), kFace, kFace, [] { return Host(false); }},
-        {QStringLiteral("Graphic/Forms/Form22_Image1_2.png"), kFace, kFace, [] { return Host(true); }},
-        {QStringLiteral("Graphic/Forms/Form22_Image2.png"), kStageW, kStageH, Stage},
-        {QStringLiteral("Graphic/Forms/Form22_Image3.png"), kHallW, kHallH, Audience},
-        {QStringLiteral("Graphic/Forms/Form48_Picture1.png"), kMastW, kMastH, Masthead},
-        {QStringLiteral("Graphic/Forms/Form48_MouseIcon.png"), kPointer, kPointer, Pointer},
-        {QStringLiteral("Graphic/Forms/Form51_Picture1.png"), kArticle, kArticle, ShopOfMonth},
-        {QStringLiteral("Graphic/Forms/Form52_Picture1.png"), kArticle, kArticle, IndustryColumn},
-        {QStringLiteral("Graphic/Forms/Form53_Picture1.png"), kArticle, kArticle, Headline},
+        {QStringLiteral("Graphic/Forms/Form22_Image1_1.png"), kFace, kFace, "the host", [] { return Host(false); }},
+        {QStringLiteral("Graphic/Forms/Form22_Image1_2.png"), kFace, kFace, "the host talking", [] { return Host(true); }},
+        {QStringLiteral("Graphic/Forms/Form22_Image2.png"), kStageW, kStageH, "the stage", Stage},
+        {QStringLiteral("Graphic/Forms/Form22_Image3.png"), kHallW, kHallH, "the audience", Audience},
+        {QStringLiteral("Graphic/Forms/Form48_Picture1.png"), kMastW, kMastH, "the masthead", Masthead},
+        {QStringLiteral("Graphic/Forms/Form48_MouseIcon.png"), kPointer, kPointer, "the pointer", Pointer},
+        {QStringLiteral("Graphic/Forms/Form51_Picture1.png"), kArticle, kArticle, "shop of the month", ShopOfMonth},
+        {QStringLiteral("Graphic/Forms/Form52_Picture1.png"), kArticle, kArticle, "industry column", IndustryColumn},
+        {QStringLiteral("Graphic/Forms/Form53_Picture1.png"), kArticle, kArticle, "headline", Headline},
     };
     // The media in the order of the advertising dialog's option buttons.
     const std::function<QImage()> media[] = {MediumPosters, MediumNewspaper, MediumWebPage,
                                              MediumTv,      MediumFilm,      MediumLeaflets};
     for (int k = 0; k < 6; ++k)
-        list.push_back({QStringLiteral("Graphic/Forms/Form39_Image1_%1.png").arg(k + 1), kMedium, kMedium, media[k]});
+        list.push_back({QStringLiteral("Graphic/Forms/Form39_Image1_%1.png").arg(k + 1), kMedium, kMedium, "advertising medium", media[k]});
     return list;
 }
 
 }  // namespace
 
-bool MakeShowcasePictures(const QDir& out) {
-    bool ok = true;
-    for (const Output& o : Outputs()) {
-        const QImage img = o.make();
-        if (img.width() != o.w || img.height() != o.h) {
-            std::fprintf(stderr, "qmassets: %s came out %d x %d, not %d x %d\n", qPrintable(o.file), img.width(),
-                         img.height(), o.w, o.h);
-            return false;
-        }
-        ok = ok && pic::Save(img, out, o.file);
-    }
-    return ok;
-}
+bool MakeShowcasePictures(const QDir& out) { return pic::SaveAll(Outputs(), out); }
