@@ -79,25 +79,17 @@ void Advertising(GameState& g) {
 
 // A campaign dialog's OK on its first size or producer; after a No its
 // "取消".
-void Posters(GameState& g) {
+template <PrintCampaign C>
+void PrintCampaignDialog(GameState& g) {
     ClockHold hold;
-    ChoosePrintSize(g, PrintCampaign::Posters, 1);
-    OrderPrintCampaign(g, PrintCampaign::Posters, 1);
+    ChoosePrintSize(g, C, 1);
+    OrderPrintCampaign(g, C, 1);
 }
-void Leaflets(GameState& g) {
+template <FilmCampaign C>
+void FilmCampaignDialog(GameState& g) {
     ClockHold hold;
-    ChoosePrintSize(g, PrintCampaign::Leaflets, 1);
-    OrderPrintCampaign(g, PrintCampaign::Leaflets, 1);
-}
-void TvAdvert(GameState& g) {
-    ClockHold hold;
-    ChooseProducer(g, FilmCampaign::Tv, 1);
-    OrderFilmCampaign(g, FilmCampaign::Tv, 1);
-}
-void PromoFilm(GameState& g) {
-    ClockHold hold;
-    ChooseProducer(g, FilmCampaign::Film, 1);
-    OrderFilmCampaign(g, FilmCampaign::Film, 1);
+    ChooseProducer(g, C, 1);
+    OrderFilmCampaign(g, C, 1);
 }
 
 constexpr WindowDefault kAnswers[] = {
@@ -117,10 +109,10 @@ constexpr WindowDefault kAnswers[] = {
     {Window::ShopOfMonthNews, NewsWindow},
     {Window::IndustryNews, NewsWindow},
     {Window::Advertising, Advertising},
-    {Window::Posters, Posters},
-    {Window::Leaflets, Leaflets},
-    {Window::TvAdvert, TvAdvert},
-    {Window::PromoFilm, PromoFilm},
+    {Window::Posters, PrintCampaignDialog<PrintCampaign::Posters>},
+    {Window::Leaflets, PrintCampaignDialog<PrintCampaign::Leaflets>},
+    {Window::TvAdvert, FilmCampaignDialog<FilmCampaign::Tv>},
+    {Window::PromoFilm, FilmCampaignDialog<FilmCampaign::Film>},
 };
 
 }  // namespace

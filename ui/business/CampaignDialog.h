@@ -6,13 +6,10 @@
 // dialog closes after it); on No the dialog stays. PostersDialog,
 // LeafletsDialog, TvAdvertDialog and PromoFilmDialog say which campaign.
 #include <array>
-#include <vector>
 
-#include "platform/Window.h"
 #include "ui/kit/ModalDialog.h"
 
 struct GameState;
-class Value;
 
 class QFrame;
 class QGroupBox;
@@ -42,22 +39,11 @@ public:
     QPushButton* Command1 = nullptr;  // "取消"
 
 protected:
-    // The campaign's game side.
-    struct Routines {
-        void (*choose)(GameState& g, int option);  // an option click sets the price
-        bool (*order)(GameState& g, int option);   // "确定": true when booked
-        Value GameState::*cost;                    // the price chosen
-    };
-    struct Design {
-        Window window;
-        const char* caption;
-        const char* heading;
-        const char* frame;
-        std::vector<const char*> options;
-    };
-    CampaignDialog(GameState& g, const Design& design, const Routines& routines);
+    // The four campaigns, in the order of the table in the source.
+    enum class Campaign { Posters, Leaflets, Tv, Film };
+    CampaignDialog(GameState& g, Campaign campaign);
 
 private:
     void ShowCostRows();
-    Routines routines_;
+    Campaign campaign_;
 };
