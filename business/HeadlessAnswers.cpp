@@ -1,5 +1,8 @@
 #include "business/HeadlessAnswers.h"
 
+#include "business/Advertising.h"
+#include "business/Awards.h"
+#include "business/CeremonyScript.h"
 #include "business/DayReport.h"
 #include "business/GameOver.h"
 #include "business/GrandPrize.h"
@@ -42,6 +45,53 @@ void GrandPrize(GameState& g) {
     GrandPrizeCertificateClosed(g);
 }
 
+// The award notice's only way on is "继续 >>", which opens the ceremony
+// from inside the notice, so the clock never runs between the two.
+void AwardNotice(GameState& g) {
+    ClockHold hold;
+    Ui().ShowWindow(Window::AwardCeremony, g);
+}
+
+// The ceremony as a patient player sees it through: a click whenever a line
+// is typed out and no roulette spins, then "结束".
+void AwardCeremony(GameState& g) {
+    ClockHold hold;
+    CeremonyStarts(g);
+    CeremonyShow show;
+    ClickThroughCeremony(g, show);
+    CeremonyClosed(g);
+}
+
+// A report window opens, draws what its flag asked for (clearing the flag)
+// and is closed again.
+void Ledger(GameState& g) { g.LedgerDirty = 0; }
+void SalesChart(GameState& g) { g.SalesChartDirty = 0; }
+void ProfitChart(GameState& g) { g.ProfitChartDirty = 0; }
+
+// The news windows only read the issue; the index holds the game while up.
+void NewsWindow(GameState&) { ClockHold hold; }
+
+// The advertising dialog's OK on its first medium, the posters.
+void Advertising(GameState& g) {
+    ClockHold hold;
+    AdvertiseWith(g, AdvertisingMedium::Posters);
+}
+
+// A campaign dialog's OK on its first size or producer; after a No its
+// "取消".
+template <PrintCampaign C>
+void PrintCampaignDialog(GameState& g) {
+    ClockHold hold;
+    ChoosePrintSize(g, C, 1);
+    OrderPrintCampaign(g, C, 1);
+}
+template <FilmCampaign C>
+void FilmCampaignDialog(GameState& g) {
+    ClockHold hold;
+    ChooseProducer(g, C, 1);
+    OrderFilmCampaign(g, C, 1);
+}
+
 constexpr WindowDefault kAnswers[] = {
     {Window::MonthReport, MonthReport},
     {Window::DayReport, DayReport},
@@ -49,6 +99,20 @@ constexpr WindowDefault kAnswers[] = {
     {Window::VisitorNotice, VisitorNotice},
     {Window::StarPromotion, StarPromotion},
     {Window::GrandPrize, GrandPrize},
+    {Window::AwardNotice, AwardNotice},
+    {Window::AwardCeremony, AwardCeremony},
+    {Window::Ledger, Ledger},
+    {Window::SalesChart, SalesChart},
+    {Window::ProfitChart, ProfitChart},
+    {Window::NewsIndex, NewsWindow},
+    {Window::HeadlineNews, NewsWindow},
+    {Window::ShopOfMonthNews, NewsWindow},
+    {Window::IndustryNews, NewsWindow},
+    {Window::Advertising, Advertising},
+    {Window::Posters, PrintCampaignDialog<PrintCampaign::Posters>},
+    {Window::Leaflets, PrintCampaignDialog<PrintCampaign::Leaflets>},
+    {Window::TvAdvert, FilmCampaignDialog<FilmCampaign::Tv>},
+    {Window::PromoFilm, FilmCampaignDialog<FilmCampaign::Film>},
 };
 
 }  // namespace

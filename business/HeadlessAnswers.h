@@ -1,8 +1,10 @@
 #pragma once
-// The headless answers of the finance and event windows the tick opens: the
-// month report, the day report, the game-over window, the visitor notice,
-// the star notice and the grand-prize certificate. Each answer is the
-// window's plain close, running the same opening and closing routines as the
+// The headless answers of the finance, event, news and advertising windows:
+// the month report, the day report, the game-over window, the visitor
+// notice, the star notice, the grand-prize certificate, the award notice
+// and ceremony, the ledger and the charts, the news windows and the
+// advertising dialogs. Each answer is the window's plain default (close,
+// OK, the first choice), running the same opening and closing routines as the
 // window, with the game clock held while it is "up" as the modal window
 // holds it.
 #include "platform/WindowDefaults.h"

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "business/LedgerView.h"
 #include "shop/Staff.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
@@ -31,8 +32,6 @@ void AddPoints(Value& points, const Value& add) {
         points = points.asReal() + add.asReal();
 }
 
-std::string Yen(Money m) { return FormatMoney(m.whole()) + "円"; }
-
 }  // namespace
 
 void MonthEndPayments(GameState& g) {
@@ -55,20 +54,11 @@ void MonthEndPayments(GameState& g) {
 MonthReport BuildMonthReport(const GameState& g) {
     MonthReport r;
     r.header = "== " + g.Year.asText() + "年" + g.Month.asText() + "月底 ==";
-    Money income, expense, net;
-    for (int k = 0; k < static_cast<int>(r.rows.size()); ++k) {
-        const Money in = g.Ledger.Income[k][kMonthPeriod];
-        const Money out = g.Ledger.Expense[k][kMonthPeriod];
-        Money diff = in;
-        diff -= out;
-        r.rows[k] = {Yen(in), Yen(out), Yen(diff)};
-        income += in;
-        expense += out;
-        net += diff;
-    }
-    r.total = {Yen(income), Yen(expense), Yen(net)};
-    r.net = Yen(net);
-    r.deficit = net.raw() < 0;
+    const LedgerTable t = BuildLedgerTable(g, LedgerColumn::Month);
+    r.rows = t.rows;
+    r.total = t.total;
+    r.net = t.total.net;
+    r.deficit = t.net.raw() < 0;
     r.verdict = r.deficit ? "赤字" : "黑字";
     r.copies = FormatMoney(g.CopiesSoldHistory.Monthly[0].asInt()) + "册";
     return r;

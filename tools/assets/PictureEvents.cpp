@@ -574,12 +574,7 @@ QImage MilestoneScene(const Milestone& m) {
 // ---------------------------------------------------------------------------
 // Files
 
-struct Output {
-    QString file;
-    int w, h;
-    const char* what;
-    std::function<QImage()> make;
-};
+using pic::Output;
 
 std::vector<Output> Outputs() {
     std::vector<Output> list;
@@ -605,16 +600,4 @@ std::vector<Output> Outputs() {
 
 }  // namespace
 
-bool MakeEventAndOrderingPictures(const QDir& out) {
-    bool ok = true;
-    for (const Output& o : Outputs()) {
-        const QImage img = o.make();
-        if (img.width() != o.w || img.height() != o.h) {
-            std::fprintf(stderr, "qmassets: %s (%s) came out %d x %d, not %d x %d\n", qPrintable(o.file), o.what,
-                         img.width(), img.height(), o.w, o.h);
-            return false;
-        }
-        ok = ok && pic::Save(img, out, o.file);
-    }
-    return ok;
-}
+bool MakeEventAndOrderingPictures(const QDir& out) { return pic::SaveAll(Outputs(), out); }

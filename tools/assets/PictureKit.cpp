@@ -21,6 +21,19 @@ bool Save(const QImage& img, const QDir& out, const QString& relativePath) {
     return true;
 }
 
+bool SaveAll(const std::vector<Output>& outputs, const QDir& out) {
+    for (const Output& o : outputs) {
+        const QImage img = o.make();
+        if (img.width() != o.w || img.height() != o.h) {
+            std::fprintf(stderr, "qmassets: %s (%s) came out %d x %d, not %d x %d\n", qPrintable(o.file), o.what,
+                         img.width(), img.height(), o.w, o.h);
+            return false;
+        }
+        if (!Save(img, out, o.file)) return false;
+    }
+    return true;
+}
+
 QImage Blank(int w, int h, QColor fill) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QPolygonF>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <vector>
@@ -17,6 +18,18 @@ namespace pic {
 // Writes `img` as PNG bytes to `out`/`relativePath` (whatever the extension:
 // the game reads its pictures by content), making folders as needed.
 bool Save(const QImage& img, const QDir& out, const QString& relativePath);
+
+// One picture file a maker writes: where, its size, what it shows (for the
+// message when it comes out wrong) and how it is drawn.
+struct Output {
+    QString file;
+    int w, h;
+    const char* what;
+    std::function<QImage()> make;
+};
+// Draws and writes every picture of the list; false at the first one that
+// comes out at another size (with a message) or cannot be written.
+bool SaveAll(const std::vector<Output>& outputs, const QDir& out);
 
 // A fresh opaque picture filled with one colour.
 QImage Blank(int w, int h, QColor fill);

@@ -1042,12 +1042,7 @@ QImage StaffWantedNotice() {
 // ---------------------------------------------------------------------------
 // Files
 
-struct Output {
-    QString file;
-    int w, h;
-    const char* what;
-    std::function<QImage()> make;
-};
+using pic::Output;
 
 QString Forms(const char* control) { return QStringLiteral("Graphic/Forms/") + QString::fromLatin1(control) + ".png"; }
 
@@ -1085,15 +1080,5 @@ std::vector<Output> Outputs() {
 }  // namespace
 
 bool MakeFurnishingAndStaffPictures(const QDir& out) {
-    bool ok = true;
-    for (const Output& o : Outputs()) {
-        const QImage img = o.make();
-        if (img.width() != o.w || img.height() != o.h) {
-            std::fprintf(stderr, "qmassets: %s came out %d x %d, not %d x %d\n", qPrintable(o.file), img.width(),
-                         img.height(), o.w, o.h);
-            return false;
-        }
-        ok = ok && pic::Save(img, out, o.file);
-    }
-    return ok && staffpic::MakeFurnishingPictures(out);
+    return pic::SaveAll(Outputs(), out) && staffpic::MakeFurnishingPictures(out);
 }

@@ -8,6 +8,7 @@
 
 #include "tools/assets/Assets.h"
 #include "tools/assets/PictureEvents.h"
+#include "tools/assets/PictureShowcase.h"
 #include "tools/assets/PictureStaff.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,6 @@ int main(int argc, char** argv) {
     QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath("Graphic");
     bool ok = MakeSpriteSheets(out) && MakePictures(out) && MakeFurnishingAndStaffPictures(out) &&
-              MakeEventAndOrderingPictures(out) && MakeSounds(out) && MakeHelp(out);
+              MakeEventAndOrderingPictures(out) && MakeShowcasePictures(out) && MakeSounds(out) && MakeHelp(out);
     return ok ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 
 struct GameState;
 
+class LedgerSheet;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -36,4 +37,7 @@ public:
 
 protected:
     void Form_Unload() override;
+
+private:
+    LedgerSheet* sheet_ = nullptr;
 };

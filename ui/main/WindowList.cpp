@@ -6,6 +6,20 @@
 #include "ui/business/VisitorNoticeDialog.h"
 #include "ui/business/StarPromotionDialog.h"
 #include "ui/business/GrandPrizeDialog.h"
+#include "ui/business/AwardNoticeDialog.h"
+#include "ui/business/AwardCeremonyDialog.h"
+#include "ui/business/LedgerWindow.h"
+#include "ui/business/SalesChartWindow.h"
+#include "ui/business/ProfitChartWindow.h"
+#include "ui/business/NewsIndexDialog.h"
+#include "ui/business/HeadlineNewsDialog.h"
+#include "ui/business/ShopOfMonthNewsDialog.h"
+#include "ui/business/IndustryNewsDialog.h"
+#include "ui/business/AdvertisingDialog.h"
+#include "ui/business/PostersDialog.h"
+#include "ui/business/LeafletsDialog.h"
+#include "ui/business/TvAdvertDialog.h"
+#include "ui/business/PromoFilmDialog.h"
 #include "platform/qt/WindowRegistry.h"
 #include "ui/shop/FireClerkDialog.h"
 #include "ui/shop/FacilityInfoDialog.h"
@@ -57,24 +71,38 @@ const WindowInfo kWindows[] = {
     {Window::CustomerOpinions, true, [](GameState& g) -> QWidget* { return new CustomerOpinionsDialog(g); }},
     {Window::FireClerk, true, [](GameState& g) -> QWidget* { return new FireClerkDialog(g); }},
     {Window::ClerkInfo, false, [](GameState& g) -> QWidget* { return new ClerkInfoWindow(g); }},
+    {Window::Ledger, false, [](GameState& g) -> QWidget* { return new LedgerWindow(g); }},
     {Window::MonthReport, true, [](GameState& g) -> QWidget* { return new MonthReportDialog(g); }},
     {Window::MagazineStock, false, [](GameState& g) -> QWidget* { return new MagazineStockWindow(g); }},
     {Window::Upkeep, true, [](GameState& g) -> QWidget* { return new UpkeepDialog(g); }},
     {Window::FacilityInfo, true, [](GameState& g) -> QWidget* { return new FacilityInfoDialog(g); }},
     {Window::BookOrder, true, [](GameState& g) -> QWidget* { return new BookOrderDialog(g); }},
+    {Window::AwardCeremony, true, [](GameState& g) -> QWidget* { return new AwardCeremonyDialog(g); }},
     {Window::BookStock, false, [](GameState& g) -> QWidget* { return new BookStockWindow(g); }},
     {Window::DayReport, true, [](GameState& g) -> QWidget* { return new DayReportDialog(g); }},
     {Window::GameSpeed, true, [](GameState& g) -> QWidget* { return new GameSpeedDialog(g); }},
+    {Window::SalesChart, false, [](GameState& g) -> QWidget* { return new SalesChartWindow(g); }},
+    {Window::ProfitChart, false, [](GameState& g) -> QWidget* { return new ProfitChartWindow(g); }},
     {Window::RegisterInfo, true, [](GameState& g) -> QWidget* { return new RegisterInfoDialog(g); }},
+    {Window::AwardNotice, true, [](GameState& g) -> QWidget* { return new AwardNoticeDialog(g); }},
     {Window::GameOver, true, [](GameState& g) -> QWidget* { return new GameOverDialog(g); }},
     {Window::ClerkSettings, true, [](GameState& g) -> QWidget* { return new ClerkSettingsDialog(g); }},
     {Window::VisitorNotice, true, [](GameState& g) -> QWidget* { return new VisitorNoticeDialog(g); }},
     {Window::Salary, true, [](GameState& g) -> QWidget* { return new SalaryDialog(g); }},
+    {Window::Advertising, true, [](GameState& g) -> QWidget* { return new AdvertisingDialog(g); }},
+    {Window::Posters, true, [](GameState& g) -> QWidget* { return new PostersDialog(g); }},
     {Window::ShopDetails, false, [](GameState& g) -> QWidget* { return new ShopDetailsWindow(g); }},
+    {Window::TvAdvert, true, [](GameState& g) -> QWidget* { return new TvAdvertDialog(g); }},
+    {Window::PromoFilm, true, [](GameState& g) -> QWidget* { return new PromoFilmDialog(g); }},
+    {Window::Leaflets, true, [](GameState& g) -> QWidget* { return new LeafletsDialog(g); }},
     {Window::ShopServices, true, [](GameState& g) -> QWidget* { return new ShopServicesDialog(g); }},
     {Window::ClerkPopup, false, [](GameState& g) -> QWidget* { return new ClerkPopupWindow(g); }},
+    {Window::NewsIndex, true, [](GameState& g) -> QWidget* { return new NewsIndexDialog(g); }},
     {Window::BookTopTen, true, [](GameState& g) -> QWidget* { return new BookTopTenDialog(g); }},
     {Window::MagazineTopTen, true, [](GameState& g) -> QWidget* { return new MagazineTopTenDialog(g); }},
+    {Window::ShopOfMonthNews, true, [](GameState& g) -> QWidget* { return new ShopOfMonthNewsDialog(g); }},
+    {Window::IndustryNews, true, [](GameState& g) -> QWidget* { return new IndustryNewsDialog(g); }},
+    {Window::HeadlineNews, true, [](GameState& g) -> QWidget* { return new HeadlineNewsDialog(g); }},
     {Window::StarPromotion, true, [](GameState& g) -> QWidget* { return new StarPromotionDialog(g); }},
     {Window::Settings, true, [](GameState& g) -> QWidget* { return new SettingsDialog(g); }},
     {Window::BuyService, true, [](GameState& g) -> QWidget* { return new BuyServiceDialog(g); }},

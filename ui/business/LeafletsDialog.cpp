@@ -1,0 +1,3 @@
+#include "ui/business/LeafletsDialog.h"
+
+LeafletsDialog::LeafletsDialog(GameState& g) : CampaignDialog(g, Campaign::Leaflets) {}

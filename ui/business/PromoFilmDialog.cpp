@@ -1,0 +1,3 @@
+#include "ui/business/PromoFilmDialog.h"
+
+PromoFilmDialog::PromoFilmDialog(GameState& g) : CampaignDialog(g, Campaign::Film) {}
