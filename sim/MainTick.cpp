@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "sim/Clerk.h"
 #include "sim/Customer.h"
+#include "sim/Robber.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
 #include "state/FormatMoney.h"
@@ -13,10 +14,12 @@ bool g_inTick = false;
 
 // The state machine of a slot: 0-1 clerks, 2 the robber, 5 the cleaner, 6 and
 // up customers and passers-by; 3 and 4 are spare clerk rows never stepped.
-// The robber and the cleaner do not come to this shop yet.
+// The cleaner does not come to this shop yet.
 void StepPerson(GameState& g, int slot) {
     if (slot <= 1)
         StepClerk(g, slot);
+    else if (slot == 2)
+        StepRobber(g, slot);
     else if (slot >= 6)
         StepCustomer(g, slot);
 }

@@ -6,6 +6,15 @@
 #include "ui/business/VisitorNoticeDialog.h"
 #include "ui/business/StarPromotionDialog.h"
 #include "ui/business/GrandPrizeDialog.h"
+#include "ui/business/BankDialog.h"
+#include "ui/business/BorrowDialog.h"
+#include "ui/business/LoanRepaymentDialog.h"
+#include "ui/business/InsuranceDialog.h"
+#include "ui/business/InsurancePayoutDialog.h"
+#include "ui/business/RobberyDialog.h"
+#include "ui/business/EarthquakeDialog.h"
+#include "ui/business/QuakeDamageDialog.h"
+#include "ui/business/FireNoticeDialog.h"
 #include "platform/qt/WindowRegistry.h"
 #include "ui/shop/FireClerkDialog.h"
 #include "ui/shop/FacilityInfoDialog.h"
@@ -51,19 +60,26 @@ const WindowInfo kWindows[] = {
     {Window::BuyRegister, true, [](GameState& g) -> QWidget* { return new BuyRegisterDialog(g); }},
     {Window::FireClerk, true, [](GameState& g) -> QWidget* { return new FireClerkDialog(g); }},
     {Window::MonthReport, true, [](GameState& g) -> QWidget* { return new MonthReportDialog(g); }},
+    {Window::Insurance, true, [](GameState& g) -> QWidget* { return new InsuranceDialog(g); }},
     {Window::MagazineStock, false, [](GameState& g) -> QWidget* { return new MagazineStockWindow(g); }},
     {Window::FacilityInfo, true, [](GameState& g) -> QWidget* { return new FacilityInfoDialog(g); }},
     {Window::BookOrder, true, [](GameState& g) -> QWidget* { return new BookOrderDialog(g); }},
     {Window::BookStock, false, [](GameState& g) -> QWidget* { return new BookStockWindow(g); }},
+    {Window::Bank, true, [](GameState& g) -> QWidget* { return new BankDialog(g); }},
+    {Window::Borrow, true, [](GameState& g) -> QWidget* { return new BorrowDialog(g); }},
+    {Window::LoanRepayment, true, [](GameState& g) -> QWidget* { return new LoanRepaymentDialog(g); }},
     {Window::DayReport, true, [](GameState& g) -> QWidget* { return new DayReportDialog(g); }},
     {Window::GameSpeed, true, [](GameState& g) -> QWidget* { return new GameSpeedDialog(g); }},
     {Window::RegisterInfo, true, [](GameState& g) -> QWidget* { return new RegisterInfoDialog(g); }},
+    {Window::Earthquake, true, [](GameState& g) -> QWidget* { return new EarthquakeDialog(g); }},
     {Window::GameOver, true, [](GameState& g) -> QWidget* { return new GameOverDialog(g); }},
+    {Window::Robbery, true, [](GameState& g) -> QWidget* { return new RobberyDialog(g); }},
     {Window::ClerkSettings, true, [](GameState& g) -> QWidget* { return new ClerkSettingsDialog(g); }},
     {Window::VisitorNotice, true, [](GameState& g) -> QWidget* { return new VisitorNoticeDialog(g); }},
     {Window::Salary, true, [](GameState& g) -> QWidget* { return new SalaryDialog(g); }},
     {Window::ShopDetails, false, [](GameState& g) -> QWidget* { return new ShopDetailsWindow(g); }},
     {Window::ClerkPopup, false, [](GameState& g) -> QWidget* { return new ClerkPopupWindow(g); }},
+    {Window::QuakeDamage, true, [](GameState& g) -> QWidget* { return new QuakeDamageDialog(g); }},
     {Window::BookTopTen, true, [](GameState& g) -> QWidget* { return new BookTopTenDialog(g); }},
     {Window::MagazineTopTen, true, [](GameState& g) -> QWidget* { return new MagazineTopTenDialog(g); }},
     {Window::StarPromotion, true, [](GameState& g) -> QWidget* { return new StarPromotionDialog(g); }},
@@ -72,7 +88,11 @@ const WindowInfo kWindows[] = {
     {Window::ServiceInfo, true, [](GameState& g) -> QWidget* { return new ServiceInfoDialog(g); }},
     {Window::GrandPrize, true, [](GameState& g) -> QWidget* { return new GrandPrizeDialog(g); }},
     {Window::DeliverySchedule, false, [](GameState& g) -> QWidget* { return new DeliveryScheduleWindow(g); }},
+    {Window::InsurancePayout, true, [](GameState& g) -> QWidget* { return new InsurancePayoutDialog(g); }},
     {Window::Complaint, true, [](GameState& g) -> QWidget* { return new ComplaintDialog(g); }},
+    {Window::FireOut, true, [](GameState& g) -> QWidget* { return new FireNoticeDialog(g, Window::FireOut); }},
+    {Window::FireDiscovered, true, [](GameState& g) -> QWidget* { return new FireNoticeDialog(g, Window::FireDiscovered); }},
+    {Window::FireBrigade, true, [](GameState& g) -> QWidget* { return new FireNoticeDialog(g, Window::FireBrigade); }},
 };
 
 }  // namespace
