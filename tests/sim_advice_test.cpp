@@ -54,10 +54,6 @@ std::unique_ptr<GameState> GoodShop(int hour = 12) {
 
 // Moves the game's generator on until the draws it gives next are what a
 // case needs; `want` looks at them on a copy.
-void SteerDraws(GameState& g, const std::function<bool(Random)>& want) {
-    while (!want(g.rng)) g.rng.next();
-}
-bool Below(Random& r, int odds) { return static_cast<int>(r.next() * odds) == 0; }
 
 std::vector<std::string> Queued(const GameState& g) {
     std::vector<std::string> q;
