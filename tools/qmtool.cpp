@@ -196,6 +196,8 @@ int CmdRun(const std::vector<std::string>& a) {
 //   arson SPOT               set the facility on SPOT on fire ("烧掉"; the shop
 //                            must be closed and no fire burning)
 //   speed N                  the game speed 0..10, as the speed dialog sets it
+//   settings CLOSE MESSAGES  the settings dialog: the reports' closing speed
+//                            0..10 and the clerks' messages shown (1) or not (0)
 //   ticks N / days N         run the game on
 // Blank lines and lines starting with # are skipped.
 bool PlayLine(GameState& g, const std::string& line, std::string& why) {
@@ -241,6 +243,12 @@ bool PlayLine(GameState& g, const std::string& line, std::string& why) {
         if (x < 0 || x > kSpinnerMax) return why = "a speed is 0..10", false;
         SetGameSpeedFromSpinner(g, kSpinnerMax - int(x));
         SpeedDialogClosed(g);
+        return true;
+    }
+    if (cmd == "settings" && args(2)) {
+        if (x < 0 || x > kSpinnerMax || (y != 0 && y != 1)) return why = "settings CLOSE(0..10) MESSAGES(0/1)", false;
+        SetReportCloseSpeedFromSpinner(g, kSpinnerMax - int(x));
+        StoreSettingChecks(g, y == 1, g.ReportManualClose.asInt() == 1);
         return true;
     }
     if (cmd == "ticks" && args(1)) return RunTicks(g, x, 0), true;

@@ -42,6 +42,7 @@ RobberyDialog::RobberyDialog(GameState& g) : ModalDialog(g) {
 
     Command1 = NamedButton(this, "Command1", QStringLiteral("付钱"), QRect(kWidth - 176, kHeight - 38, 80, 26));
     Command2 = NamedButton(this, "Command2", QStringLiteral("不付钱"), QRect(kWidth - 88, kHeight - 38, 80, 26));
+    Command1->setDefault(true);  // Enter pays: never the risky answer by accident
     connect(Command1, &QPushButton::clicked, this, &RobberyDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &RobberyDialog::Command2_Click);
     RefuseCloseBox();
