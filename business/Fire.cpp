@@ -64,24 +64,14 @@ void Ignite(GameState& g, int spot) {
 // One tick of a spot's fire: each flame shows each of its two frames for
 // two ticks.
 void BurnSpot(GameState& g, int spot) {
+    using namespace SpotFireState;
     Value& state = g.FacilitySlot.FireState[spot];
-    switch (state.i()) {
-    case 1:
-        state = 2;
-        Ignite(g, spot);
-        break;
-    case 2: state = 3; break;
-    case 3:
-        state = 4;
-        ShiftFlameFrame(g, spot, kFlameWidth);
-        break;
-    case 4: state = 5; break;
-    case 5:
-        state = 2;
-        ShiftFlameFrame(g, spot, -kFlameWidth);
-        break;
-    default: break;
-    }
+    const int now = state.i();
+    if (now < Catching || now > LastPhase) return;
+    state = now == LastPhase ? FirstPhase : now + 1;
+    if (now == Catching) Ignite(g, spot);
+    if (now + 1 == SecondFrame) ShiftFlameFrame(g, spot, kFlameWidth);
+    if (now == LastPhase) ShiftFlameFrame(g, spot, -kFlameWidth);
 }
 
 // The occupied spots that are not burning yet.

@@ -13,8 +13,9 @@
 namespace SpotFireState {
 inline constexpr int None = 0;
 inline constexpr int Catching = 1;  // caught fire; its flame shows at the next tick
-inline constexpr int FirstPhase = 2;
-inline constexpr int LastPhase = 5;  // 2..5 burning, the flame's animation phases
+inline constexpr int FirstPhase = 2;   // 2..5 burning, the flame's animation phases:
+inline constexpr int SecondFrame = 4;  // 2, 3 show its first frame, 4, 5 its second
+inline constexpr int LastPhase = 5;
 }  // namespace SpotFireState
 
 // FacilitySlot.FlameSprite of a spot with no flame (none yet, or none left
