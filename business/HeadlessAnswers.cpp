@@ -2,11 +2,16 @@
 
 #include "business/Advertising.h"
 #include "business/Awards.h"
+#include "business/Bank.h"
 #include "business/CeremonyScript.h"
 #include "business/DayReport.h"
+#include "business/Earthquake.h"
+#include "business/Fire.h"
 #include "business/GameOver.h"
 #include "business/GrandPrize.h"
+#include "business/Insurance.h"
 #include "business/MonthEnd.h"
+#include "business/Robbery.h"
 #include "business/StarNotice.h"
 #include "platform/Platform.h"
 
@@ -92,6 +97,62 @@ void FilmCampaignDialog(GameState& g) {
     OrderFilmCampaign(g, C, 1);
 }
 
+// The bank and the insurance dialog answered by "返回" / "取消": nothing
+// changes. The borrowing dialog opens and is cancelled.
+void Bank(GameState&) { ClockHold hold; }
+
+void Borrow(GameState& g) {
+    ClockHold hold;
+    BorrowDialogOpened(g);
+}
+
+// The repayment notice has one answer: "关闭" repays.
+void LoanRepayment(GameState& g) {
+    ClockHold hold;
+    RepayDueLoan(g);
+}
+
+void InsuranceDialog(GameState&) { ClockHold hold; }
+
+void InsurancePayout(GameState& g) {
+    ClockHold hold;
+    InsurancePayoutOpened(g);
+}
+
+// The first answer, "付钱": the robber is paid.
+void Robbery(GameState& g) {
+    ClockHold hold;
+    RobberyOpened(g);
+    PayRobber(g);
+}
+
+// "继续 >>", the shake to its end, then the damage report.
+void Earthquake(GameState& g) {
+    {
+        ClockHold hold;
+        EarthquakeOpened(g);
+        StartQuakeShake(g);
+        while (!QuakeShakeTick(g)) {
+        }
+        EarthquakeClosed(g);
+    }
+    Ui().ShowWindow(Window::QuakeDamage, g);
+}
+
+void QuakeDamage(GameState& g) {
+    ClockHold hold;
+    BreakFacilitiesInQuake(g);
+    QuakeDamageClosed(g);
+}
+
+void FireDiscovered(GameState&) { ClockHold hold; }
+
+// Both windows end the fire as they close.
+void FireEnded(GameState& g) {
+    ClockHold hold;
+    EndFire(g);
+}
+
 constexpr WindowDefault kAnswers[] = {
     {Window::MonthReport, MonthReport},
     {Window::DayReport, DayReport},
@@ -113,6 +174,17 @@ constexpr WindowDefault kAnswers[] = {
     {Window::Leaflets, PrintCampaignDialog<PrintCampaign::Leaflets>},
     {Window::TvAdvert, FilmCampaignDialog<FilmCampaign::Tv>},
     {Window::PromoFilm, FilmCampaignDialog<FilmCampaign::Film>},
+    {Window::Bank, Bank},
+    {Window::Borrow, Borrow},
+    {Window::LoanRepayment, LoanRepayment},
+    {Window::Insurance, InsuranceDialog},
+    {Window::InsurancePayout, InsurancePayout},
+    {Window::Robbery, Robbery},
+    {Window::Earthquake, Earthquake},
+    {Window::QuakeDamage, QuakeDamage},
+    {Window::FireDiscovered, FireDiscovered},
+    {Window::FireOut, FireEnded},
+    {Window::FireBrigade, FireEnded},
 };
 
 }  // namespace

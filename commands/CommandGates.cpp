@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "business/Fire.h"
 #include "platform/Platform.h"
+#include "state/Ledger.h"
 
 namespace {
 
@@ -108,4 +110,36 @@ void OpenClerkSettingsDialog(GameState& g) {
         return;
     }
     Open(Window::ClerkSettings, g);
+}
+
+void OpenBankWindow(GameState& g) {
+    constexpr int kSunday = 0, kSaturday = 6;
+    constexpr int kBankOpens = 9, kBankCloses = 17;  // both hours included
+    const auto weekday = g.Weekday.asInt(), hour = g.Hour.asInt();
+    if (weekday == kSunday || weekday == kSaturday) {
+        Refuse(g, kBankHolidayText);
+        return;
+    }
+    if (hour < kBankOpens || hour > kBankCloses) {
+        Refuse(g, kBankHoursText);
+        return;
+    }
+    Open(Window::Bank, g);
+}
+
+void CallFireBrigade(GameState& g) {
+    if (g.FireBurning.asInt() == 0) {
+        Refuse(g, kNoFireText);
+        return;
+    }
+    if (Ui().MessageBox(kFireBrigadeQuestion, MsgStyle::Question, QuestionTitleFor(g.GameTitle.asText())) !=
+        MsgAnswer::Yes)
+        return;
+    // The fire may have burnt out while the question was up.
+    if (g.FireBurning.asInt() == 0) {
+        Refuse(g, kNoFireText);
+        return;
+    }
+    AddMoney(g, -kFireBrigadeFee, OtherCategory, 0);
+    Open(Window::FireBrigade, g);
 }

@@ -17,6 +17,10 @@ inline constexpr const char* kNoClerkToFireText = "一位店员也没有。";
 inline constexpr const char* kNoClerkEmployedText = "没有雇用店员。";
 inline constexpr const char* kShopClosedCleaningText = "现在打烊中，请在打烊中营业中清扫。";
 inline constexpr const char* kCleaningUnderWayText = "现在正在清扫中。";
+inline constexpr const char* kBankHolidayText = "今天是休息日。";
+inline constexpr const char* kBankHoursText = "银行的营业时间是从上午9点起到下午5点。";
+inline constexpr const char* kNoFireText = "现在没有火灾发生。";
+inline constexpr const char* kFireBrigadeQuestion = "呼叫消防车，费用为50万円。";
 
 
 // UpkeepDialogMode: what the shared upkeep dialog does.
@@ -53,5 +57,14 @@ void OpenQuakeProofingDialog(GameState& g);
 
 // The clerk settings dialog, when a clerk is employed.
 void OpenClerkSettingsDialog(GameState& g);
+
+// The bank window, on a weekday from 9 to 17 o'clock.
+void OpenBankWindow(GameState& g);
+
+// The fire brigade, while a fire burns and the player agrees to its fee:
+// the fee is booked (whatever the funds) and the brigade's window opens,
+// whose closing ends the fire. A fire that has ended while the question
+// was up is neither charged for nor ended again.
+void CallFireBrigade(GameState& g);
 
 // The day-start report calls this as it closes; nothing happens here.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 
 #include "shop/Staff.h"
 
@@ -15,13 +14,6 @@ int EditedPositions(const GameState& g) {
 }
 
 }  // namespace
-
-int SpinStep(const Value& spinHoldTicks) {
-    const auto ticks = spinHoldTicks.asInt();
-    for (const SpinStepRow& r : kSpinSteps)
-        if (ticks < r.ticksBelow) return r.step;
-    return kSpinSteps[std::size(kSpinSteps) - 1].step;
-}
 
 void LoadEditedSalaries(GameState& g) {
     RebuildEmployedList(g);

@@ -2,29 +2,15 @@
 // Adjusting the clerks' monthly salaries: the pending salaries the salary
 // dialog edits with its press-and-hold arrows, and writing them back. No
 // money moves here; a new salary is first paid at the next month end.
-#include <climits>
-
+#include "shop/HoldSpin.h"
 #include "state/GameState.h"
-
-// A held arrow moves by a step that grows the longer it is held: the step
-// of the first row whose bound the ticks held so far are below.
-struct SpinStepRow {
-    int ticksBelow;
-    int step;
-};
-inline constexpr SpinStepRow kSpinSteps[] = {
-    {10, 1'000},
-    {20, 5'000},
-    {INT_MAX, 10'000},
-};
-int SpinStep(const Value& spinHoldTicks);
 
 // The up arrow adds a step only while the salary is at or below this, so it
 // stops at the first value above it.
 inline constexpr int kSalaryRaiseLimit = 5'000'000;
 
 // SalarySpinDirection while an arrow is held.
-enum SalarySpin { SpinNone = 0, SpinUp = 1, SpinDown = -1 };
+using SalarySpin = SpinDirection;
 
 // Opening: the employed list is rebuilt and each clerk's salary copied into
 // its pending salary (EditedSalary, by list position).

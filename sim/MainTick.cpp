@@ -6,6 +6,7 @@
 #include "sim/Clerk.h"
 #include "sim/Customer.h"
 #include "sim/PersonSlots.h"
+#include "sim/Robber.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
 #include "state/FormatMoney.h"
@@ -15,10 +16,11 @@ bool g_inTick = false;
 
 // The state machine of a slot: 0-1 clerks, 2 the robber, 5 the cleaner, 6 and
 // up customers and passers-by; 3 and 4 are spare clerk rows never stepped.
-// The robber does not come to this shop yet.
 void StepPerson(GameState& g, int slot) {
     if (slot <= 1)
         StepClerk(g, slot);
+    else if (slot == PersonSlot::Robber)
+        StepRobber(g, slot);
     else if (slot == PersonSlot::Cleaner)
         StepCleaner(g, slot);
     else if (slot >= 6)

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "business/Earthquake.h"
+#include "business/Fire.h"
 #include "business/StarPromotion.h"
 #include "platform/Platform.h"
 #include "shop/Upkeep.h"
@@ -147,6 +149,10 @@ void RunHourStep(GameState& g) {
         HideDoorCover(g, 1);
     }
 
+    // Both disaster draws are made at every hour change, the earthquake's first.
+    DrawEarthquake(g);
+    DrawFireOutbreak(g);
+
     // After hours the hour waits for the last person to go out.
     if (!WithinWorkingHours(g) && !NobodyInside(g)) g.TicksPerHour = kHourTicksOvertime;
 
@@ -160,7 +166,8 @@ void RunHourStep(GameState& g) {
 void ShopTick(GameState& g) {
     (void)g.Rnd();
 
-    if (g.FireBurning.asInt() == 1) g.TicksPerHour = kHourTicksFire;
+    // While a fire burns the clock stands still and the flames spread.
+    if (g.FireBurning.asInt() == 1) StepFire(g);
 
     // A full hour is any count at or past the hour's length, so a length
     // lowered below the count already reached still ends the hour.

@@ -198,7 +198,7 @@ const Range kRanges[] = {
     {"SceneryList", 0, kSlot, true}, {"LitterList", 0, kSlot, true},
     {"DrawList", 0, kSlot, true}, {"VisibleSprites", 0, kSlot, true},
     {"FacilitySlot.Sprite", -1, kSlot, true},  // -1: placed while the pool was full
-    {"FacilitySlot.FlameSprite", 0, kSlot, true},
+    {"FacilitySlot.FlameSprite", -1, kSlot, true},  // -1: no flame (none yet, or a full pool)
     {"FacilitySlot.Kind", 0, 9, true}, {"FacilitySlot.Facing", 0, 4, true},
     {"FacilitySlot.FireState", 0, 5, true},
     {"OccupiedSlots", 0, 61, true}, {"FireCandidates", 0, 61, true},

@@ -1,7 +1,9 @@
 #pragma once
 // Shared helpers of the tests.
+#include <functional>
 #include <ostream>
 
+#include "state/GameState.h"
 #include "state/Value.h"
 
 // gtest prints values by what they hold, not by their bytes.
@@ -20,3 +22,12 @@ inline bool SameSaved(const Value& a, const Value& b) {
     if (a.isNumber() && b.isNumber()) return a.asReal() == b.asReal();
     return a == b;
 }
+
+// Moves the game's generator on, draw by draw, until `want` holds for the
+// draws that come next (it gets a copy to draw from): a test steers a
+// rare draw instead of searching for a seed.
+inline void SteerDraws(GameState& g, const std::function<bool(Random)>& want) {
+    while (!want(g.rng)) g.rng.next();
+}
+// A one-in-`odds` draw, Int(r x odds) = 0, taken from `r`.
+inline bool Below(Random& r, int odds) { return static_cast<int>(r.next() * odds) == 0; }

@@ -54,10 +54,6 @@ std::unique_ptr<GameState> GoodShop(int hour = 12) {
 
 // Moves the game's generator on until the draws it gives next are what a
 // case needs; `want` looks at them on a copy.
-void SteerDraws(GameState& g, const std::function<bool(Random)>& want) {
-    while (!want(g.rng)) g.rng.next();
-}
-bool Below(Random& r, int odds) { return static_cast<int>(r.next() * odds) == 0; }
 
 std::vector<std::string> Queued(const GameState& g) {
     std::vector<std::string> q;
@@ -237,17 +233,17 @@ TEST(CustomerComplaint, DrawnEveryOpenHourAndShownForFreeReading) {
         int hourBefore, copiesSold, policy;
         bool hit;
         bool shown;
-        int draws;  // by the hour step
+        int draws;  // by the hour step: advice, the complaint (open hours), earthquake, fire
     };
     const Case cases[] = {
-        {"a reader blocks the shelves", 11, 1, 0, true, true, 2},
-        {"nothing sold yet", 11, 0, 0, true, false, 2},
-        {"one browsing copy", 11, 5, 1, true, false, 2},
-        {"reading forbidden", 11, 5, 2, true, false, 2},
-        {"the draw misses", 11, 5, 0, false, false, 2},
-        {"the closing hour still counts", 20, 5, 0, true, true, 2},
-        {"after closing: no draw", 21, 5, 0, true, false, 1},
-        {"before opening: no draw", 3, 5, 0, true, false, 1},
+        {"a reader blocks the shelves", 11, 1, 0, true, true, 4},
+        {"nothing sold yet", 11, 0, 0, true, false, 4},
+        {"one browsing copy", 11, 5, 1, true, false, 4},
+        {"reading forbidden", 11, 5, 2, true, false, 4},
+        {"the draw misses", 11, 5, 0, false, false, 4},
+        {"the closing hour still counts", 20, 5, 0, true, true, 4},
+        {"after closing: no draw", 21, 5, 0, true, false, 3},
+        {"before opening: no draw", 3, 5, 0, true, false, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

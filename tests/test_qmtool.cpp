@@ -139,6 +139,28 @@ TEST_F(QmTool, PlayRefusesAnUnknownLine) {
     EXPECT_FALSE(fs::exists(P("b.qmt")));
 }
 
+// A play script sets a facility on fire as the facility window does (the
+// shop closed) and the speed and settings as their dialogs do, and the
+// headless run lives through the fire to its end.
+TEST_F(QmTool, PlayArsonSpeedAndSettingsThenRunThroughTheFire) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01 --time 22:00").status, 0);
+    std::ofstream(P("fire.play")) << "place 1 0\nplace 2 0\narson 2\nspeed 10\nsettings 10 0\n";
+    ASSERT_EQ(Tool("play " + P("a.qmt") + " " + P("fire.qmt") + " " + P("fire.play")).status, 0);
+    EXPECT_EQ(Get(P("fire.qmt"), "FireBurning 'FacilitySlot.FireState(2)' GameSpeed ReportCloseSpeed ShowClerkMessages"),
+              (std::vector<std::string>{"1", "1", "10", "10", "0"}));
+    ASSERT_EQ(Tool("run " + P("fire.qmt") + " " + P("out.qmt") + " --ticks 40").status, 0);
+    EXPECT_EQ(Get(P("out.qmt"), "FireBurning NewsEventCode 'FacilitySlot.Kind(1)' 'FacilitySlot.Kind(2)'"),
+              (std::vector<std::string>{"0", "9", "0", "0"}));
+
+    // Nothing to burn, a second fire, bad speeds and settings: refused.
+    for (const char* line : {"arson 3", "arson 1", "arson 99", "speed 11", "settings 11 0", "settings 5 2"}) {
+        std::ofstream(P("bad.play")) << line << "\n";
+        ToolRun r = Tool("play " + P("fire.qmt") + " " + P("bad.qmt") + " " + P("bad.play"), true);
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_NE(r.out.find("bad.play:1: "), std::string::npos) << r.out;
+    }
+}
+
 TEST_F(QmTool, BadArguments) {
     ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
     EXPECT_EQ(Tool("get " + P("a.qmt") + " NoSuchThing").status, 2);

@@ -20,7 +20,9 @@
 #include <string>
 #include <vector>
 
+#include "commands/GameSpeed.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "shop/FacilityRemoval.h"
 #include "shop/Placement.h"
 #include "shop/Registers.h"
 #include "shop/ServiceMachines.h"
@@ -191,6 +193,11 @@ int CmdRun(const std::vector<std::string>& a) {
 //   magazine ROW COPIES      a standing order of COPIES per issue
 //   book ROW COPIES          an order of COPIES, delivered three days later
 //   income YEN               money from outside the shop (a fixture's backer)
+//   arson SPOT               set the facility on SPOT on fire ("烧掉"; the shop
+//                            must be closed and no fire burning)
+//   speed N                  the game speed 0..10, as the speed dialog sets it
+//   settings CLOSE MESSAGES  the settings dialog: the reports' closing speed
+//                            0..10 and the clerks' messages shown (1) or not (0)
 //   ticks N / days N         run the game on
 // Blank lines and lines starting with # are skipped.
 bool PlayLine(GameState& g, const std::string& line, std::string& why) {
@@ -226,6 +233,24 @@ bool PlayLine(GameState& g, const std::string& line, std::string& why) {
         return true;
     }
     if (cmd == "income" && args(1)) return AddMoney(g, x, OtherCategory, 1), true;
+    if (cmd == "arson" && args(1)) {
+        const bool furnished = x >= 1 && x <= 61 && g.FacilitySlot.Kind[x].asInt() != 0;
+        if (furnished && ArsonCommand(g, int(x)) == ArsonOutcome::Started) return true;
+        why = "nothing to set on fire on spot " + std::to_string(x) + " (or the shop is open or already burning)";
+        return false;
+    }
+    if (cmd == "speed" && args(1)) {
+        if (x < 0 || x > kSpinnerMax) return why = "a speed is 0..10", false;
+        SetGameSpeedFromSpinner(g, kSpinnerMax - int(x));
+        SpeedDialogClosed(g);
+        return true;
+    }
+    if (cmd == "settings" && args(2)) {
+        if (x < 0 || x > kSpinnerMax || (y != 0 && y != 1)) return why = "settings CLOSE(0..10) MESSAGES(0/1)", false;
+        SetReportCloseSpeedFromSpinner(g, kSpinnerMax - int(x));
+        StoreSettingChecks(g, y == 1, g.ReportManualClose.asInt() == 1);
+        return true;
+    }
     if (cmd == "ticks" && args(1)) return RunTicks(g, x, 0), true;
     if (cmd == "days" && args(1)) return RunTicks(g, 0, x), true;
     if (why.empty()) why = "unknown command: " + line;

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "tools/assets/Assets.h"
+#include "tools/assets/PictureDisasters.h"
 #include "tools/assets/PictureEvents.h"
 #include "tools/assets/PictureShowcase.h"
 #include "tools/assets/PictureStaff.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath("Graphic");
     bool ok = MakeSpriteSheets(out) && MakePictures(out) && MakeFurnishingAndStaffPictures(out) &&
-              MakeEventAndOrderingPictures(out) && MakeShowcasePictures(out) && MakeSounds(out) && MakeHelp(out);
+              MakeEventAndOrderingPictures(out) && MakeShowcasePictures(out) && MakeDisasterAndBankPictures(out) &&
+              MakeSounds(out) && MakeHelp(out);
     return ok ? 0 : 1;
 }

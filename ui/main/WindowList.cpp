@@ -20,6 +20,15 @@
 #include "ui/business/LeafletsDialog.h"
 #include "ui/business/TvAdvertDialog.h"
 #include "ui/business/PromoFilmDialog.h"
+#include "ui/business/BankDialog.h"
+#include "ui/business/BorrowDialog.h"
+#include "ui/business/LoanRepaymentDialog.h"
+#include "ui/business/InsuranceDialog.h"
+#include "ui/business/InsurancePayoutDialog.h"
+#include "ui/business/RobberyDialog.h"
+#include "ui/business/EarthquakeDialog.h"
+#include "ui/business/QuakeDamageDialog.h"
+#include "ui/business/FireNoticeDialog.h"
 #include "platform/qt/WindowRegistry.h"
 #include "ui/shop/FireClerkDialog.h"
 #include "ui/shop/FacilityInfoDialog.h"
@@ -73,19 +82,25 @@ const WindowInfo kWindows[] = {
     {Window::ClerkInfo, false, [](GameState& g) -> QWidget* { return new ClerkInfoWindow(g); }},
     {Window::Ledger, false, [](GameState& g) -> QWidget* { return new LedgerWindow(g); }},
     {Window::MonthReport, true, [](GameState& g) -> QWidget* { return new MonthReportDialog(g); }},
+    {Window::Insurance, true, [](GameState& g) -> QWidget* { return new InsuranceDialog(g); }},
     {Window::MagazineStock, false, [](GameState& g) -> QWidget* { return new MagazineStockWindow(g); }},
     {Window::Upkeep, true, [](GameState& g) -> QWidget* { return new UpkeepDialog(g); }},
     {Window::FacilityInfo, true, [](GameState& g) -> QWidget* { return new FacilityInfoDialog(g); }},
     {Window::BookOrder, true, [](GameState& g) -> QWidget* { return new BookOrderDialog(g); }},
     {Window::AwardCeremony, true, [](GameState& g) -> QWidget* { return new AwardCeremonyDialog(g); }},
     {Window::BookStock, false, [](GameState& g) -> QWidget* { return new BookStockWindow(g); }},
+    {Window::Bank, true, [](GameState& g) -> QWidget* { return new BankDialog(g); }},
+    {Window::Borrow, true, [](GameState& g) -> QWidget* { return new BorrowDialog(g); }},
+    {Window::LoanRepayment, true, [](GameState& g) -> QWidget* { return new LoanRepaymentDialog(g); }},
     {Window::DayReport, true, [](GameState& g) -> QWidget* { return new DayReportDialog(g); }},
     {Window::GameSpeed, true, [](GameState& g) -> QWidget* { return new GameSpeedDialog(g); }},
     {Window::SalesChart, false, [](GameState& g) -> QWidget* { return new SalesChartWindow(g); }},
     {Window::ProfitChart, false, [](GameState& g) -> QWidget* { return new ProfitChartWindow(g); }},
     {Window::RegisterInfo, true, [](GameState& g) -> QWidget* { return new RegisterInfoDialog(g); }},
+    {Window::Earthquake, true, [](GameState& g) -> QWidget* { return new EarthquakeDialog(g); }},
     {Window::AwardNotice, true, [](GameState& g) -> QWidget* { return new AwardNoticeDialog(g); }},
     {Window::GameOver, true, [](GameState& g) -> QWidget* { return new GameOverDialog(g); }},
+    {Window::Robbery, true, [](GameState& g) -> QWidget* { return new RobberyDialog(g); }},
     {Window::ClerkSettings, true, [](GameState& g) -> QWidget* { return new ClerkSettingsDialog(g); }},
     {Window::VisitorNotice, true, [](GameState& g) -> QWidget* { return new VisitorNoticeDialog(g); }},
     {Window::Salary, true, [](GameState& g) -> QWidget* { return new SalaryDialog(g); }},
@@ -97,6 +112,7 @@ const WindowInfo kWindows[] = {
     {Window::Leaflets, true, [](GameState& g) -> QWidget* { return new LeafletsDialog(g); }},
     {Window::ShopServices, true, [](GameState& g) -> QWidget* { return new ShopServicesDialog(g); }},
     {Window::ClerkPopup, false, [](GameState& g) -> QWidget* { return new ClerkPopupWindow(g); }},
+    {Window::QuakeDamage, true, [](GameState& g) -> QWidget* { return new QuakeDamageDialog(g); }},
     {Window::NewsIndex, true, [](GameState& g) -> QWidget* { return new NewsIndexDialog(g); }},
     {Window::BookTopTen, true, [](GameState& g) -> QWidget* { return new BookTopTenDialog(g); }},
     {Window::MagazineTopTen, true, [](GameState& g) -> QWidget* { return new MagazineTopTenDialog(g); }},
@@ -109,8 +125,12 @@ const WindowInfo kWindows[] = {
     {Window::ServiceInfo, true, [](GameState& g) -> QWidget* { return new ServiceInfoDialog(g); }},
     {Window::GrandPrize, true, [](GameState& g) -> QWidget* { return new GrandPrizeDialog(g); }},
     {Window::DeliverySchedule, false, [](GameState& g) -> QWidget* { return new DeliveryScheduleWindow(g); }},
+    {Window::InsurancePayout, true, [](GameState& g) -> QWidget* { return new InsurancePayoutDialog(g); }},
     {Window::ReadingPolicy, true, [](GameState& g) -> QWidget* { return new ReadingPolicyDialog(g); }},
     {Window::Complaint, true, [](GameState& g) -> QWidget* { return new ComplaintDialog(g); }},
+    {Window::FireOut, true, [](GameState& g) -> QWidget* { return new FireNoticeDialog(g, Window::FireOut); }},
+    {Window::FireDiscovered, true, [](GameState& g) -> QWidget* { return new FireNoticeDialog(g, Window::FireDiscovered); }},
+    {Window::FireBrigade, true, [](GameState& g) -> QWidget* { return new FireNoticeDialog(g, Window::FireBrigade); }},
 };
 
 }  // namespace

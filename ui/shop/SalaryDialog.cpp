@@ -12,34 +12,12 @@
 #include "shop/Staff.h"
 #include "ui/shop/ClerkParticulars.h"
 
-void HoldArrow::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->button()); }
-void HoldArrow::mouseReleaseEvent(QMouseEvent* e) { emit mouseUp(e->button()); }
-
 namespace {
 
 constexpr int kWidth = 340;
 constexpr int kHeight = 262;
 constexpr int kTimerMs = 75;
-constexpr int kArrowWidth = 17;
-constexpr int kArrowHeight = 9;
-constexpr int kRest = 1;
-constexpr int kPressed = 2;
-
-// The shown arrow and its two hidden faces, "Form38_ButtonU_1.png" (rest)
-// and "_2" (pressed).
-std::array<QLabel*, 3> MakeArrow(QWidget* parent, const char* name, QPoint at) {
-    std::array<QLabel*, 3> arrow{};
-    for (int k = 1; k <= 2; ++k) {
-        arrow[k] = new QLabel(parent);
-        const QString file = QStringLiteral("Graphic/Forms/Form38_%1_%2.png").arg(QLatin1String(name)).arg(k);
-        arrow[k]->setPixmap(QPixmap::fromImage(LoadPicture(file, QSize(kArrowWidth, kArrowHeight))));
-        arrow[k]->hide();
-    }
-    arrow[0] = new HoldArrow(parent);
-    arrow[0]->setGeometry(at.x(), at.y(), kArrowWidth, kArrowHeight);
-    arrow[0]->setPixmap(arrow[kRest]->pixmap());
-    return arrow;
-}
+constexpr int kSalaryForm = 38;
 
 }  // namespace
 
@@ -56,8 +34,8 @@ SalaryDialog::SalaryDialog(GameState& g) : ModalDialog(g) {
     Label[4]->setFrameShape(QFrame::Panel);
     Label[4]->setFrameShadow(QFrame::Sunken);
     Label[4]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ButtonU = MakeArrow(this, "ButtonU", QPoint(298, 164));
-    ButtonD = MakeArrow(this, "ButtonD", QPoint(298, 164 + kArrowHeight));
+    ButtonU = HoldArrow::Make(this, kSalaryForm, "ButtonU", QPoint(298, 164));
+    ButtonD = HoldArrow::Make(this, kSalaryForm, "ButtonD", QPoint(298, 164 + HoldArrow::kHeight));
 
     Command1 = new QPushButton(QStringLiteral("确定"), this);
     Command1->setGeometry(176, 224, 74, 25);
@@ -107,23 +85,23 @@ void SalaryDialog::ShowPendingSalary(int p) {
 
 void SalaryDialog::ButtonU_MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton) return;
-    ButtonU[0]->setPixmap(ButtonU[kPressed]->pixmap());
+    ButtonU[0]->setPixmap(ButtonU[HoldArrow::kPressed]->pixmap());
     PressSalaryArrow(game(), SpinUp);
 }
 
 void SalaryDialog::ButtonD_MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton) return;
-    ButtonD[0]->setPixmap(ButtonD[kPressed]->pixmap());
+    ButtonD[0]->setPixmap(ButtonD[HoldArrow::kPressed]->pixmap());
     PressSalaryArrow(game(), SpinDown);
 }
 
 void SalaryDialog::ButtonU_MouseUp() {
-    ButtonU[0]->setPixmap(ButtonU[kRest]->pixmap());
+    ButtonU[0]->setPixmap(ButtonU[HoldArrow::kRest]->pixmap());
     ReleaseSalaryArrow(game());
 }
 
 void SalaryDialog::ButtonD_MouseUp() {
-    ButtonD[0]->setPixmap(ButtonD[kRest]->pixmap());
+    ButtonD[0]->setPixmap(ButtonD[HoldArrow::kRest]->pixmap());
     ReleaseSalaryArrow(game());
 }
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 
+#include "ui/kit/HoldArrow.h"
 #include "ui/kit/ModalDialog.h"
 
 struct GameState;
@@ -13,20 +14,6 @@ struct GameState;
 class QFrame;
 class QListWidget;
 class QPushButton;
-
-// A picture that reports the press and the release of a mouse button on it.
-class HoldArrow : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void mouseDown(Qt::MouseButton button);
-    void mouseUp(Qt::MouseButton button);
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-};
 
 class SalaryDialog : public ModalDialog {
     Q_OBJECT

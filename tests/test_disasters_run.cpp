@@ -1,0 +1,58 @@
+// Ten years of the busy shop, headless and seeded: it lives through
+// robberies, earthquakes and fires, and every yen it gains or loses on the
+// way goes through the books.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "platform/headless/HeadlessPlatform.h"
+#include "sim/HeadlessWindows.h"
+#include "sim/MainTick.h"
+#include "state/Ledger.h"
+#include "state/LoadSave.h"
+#include "state/NewGame.h"
+#include "tests/TestSupport.h"
+
+namespace {
+
+// The money every booking has added up to since the shop opened: the
+// yearly profit history keeps it (over ten years no year falls off its end).
+std::int64_t BookedSoFar(const GameState& g) {
+    std::int64_t sum = 0;
+    for (const Value& y : g.ProfitHistory.Yearly) sum += y.asInt();
+    return sum;
+}
+
+}  // namespace
+
+TEST(DisastersRun, TenYearsThroughRobberiesEarthquakesAndFires) {
+    HeadlessPlatform ui{GameWindowDefaults()};
+    ScopedPlatform scoped{ui};
+    auto g = std::make_unique<GameState>();
+    InitProgramState(*g);
+    ASSERT_TRUE(LoadGameFile(*g, QM_BUSY_SHOP));
+    g->rng.seed(20260411);
+    // A backer keeps the shop afloat whatever the robbers take.
+    AddMoney(*g, 2'000'000'000, OtherCategory, 1);
+    const std::int64_t funds = g->Funds.asInt(), booked = BookedSoFar(*g);
+
+    int newDays = 0;
+    while (newDays < 10 * 365 && g->GameRunning.asInt() == 1) {
+        const Value day = g->Day;
+        MainTick(*g);
+        if (!(g->Day == day)) ++newDays;
+    }
+
+    EXPECT_EQ(g->GameRunning.asInt(), 1) << "game over, reason " << g->GameOverReason.asInt();
+    EXPECT_EQ(newDays, 10 * 365);
+    auto count = [&](Window w) { return std::count(ui.windowsShown.begin(), ui.windowsShown.end(), w); };
+    EXPECT_GE(count(Window::Robbery), 1);
+    EXPECT_GE(count(Window::Earthquake), 1);
+    EXPECT_EQ(count(Window::QuakeDamage), count(Window::Earthquake));
+    EXPECT_GE(count(Window::FireOut), 1);
+    EXPECT_LE(count(Window::FireDiscovered), count(Window::FireOut));
+    EXPECT_EQ(g->FireBurning.asInt(), 0);
+    EXPECT_EQ(g->Funds.asInt() - funds, BookedSoFar(*g) - booked) << "money moved outside the books";
+}
