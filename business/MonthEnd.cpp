@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "shop/Staff.h"
+#include "sim/MainTick.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
 
@@ -55,6 +56,7 @@ void MonthEndPayments(GameState& g) {
 MonthReport BuildMonthReport(const GameState& g) {
     MonthReport r;
     r.header = "== " + g.Year.asText() + "年" + g.Month.asText() + "月底 ==";
+    r.mainCaption = MainCaptionOn(g, MonthReportShown(g));
     Money income, expense, net;
     for (int k = 0; k < static_cast<int>(r.rows.size()); ++k) {
         const Money in = g.Ledger.Income[k][kMonthPeriod];
