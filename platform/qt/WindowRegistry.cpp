@@ -49,6 +49,9 @@ QMdiArea* MainMdiArea() { return g_area; }
 void SetMainWindow(QWidget* main, QMdiArea* area) {
     g_main = main;
     g_area = area;
+    // A maximised child stays the only one: the windows that open or come
+    // forward after it keep their own size.
+    if (area) area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
 }
 
 void RegisterWindow(const WindowInfo& info) { Registry()[info.window] = Entry{info, nullptr}; }
