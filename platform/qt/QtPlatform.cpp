@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "platform/ProgramDir.h"
+#include "platform/qt/Pictures.h"
 #include "platform/qt/WindowRegistry.h"
 
 namespace {
@@ -121,6 +122,8 @@ QFont GameFont(int pointSize) {
 
 void SetUpApplicationLook() {
     QApplication::setFont(GameFont());
+    // Message boxes, file dialogs and help carry the game's icon too.
+    QApplication::setWindowIcon(GameIcon());
     auto* qt = new QTranslator(qApp);
     if (qt->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
