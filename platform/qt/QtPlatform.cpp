@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "platform/ProgramDir.h"
+#include "platform/qt/GameStyle.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/WindowRegistry.h"
 
@@ -121,6 +122,7 @@ QFont GameFont(int pointSize) {
 }
 
 void SetUpApplicationLook() {
+    QApplication::setStyle(new GameStyle);
     QApplication::setFont(GameFont());
     // Message boxes, file dialogs and help carry the game's icon too.
     QApplication::setWindowIcon(GameIcon());
