@@ -13,7 +13,8 @@
 // How far the new day's roll-over has gone while one of its windows is up;
 // the windows that show the date read it (sim/ShownDate.h).
 enum class NewDayStep : std::uint8_t {
-    Settled,       // Year, Month, Day and Weekday name the day that is shown
+    Settled,       // Day and Weekday name one day (Day may stand one past the
+                   // month's end, Month at 13: the next month's 1st)
     DayMovedOn,    // Day names the new day, Weekday still the old one
     MonthClosing,  // Day is held back at the closing month's last day
 };
