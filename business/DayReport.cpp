@@ -1,19 +1,13 @@
 #include "business/DayReport.h"
 
-#include <array>
 #include <cstdint>
 
 #include "business/MonthEnd.h"
-#include "sim/MainTick.h"
 #include "state/Ledger.h"
 
 namespace {
 
 constexpr int kDayPeriod = 0;
-constexpr int kMonthsPerYear = 12;
-
-constexpr std::array<const char*, 7> kWeekdayNames = {"星期日", "星期一", "星期二", "星期三",
-                                                       "星期四", "星期五", "星期六"};
 
 constexpr const char* kMagazineHeading = "●今日发售的杂志";
 constexpr const char* kBookHeading = "●今日进货的书籍";
@@ -42,22 +36,12 @@ int Rows(const Value& count, std::size_t bound) {
 
 }  // namespace
 
-ShownDate DayReportDate(const GameState& g) {
-    ShownDate d{g.Year.i(), g.Month.i(), g.Day.i()};
-    if (d.month > kMonthsPerYear) {
-        d.month = 1;
-        ++d.year;
-    }
-    return d;
-}
-
 DayReport BuildDayReport(const GameState& g) {
     DayReport r;
-    r.date = DayReportDate(g);
+    r.date = TodayShown(g);
     r.caption = "今日是" + std::to_string(r.date.year) + "年" + std::to_string(r.date.month) + "月" +
                 std::to_string(r.date.day) + "日";
-    const auto wd = g.Weekday.asInt();
-    if (wd >= 0 && wd < static_cast<std::int64_t>(kWeekdayNames.size())) r.weekday = kWeekdayNames[wd];
+    r.weekday = WeekdayName(r.date.weekday);
 
     const int day = g.Day.i();
     const int weekday = g.Weekday.i();
@@ -76,11 +60,6 @@ DayReport BuildDayReport(const GameState& g) {
         if (g.Book.DaysToDelivery[b].asInt() == 1) r.lines.push_back(kStockedMark + g.Book.Title[b].asText());
     if (r.lines.size() == before) r.lines.push_back(kNone);
     return r;
-}
-
-std::string DayReportMainCaption(const GameState& g) {
-    const ShownDate d = DayReportDate(g);
-    return MainCaptionOn(g, d.year, d.month, g.Day.asInt());
 }
 
 void DayReportOpened(GameState& g) { g.ReportTicks = 0; }

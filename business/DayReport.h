@@ -5,17 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "sim/ShownDate.h"
 #include "state/GameState.h"
 
-// The date the report shows. On the first day of a year the calendar still
-// holds Month 13 of the old year while the report is up; the report shows
-// 1 January of the new year.
-struct ShownDate {
-    int year, month, day;
-};
-ShownDate DayReportDate(const GameState& g);
-
 struct DayReport {
+    // The new day (TodayShown): on the first day of a year the calendar
+    // still holds Month 13 of the old year while the report is up, and the
+    // report shows 1 January of the new year.
     ShownDate date;
     std::string caption;  // "今日是2026年4月1日"
     std::string weekday;  // "星期三"
@@ -25,10 +21,6 @@ struct DayReport {
     std::vector<std::string> lines;
 };
 DayReport BuildDayReport(const GameState& g);
-
-// The main window's caption while the report is up: the usual caption with
-// the date the report shows.
-std::string DayReportMainCaption(const GameState& g);
 
 // The day report opens: its tick count starts again.
 void DayReportOpened(GameState& g);

@@ -4,6 +4,7 @@
 
 #include "business/LedgerView.h"
 #include "shop/Staff.h"
+#include "sim/MainTick.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
 
@@ -54,6 +55,7 @@ void MonthEndPayments(GameState& g) {
 MonthReport BuildMonthReport(const GameState& g) {
     MonthReport r;
     r.header = "== " + g.Year.asText() + "年" + g.Month.asText() + "月底 ==";
+    r.mainCaption = MainCaptionOn(g, MonthReportShown(g));
     const LedgerTable t = BuildLedgerTable(g, LedgerColumn::Month);
     r.rows = t.rows;
     r.total = t.total;

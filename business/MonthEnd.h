@@ -53,6 +53,9 @@ struct LedgerCells {
 // What the month report shows, from the month column.
 struct MonthReport {
     std::string header;  // "== 2026年3月底 =="
+    // The main window's caption while the report is up: the closing
+    // month's last day with that day's weekday.
+    std::string mainCaption;
     std::string copies;  // the month's copies sold, "1234册"
     std::string net;     // the month's net result, "-5万0000円"
     bool deficit = false;

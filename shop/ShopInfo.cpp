@@ -7,18 +7,11 @@
 
 namespace {
 
-constexpr const char* kWeekdayNames[7] = {"星期日", "星期一", "星期二", "星期三",
-                                          "星期四", "星期五", "星期六"};
 constexpr const char* kShopSizeNames[3] = {"小", "中", "大"};
 
 GaugeView Gauge(const Value& v) { return GaugeView{GaugeText(v), v}; }
 
 }  // namespace
-
-std::string WeekdayName(const Value& weekday) {
-    const auto w = weekday.asInt();
-    return (w >= 0 && w < 7) ? kWeekdayNames[w] : "";
-}
 
 std::string HourText(const Value& hour) {
     const auto h = hour.asInt();
@@ -54,10 +47,11 @@ ShopInfoTexts ShopInfoView(const GameState& g) {
     t.copiesSold = FormatMoney(g.CopiesSold) + "册";
     t.shelfCapacity = FormatMoney(g.ShelfCapacity) + "册";
     t.copiesOnShelves = FormatMoney(g.CopiesOnShelves) + "册";
-    t.year = g.Year.asText();
-    t.month = g.Month.asText();
-    t.day = g.Day.asText();
-    t.weekday = WeekdayName(g.Weekday);
+    const ShownDate today = TodayShown(g);
+    t.year = std::to_string(today.year);
+    t.month = std::to_string(today.month);
+    t.day = std::to_string(today.day);
+    t.weekday = WeekdayName(today.weekday);
     t.hour = HourText(g.Hour);
     t.customers = FormatMoney(g.TotalCustomers) + "人";
     t.shopName = g.ShopName.asText();
@@ -69,10 +63,11 @@ ShopInfoTexts ShopInfoView(const GameState& g) {
 
 ShopDetailsTexts ShopDetailsView(const GameState& g) {
     ShopDetailsTexts t;
-    t.year = g.Year.asText();
-    t.month = g.Month.asText();
-    t.day = g.Day.asText();
-    t.weekday = WeekdayName(g.Weekday);
+    const ShownDate today = TodayShown(g);
+    t.year = std::to_string(today.year);
+    t.month = std::to_string(today.month);
+    t.day = std::to_string(today.day);
+    t.weekday = WeekdayName(today.weekday);
     t.hour = HourText(g.Hour);
     t.shopSize = ShopSizeText(g.ShopSize);
     t.funds = FormatMoney(g.Funds) + "円";

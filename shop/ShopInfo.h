@@ -4,10 +4,9 @@
 // without a window.
 #include <string>
 
+#include "sim/ShownDate.h"
 #include "state/GameState.h"
 
-// "星期日" .. "星期六" for 0..6; a day outside the week gives "".
-std::string WeekdayName(const Value& weekday);
 // The hour on the twelve-hour dial: "上午 9", "下午 0" (the window writes
 // "时" after it).
 std::string HourText(const Value& hour);
@@ -30,6 +29,9 @@ struct GaugeView {
     std::string text;  // "36/100"
     Value value;       // what the bar is drawn from
 };
+
+// Both windows show the date as TodayShown gives it: during the new day,
+// the day that has begun, with its own weekday.
 
 // Everything the shop information window writes on a redraw.
 struct ShopInfoTexts {

@@ -77,10 +77,12 @@ void PublishWeeklyNews(GameState& g) {
 void EndMonth(GameState& g) {
     const int ending = g.Month.i();
     g.Day = g.Day.asInt() - 1;
+    g.newDayStep = NewDayStep::MonthClosing;
     if (EndsQuarter(ending)) Ui().ShowWindow(Window::AwardNotice, g);
     Ui().ShowWindow(Window::MonthReport, g);
     g.Day = 1;
     g.Month = ending + 1;
+    g.newDayStep = NewDayStep::Settled;
     if (g.Month.asInt() > kMonthsPerYear) {
         ShiftHistory(g.CopiesSoldHistory.Yearly);
         ShiftHistory(g.ProfitHistory.Yearly);
@@ -125,10 +127,14 @@ void StartNewDay(GameState& g) {
     g.Hour = 0;
     g.Day = g.Day.asInt() + 1;
     g.ScheduleDirty = 1;
+    // Day names the new day before the week moves on; a loan notice may
+    // come up in between.
+    g.newDayStep = NewDayStep::DayMovedOn;
 
     AddDailyDirt(g);
     RepayDueLoans(g);
     NextWeekday(g);
+    g.newDayStep = NewDayStep::Settled;
     const bool newsDay = g.Weekday.asInt() == kNewsWeekday;
     if (newsDay) PublishWeeklyNews(g);
 

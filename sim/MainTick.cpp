@@ -26,24 +26,21 @@ void StepPerson(GameState& g, int slot) {
     else if (slot >= 6)
         StepCustomer(g, slot);
 }
-
-const char* const kWeekdays[] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 }  // namespace
 
-std::string MainCaption(const GameState& g) { return MainCaptionOn(g, g.Year.asInt(), g.Month.asInt(), g.Day.asInt()); }
+std::string MainCaption(const GameState& g) { return MainCaptionOn(g, TodayShown(g)); }
 
-std::string MainCaptionOn(const GameState& g, long long year, long long month, long long day) {
+std::string MainCaptionOn(const GameState& g, const ShownDate& date) {
     std::string c = g.GameTitle.asText();
     c += " ";
     c += g.ShopName.asText();
     c += "  资金";
     c += FormatMoney(g.Funds.asInt());
     c += "円 ";
-    c += std::to_string(year) + "年 ";
-    c += std::to_string(month) + "月 ";
-    c += std::to_string(day) + "日 ";
-    long long wd = g.Weekday.asInt();
-    if (wd >= 0 && wd <= 6) c += kWeekdays[wd];
+    c += std::to_string(date.year) + "年 ";
+    c += std::to_string(date.month) + "月 ";
+    c += std::to_string(date.day) + "日 ";
+    c += WeekdayName(date.weekday);
     long long h = g.Hour.asInt();
     c += h >= 12 ? "下午 " + std::to_string(h - 12) : "上午 " + std::to_string(h);
     c += "时";

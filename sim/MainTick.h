@@ -5,6 +5,7 @@
 // opens the game-over or grand-prize window when they are due.
 #include <string>
 
+#include "sim/ShownDate.h"
 #include "state/GameState.h"
 
 // One tick, in its fixed order. Guarded against re-entry: a tick that is
@@ -17,7 +18,8 @@ void MainTick(GameState& g);
 void TickPersonSlot(GameState& g, int slot);
 
 // The main window's caption of a running game: title, shop, funds, date,
-// weekday and hour.
+// weekday and hour; the date is today as TodayShown gives it.
 std::string MainCaption(const GameState& g);
-// The same caption with another date in it (a report shows its own date).
-std::string MainCaptionOn(const GameState& g, long long year, long long month, long long day);
+// The same caption with another date and its weekday in it (the month
+// report shows the closing month's last day).
+std::string MainCaptionOn(const GameState& g, const ShownDate& date);

@@ -10,6 +10,15 @@
 #include "state/Random.h"
 #include "state/Value.h"
 
+// How far the new day's roll-over has gone while one of its windows is up;
+// the windows that show the date read it (sim/ShownDate.h).
+enum class NewDayStep : std::uint8_t {
+    Settled,       // Day and Weekday name one day (Day may stand one past the
+                   // month's end, Month at 13: the next month's 1st)
+    DayMovedOn,    // Day names the new day, Weekday still the old one
+    MonthClosing,  // Day is held back at the closing month's last day
+};
+
 template <std::size_t N>
 using Col = std::array<Value, N>;
 template <std::size_t R, std::size_t C>
@@ -150,6 +159,9 @@ struct GameState {
 
     // Not saved: the one random generator of the game.
     Random rng;
+    // Not saved: the roll-over only stands between its steps inside one
+    // tick, while a game can be neither saved nor loaded.
+    NewDayStep newDayStep = NewDayStep::Settled;
 
     // Int(Rnd * n): a uniform draw 0..n-1 from the game's generator.
     double Rnd() { return rng.next(); }

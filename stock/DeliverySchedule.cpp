@@ -5,6 +5,7 @@
 
 #include "shop/ShopInfo.h"
 #include "sim/Calendar.h"
+#include "sim/ShownDate.h"
 #include "state/FormatMoney.h"
 #include "state/MagazineCatalogue.h"
 
@@ -27,11 +28,13 @@ ScheduleLine Arrival(const Value& name, const Value& copies, const Value& cost) 
 
 DeliverySchedule MonthSchedule(const GameState& g) {
     DeliverySchedule s;
-    s.heading = g.Year.asText() + "年" + g.Month.asText() + "月";
-    const int today = g.Day.i();
-    const int days = DaysInMonth(g.Year.i(), g.Month.i());
+    // During the new day the schedule is already the new day's month.
+    const ShownDate shown = TodayShown(g);
+    s.heading = std::to_string(shown.year) + "年" + std::to_string(shown.month) + "月";
+    const int today = shown.day;
+    const int days = DaysInMonth(shown.year, shown.month);
     // The weekday of the day before the 1st: today's, stepped back Day days.
-    int w = ((g.Weekday.i() - today) % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek;
+    int w = ((shown.weekday - today) % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek;
 
     const auto& B = g.Book;
     const auto& M = g.Magazine;

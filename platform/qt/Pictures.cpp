@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QPixmap>
+#include <vector>
 
 #include "platform/ProgramDir.h"
 
@@ -17,6 +19,23 @@ QImage LoadPicture(const QString& relativePath, QSize fallback) {
         return img;
     }
     return img.convertToFormat(QImage::Format_RGB32);
+}
+
+QIcon GameIcon() {
+    // Read once the program's folder is known; kept as images, which may
+    // outlive the application object.
+    static std::vector<QImage> sizes;
+    if (sizes.empty()) {
+        for (const char* file : {"Graphic/Icon/Game16.png", "Graphic/Icon/Game32.png", "Graphic/Icon/Game48.png"}) {
+            QImageReader reader(QString::fromStdString(ProgramFile(file)));
+            reader.setDecideFormatFromContent(true);
+            const QImage img = reader.read();
+            if (!img.isNull()) sizes.push_back(img);
+        }
+    }
+    QIcon icon;
+    for (const QImage& img : sizes) icon.addPixmap(QPixmap::fromImage(img));
+    return icon;
 }
 
 void BlitMasked(QImage& frame, QPoint to, const QImage& mask, const QImage& colour, QRect src) {

@@ -1,5 +1,7 @@
 #pragma once
-// Pictures below the program's folder, and the masked sprite blit.
+// Pictures below the program's folder, the game's own icon, and the masked
+// sprite blit.
+#include <QIcon>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -7,6 +9,12 @@
 // Loads a picture by its content. A picture that cannot be read gives a
 // blank (white) picture of `fallback` size, and the game goes on.
 QImage LoadPicture(const QString& relativePath, QSize fallback = QSize(1, 1));
+
+// The game's own icon, which every window but the floor view carries (the
+// floor view animates its own), from "Graphic/Icon/Game16.png", "Game32.png"
+// and "Game48.png". Without those pictures the icon is empty and the
+// windows keep the system's.
+QIcon GameIcon();
 
 // Draws one sprite onto `frame` at `to`: the mask rectangle is ANDed onto
 // the frame, then the colour rectangle XORed, so black mask pixels take the

@@ -12,6 +12,8 @@
 #include <QUrl>
 
 #include "platform/ProgramDir.h"
+#include "platform/qt/GameStyle.h"
+#include "platform/qt/Pictures.h"
 #include "platform/qt/WindowRegistry.h"
 
 namespace {
@@ -120,7 +122,10 @@ QFont GameFont(int pointSize) {
 }
 
 void SetUpApplicationLook() {
+    QApplication::setStyle(new GameStyle);
     QApplication::setFont(GameFont());
+    // Message boxes, file dialogs and help carry the game's icon too.
+    QApplication::setWindowIcon(GameIcon());
     auto* qt = new QTranslator(qApp);
     if (qt->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);

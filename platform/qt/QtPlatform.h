@@ -61,5 +61,7 @@ QtPlatform* QtUi();
 // The game's Chinese font, pinned so Simplified Chinese glyphs are used
 // whatever the locale.
 QFont GameFont(int pointSize = 9);
-// Sets the application font and the Chinese captions of standard buttons.
+// Sets the game's style (GameStyle.h), the application font, the Chinese
+// captions of standard buttons and the game's icon (read from the program's
+// folder, so set that first).
 void SetUpApplicationLook();

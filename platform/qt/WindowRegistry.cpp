@@ -49,6 +49,15 @@ QMdiArea* MainMdiArea() { return g_area; }
 void SetMainWindow(QWidget* main, QMdiArea* area) {
     g_main = main;
     g_area = area;
+    if (!area) return;
+    // A maximised child stays the only one: the windows that open or come
+    // forward after it keep their own size.
+    area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    // A child that reaches past the area's edge (the information window
+    // below the floor view, in the main window's first size) can be
+    // scrolled into sight.
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void RegisterWindow(const WindowInfo& info) { Registry()[info.window] = Entry{info, nullptr}; }

@@ -10,7 +10,9 @@
 class QMdiArea;
 struct GameState;
 
-// The main window and its child-window area (set by the main window).
+// The main window and its child-window area (set by the main window). A
+// child maximised in the area never makes the windows after it open
+// maximised.
 QWidget* MainWidget();
 QMdiArea* MainMdiArea();
 void SetMainWindow(QWidget* main, QMdiArea* area);

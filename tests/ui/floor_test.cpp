@@ -252,6 +252,53 @@ TEST_F(FloorViewTest, SizeRuleAndScrolling) {
     EXPECT_EQ(view->VScroll1->maximum(), 245 - view->height());
 }
 
+TEST_F(FloorViewTest, MaximisedTakesTheLargestSizeOfItsShopSize) {
+    for (int size = 1; size <= 3; ++size) {
+        SCOPED_TRACE(size);
+        game().ShopSize = size;
+        Ui().LoadShopGraphics(game());
+        Ui().LayOutFloorViewAgain(game());
+        FloorViewWindow* view = View();
+        QMdiSubWindow* sub = Sub();
+        sub->setGeometry(40, 30, 300, 200);
+        sub->showMaximized();
+        QCoreApplication::processEvents();
+        // A normal window as large as the scene: no empty area beside it.
+        const FloorScene scene = SceneOfShopSize(size);
+        EXPECT_FALSE(sub->isMaximized());
+        EXPECT_EQ(view->size(), QSize(scene.width, scene.height));
+        EXPECT_FALSE(view->VScroll1->isVisibleTo(view));
+        EXPECT_FALSE(view->HScroll1->isVisibleTo(view));
+        EXPECT_EQ(sub->pos(), QPoint(40, 30));
+    }
+
+    // In a main window too small for the scene it fills the area and
+    // scrolls over the rest.
+    main_->resize(450, 300);
+    QCoreApplication::processEvents();
+    Sub()->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Sub()->isMaximized());
+    EXPECT_EQ(Sub()->geometry(), area_->viewport()->rect());
+    EXPECT_TRUE(View()->HScroll1->isVisibleTo(View()));
+    EXPECT_TRUE(View()->VScroll1->isVisibleTo(View()));
+}
+
+TEST_F(FloorViewTest, AMaximisedWindowLeavesTheNextOnesAtTheirOwnSize) {
+    ShowForm(Window::ShopInfo, game());
+    auto* info = qobject_cast<QMdiSubWindow*>(OpenForm(Window::ShopInfo)->parentWidget());
+    info->showMaximized();
+    ASSERT_TRUE(info->isMaximized());
+    ShowForm(Window::ShopDetails, game());
+    auto* details = qobject_cast<QMdiSubWindow*>(OpenForm(Window::ShopDetails)->parentWidget());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(details->isMaximized());
+    // Bringing another window forward does not maximise it either.
+    area_->setActiveSubWindow(info);
+    area_->setActiveSubWindow(Sub());
+    EXPECT_FALSE(Sub()->isMaximized());
+}
+
 // Answers the next question box with Yes.
 void AnswerYes() {
     WhenModal([](QWidget* w) {

@@ -15,8 +15,8 @@
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    SetUpApplicationLook();
     SetProgramDir(QM_PROGRAM_DIR);
+    SetUpApplicationLook();
     QtPlatform platform;
     SetPlatform(&platform);
     RegisterWindows();

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -201,6 +203,65 @@ TEST_F(MainWindowTest, SaveThenLoadGivesTheSameGame) {
     EXPECT_TRUE(IsFormOpen(Window::ShopInfo));
     EXPECT_EQ(game().WindowOpen[4], Value(1));
     EXPECT_EQ(game().FloorGrid[97][65], 0);  // the new-game walls, wherever it is loaded
+}
+
+// The clock as the main window follows it: switched on, interval, holds,
+// and whether the game timer fires.
+struct ClockSeen {
+    bool enabled;
+    int interval, holds;
+    bool timerActive;
+    bool operator==(const ClockSeen&) const = default;
+};
+
+TEST_F(MainWindowTest, AFileDialogHoldsTheClockAndACancelLeavesItAsItWas) {
+    enum class Close { CancelButton, Escape, CloseBox };
+    const auto cancel = [](QWidget* w, Close how) {
+        switch (how) {
+        case Close::CancelButton:
+            w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+            break;
+        case Close::Escape: QTest::keyClick(w, Qt::Key_Escape); break;
+        case Close::CloseBox: w->close(); break;
+        }
+    };
+    const auto seen = [this] {
+        const GameClock& c = Ui().Clock();
+        return ClockSeen{c.enabled(), c.interval(), c.holds(), main->gameTimer().isActive()};
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> before;
+        bool canSave;
+    };
+    const Step steps[] = {
+        {"title state", [] {}, false},
+        {"running game", [this] { NewGame("书店"); }, true},
+        {"paused game", [this] { QTest::mousePress(main->toolButton("BStop"), Qt::LeftButton); }, true},
+    };
+    for (const Step& step : steps) {
+        step.before();
+        for (const char* command : {"MLoad", "MSave"}) {
+            if (!step.canSave && std::string(command) == "MSave") continue;
+            for (Close how : {Close::CancelButton, Close::Escape, Close::CloseBox}) {
+                SCOPED_TRACE(std::string(step.what) + ", " + command + ", close " + std::to_string(int(how)));
+                const ClockSeen before = seen();
+                ClockSeen inside{};
+                bool up = false;
+                WhenModal([&](QWidget* w) {
+                    up = qobject_cast<QFileDialog*>(w) != nullptr;
+                    inside = seen();
+                    cancel(w, how);
+                });
+                main->menuItem(command)->trigger();
+                ASSERT_TRUE(up);
+                // Held while up: nothing ticks behind the dialog.
+                EXPECT_FALSE(inside.timerActive);
+                EXPECT_GT(inside.holds, 0);
+                EXPECT_EQ(seen(), before);
+            }
+        }
+    }
 }
 
 TEST_F(MainWindowTest, BrokenFileChangesNothing) {

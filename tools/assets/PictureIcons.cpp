@@ -1,5 +1,5 @@
-// Small pictures: the floor view's animated window icon and the pictures that
-// windows keep (the new-game banner, the version dialog's emblem and the
+// Small pictures: the game's icon, the floor view's animated window icon and
+// the pictures that windows keep (the new-game banner, the version dialog's emblem and the
 // stars of the shop information windows).
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -126,6 +126,21 @@ void BookAndQuill(QPainter& p, QRectF box) {
     p.restore();
 }
 
+// The game's own icon: the book and its quill on a parchment tile framed in
+// brown (pictures are opaque), at the sizes window frames and task bars ask
+// for.
+constexpr int kGameIconSizes[] = {16, 32, 48};
+QImage GameIcon(int size) {
+    QImage img = pic::Blank(size, size, QColor(0xf6, 0xe7, 0xc1));
+    QPainter p(&img);
+    p.setPen(QColor(0x7a, 0x4a, 0x2a));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(0, 0, size - 1, size - 1));
+    const double inset = size / 16.0;
+    BookAndQuill(p, QRectF(inset, inset, size - 2 * inset, size - 2 * inset));
+    return img;
+}
+
 QImage VersionEmblem() {
     QImage img = pic::Blank(kEmblemSize, kEmblemSize, kWindowColour);
     QPainter p(&img);
@@ -214,6 +229,8 @@ QImage Star(bool lit) {
 bool MakeWindowIcons(const QDir& out) {
     for (int k = 0; k < kIconFrames; ++k)
         if (!pic::Save(IconFrame(k), out, QStringLiteral("Graphic/Icon/Icon%1.png").arg(k))) return false;
+    for (int size : kGameIconSizes)
+        if (!pic::Save(GameIcon(size), out, QStringLiteral("Graphic/Icon/Game%1.png").arg(size))) return false;
     return true;
 }
 

@@ -9,7 +9,8 @@ bool MakeFloorPictures(const QDir& out);
 bool MakeBackdrops(const QDir& out);
 // Graphic/Toolbar/<Name>_1.png and _2.png: released and pressed faces.
 bool MakeToolbarFaces(const QDir& out);
-// Graphic/Icon/Icon0.png .. Icon23.png: the floor view's animated icon.
+// Graphic/Icon/Icon0.png .. Icon23.png: the floor view's animated icon;
+// Graphic/Icon/Game16.png, Game32.png, Game48.png: the game's own icon.
 bool MakeWindowIcons(const QDir& out);
 // Graphic/Forms/Form<N>_<Control>.png: pictures kept in windows.
 bool MakeFormPictures(const QDir& out);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "business/DayReport.h"
+#include "sim/MainTick.h"
 #include "platform/qt/WindowRegistry.h"
 #include "ui/kit/NoticeWindow.h"
 
@@ -90,7 +91,8 @@ void DayReportDialog::Form_Load() {
     Label2[5]->setText(QString::number(r.date.month));
     Label2[6]->setText(QString::number(r.date.day));
     Label2[7]->setText(QString::fromStdString(r.weekday));
-    if (QWidget* main = MainWidget()) main->setWindowTitle(QString::fromStdString(DayReportMainCaption(g)));
+    // The main caption shows the new day, as the report does.
+    if (QWidget* main = MainWidget()) main->setWindowTitle(QString::fromStdString(MainCaption(g)));
     DayReportOpened(g);
     for (const std::string& line : r.lines) List1->addItem(QString::fromStdString(line));
 }

@@ -8,7 +8,6 @@
 #include "platform/qt/WindowRegistry.h"
 #include "ui/business/LedgerSheet.h"
 #include "ui/kit/NoticeWindow.h"
-#include "sim/MainTick.h"
 
 namespace {
 
@@ -97,7 +96,7 @@ void MonthReportDialog::Form_Load() {
     const MonthReport r = BuildMonthReport(g);
     Label[2]->setText(QString::fromStdString(r.header));
     // The main caption shows the closing month's last day.
-    if (QWidget* main = MainWidget()) main->setWindowTitle(QString::fromStdString(MainCaption(g)));
+    if (QWidget* main = MainWidget()) main->setWindowTitle(QString::fromStdString(r.mainCaption));
 
     Label1[1]->setText(QString::fromStdString(r.verdict));
     SetTextColour(Label1[1], r.deficit ? kDeficitRed : QColor(Qt::black));

@@ -147,12 +147,41 @@ void FloorViewWindow::showEvent(QShowEvent* e) {
         sub->move(0, 0);
         // As large as the scene, as far as the main window's area allows.
         const FloorScene scene = SceneOfShopSize(game().ShopSize.i());
-        const QSize extra = sub->size() - size();
-        QSize outer(scene.width + extra.width(), scene.height + extra.height());
+        frameExtra_ = sub->size() - size();
+        QSize outer(scene.width + frameExtra_.width(), scene.height + frameExtra_.height());
         if (QMdiArea* area = sub->mdiArea()) outer = outer.boundedTo(area->viewport()->size());
         sub->resize(outer);
+        sub->installEventFilter(this);
     }
     Form_Resize();
+}
+
+bool FloorViewWindow::eventFilter(QObject* o, QEvent* e) {
+    // The frame maximises itself once this event is through; the view then
+    // gives the maximised state back.
+    if (o == Frame() && e->type() == QEvent::WindowStateChange && Frame()->isMaximized())
+        QMetaObject::invokeMethod(this, &FloorViewWindow::TakeLargestSize, Qt::QueuedConnection);
+    return QWidget::eventFilter(o, e);
+}
+
+void FloorViewWindow::TakeLargestSize() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(Frame());
+    if (!sub || !sub->isMaximized()) return;
+    sub->showNormal();
+    QMdiArea* area = sub->mdiArea();
+    const QSize room = area ? area->viewport()->size() : sub->size();
+    FloorLayoutInput in;
+    in.shopSize = game().ShopSize.i();
+    in.outerWidth = room.width();
+    in.outerHeight = room.height();
+    in.frameWidth = frameExtra_.width();
+    in.frameHeight = frameExtra_.height();
+    const FloorLayout largest = LayOutFloorView(in);
+    const QSize outer(largest.outerWidth, largest.outerHeight);
+    // Kept where it stood, moved in only as far as it must to fit.
+    const QPoint at(std::clamp(sub->x(), 0, std::max(0, room.width() - outer.width())),
+                    std::clamp(sub->y(), 0, std::max(0, room.height() - outer.height())));
+    sub->setGeometry(QRect(at, outer));
 }
 
 void FloorViewWindow::resizeEvent(QResizeEvent* e) {

@@ -70,6 +70,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     QSize sizeHint() const override;
 
     GameState& game() const { return game_; }
@@ -80,6 +81,10 @@ private:
     // The MDI sub-window that frames this view, or the view itself when it
     // stands alone.
     QWidget* Frame();
+    // Maximised, the view would leave the area beside the scene empty: it
+    // takes the largest size its shop size allows (as far as the main
+    // window's area goes) and stays a normal window.
+    void TakeLargestSize();
     void ApplyLayout(const FloorLayout& layout);
     void LayOutBars();
     void ResizeSurfaces();
@@ -95,4 +100,5 @@ private:
     QImage screen_;                        // what the window shows
     bool shown_ = false;
     bool resizing_ = false;
+    QSize frameExtra_;                     // the frame's share of the outer size
 };

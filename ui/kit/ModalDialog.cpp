@@ -6,11 +6,13 @@
 #include <QScreen>
 
 #include "platform/Platform.h"
+#include "platform/qt/Pictures.h"
 #include "platform/qt/WindowRegistry.h"
 
 ModalDialog::ModalDialog(GameState& g, QWidget* parent)
     : QDialog(parent ? parent : MainWidget()), game_(g) {
     setModal(true);
+    setWindowIcon(GameIcon());
 }
 
 ModalDialog::~ModalDialog() { releaseOnce(); }

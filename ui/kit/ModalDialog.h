@@ -1,6 +1,7 @@
 #pragma once
-// The behaviour every modal dialog of the game shares: it centres itself on
-// the main window (on the screen when the main window is minimised) and
+// The behaviour every modal dialog of the game shares: it carries the game's
+// icon, centres itself on the main window (on the screen when the main
+// window is minimised) and
 // holds the game clock from opening to closing. A dialog opened by another
 // dialog holds it too; the holds are counted, so the clock runs again only
 // when the last one closes. A dialog may refuse its close box, so that only

@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 
+#include "platform/qt/Pictures.h"
+
 ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWidget* parent)
     : QWidget(parent), window_(w), dirty_(dirty), game_(g) {
     setObjectName(QString::fromStdString(WindowObjectName(w)));
+    setWindowIcon(GameIcon());
     setAutoFillBackground(true);
     g.*dirty_ = 1;  // the first firing draws the window
     g.WindowOpen[WindowNumber(w)] = 1;

@@ -1,5 +1,6 @@
 #pragma once
-// The behaviour every report window shares: a child of the main window with
+// The behaviour every report window shares: a child of the main window,
+// carrying the game's icon, with
 // its own 100 ms timer that redraws when the window's redraw flag is 1, and a
 // WindowOpen entry that is 1 while it is open.
 #include <QTimer>

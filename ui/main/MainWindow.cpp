@@ -246,6 +246,7 @@ MainWindow* MainWindow::Instance() { return g_instance; }
 MainWindow::MainWindow() {
     g_instance = this;
     setObjectName("MDIForm1");
+    setWindowIcon(GameIcon());
     area_ = new QMdiArea(this);
     area_->setObjectName("MdiArea");
     Picture1 = new QWidget(this);

@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
         qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
     }
     QApplication app(argc, argv);
-    SetUpApplicationLook();
     SetProgramDir(QCoreApplication::applicationDirPath().toStdString());
+    SetUpApplicationLook();
     QtPlatform platform;
     SetPlatform(&platform);
     RegisterWindows();

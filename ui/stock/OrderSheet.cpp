@@ -127,12 +127,18 @@ AllSoldFrame MakeAllSoldFrame(QWidget* parent, const char* name, QPoint at) {
     f.box->setObjectName(QLatin1String(name));
     f.box->setGeometry(QRect(at, QSize(125, 70)));
     ButtonFace(f.box);
-    Text(f.box, QStringLiteral("零售价"), QRect(8, 16, 40, 13));
-    f.retail = Text(f.box, QStringLiteral("0円"), QRect(49, 16, 65, 13), kRight);
-    Text(f.box, QStringLiteral("进货价"), QRect(8, 32, 40, 13));
-    f.wholesale = Text(f.box, QStringLiteral("0円"), QRect(49, 32, 65, 13), kRight);
-    Text(f.box, QStringLiteral("利润"), QRect(8, 52, 40, 13));
-    f.profit = Text(f.box, QStringLiteral("0円"), QRect(49, 52, 65, 13), kRight);
+    // Retail, wholesale and profit, one below the other under the caption,
+    // however tall the caption's font makes it.
+    constexpr int kRowPitch = 16, kRowHeight = 15;
+    const int first = f.box->contentsRect().top() + 2;
+    const auto row = [&](int k, const QString& caption) {
+        const int top = first + kRowPitch * k;
+        Text(f.box, caption, QRect(8, top, 40, kRowHeight));
+        return Text(f.box, QStringLiteral("0円"), QRect(49, top, 65, kRowHeight), kRight);
+    };
+    f.retail = row(0, QStringLiteral("零售价"));
+    f.wholesale = row(1, QStringLiteral("进货价"));
+    f.profit = row(2, QStringLiteral("利润"));
     return f;
 }
 
