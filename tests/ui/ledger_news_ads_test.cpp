@@ -3,6 +3,7 @@
 // opens them.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -83,6 +84,19 @@ TEST_F(ShopSeenUi, LedgerShowsTheMonthThenTheDayAndTheYear) {
     EXPECT_EQ(f->windowTitle(), "店铺的每日收支表");
     ASSERT_TRUE(Drawn(&GameState::LedgerDirty));
     EXPECT_EQ(f->ILabel[BooksMagazines]->text(), "1万2000円");
+
+    // Sums of several 亿 are shown whole, in a smaller type, never cut.
+    const QFont plain = f->GoLabel[0]->font();
+    AddMoney(game(), 2'738'947'500, OtherCategory, 1);
+    ASSERT_TRUE(Drawn(&GameState::LedgerDirty));
+    for (QLabel* l : {f->ILabel[OtherCategory], f->GoLabel[0], f->GoLabel[2]}) {
+        EXPECT_TRUE(l->text().contains(QStringLiteral("亿"))) << l->text().toStdString();
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
+            << l->text().toStdString();
+    }
+    AddMoney(game(), -2'738'947'500, OtherCategory, 1);
+    ASSERT_TRUE(Drawn(&GameState::LedgerDirty));
+    EXPECT_EQ(f->GoLabel[0]->font(), plain);  // a small sum again in the label's own type
 
     // The menu item toggles the same window; closing clears its entry.
     EXPECT_TRUE(Ui().Clock().ticking()) << "a report window leaves the game running";

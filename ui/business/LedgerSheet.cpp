@@ -84,11 +84,11 @@ LedgerSheet::LedgerSheet(QWidget* parent, QPoint at, const Elements& elements, s
 
 void LedgerSheet::Show(const std::array<LedgerCells, 7>& rows, const LedgerCells& total) {
     for (int k = 0; k < static_cast<int>(rows.size()); ++k) {
-        ILabel[k]->setText(QText(rows[k].income));
-        OLabel[k]->setText(QText(rows[k].expense));
-        GLabel[k]->setText(QText(rows[k].net));
+        SetFittingText(ILabel[k], QText(rows[k].income));
+        SetFittingText(OLabel[k], QText(rows[k].expense));
+        SetFittingText(GLabel[k], QText(rows[k].net));
     }
-    GoLabel[0]->setText(QText(total.income));
-    GoLabel[1]->setText(QText(total.expense));
-    GoLabel[2]->setText(QText(total.net));
+    SetFittingText(GoLabel[0], QText(total.income));
+    SetFittingText(GoLabel[1], QText(total.expense));
+    SetFittingText(GoLabel[2], QText(total.net));
 }

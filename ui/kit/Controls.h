@@ -4,11 +4,17 @@
 #include <QString>
 #include <string>
 
+class QLabel;
 class QPushButton;
 class QRect;
 class QWidget;
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text, const QRect& at);
+
+// Shows `text` in a label of fixed width, in a smaller type when it would
+// not fit (a sum of several 亿 in a column made for ten thousands), so the
+// figure is never cut.
+void SetFittingText(QLabel* label, const QString& text);
 
 // A game text (UTF-8) as a Qt string.
 inline QString QText(const std::string& s) { return QString::fromStdString(s); }
