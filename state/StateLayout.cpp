@@ -187,6 +187,7 @@ constexpr long long kLastPerson = 256;  // person rows
 constexpr long long kLastApplicant = 128;
 constexpr long long kLastShop = 64;
 constexpr long long kMostOrdered = 999;  // copies per title an order dialog allows
+constexpr long long kLastYear = 100'000'000;  // the calendar runs on its own; no game gets this far
 
 constexpr FieldRule Whole(long long lo, long long hi) { return {FieldKind::Whole, lo, hi}; }
 constexpr FieldRule Real(long long lo, long long hi) { return {FieldKind::Number, lo, hi}; }
@@ -228,7 +229,7 @@ const NamedRule kRules[] = {
     {"VScrollReserve", Whole(0, 17)}, {"HScrollReserve", Whole(0, 17)},
 
     // Calendar and clock (a date is checked as a whole too).
-    {"Year", {FieldKind::Whole, 1, 9999, false}}, {"Month", {FieldKind::Whole, 1, 12, false}},
+    {"Year", {FieldKind::Whole, 1, kLastYear, false}}, {"Month", {FieldKind::Whole, 1, 12, false}},
     {"Day", {FieldKind::Whole, 1, 31, false}}, {"Weekday", Whole(0, 6)}, {"Hour", Whole(0, 23)},
     {"HourTicks", kFireHourTicks},
 
@@ -325,7 +326,7 @@ const NamedRule kRules[] = {
     // Rankings, flags of the shop, loans (a lent loan's due date is checked
     // as a date, where 29 February of any year may stand).
     {"TopBooks", kTitleRow}, {"TopMagazines", kTitleRow}, {"AwardWon", kFlag}, {"WindowOpen", kFlag},
-    {"InsuranceJoined", kFlag}, {"Loan.Amount", kAmount}, {"Loan.DueYear", Whole(1, 10000)},
+    {"InsuranceJoined", kFlag}, {"Loan.Amount", kAmount}, {"Loan.DueYear", Whole(1, kLastYear + 1)},
     {"Loan.DueMonth", Whole(1, 12)}, {"Loan.DueDay", Whole(1, 31)}, {"ShopServiceOn", kFlag},
     {"SceneryList", kSprite}, {"LitterList", kSprite},
     {"ClerkMessages", kText}, {"ShopArticles", kText}, {"HeadlineBodies", kText}, {"HeadlineTitles", kText},

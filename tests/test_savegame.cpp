@@ -5,6 +5,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <set>
 #include <unistd.h>
 
 #include "platform/headless/HeadlessPlatform.h"
@@ -300,6 +301,54 @@ TEST_F(SaveGameTest, FailedSaveKeepsTheOldFile) {
     int files = 0;
     for (auto& e : fs::directory_iterator(dir)) files += e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+// Saving over a symbolic link writes the file it points to (through a chain
+// of links, relative or not) and keeps the link; the file keeps its
+// permissions; nothing else is left in either folder.
+TEST_F(SaveGameTest, SavingOverALinkWritesTheFileItPointsTo) {
+    fs::create_directories(dir / "saves");
+    const fs::path real = dir / "saves" / "real.qmt";
+    WriteAll(real, "old game");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("saves/real.qmt", dir / "hop.qmt");
+    fs::create_symlink(dir / "hop.qmt", dir / "Game.qmt");
+
+    ui.answers = {MsgAnswer::Yes};
+    ASSERT_EQ(WriteSaveFile(*g, (dir / "Game.qmt").string()), SaveResult::Saved);
+    EXPECT_TRUE(fs::is_symlink(dir / "Game.qmt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "hop.qmt"));
+    EXPECT_EQ(ReadAll(real), Saved());
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+    // A link to a file not there yet makes the file.
+    fs::create_symlink("saves/new.qmt", dir / "New.qmt");
+    ASSERT_EQ(WriteSaveFile(*g, (dir / "New.qmt").string()), SaveResult::Saved);
+    EXPECT_TRUE(fs::is_symlink(dir / "New.qmt"));
+    EXPECT_EQ(ReadAll(dir / "saves" / "new.qmt"), Saved());
+
+    std::set<std::string> saves;
+    for (auto& e : fs::directory_iterator(dir / "saves")) saves.insert(e.path().filename().string());
+    EXPECT_EQ(saves, (std::set<std::string>{"new.qmt", "real.qmt"}));
+    std::set<std::string> top;
+    for (auto& e : fs::directory_iterator(dir)) top.insert(e.path().filename().string());
+    EXPECT_EQ(top, (std::set<std::string>{"Game.qmt", "New.qmt", "hop.qmt", "saves"}));
+}
+
+// A save that fails at the last step (the target turns out to be a folder)
+// leaves no temporary file behind.
+TEST_F(SaveGameTest, AFailedRenameLeavesNothingBehind) {
+    fs::create_directories(dir / "Game.qmt" / "inside");
+    ui.answers = {MsgAnswer::Yes};
+    EXPECT_EQ(WriteSaveFile(*g, (dir / "Game.qmt").string()), SaveResult::Failed);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].text, kWriteErrorText);
+    int entries = 0;
+    for (auto& e : fs::directory_iterator(dir)) {
+        ++entries;
+        EXPECT_EQ(e.path().filename(), "Game.qmt");
+    }
+    EXPECT_EQ(entries, 1);
 }
 
 TEST_F(SaveGameTest, UnwritableFolderReportsTheFailure) {
