@@ -44,6 +44,14 @@ constexpr int kReorderDays = 3;
 
 void Add(Value& v, std::int64_t d) { v = v.asInt() + d; }
 
+// The takings of a sale: the price times the copies, held to the most a
+// whole number holds (AddMoney then holds it to the money a game holds).
+std::int64_t Takings(const Value& price, std::int64_t copies) {
+    std::int64_t amount = 0;
+    if (__builtin_mul_overflow(price.asInt(), copies, &amount)) amount = INT64_MAX;
+    return amount;
+}
+
 bool IsTitle(const Value& t, std::size_t rows) {
     return !t.isEmpty() && t.asInt() >= 0 && static_cast<std::size_t>(t.asInt()) < rows;
 }
@@ -92,7 +100,7 @@ void SellMagazines(GameState& g, int slot) {
     const std::int64_t sold = known ? CopiesInStock(reserved, M.Stock[t], g.CopiesOnShelves) : 0;
 
     CountSold(g, sold);
-    const std::int64_t amount = known ? M.Price[t].asInt() * sold : 0;
+    const std::int64_t amount = known ? Takings(M.Price[t], sold) : 0;
     AddMoney(g, amount, BooksMagazines, 1);
     ShowSold(g, kMagazineSoldText, sold, amount);
     if (known) {
@@ -117,7 +125,7 @@ void SellBooks(GameState& g, int slot) {
 
     CountSold(g, sold);
     if (known) Add(B.CopiesSold[t], sold);
-    const std::int64_t amount = known ? B.Price[t].asInt() * sold : 0;
+    const std::int64_t amount = known ? Takings(B.Price[t], sold) : 0;
     AddMoney(g, amount, BooksMagazines, 1);
     ShowSold(g, kBookSoldText, sold, amount);
     if (known) Add(B.Stock[t], -sold);

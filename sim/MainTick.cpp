@@ -1,5 +1,8 @@
 #include "sim/MainTick.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "business/GameOver.h"
 #include "platform/Platform.h"
 #include "sim/Cleaner.h"
@@ -80,9 +83,10 @@ void MainTick(GameState& g) {
     // 4. The clock and the shop's business.
     ShopTick(g);
 
-    // 5. Every person slot, the count taken once.
-    const int last = static_cast<int>(g.PersonCount.asInt()) - 1;
-    for (int s = 0; s <= last && s < static_cast<int>(g.Person.State.size()); ++s) TickPersonSlot(g, s);
+    // 5. Every person slot, the count taken once (and never past the table).
+    const auto slots = static_cast<int>(
+        std::clamp<std::int64_t>(g.PersonCount.asInt(), 0, static_cast<std::int64_t>(g.Person.State.size())));
+    for (int s = 0; s < slots; ++s) TickPersonSlot(g, s);
 
     // 6. The doors.
     CycleDoors(g);

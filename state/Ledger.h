@@ -19,6 +19,8 @@ constexpr int kLedgerPeriods = 3;  // 0 day, 1 month, 2 year
 
 // An income of x yen is AddMoney(g, x, category, 1); an expense
 // AddMoney(g, -x, category, 0). Any flag other than 1 books an expense.
+// Every sum is held within kYenLimit yen either way (Money.h): a booking or
+// a total past it stays at the limit instead of overflowing.
 void AddMoney(GameState& g, std::int64_t amount, int category, int isIncome);
 
 // Period close of one history table: element k takes element k-1 for

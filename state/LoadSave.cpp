@@ -4,10 +4,14 @@
 
 bool LoadGameFile(GameState& g, const std::string& path) {
     if (!ReadSaveFile(g, path)) return false;
+    PrepareLoadedGame(g);
+    return true;
+}
+
+void PrepareLoadedGame(GameState& g) {
     g.GameRunning = 1;
     g.Paused = 0;
     for (auto& open : g.WindowOpen) open = 0;
     for (auto& column : g.FloorGrid) column.fill(0);
     LayNewGameWalls(g);
-    return true;
 }

@@ -11,3 +11,7 @@
 // same wherever it is loaded. A file that cannot be read leaves `g` exactly
 // as it was (after the read-error box) and returns false.
 bool LoadGameFile(GameState& g, const std::string& path);
+
+// The part of a load that follows a successful read: running, not paused,
+// no window open, the new-game walls on the floor grid.
+void PrepareLoadedGame(GameState& g);

@@ -1,6 +1,7 @@
 #include "state/MagazineCatalogue.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstddef>
 #include <iterator>
 
@@ -103,7 +104,10 @@ std::int64_t CirculationStep(GameState& g, std::int64_t figure) {
         rise = v + d < kCirculationCeiling;
     else
         rise = v - d < kCirculationFloor;
-    return static_cast<std::int64_t>(std::floor(rise ? v + d : v - d));
+    // A figure far past the ceiling only falls; still, the result is cut to
+    // what a whole number holds before it becomes one.
+    const double next = std::floor(rise ? v + d : v - d);
+    return next >= 9.2e18 ? INT64_MAX : next <= -9.2e18 ? INT64_MIN : static_cast<std::int64_t>(next);
 }
 
 void AddMagazine(GameState& g, std::string_view name, std::int64_t cost, std::int64_t price,
@@ -139,10 +143,12 @@ void AddMagazine(GameState& g, std::string_view name, std::int64_t cost, std::in
 }
 
 bool IsIssueDay(const Value& issueCode, int day, int weekday) {
-    const auto code = static_cast<std::int64_t>(std::floor(issueCode.asReal()));
+    // Compared as reals: a code of any size is never turned into a number
+    // that cannot hold it.
+    const double code = std::floor(issueCode.asReal());
     if (code == day) return true;
     if (code == MagazineIssueCode::TwiceMonthly && (day == 1 || day == 15)) return true;
-    return code - MagazineIssueCode::WeeklyBase == weekday;
+    return code == MagazineIssueCode::WeeklyBase + weekday;
 }
 
 void AddBuiltInMagazines(GameState& g) {

@@ -4,7 +4,26 @@
 
 #include "state/Value.h"
 
-Money Money::FromReal(double yen) { return Money(static_cast<std::int64_t>(std::llround(yen * kScale))); }
+Money Money::FromReal(double yen) {
+    const double raw = std::nearbyint(yen * kScale);
+    // 2^63 is exact in a double; anything at or past it (or NaN) saturates.
+    constexpr double edge = 9223372036854775808.0;
+    if (!(raw < edge)) return Money(std::numeric_limits<std::int64_t>::max());
+    if (!(raw >= -edge)) return Money(std::numeric_limits<std::int64_t>::min());
+    return Money(static_cast<std::int64_t>(raw));
+}
+
+Money& Money::operator+=(Money o) {
+    if (__builtin_add_overflow(raw_, o.raw_, &raw_))
+        raw_ = o.raw_ > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return *this;
+}
+
+Money& Money::operator-=(Money o) {
+    if (__builtin_sub_overflow(raw_, o.raw_, &raw_))
+        raw_ = o.raw_ < 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return *this;
+}
 
 std::string Money::toText() const {
     std::int64_t r = raw_;

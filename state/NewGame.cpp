@@ -33,7 +33,8 @@ bool NewGameStart::FromDate(int year, int month, int day, int hour, std::uint64_
     using namespace std::chrono;
     year_month_day ymd{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
                        std::chrono::day{static_cast<unsigned>(day)}};
-    if (!ymd.ok() || hour < 0 || hour > 23) return false;
+    // Year 0 and before are no game years (the saved game refuses them).
+    if (year < 1 || !ymd.ok() || hour < 0 || hour > 23) return false;
     out.year = year;
     out.month = month;
     out.day = day;

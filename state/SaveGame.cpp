@@ -5,23 +5,27 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "sim/Calendar.h"
 #include "state/Gbk.h"
+#include "state/NewGame.h"
 #include "state/StateLayout.h"
 
 namespace {
 
 constexpr int kGridLast = GameState::kGridSize - 1;
+constexpr int kLastGridValue = 500;  // the highest cell value the floor holds (a barrier)
 
-void Fail(std::string* why, std::string msg) {
+bool Fail(std::string* why, std::string msg) {
     if (why) *why = std::move(msg);
+    return false;
 }
 
 // ---- writing ----
@@ -29,17 +33,18 @@ void Fail(std::string* why, std::string msg) {
 bool AppendField(std::string& out, const Value& v, std::string* why) {
     switch (v.kind()) {
     case Value::Kind::Empty: return true;
-    case Value::Kind::Int:
-    case Value::Kind::Real: out += v.asText(); return true;
+    case Value::Kind::Int: out += v.asText(); return true;
+    case Value::Kind::Real:
+        // An infinity or NaN has no form the file could hold.
+        if (!std::isfinite(v.asReal())) return Fail(why, "a number is not finite");
+        out += v.asText();
+        return true;
     case Value::Kind::Text: {
         const std::string& t = v.text();
         // A quote would end the field early and shift every later one.
         // Line breaks are fine: the news articles hold them, and a quoted
         // field runs to its closing quote.
-        if (t.find('"') != std::string::npos) {
-            Fail(why, "a text holds a double quote: " + t);
-            return false;
-        }
+        if (t.find('"') != std::string::npos) return Fail(why, "a text holds a double quote: " + t);
         out += '"';
         out += t;
         out += '"';
@@ -51,73 +56,131 @@ bool AppendField(std::string& out, const Value& v, std::string* why) {
 
 // ---- reading ----
 
-class FieldReader {
+// A saved game's text, line by line. A line is fields separated by commas;
+// a quoted field is a text that runs to its closing quote and may hold
+// commas and line breaks (the news articles hold them); any other field is
+// empty or a number. Lines end in CR LF (a bare LF is taken too).
+class LineReader {
 public:
-    explicit FieldReader(std::string_view text) : s_(text) {}
+    explicit LineReader(std::string_view text) : s_(text) {}
 
-    // The next field; false at the end of the file or on a broken field.
-    bool next(Value& v, std::string* why) {
-        if (atLineStart_) {
-            if (pos_ >= s_.size()) {
-                Fail(why, "the file ends early");
-                return false;
+    bool atEnd() const { return pos_ >= s_.size(); }
+    int lineNumber() const { return line_; }
+
+    // The fields of the next line; false with a reason at the end of the
+    // file or at a field the game cannot have written.
+    bool next(std::vector<Value>& fields, std::string* why) {
+        fields.clear();
+        ++line_;
+        if (atEnd()) return Fail(why, "the file ends early");
+        for (;;) {
+            Value v;
+            if (!field(v, why)) return false;
+            fields.push_back(std::move(v));
+            if (atEnd()) return true;  // the last line may lack its line end
+            const char c = s_[pos_++];
+            if (c == ',') continue;
+            if (c == '\n') return true;
+            if (c == '\r' && pos_ < s_.size() && s_[pos_] == '\n') {
+                ++pos_;
+                return true;
             }
-            atLineStart_ = false;
+            return Fail(why, "a stray character after a field");
         }
-        std::size_t end = pos_;
-        if (pos_ < s_.size() && s_[pos_] == '"') {
-            std::size_t close = s_.find('"', pos_ + 1);
-            if (close == std::string_view::npos) {
-                Fail(why, "a text field has no closing quote");
-                return false;
-            }
-            v = Value(std::string(s_.substr(pos_ + 1, close - pos_ - 1)));
-            end = close + 1;
-            while (end < s_.size() && s_[end] != ',' && s_[end] != '\r' && s_[end] != '\n') ++end;
-        } else {
-            while (end < s_.size() && s_[end] != ',' && s_[end] != '\r' && s_[end] != '\n') ++end;
-            std::string_view raw = s_.substr(pos_, end - pos_);
-            while (!raw.empty() && raw.front() == ' ') raw.remove_prefix(1);
-            while (!raw.empty() && raw.back() == ' ') raw.remove_suffix(1);
-            if (raw.empty())
-                v = Value();
-            else if (!ParseNumber(raw, v))
-                v = Value(std::string(raw));
-        }
-        pos_ = end;
-        if (pos_ < s_.size() && s_[pos_] == ',') {
-            ++pos_;
-        } else {
-            // Line end (CR LF, or a bare LF) or the end of the file.
-            if (pos_ < s_.size() && s_[pos_] == '\r') ++pos_;
-            if (pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
-            atLineStart_ = true;
-        }
-        return true;
     }
 
 private:
+    bool Fail(std::string* why, const std::string& msg) const {
+        if (why) *why = "line " + std::to_string(line_) + ": " + msg;
+        return false;
+    }
+
+    static bool EndsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    bool field(Value& v, std::string* why) {
+        if (pos_ < s_.size() && s_[pos_] == '"') {
+            const std::size_t close = s_.find('"', pos_ + 1);
+            if (close == std::string_view::npos) return Fail(why, "a text has no closing quote");
+            const std::string_view text = s_.substr(pos_ + 1, close - pos_ - 1);
+            for (char c : text) line_ += c == '\n';
+            v = Value(std::string(text));
+            pos_ = close + 1;
+            if (pos_ < s_.size() && !EndsField(s_[pos_])) return Fail(why, "a text goes on after its closing quote");
+            return true;
+        }
+        std::size_t end = pos_;
+        while (end < s_.size() && !EndsField(s_[end])) ++end;
+        const std::string_view raw = s_.substr(pos_, end - pos_);
+        pos_ = end;
+        if (raw.empty()) {
+            v = Value();
+            return true;
+        }
+        // The game writes every text in quotes: anything else here (a word,
+        // a stray quote) is damage, not a text.
+        if (!ParseNumber(raw, v)) return Fail(why, "\"" + std::string(raw.substr(0, 40)) + "\" is neither a number nor a quoted text");
+        return true;
+    }
+
     std::string_view s_;
     std::size_t pos_ = 0;
-    bool atLineStart_ = true;
+    int line_ = 0;
 };
 
-bool WholeInRange(const Value& v, long long lo, long long hi) {
-    if (!v.isNumber()) return false;
-    double d = v.asReal();
-    if (d != static_cast<double>(static_cast<long long>(d))) return false;
-    return d >= static_cast<double>(lo) && d <= static_cast<double>(hi);
+// Reads the next line, which must hold exactly `want` fields.
+bool ReadLine(LineReader& in, std::size_t want, std::vector<Value>& fields, std::string* why) {
+    if (!in.next(fields, why)) return false;
+    if (fields.size() != want)
+        return Fail(why, "line " + std::to_string(in.lineNumber()) + " holds " + std::to_string(fields.size()) +
+                             " fields where the game writes " + std::to_string(want));
+    return true;
 }
 
-bool Store(const ColumnDef& c, Value& cell, Value v, std::string* why) {
-    if (c.ranged) {
-        bool ok = v.isEmpty() ? c.emptyOk : WholeInRange(v, c.lo, c.hi);
-        if (!ok) {
-            Fail(why, std::string(c.name) + " holds \"" + v.asText() + "\", out of its range");
-            return false;
-        }
-    }
+// A value as a message names it, cut short.
+std::string Shown(const Value& v) {
+    if (v.isEmpty()) return "nothing";
+    std::string t = v.asText();
+    if (t.size() > 40) t = t.substr(0, 40) + "...";
+    return v.isText() ? "the text \"" + t + "\"" : t;
+}
+
+bool Store(const LineReader& in, const ColumnDef& c, Value& cell, Value v, std::string* why) {
+    if (!c.rule.accepts(v))
+        return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(c.name) + " cannot hold " + Shown(v));
     cell = std::move(v);
+    return true;
+}
+
+// A ledger cell: nothing (0) or a number of yen within the money the game
+// holds, kept to four decimal places.
+bool LedgerCell(const Value& v, Money& out) {
+    if (v.isEmpty()) {
+        out = Money();
+        return true;
+    }
+    if (!v.isNumber() || !(std::fabs(v.asReal()) <= static_cast<double>(kYenLimit))) return false;
+    out = v.isInt() ? Money::FromWhole(v.asInt()) : Money::FromReal(v.asReal());
+    return true;
+}
+
+// Checks that span fields: the calendar stands on a real date, a loan that
+// is lent falls due on a date (29 February of any year may stand there: a
+// loan taken on a leap day is due a year later on the same day), and the
+// shop's name is one the new-game dialog would take.
+bool CheckTheWhole(const GameState& g, std::string* why) {
+    const auto year = static_cast<int>(g.Year.asInt()), month = static_cast<int>(g.Month.asInt());
+    if (g.Day.asInt() > DaysInMonth(year, month))
+        return Fail(why, "the date " + g.Year.asText() + "-" + g.Month.asText() + "-" + g.Day.asText() + " does not exist");
+    for (std::size_t k = 0; k < g.Loan.Amount.size(); ++k) {
+        if (g.Loan.Amount[k].asInt() == 0) continue;
+        const Value &y = g.Loan.DueYear[k], &m = g.Loan.DueMonth[k], &d = g.Loan.DueDay[k];
+        if (y.isEmpty() || m.isEmpty() || d.isEmpty())
+            return Fail(why, "loan " + std::to_string(k) + " has no due date");
+        const int last = m.asInt() == 2 ? 29 : DaysInMonth(static_cast<int>(y.asInt()), static_cast<int>(m.asInt()));
+        if (d.asInt() > last) return Fail(why, "loan " + std::to_string(k) + " falls due on a date that does not exist");
+    }
+    if (!g.ShopName.isText() || CheckShopName(g.ShopName.text()) != NameCheck::Ok)
+        return Fail(why, "the shop's name \"" + g.ShopName.asText() + "\" is not one a new game takes");
     return true;
 }
 
@@ -164,7 +227,8 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
             const Value& count = grp.counter->at(g, 0);
             if (!field(count, true)) return false;
             endLine();
-            if (!(count.isEmpty() || WholeInRange(count, 0, grp.capacity()))) {
+            if (!(count.isEmpty() || (count.isNumber() && count.asReal() >= 0 && count.asReal() <= grp.capacity() &&
+                                      count.asReal() == std::floor(count.asReal())))) {
                 Fail(why, std::string(grp.counter->name) + " is past its table's capacity");
                 return false;
             }
@@ -180,78 +244,116 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
                 endLine();
             }
     }
-    if (!Utf8ToGbk(out, bytes)) {
-        Fail(why, "a text cannot be written in GBK");
-        return false;
-    }
+    if (!Utf8ToGbk(out, bytes)) return Fail(why, "a text cannot be written in GBK");
+    if (bytes.size() > kLargestSaveFile) return Fail(why, "the game is larger than a saved game may be");
     return true;
 }
 
 bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
     std::string text;
-    if (!GbkToUtf8(gbk, text)) {
-        Fail(why, "the file is not GBK text");
-        return false;
-    }
+    if (!GbkToUtf8(gbk, text)) return Fail(why, "the file is not GBK text");
     const SaveLayout& L = Layout();
-    FieldReader in(text);
-    Value v;
+    LineReader in(text);
+    std::vector<Value> f;
 
-    if (!in.next(v, why)) return false;  // the format field is read and not looked at
-    for (const auto& line : L.headLines)
-        for (const ColumnDef* c : line) {
-            if (!in.next(v, why) || !Store(*c, c->at(g, 0), std::move(v), why)) return false;
-        }
-    if (!in.next(v, why)) return false;
-    if (v.isEmpty()) {
+    // The format line: this game reads only what it writes.
+    if (!ReadLine(in, 1, f, why)) return false;
+    if (!(f[0] == Value(kFormatVersion))) return Fail(why, "line 1: not a saved game of this format (\"" + f[0].asText() + "\")");
+
+    for (const auto& line : L.headLines) {
+        if (!ReadLine(in, line.size(), f, why)) return false;
+        for (std::size_t k = 0; k < line.size(); ++k)
+            if (!Store(in, *line[k], line[k]->at(g, 0), std::move(f[k]), why)) return false;
+    }
+    if (!ReadLine(in, 1, f, why)) return false;
+    if (f[0].isEmpty()) {
         g.FloorGrid[kGridLast][kGridLast] = 0;
-    } else if (WholeInRange(v, 0, 100000)) {
-        g.FloorGrid[kGridLast][kGridLast] = static_cast<std::int32_t>(v.asInt());
+    } else if (f[0].isInt() && f[0].asInt() >= 0 && f[0].asInt() <= kLastGridValue) {
+        g.FloorGrid[kGridLast][kGridLast] = static_cast<std::int32_t>(f[0].asInt());
     } else {
-        Fail(why, "the floor grid cell is not a cell value");
-        return false;
+        return Fail(why, "line " + std::to_string(in.lineNumber()) + ": the floor grid cell is not a cell value");
     }
 
     for (const SaveGroup& grp : L.groups) {
         if (grp.ledger) {
             for (int p = 0; p < 3; ++p)
-                for (int c = 0; c < 11; ++c)
-                    for (auto* table : {&g.Ledger.Income, &g.Ledger.Expense}) {
-                        if (!in.next(v, why)) return false;
-                        Money m;
-                        if (!v.isEmpty() && !(v.isNumber() && Money::Parse(v.asText(), m))) {
-                            Fail(why, "a ledger cell is not a number");
-                            return false;
-                        }
-                        (*table)[c][p] = m;
-                    }
+                for (int c = 0; c < 11; ++c) {
+                    if (!ReadLine(in, 2, f, why)) return false;
+                    if (!LedgerCell(f[0], g.Ledger.Income[c][p]) || !LedgerCell(f[1], g.Ledger.Expense[c][p]))
+                        return Fail(why, "line " + std::to_string(in.lineNumber()) + ": a ledger cell is not an amount of money");
+                }
             continue;
         }
         int last = grp.fixedLast;
         if (grp.counter) {
-            if (!in.next(v, why)) return false;
-            if (!(v.isEmpty() || WholeInRange(v, 0, grp.capacity()))) {
-                Fail(why, std::string(grp.counter->name) + " is not a count of its table (\"" + v.asText() + "\")");
-                return false;
-            }
-            last = static_cast<int>(v.asInt());
-            grp.counter->at(g, 0) = std::move(v);
+            if (!ReadLine(in, 1, f, why)) return false;
+            const Value& count = f[0];
+            if (!(count.isEmpty() || (count.isInt() && count.asInt() >= 0 && count.asInt() <= grp.capacity())))
+                return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(grp.counter->name) +
+                                     " is not a count of its table (\"" + count.asText() + "\")");
+            last = static_cast<int>(count.asInt());
+            if (!Store(in, *grp.counter, grp.counter->at(g, 0), std::move(f[0]), why)) return false;
         }
         for (int i = 0; i <= last; ++i)
-            for (const auto& line : grp.lines)
-                for (const FieldRef& f : line) {
-                    if (!in.next(v, why) || !Store(*f.col, f.col->at(g, i, f.sub), std::move(v), why)) return false;
-                }
+            for (const auto& line : grp.lines) {
+                if (!ReadLine(in, line.size(), f, why)) return false;
+                for (std::size_t k = 0; k < line.size(); ++k)
+                    if (!Store(in, *line[k].col, line[k].col->at(g, i, line[k].sub), std::move(f[k]), why)) return false;
+            }
     }
-    return true;
+    if (!in.atEnd()) return Fail(why, "text follows the last line of the game");
+    return CheckTheWhole(g, why);
 }
 
 namespace {
 
+// ---- the files ----
+
+// Reads a whole saved game: only a regular file, and only one no larger
+// than the game could have written. Nothing here throws.
+bool ReadSaveBytes(const std::string& path, std::string& bytes, std::string* why) {
+    // Non-blocking, so that a pipe without a writer cannot hang the game.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return Fail(why, "the file cannot be opened");
+    struct stat st{};
+    bool ok = ::fstat(fd, &st) == 0;
+    if (!ok) {
+        Fail(why, "the file cannot be opened");
+    } else if (!S_ISREG(st.st_mode)) {
+        ok = Fail(why, "not a file but a folder or a device");
+    } else if (st.st_size > static_cast<off_t>(kLargestSaveFile)) {
+        ok = Fail(why, "the file is larger than any saved game");
+    }
+    if (ok) {
+        // Read to the end, but never past the largest saved game: the file
+        // may be growing while it is read.
+        bytes.assign(static_cast<std::size_t>(st.st_size) + 1, '\0');
+        std::size_t got = 0;
+        for (;;) {
+            if (got == bytes.size()) {
+                if (bytes.size() > kLargestSaveFile) break;
+                bytes.resize(std::min(bytes.size() * 2, kLargestSaveFile + 1));
+            }
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                ok = Fail(why, "the file cannot be read");
+                break;
+            }
+            if (n == 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        if (ok && got > kLargestSaveFile) ok = Fail(why, "the file is larger than any saved game");
+        bytes.resize(got);
+    }
+    ::close(fd);
+    return ok;
+}
+
 bool WriteWhole(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -261,18 +363,101 @@ bool WriteWhole(int fd, const std::string& bytes) {
     return true;
 }
 
-// Writes to a temporary file beside the target and renames it over the
-// target only when it is complete, so a failure never costs the old file.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// The file a save replaces: the path itself or, when it is a symbolic link,
+// the file at the end of its links, so that saving over a link writes the
+// file it points to and keeps the link.
+std::string SaveTarget(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st{};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string to(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 256, '\0');
+        const ssize_t n = ::readlink(path.c_str(), to.data(), to.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= to.size()) return path;
+        to.resize(static_cast<std::size_t>(n));
+        path = to.front() == '/' ? to : FolderOf(path) + "/" + to;
+    }
+    return path;  // a loop of links: the rename below fails and says so
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+std::string TempName(const std::string& target) {
+    static std::mt19937_64 names{std::random_device{}()};
+    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = target + ".tmp-";
+    for (int k = 0; k < 8; ++k) name += kChars[names() % (sizeof kChars - 1)];
+    return name;
+}
+
+enum class Replaced { Yes, No, TryNamed };
+
+// Writes `bytes` to `target` through a temporary file in the same folder,
+// renamed over the target only once it is complete and on disk, so that a
+// failure never costs the old file. The temporary file is unnamed while it
+// is written (it vanishes if the program dies) and gets a name only for the
+// moment of the rename; where the folder has no unnamed files, it is named
+// from the start and removed on every failure.
+Replaced ReplaceWith(const std::string& target, const std::string& bytes, bool unnamed) {
+    const std::string folder = FolderOf(target);
+    std::string tmp;
+    int fd = -1;
+    if (unnamed) {
+        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd < 0) return Replaced::TryNamed;
+    } else {
+        tmp = target + ".tmp-XXXXXX";
+        fd = ::mkstemp(tmp.data());
+        if (fd < 0) return Replaced::No;
+    }
+
+    // The saved game keeps the permissions of the file it replaces.
+    struct stat old{};
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+    bool ok = WriteWhole(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    if (ok && unnamed) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        for (int tries = 0; tries < 10 && tmp.empty(); ++tries) {
+            const std::string name = TempName(target);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                tmp = name;
+            else if (errno != EEXIST)
+                break;
+        }
+        if (tmp.empty()) {
+            ::close(fd);
+            return Replaced::TryNamed;  // no /proc, say: fall back on a named file
+        }
+    }
+    ok = ::close(fd) == 0 && ok;
+    if (ok) ok = std::rename(tmp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return Replaced::No;
+    }
+    // The rename itself reaches the disk only with the folder.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return Replaced::No;
+    const bool flushed = ::fsync(dir) == 0 || errno == EINVAL || errno == EROFS;
+    ::close(dir);
+    return flushed ? Replaced::Yes : Replaced::No;
+}
+
 bool ReplaceFile(const std::string& path, const std::string& bytes) {
-    std::string tmp = path + ".tmp-XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) return false;
-    bool ok = WriteWhole(fd, bytes) && ::fsync(fd) == 0;
-    ::fchmod(fd, 0644);
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(tmp.c_str());
-    return ok;
+    const std::string target = SaveTarget(path);
+    Replaced r = ReplaceWith(target, bytes, true);
+    if (r == Replaced::TryNamed) r = ReplaceWith(target, bytes, false);
+    return r == Replaced::Yes;
 }
 
 }  // namespace
@@ -292,14 +477,8 @@ SaveResult WriteSaveFile(const GameState& g, const std::string& path) {
 }
 
 bool ReadSaveFile(GameState& g, const std::string& path, std::string* why) {
-    std::ifstream f(path, std::ios::binary);
     std::string bytes;
-    bool ok = static_cast<bool>(f);
-    if (!ok) Fail(why, "the file cannot be opened");
-    if (ok) {
-        bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-        ok = !f.bad();
-    }
+    bool ok = ReadSaveBytes(path, bytes, why);
     if (ok) {
         auto copy = std::make_unique<GameState>(g);
         ok = DeserializeGame(bytes, *copy, why);

@@ -1,6 +1,7 @@
 #pragma once
 // The saved-game file: GBK text with CR LF line ends, one fixed field order
 // (see StateLayout), every variable in the form of its value's kind.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,25 +12,37 @@ inline constexpr const char* kWriteErrorText = "关闭文件时发生了错误�
 inline constexpr const char* kReadErrorTitle = "文件读取错误";
 inline constexpr const char* kReadErrorText = "读取文件发生了错误。";
 
+// No saved game is larger: a busy shop's file is well under a megabyte, and
+// a file past this is junk the loader refuses before reading it in.
+inline constexpr std::size_t kLargestSaveFile = 16u * 1024 * 1024;
+
 // The file's bytes for the state. False (with a reason for the tool and the
-// tests) when a text holds a double quote, a text cannot be
-// written in GBK, or a count is past its table's capacity.
+// tests) when a text holds a double quote, a text cannot be written in GBK,
+// a number is not finite, a count is past its table's capacity, or the
+// whole would be larger than a saved game may be.
 bool SerializeGame(const GameState& g, std::string& bytes, std::string* why = nullptr);
 
-// Reads the file's bytes into `into`, field by field. False with a reason
-// when the bytes are not a whole, sound saved game; `into` is then partly
+// Reads the file's bytes into `into`, line by line and field by field. The
+// bytes are taken only as this game writes them: the format line "006",
+// each line holding exactly its fields, every value of the kind and within
+// the range its field is declared with (StateLayout), a date that exists,
+// a shop name the new game would take, and nothing after the last line.
+// False with a reason (naming the line) otherwise; `into` is then partly
 // overwritten, so callers read into a copy.
 bool DeserializeGame(std::string_view bytes, GameState& into, std::string* why = nullptr);
 
 enum class SaveResult { Saved, Declined, Failed };
 
 // Saves to `path`. An existing file is only replaced after the player agrees
-// to overwrite it, and only once the new file is complete: a failure leaves
-// the old file as it was and shows the write-error box.
+// to overwrite it, and only once the new file is complete and on disk: a
+// failure leaves the old file as it was, leaves no temporary file behind and
+// shows the write-error box. A path that is a symbolic link writes the file
+// the link points to and keeps the link.
 SaveResult WriteSaveFile(const GameState& g, const std::string& path);
 
 // Loads `path` into the game. The running game is replaced only when the
-// whole file was read and checked; otherwise the read-error box is shown and
-// the game is left exactly as it was. Cells of the floor grid other than the
+// whole file was read and checked; otherwise (a folder, a device, a file
+// larger than any saved game, a damaged or foreign file) the read-error box
+// is shown and the game is left exactly as it was. Cells of the floor grid other than the
 // last one, and the random generator, are not part of the file and stay.
 bool ReadSaveFile(GameState& g, const std::string& path, std::string* why = nullptr);

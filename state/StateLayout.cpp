@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -166,53 +167,258 @@ std::vector<ColumnDef> AllColumns() {
 }
 #undef QM_COL
 
-// Fields that later code uses as an index or a slot number. A saved game
-// holding anything else there is refused rather than trusted.
-struct Range {
+// ---- what every field may hold ----
+//
+// One rule per saved field, in the order of the file. A rule comes from what
+// the variable means, widened to every value play itself reaches: a sprite
+// field may hold -1 (no sprite), Popularity drifts outside 0..100 until the
+// weekly clamp, a list counter may stand one past its last row. Counters
+// that only grow get a bound no game reaches, so their sums stay far from
+// the edge of 64 bits; money is bounded by kYenLimit, which AddMoney keeps.
+
+constexpr long long kNever = 1'000'000'000'000'000LL;  // 10^15: a running count no game reaches
+constexpr long long kCopyLimit = 1'000'000'000LL;      // copies of a title, on shelves or held
+constexpr long long kPriceLimit = 1'000'000'000LL;     // a catalogue price; price x copies fits 64 bits
+constexpr long long kLastSprite = 500;
+constexpr long long kLastCell = GameState::kGridSize - 1;
+constexpr long long kLastPlace = 61;    // floor places 1..61
+constexpr long long kLastTitle = 512;   // magazine and book rows
+constexpr long long kLastPerson = 256;  // person rows
+constexpr long long kLastApplicant = 128;
+constexpr long long kLastShop = 64;
+constexpr long long kMostOrdered = 999;  // copies per title an order dialog allows
+constexpr long long kLastYear = 100'000'000;  // the calendar runs on its own; no game gets this far
+
+constexpr FieldRule Whole(long long lo, long long hi) { return {FieldKind::Whole, lo, hi}; }
+constexpr FieldRule Real(long long lo, long long hi) { return {FieldKind::Number, lo, hi}; }
+constexpr FieldRule kText = {FieldKind::Text};
+constexpr FieldRule kTitleText = {FieldKind::Text, 0, 0, true, true};  // a catalogue text, 0 where cleared
+constexpr FieldRule kFlag = Whole(0, 1);
+constexpr FieldRule kSpare = Whole(0, 0);  // reserved: Empty, or the 0 a few writers store
+constexpr FieldRule kCount = Whole(0, kNever);
+constexpr FieldRule kYen = Whole(-kYenLimit, kYenLimit);
+constexpr FieldRule kAmount = Whole(0, kYenLimit);  // a sum of money that is never negative
+constexpr FieldRule kPrice = Whole(0, kPriceLimit);
+constexpr FieldRule kCopies = Whole(0, kCopyLimit);
+constexpr FieldRule kOrdered = Whole(0, kMostOrdered);
+constexpr FieldRule kSprite = Whole(-1, kLastSprite);  // -1: no sprite (the pool was full, or none yet)
+constexpr FieldRule kCell = Whole(0, kLastCell);
+constexpr FieldRule kPlace = Whole(0, kLastPlace);
+constexpr FieldRule kTitleRow = Whole(0, kLastTitle);
+constexpr FieldRule kCategory = Whole(0, 7);  // TitleCategory
+constexpr FieldRule kLook = Whole(0, 8);      // a figure / face picture
+constexpr FieldRule kGauge = Real(0, 100);
+constexpr FieldRule kScore = Real(-kNever, kNever);  // a contest score or a ranking weight
+constexpr FieldRule kPixel = Real(-100'000, 100'000);
+constexpr FieldRule kPersonState = Whole(0, 99);  // CustomerState, ClerkState, CleanerState, RobberState
+constexpr FieldRule kDaysToDelivery = Whole(0, 365);
+constexpr FieldRule kFireHourTicks = Whole(0, 10'000'000);  // the longest hour: while a fire burns
+
+struct NamedRule {
     std::string_view name;
-    long long lo, hi;
-    bool emptyOk;
+    FieldRule rule;
 };
-constexpr long long kSlot = 500;  // last sprite slot
-const Range kRanges[] = {
-    {"SelectedSlot", 0, 61, true}, {"Month", 1, 13, true}, {"Day", 1, 31, true},
-    {"Weekday", 0, 6, true}, {"Hour", 0, 23, true}, {"GameSpeed", 0, 10, true},
-    {"ShopSize", 1, 3, false}, {"StarLevel", 1, 5, true}, {"GameOverReason", 0, 3, true},
-    {"ShelfFillLevel", -1, 3, true}, {"ClerkRowCount", 0, 2, true}, {"ClerkCount", 0, 2, true},
-    {"DoorCoverSprite", 0, kSlot, true}, {"DoorCoverSprite2", 0, kSlot, true},
-    {"LastSpawnedSprite", 0, kSlot, true}, {"DrawListCount", 0, kSlot + 1, true},
-    {"VisibleSpriteCount", 0, kSlot + 1, true}, {"DueLoanSlot", 0, 2, true},
-    {"CeremonyStep", 0, 29, true}, {"FloorIconPhase", 0, 2, true}, {"QuakeShake", 0, 2, true},
-    {"ClickedPersonKind", 0, 3, true}, {"ClickedPersonSlot", 0, 256, true},
-    {"SelectedServiceSlot", 0, 2, true}, {"SelectedRegisterSlot", 0, 2, true},
-    {"ServiceTypeCount", 0, 10, true}, {"OccupiedSlotCount", 0, 62, true},
-    {"FireCandidateCount", 0, 62, true}, {"BookCandidateCount", 0, 513, true},
-    {"EmployedListCount", 0, 6, true}, {"OfferedListCount", 0, 10, true},
-    {"MagazineTally", 0, 513, true}, {"BookTally", 0, 513, true}, {"ApplicantTally", 0, 129, true},
-    {"MagazineStockRowCount", 0, 513, true}, {"BookStockRowCount", 0, 513, true},
-    {"NewsRankTally", 0, 513, true}, {"AwardRankTally", 0, 65, true},
-    {"UpkeepDialogMode", 0, 1, true}, {"StandingReadingPolicy", 0, 2, true},
-    {"AutoCleanLevel", 0, 4, true}, {"CleaningMethod", 0, 3, true}, {"QuakeKind", 0, 2, true},
-    {"PayoutKind", 0, 2, true}, {"NewsEventCode", 0, 9, true},
-    {"TopBooks", 0, 512, true}, {"TopMagazines", 0, 512, true}, {"AwardOrder", 0, 64, true},
-    {"SceneryList", 0, kSlot, true}, {"LitterList", 0, kSlot, true},
-    {"DrawList", 0, kSlot, true}, {"VisibleSprites", 0, kSlot, true},
-    {"FacilitySlot.Sprite", -1, kSlot, true},  // -1: placed while the pool was full
-    {"FacilitySlot.FlameSprite", -1, kSlot, true},  // -1: no flame (none yet, or a full pool)
-    {"FacilitySlot.Kind", 0, 9, true}, {"FacilitySlot.Facing", 0, 4, true},
-    {"FacilitySlot.FireState", 0, 5, true},
-    {"OccupiedSlots", 0, 61, true}, {"FireCandidates", 0, 61, true},
-    {"MagazineWorkList", 0, 512, true}, {"BookDisplayOrder", 0, 512, true},
-    {"BookCandidateList", 0, 512, true}, {"Magazine.Category", 0, 7, true},
-    {"Book.Category", 0, 7, true},
-    {"RegisterSlot.Kind", 0, 6, true}, {"RegisterSlot.TypeIndex", 0, 5, true},
-    {"RegisterSlot.Sprite", 0, kSlot, true}, {"ServiceSlot.Kind", 0, 4, true},
-    {"ServiceSlot.Sprite", 0, kSlot, true}, {"Door.LeafSprites", 0, kSlot, true},
-    {"Door.Step", 0, 7, true}, {"OfferedList", 0, 10, true},
-    {"Person.Sprite", 0, kSlot, true}, {"WaypointCount", 0, 11, true},
-    {"Person.Look", 0, 8, true},
-    {"Person.PreferredCategory", 0, 7, true}, {"Applicant.Look", 0, 8, true}, {"TodayApplicants", 0, 128, true}, {"EmployedList", 0, 128, true},
-    {"WindowOpen", 0, 1, true},
+
+const NamedRule kRules[] = {
+    // Program texts.
+    {"VersionText", kText}, {"GameTitle", kText},
+
+    // Selection and view state.
+    {"SelectedSlot", Whole(0, kLastPlace + 1)},  // also a 1..61 loop counter, 62 after the loop
+    {"SelectedMagazineRow", Whole(-1, kLastTitle)}, {"ScrollX", kPixel}, {"ScrollY", kPixel},
+    {"VScrollReserve", Whole(0, 17)}, {"HScrollReserve", Whole(0, 17)},
+
+    // Calendar and clock (a date is checked as a whole too).
+    {"Year", {FieldKind::Whole, 1, kLastYear, false}}, {"Month", {FieldKind::Whole, 1, 12, false}},
+    {"Day", {FieldKind::Whole, 1, 31, false}}, {"Weekday", Whole(0, 6)}, {"Hour", Whole(0, 23)},
+    {"HourTicks", kFireHourTicks},
+
+    {"CeremonyStep", Whole(0, 30)}, {"OpinionFace", kLook}, {"FacilityDone", kFlag},
+
+    // Money, gauges and figures.
+    {"Funds", kYen}, {"GameSpeed", Whole(0, 10)}, {"GameOverReason", Whole(0, 3)},
+    {"TotalCustomers", kCount},
+    {"Popularity", Real(-1'000'000, 1'000'000)},  // unclamped between weekly clamps: purchases, firings
+    {"Fame", kGauge}, {"Paused", kFlag},
+    {"MagazineTitlesStocked", kTitleRow}, {"BookTitlesStocked", kTitleRow}, {"FacilityCount", kPlace},
+    {"Attraction", Real(-1'000'000'000, 1'000'000'000)},  // a score drawn from the gauges and counts
+    {"ReportCloseSpeed", Whole(0, 10)}, {"ReportManualClose", kFlag},
+    {"ShopSize", {FieldKind::Whole, 1, 3, false}}, {"ScheduleRow", kCount},
+    {"ShowClerkMessages", kFlag}, {"RobberActive", kFlag}, {"RobberyDemand", kAmount}, {"SpareValue01", kSpare},
+    {"StandingReadingPolicy", Whole(0, 2)}, {"DaysSinceRobbery", kCount}, {"DaysSinceDisaster", kCount},
+    {"Register1Tickets", kCount}, {"Register2Tickets", kCount}, {"SpareValue02", kSpare}, {"SpareValue03", kSpare},
+    {"Register1Served", kCount}, {"Register2Served", kCount}, {"CopiesHeld", kCopies},
+
+    // Fire.
+    {"FireBurning", kFlag}, {"FireFacilityCount", kPlace}, {"FireDiscoveryHold", kFlag},
+    {"ShelfFillLevel", Whole(-1, 3)}, {"FireUndiscovered", kFlag},
+
+    {"ClerkRowCount", Whole(0, 2)}, {"DoorCoverSprite", kSprite}, {"DoorCoverSprite2", kSprite},
+    {"SpareValue04", kSpare}, {"StatusText", kText}, {"StatusTicks", Whole(0, 20)},
+    {"TypePos", kCount}, {"TypeText", kText},
+    {"SpareValue05", kSpare}, {"SpareValue06", kSpare}, {"SpareValue07", kSpare}, {"SpareValue08", kSpare},
+    {"SpareValue09", kSpare}, {"SpareValue10", kSpare},
+
+    // Earthquake.
+    {"QuakeShake", Whole(0, 2)}, {"ShakePhase", Whole(0, 2)}, {"QuakeTicks", Whole(0, 20)},
+    {"QuakeInProgress", kFlag},
+
+    {"BorrowAmount", kAmount}, {"BorrowLimit", kAmount}, {"DueLoanSlot", Whole(0, 2)},
+    {"ShopOfMonthText", kText}, {"GrandPrizePending", Whole(0, 5)},
+    {"PrintAdCost", kAmount}, {"BroadcastAdCost", kAmount},
+    {"SpareValue11", kSpare}, {"SpareValue12", kSpare}, {"GameRunning", kFlag}, {"SoundOn", kFlag},
+
+    // People on the floor.
+    {"CustomersInside", Whole(0, kLastPerson)}, {"ClerksInside", Whole(0, 2)},
+    {"CleanerInside", kFlag}, {"RobberInside", kFlag},
+    {"TicksPerHour", kFireHourTicks}, {"MagazineChartScale", Whole(0, 31200)},
+    {"DrawListCount", Whole(0, kLastSprite + 1)},
+
+    // Redraw flags, event codes and dialog work values.
+    {"CaptionDirty", kFlag}, {"QuakeKind", Whole(0, 2)},
+    {"PayoutKind", Whole(0, 2)}, {"QuakeBrokenCount", kPlace}, {"ClerkAdviceToday", kCount},
+    {"DayReportDone", kFlag},
+    {"ClerkInfoDirty", kFlag}, {"LedgerDirty", kFlag}, {"MagazineStockRefill", kFlag},
+    {"BookAdjustHold", Whole(0, 2)}, {"MagazineAdjustHold", Whole(0, 2)}, {"BorrowSpinDirection", Whole(-1, 1)},
+    {"ClerkPopupTicks", kCount},
+    {"BookStockRefill", kFlag}, {"BookStockDirty", kFlag}, {"CeremonyLock", kFlag}, {"MagazineStockDirty", kFlag},
+    {"ShopInfoDirty", kFlag}, {"FloorIconTicks", kCount}, {"FloorIconPhase", Whole(0, 2)},
+    {"SalesChartDirty", kFlag}, {"ProfitChartDirty", kFlag}, {"SpareValue13", kSpare},
+    {"SalarySpinDirection", Whole(-1, 1)}, {"SpinHoldTicks", kCount},
+    {"ShopDetailsDirty", kFlag}, {"ScheduleDirty", kFlag}, {"UpkeepDialogMode", Whole(0, 1)},
+    {"ClickedPersonKind", Whole(0, 3)}, {"SpareValue14", kSpare},
+
+    // Staff, upkeep and opening hours.
+    {"ClerkCount", Whole(0, 2)}, {"SpareValue15", kSpare}, {"AutoCleanLevel", Whole(0, 4)},
+    {"CleaningMethod", Whole(0, 3)},
+    {"StarLevel", Whole(1, 5)}, {"Dirtiness", kGauge}, {"QuakeResistance", kGauge}, {"ReportTicks", kCount},
+    {"ShopOpen", kFlag}, {"OpeningHour", Whole(0, 24)}, {"ClosingHour", Whole(0, 24)},
+    {"CleaningOrdered", kFlag}, {"CleaningStrength", Whole(0, 100)},
+
+    {"LastSpawnedSprite", kSprite}, {"ClickedPersonSlot", Whole(0, kLastPerson)},
+    {"SpareValue16", kSpare}, {"SpareValue17", kSpare}, {"SpareValue18", kSpare},
+    {"VisibleSpriteCount", Whole(0, kLastSprite + 1)},
+    {"SelectedServiceSlot", Whole(0, 2)}, {"ServiceTypeCount", Whole(0, 11)},
+    {"SpareValue19", kSpare}, {"ShelfCapacity", kCopies}, {"SpareValue20", kSpare}, {"CopiesSold", kCount},
+    {"CopiesOnShelves", kCopies}, {"RouletteTicks", kCount}, {"BlinkTicks", kCount},
+    {"MagazineStockRowCount", Whole(0, kLastTitle + 1)}, {"MagazineTally", Whole(0, kLastTitle + 1)},
+    {"ShopName", kText},  // and a name the new-game dialog would take
+    {"BurningSlotCount", kCount}, {"FireStepTicks", Whole(0, 9)}, {"FireCandidateCount", kPlace},
+    {"SpareValue21", kSpare}, {"OccupiedSlotCount", kPlace},
+    {"BookTally", Whole(0, kLastTitle + 1)}, {"BookStockRowCount", Whole(0, kLastTitle + 1)},
+    {"BookCandidateCount", Whole(0, kLastTitle + 1)}, {"SelectedBookRow", Whole(-1, kLastTitle)},
+    {"EmployedListCount", Whole(0, 6)}, {"AwardRound", kCount},
+    {"ApplicantTally", Whole(0, kLastApplicant + 1)}, {"SpareValue22", kSpare}, {"SpareValue23", kSpare},
+
+    // The weekly news and the award ceremony.
+    {"HeadlineText", kText}, {"HeadlineTitle", kText}, {"IndustryNewsText", kText},
+    {"NewsEventCode", Whole(0, 9)}, {"NewsIssueTitle", kText}, {"NewsRankTally", Whole(0, kLastTitle + 1)},
+    {"SpareValue24", kSpare}, {"AwardRankTally", Whole(0, kLastShop + 1)},
+    {"SelectedRegisterSlot", Whole(0, 2)}, {"OfferedListCount", Whole(0, 10)}, {"SpareValue25", kSpare},
+
+    // Counters of tables; each group's reader also holds them to its table's rows.
+    {"SceneryCount", Whole(0, 20)}, {"LitterCount", Whole(0, 15)}, {"ClerkMessageCount", Whole(0, 50)},
+    {"ShopArticleCount", Whole(0, 50)}, {"HeadlineCount", Whole(0, 50)}, {"ColumnArticleCount", Whole(0, 50)},
+    {"BookshopCount", Whole(0, kLastShop)}, {"MagazineCount", Whole(0, 256)}, {"BookCount", Whole(0, 256)},
+    {"FixtureTypeCount", Whole(0, 10)}, {"RegisterTypeCount", Whole(0, 6)},
+    {"PersonCount", Whole(0, kLastPerson)}, {"ApplicantCount", Whole(0, kLastApplicant)},
+
+    // Rankings, flags of the shop, loans (a lent loan's due date is checked
+    // as a date, where 29 February of any year may stand).
+    {"TopBooks", kTitleRow}, {"TopMagazines", kTitleRow}, {"AwardWon", kFlag}, {"WindowOpen", kFlag},
+    {"InsuranceJoined", kFlag}, {"Loan.Amount", kAmount}, {"Loan.DueYear", Whole(1, kLastYear + 1)},
+    {"Loan.DueMonth", Whole(1, 12)}, {"Loan.DueDay", Whole(1, 31)}, {"ShopServiceOn", kFlag},
+    {"SceneryList", kSprite}, {"LitterList", kSprite},
+    {"ClerkMessages", kText}, {"ShopArticles", kText}, {"HeadlineBodies", kText}, {"HeadlineTitles", kText},
+    {"ColumnArticles", kText},
+
+    // The contest's shops: the rivals' catalogue figures and everybody's
+    // scores, which are real and may go below 0 (a jitter, a removal).
+    {"Bookshop.Name", kText}, {"Bookshop.Param2", kScore}, {"Bookshop.Param3", kScore},
+    {"Bookshop.Badness", kScore}, {"Bookshop.DirtPoints", kScore}, {"Bookshop.Spare1", kSpare},
+    {"Bookshop.FacilityScore", kScore}, {"Bookshop.Spare2", kSpare}, {"Bookshop.SalesPoints", kScore},
+    {"Bookshop.EffortPoints", kScore}, {"Bookshop.Spare3", kSpare}, {"Bookshop.AwardClean", kScore},
+    {"Bookshop.Spare4", kSpare}, {"Bookshop.AwardFacility", kScore}, {"Bookshop.Spare5", kSpare},
+    {"Bookshop.AwardSales", kScore}, {"Bookshop.AwardEffort", kScore}, {"Bookshop.Spare6", kSpare},
+    {"AwardOrder", Whole(0, kLastShop)},
+
+    // Histories: copies sold, and money (kept within kYenLimit by AddMoney).
+    {"CopiesSoldHistory.Monthly", kCount}, {"CopiesSoldHistory.Daily", kCount},
+    {"CopiesSoldHistory.Yearly", kCount},
+    {"ProfitHistory.Monthly", kYen}, {"ProfitHistory.Daily", kYen}, {"ProfitHistory.Yearly", kYen},
+
+    // The sprite pool: depth keys are y + offset + slot / 1000, so real.
+    {"Sprite.Depth", kPixel}, {"VisibleSprites", Whole(0, kLastSprite)}, {"Sprite.InUse", kFlag},
+    {"DrawList", Whole(0, kLastSprite)},
+    {"Sprite.X", kPixel}, {"Sprite.Y", kPixel}, {"Sprite.SrcX", Whole(0, 10'000)}, {"Sprite.SrcY", Whole(0, 10'000)},
+    {"FacilitySlot.Sprite", kSprite},
+    {"Sprite.Width", Whole(0, 10'000)}, {"Sprite.Height", Whole(0, 10'000)}, {"Sprite.Spare1", kSpare},
+    {"VisibleDepths", kPixel},
+
+    // Service machines on offer.
+    {"ServiceFacilityType.Price", kPrice}, {"ServiceFacilityType.Description", kText},
+    {"ServiceFacilityType.Name", kText}, {"ServiceFacilityType.Param5", kSpare},
+    {"ServiceFacilityType.Index", Whole(0, 10)},
+
+    // Magazines. The issue code is the day code (1..31, 40, 61..66) plus the
+    // row / 1000 that orders titles of the same day.
+    {"Magazine.Circulation", Whole(0, kCopyLimit)}, {"Magazine.IssueSales", kCopies},
+    {"Magazine.Name", kTitleText}, {"Magazine.Price", kPrice}, {"Magazine.IssueDayText", kTitleText},
+    {"Magazine.Description", kTitleText}, {"Magazine.Cost", kPrice}, {"Magazine.StandingOrder", kOrdered},
+    {"Magazine.Listed", kFlag}, {"Magazine.Stock", kCopies},
+    {"Magazine.IssueCode", Real(1, 67)}, {"MagazineWorkList", kTitleRow}, {"Magazine.Category", kCategory},
+    {"Magazine.Popularity", kScore}, {"Magazine.EditedOrder", kOrdered}, {"Magazine.RankScore", kScore},
+    {"Magazine.HeldCopies", kCopies},
+
+    // Books.
+    {"Book.Title", kTitleText}, {"Book.Cost", kPrice}, {"Book.Price", kPrice}, {"Book.Description", kTitleText},
+    {"Book.Flag", kFlag}, {"Book.Spare1", kSpare}, {"Book.Stock", kCopies},
+    {"BookDisplayOrder", kTitleRow}, {"Book.GenreText", kTitleText}, {"Book.StandingOrder", kOrdered},
+    {"Book.KeepReordering", kFlag}, {"Book.DaysToDelivery", kDaysToDelivery}, {"Book.CopiesSold", kCount},
+    {"Book.Category", kCategory}, {"Book.Popularity", kScore}, {"Book.EditedOrder", kOrdered},
+    {"Book.EditedReorder", kFlag}, {"Book.RankScore", kScore}, {"BookCandidateList", kTitleRow},
+    {"Book.HeldCopies", kCopies},
+
+    // Floor places. FireState: 0 none, 1 just caught, 2..5 burning.
+    {"FacilitySlot.Kind", Whole(0, 9)}, {"OccupiedSlots", kPlace}, {"UseCount", kCount},
+    {"FacilitySlot.AreaCode", Whole(0, 2)},
+    {"FacilitySlot.FireState", Whole(0, 5)}, {"FacilitySlot.FlameSprite", kSprite}, {"FireCandidates", kPlace},
+    {"FacilitySlot.Facing", Whole(0, 4)},
+
+    // Shelves and machines on offer.
+    {"FixtureType.Price", kPrice}, {"FixtureType.Capacity", kCopies}, {"FixtureType.Description", kText},
+    {"FixtureType.Param3", kScore}, {"FixtureType.Index", Whole(0, 10)},
+
+    // Registers, service places, doors.
+    {"ShelvesPerArea", kPlace}, {"RegisterSlot.TypeIndex", Whole(0, 5)}, {"RegisterSlot.Sprite", kSprite},
+    {"ServiceSlot.Sprite", kSprite}, {"RegisterSlot.ClerkState", Whole(0, 2)}, {"ServedCount", kCount},
+    {"RegisterSlot.Busy", kFlag}, {"RegisterSlot.ServiceTime", Whole(0, 1000)}, {"Door.Cycling", kFlag},
+    {"Door.Step", Whole(0, 7)}, {"EditedSalary", kAmount},
+    {"RegisterType.Price", kPrice}, {"RegisterType.SpeedText", kText}, {"RegisterType.Name", kText},
+    {"RegisterSlot.Kind", Whole(0, 6)}, {"RegisterType.Index", Whole(0, 6)}, {"OfferedList", Whole(0, 10)},
+    {"ServiceSlot.Kind", Whole(0, 4)}, {"Door.LeafSprites", kSprite},
+
+    // Person rows.
+    {"Person.WaypointX", kCell}, {"Person.WaypointY", kCell},
+    {"Person.MagazineCopies", kCopies}, {"Person.BookCopies", kCopies}, {"Person.TitleTaken", kTitleRow},
+    {"Person.Name", kText}, {"Person.Age", Whole(0, 200)}, {"Person.TasteText", kText},
+    {"Person.State", kPersonState}, {"Person.Look", kLook},
+    {"Person.TargetX", kCell}, {"Person.TargetY", kCell}, {"Person.PreferredCategory", kCategory},
+    {"Person.Spare1", kSpare}, {"Person.HeadingSet", kFlag}, {"Person.StateTicks", kCount},
+    {"Person.TargetSpot", kPlace}, {"Person.Visits", kCount}, {"Person.Spare2", kSpare},
+    {"Person.ReturnState", kPersonState}, {"Person.SavedTargetX", kCell}, {"Person.SavedTargetY", kCell},
+    {"Person.Satisfaction", Whole(0, 100)}, {"Person.Sprite", kSprite}, {"WaypointCount", Whole(0, 11)},
+    {"Person.WaypointsBack", Whole(0, 11)}, {"Person.WideFigure", kFlag},
+    {"Person.Heading", Whole(0, 4)}, {"Person.WalkFrame", Whole(0, 4)}, {"Person.TicksAlive", kCount},
+    {"Person.QueueRegister", Whole(0, 2)}, {"Person.ServiceCustomer", kFlag},
+    {"Person.HasTicket", kFlag}, {"Person.QueueTicket", kCount}, {"Person.AtCounter", kFlag},
+
+    // Applicants and the employed clerks.
+    {"Applicant.Name", kText}, {"Applicant.Age", Whole(0, 200)}, {"Applicant.Intro", kText},
+    {"Applicant.Employed", kFlag}, {"TodayApplicants", Whole(0, kLastApplicant)},
+    {"Applicant.Ability", Whole(0, 100)}, {"Applicant.Energy", Whole(0, 100)}, {"Applicant.Salary", kAmount},
+    {"Applicant.Drawn", kFlag}, {"Applicant.Look", kLook},
+    {"EmployedList", Whole(0, kLastApplicant)}, {"EmployedSpare", kSpare},
 };
 
 // Splits "A, B, C" into column references.
@@ -249,14 +455,18 @@ SaveGroup Counted(const SaveLayout& L, std::string_view counter, std::vector<std
 SaveLayout Build() {
     SaveLayout L;
     L.columns = AllColumns();
-    for (const Range& r : kRanges) {
+    // Every column has exactly one rule.
+    std::vector<bool> ruled(L.columns.size(), false);
+    for (const NamedRule& r : kRules) {
         auto it = std::find_if(L.columns.begin(), L.columns.end(), [&](const ColumnDef& c) { return c.name == r.name; });
-        if (it == L.columns.end()) throw std::logic_error("unknown ranged column");
-        it->ranged = true;
-        it->lo = r.lo;
-        it->hi = r.hi;
-        it->emptyOk = r.emptyOk;
+        if (it == L.columns.end()) throw std::logic_error("a rule for an unknown column: " + std::string(r.name));
+        const auto at = static_cast<std::size_t>(it - L.columns.begin());
+        if (ruled[at]) throw std::logic_error("two rules for " + std::string(r.name));
+        ruled[at] = true;
+        it->rule = r.rule;
     }
+    for (std::size_t i = 0; i < ruled.size(); ++i)
+        if (!ruled[i]) throw std::logic_error("no rule for " + std::string(L.columns[i].name));
 
     // File lines 2..29: the scalars in declared order, split as the file has them.
     static const int kLineLengths[] = {2, 6, 9, 10, 5, 4, 7, 3, 5, 6, 12, 7, 11, 2,
@@ -352,6 +562,26 @@ SaveLayout Build() {
 }
 
 }  // namespace
+
+bool FieldRule::accepts(const Value& v) const {
+    switch (v.kind()) {
+    case Value::Kind::Empty: return emptyOk;
+    case Value::Kind::Text: return kind == FieldKind::Text && v.text().find('"') == std::string::npos;
+    case Value::Kind::Int: {
+        const std::int64_t n = v.asInt();
+        if (kind == FieldKind::Text) return zeroOk && n == 0;
+        return lo <= n && n <= hi;
+    }
+    case Value::Kind::Real: {
+        // The bounds are far below 2^53, so they compare exactly as reals.
+        const double d = v.asReal();
+        if (kind == FieldKind::Text || !std::isfinite(d)) return false;
+        if (kind == FieldKind::Whole && d != std::floor(d)) return false;
+        return static_cast<double>(lo) <= d && d <= static_cast<double>(hi);
+    }
+    }
+    return false;
+}
 
 int SaveGroup::capacity() const {
     int cap = 1 << 30;

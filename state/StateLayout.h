@@ -3,10 +3,28 @@
 // storage, its bounds, its save-file group and its order. The new-game
 // reset, the saved-game writer and reader, the headless tool and the tests
 // all walk this table, so the lists cannot drift apart.
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "state/GameState.h"
+
+// What a field may hold. Every saved field has one rule, taken from what
+// the variable means and widened to every value play itself reaches; the
+// loader refuses a file that breaks any of them.
+enum class FieldKind : std::uint8_t {
+    Text,    // a text (never a double quote: the file could not hold it)
+    Whole,   // a whole number in [lo, hi]
+    Number,  // any number, whole or not, in [lo, hi]
+};
+struct FieldRule {
+    FieldKind kind = FieldKind::Text;
+    long long lo = 0, hi = 0;
+    bool emptyOk = true;  // Empty is accepted (it is the cleared value of most fields)
+    bool zeroOk = false;  // a text column whose rows a new game clears to the number 0
+
+    bool accepts(const Value& v) const;
+};
 
 struct ColumnDef {
     std::string_view name;           // "Funds", "Magazine.Name", "Magazine.Circulation"
@@ -14,11 +32,7 @@ struct ColumnDef {
     const Value* (*cdata)(const GameState&);  // the same, to read
     int rows;                        // 1 for a scalar
     int subs;                        // 0 for a scalar or a one-dimensional column
-    // Index-valued fields: a number must lie in [lo, hi] (and be whole), a
-    // text is refused; Empty is accepted unless emptyOk is false.
-    bool ranged = false;
-    long long lo = 0, hi = 0;
-    bool emptyOk = true;
+    FieldRule rule = {};             // what every element may hold
 
     bool isScalar() const { return rows == 1 && subs == 0; }
     Value& at(GameState& g, int row, int sub = 0) const { return data(g)[row * (subs ? subs : 1) + sub]; }

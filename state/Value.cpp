@@ -48,16 +48,19 @@ std::string Value::asText() const {
 
 std::string FormatReal(double x) {
     if (x == 0.0) return "0";  // also folds -0
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, x);
+    // Plain decimal digits, never an exponent: 100000 as a real is "100000",
+    // not "1e+05", as the saved game writes every number. The longest double
+    // written so takes a little over 320 characters.
+    char buf[400];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+    if (r.ec != std::errc()) return "0";
     return std::string(buf, r.ptr);
 }
 
 bool ParseNumber(std::string_view f, Value& out) {
     if (f.empty()) return false;
     std::size_t p = 0;
-    bool neg = false;
-    if (f[p] == '+' || f[p] == '-') { neg = f[p] == '-'; ++p; }
+    if (f[p] == '+' || f[p] == '-') ++p;
     std::size_t digitsBefore = 0, digitsAfter = 0;
     while (p < f.size() && f[p] >= '0' && f[p] <= '9') { ++p; ++digitsBefore; }
     bool whole = true;
@@ -95,7 +98,6 @@ bool ParseNumber(std::string_view f, Value& out) {
     double d = 0;
     auto r = std::from_chars(s.data(), s.data() + s.size(), d);
     if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(d)) return false;
-    (void)neg;
     out = Value(d);
     return true;
 }

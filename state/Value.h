@@ -61,7 +61,8 @@ private:
     std::variant<std::monostate, std::int64_t, double, std::string> v_;
 };
 
-// Shortest text that reads back as the same double ("61.045", "1150.007").
+// Shortest plain decimal text that reads back as the same double
+// ("61.045", "1150.007", "100000"): never an exponent.
 std::string FormatReal(double x);
 
 // Reads an unquoted saved-game field as a number: digits with an optional

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "tests/TestSupport.h"
@@ -102,6 +103,38 @@ TEST_F(AddMoneyTest, NegativeFundsEndTheGameForGood) {
     EXPECT_EQ(g->GameOverReason, Value(1));
     AddMoney(*g, 1000, OtherCategory, 1);
     EXPECT_EQ(g->GameOverReason, Value(1));
+}
+
+// Money at the edge: a booking or a total past the money a game holds
+// stays at the limit instead of wrapping round, so arithmetic can neither
+// end the game nor hand it a fortune; the ledger's own sums saturate too.
+TEST_F(AddMoneyTest, MoneyStopsAtTheLimitInsteadOfWrapping) {
+    g->Funds = kYenLimit - 10;
+    g->ProfitHistory.Yearly[0] = kYenLimit;
+    g->Ledger.Income[BooksMagazines][2] = Money::FromWhole(kYenLimit);
+    AddMoney(*g, 1000, BooksMagazines, 1);
+    EXPECT_EQ(g->Funds.asInt(), kYenLimit);
+    EXPECT_EQ(g->ProfitHistory.Yearly[0].asInt(), kYenLimit);
+    EXPECT_EQ(g->Ledger.Income[BooksMagazines][2].whole(), kYenLimit);
+    EXPECT_EQ(g->Ledger.Income[BooksMagazines][0].whole(), 1000);
+    EXPECT_TRUE(g->GameOverReason.isEmpty());
+
+    AddMoney(*g, INT64_MAX, OtherCategory, 1);  // a booking past any game
+    EXPECT_EQ(g->Funds.asInt(), kYenLimit);
+    EXPECT_EQ(g->Ledger.Income[OtherCategory][0].whole(), kYenLimit);
+    AddMoney(*g, INT64_MIN, OtherCategory, 0);
+    EXPECT_EQ(g->Ledger.Expense[OtherCategory][0].whole(), kYenLimit);
+    EXPECT_EQ(g->Funds.asInt(), 0);
+    EXPECT_TRUE(g->GameOverReason.isEmpty());
+
+    Money sum = Money::FromRaw(INT64_MAX);
+    sum += Money::FromWhole(1);
+    EXPECT_EQ(sum.raw(), INT64_MAX);
+    sum = Money::FromRaw(INT64_MIN);
+    sum -= Money::FromWhole(1);
+    EXPECT_EQ(sum.raw(), INT64_MIN);
+    EXPECT_EQ(Money::FromWhole(INT64_MAX).raw(), INT64_MAX / Money::kScale * Money::kScale);
+    EXPECT_EQ(Money::FromReal(1e300).raw(), INT64_MAX);
 }
 
 TEST(Ledger, PeriodCloseShiftsHistory) {

@@ -161,13 +161,80 @@ TEST_F(QmTool, PlayArsonSpeedAndSettingsThenRunThroughTheFire) {
     }
 }
 
-TEST_F(QmTool, BadArguments) {
+// A play line whose number lies outside its table is refused with the
+// script's name and line, and nothing is saved.
+// The insurance and the clerks' cleaning orders, as their dialogs store them.
+TEST_F(QmTool, PlayInsuresAndOrdersCleanings) {
     ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
-    EXPECT_EQ(Tool("get " + P("a.qmt") + " NoSuchThing").status, 2);
-    EXPECT_EQ(Tool("get " + P("a.qmt") + " 'Magazine.Name(513)'").status, 2);
-    EXPECT_EQ(Tool("new " + P("b.qmt") + " --name x --seed 1 --date 2027-02-29").status, 2);
-    EXPECT_EQ(Tool("new " + P("b.qmt") + " --name '' --seed 1 --date 2027-02-28").status, 1);
-    EXPECT_EQ(Tool("").status, 2);
+    std::ofstream(P("care.play")) << "insure 1 0 1\ncleaning 4 1\n";
+    ASSERT_EQ(Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("care.play")).status, 0);
+    EXPECT_EQ(Get(P("b.qmt"), "'InsuranceJoined(0)' 'InsuranceJoined(1)' 'InsuranceJoined(2)' AutoCleanLevel CleaningMethod"),
+              (std::vector<std::string>{"1", "0", "1", "4", "2"}));
+    for (const char* line : {"insure 1 2 0", "insure 1 1", "cleaning 5 0", "cleaning 0 3"}) {
+        std::ofstream(P("bad.play")) << line << "\n";
+        EXPECT_EQ(Tool("play " + P("a.qmt") + " " + P("c.qmt") + " " + P("bad.play")).status, 2) << line;
+    }
+}
+
+TEST_F(QmTool, PlayRefusesAnIndexOutsideItsTable) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    const struct {
+        const char* line;
+        const char* names;
+    } cases[] = {
+        {"magazine 9999 1", "magazine row 9999"},
+        {"book -1 1", "book row -1"},
+        {"place 62 0", "floor place 62"},
+        {"register 1 6", "register model 6"},
+        {"service 3 0", "service place 3"},
+        {"magazine 0 1000", "copies 1000"},
+        {"income 100000000000001", "yen 100000000000001"},
+        {"ticks 1.5", "ticks 1.5"},
+        {"days", "missing days"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        std::ofstream(P("script.play")) << "# a comment\nplace 1 0\n" << c.line << "\n";
+        ToolRun r = Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("script.play"), true);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.out.find("script.play:3: " + std::string(c.names)), std::string::npos) << r.out;
+        EXPECT_FALSE(fs::exists(P("b.qmt")));
+    }
+}
+
+TEST_F(QmTool, BadArgumentsAreUsageErrors) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    fs::create_directories(P("folder.qmt"));
+    const struct {
+        std::string args;
+        int status;
+    } cases[] = {
+        {"get " + P("a.qmt") + " NoSuchThing", 2},
+        {"get " + P("a.qmt") + " 'Magazine.Name(513)'", 2},
+        {"get " + P("a.qmt") + " 'Magazine.Name(-1)'", 2},
+        {"get " + P("folder.qmt") + " Funds", 1},  // refused with the read-error box, never a crash
+        {"new " + P("b.qmt") + " --name x --seed 1 --date 2027-02-29", 2},
+        {"new " + P("b.qmt") + " --name x --seed 1 --date 0000-01-01", 2},
+        {"new " + P("b.qmt") + " --name x --seed 1 --date 2027-1-x", 2},
+        {"new " + P("b.qmt") + " --name x --seed 1 --date 2027-01-01 --time 24:00", 2},
+        {"new " + P("b.qmt") + " --name x --seed -1 --date 2027-01-01", 2},
+        {"new " + P("b.qmt") + " --name x --seed '' --date 2027-01-01", 2},
+        {"new " + P("b.qmt") + " --name x --seed 18446744073709551616 --date 2027-01-01", 2},
+        {"new " + P("b.qmt") + " --name '' --seed 1 --date 2027-02-28", 1},
+        {"run " + P("a.qmt") + " " + P("b.qmt") + " --ticks ''", 2},
+        {"run " + P("a.qmt") + " " + P("b.qmt") + " --ticks -1", 2},
+        {"run " + P("a.qmt") + " " + P("b.qmt") + " --ticks 99999999999999999999", 2},
+        {"run " + P("a.qmt") + " " + P("b.qmt") + " --days 1.5", 2},
+        {"run " + P("a.qmt") + " " + P("b.qmt") + " --days ' 3'", 2},
+        {"", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        EXPECT_EQ(Tool(c.args).status, c.status);
+    }
+    EXPECT_FALSE(fs::exists(P("b.qmt")));
+    // The largest seed is a seed like any other.
+    EXPECT_EQ(Tool("new " + P("c.qmt") + " --name x --seed 18446744073709551615 --date 2027-01-01").status, 0);
 }
 
 }  // namespace

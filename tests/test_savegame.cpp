@@ -5,6 +5,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <set>
 #include <unistd.h>
 
 #include "platform/headless/HeadlessPlatform.h"
@@ -116,13 +117,6 @@ TEST_F(SaveGameTest, EmptyCountIsOneEmptyRow) {
     EXPECT_EQ(Bytes(*back), b);
 }
 
-TEST_F(SaveGameTest, FormatFieldIsNotChecked) {
-    std::string b = Saved();
-    b.replace(0, 5, "\"007\"");
-    auto back = std::make_unique<GameState>();
-    EXPECT_TRUE(DeserializeGame(b, *back));
-}
-
 // Damaged or foreign files: each is refused with the read-error box and the
 // running game stays exactly as it was.
 TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
@@ -134,11 +128,19 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
         b.replace(at, key.size(), with);
         return b;
     };
-    // The head line that holds ShopSize: Attraction, ReportCloseSpeed, ReportManualClose, ShopSize, ScheduleRow.
+    // Head lines of the fresh game (2026-12-10, hour 10):
+    //   4: Year, Month, Day, Weekday, Hour, HourTicks, CeremonyStep, OpinionFace, FacilityDone
+    //   5: Funds, GameSpeed, GameOverReason, TotalCustomers, Popularity, Fame, Paused, ...
+    //   6: Attraction, ReportCloseSpeed, ReportManualClose, ShopSize, ScheduleRow
+    const std::string calendarLine = "\r\n2026,12,10,4,10,,,,\r\n";
+    const std::string fundsLine = "\r\n4000000,5,,0,";
     const std::string shopSizeLine = "\r\n,8,0,1,\r\n";
+    const std::string loanLines = "\r\n,,,,,\r\n,,,,,\r\n,,,,,\r\n";  // the three loan slots
+    const std::string gbkName = "\"\xB2\xE2\xCA\xD4\xCA\xE9\xB5\xEA\"";  // "测试书店"
     struct Case {
         const char* what;
         std::string bytes;
+        bool folder = false;  // the path names a folder, not a file
     };
     const Case cases[] = {
         {"cut off in the sprites", good.substr(0, good.size() / 3)},
@@ -149,9 +151,35 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
         {"count negative", replaceLine("\r\n13\r\n", "\r\n-1\r\n")},
         {"count a text", replaceLine("\r\n13\r\n", "\r\n\"13\"\r\n")},
         {"shop size out of range", replaceLine(shopSizeLine, "\r\n,8,0,7,\r\n")},
-        {"unclosed text", good.substr(0, good.find("\"测") + 1)},
+        {"unclosed text", good.substr(0, good.find("\"1.00\"") + 3)},
         {"foreign text file", "hello, world\r\nthis is not a game\r\n"},
         {"binary noise", std::string("\xFF\xFE\x00\x01\x80", 5)},
+        {"quote in an unquoted field", replaceLine("\"Quillmart\"", "Quill\"mart")},
+        {"text after a closing quote", replaceLine("\"Quillmart\"", "\"Quill\"mart")},
+        {"30 February", replaceLine(calendarLine, "\r\n2026,2,30,4,10,,,,\r\n")},
+        {"29 February of a common year", replaceLine(calendarLine, "\r\n2027,2,29,4,10,,,,\r\n")},
+        {"month 13", replaceLine(calendarLine, "\r\n2026,13,10,4,10,,,,\r\n")},
+        {"a loan due on 31 April", replaceLine(loanLines, "\r\n,100000,2027,4,31,\r\n,,,,,\r\n,,,,,\r\n")},
+        {"a loan without a due date", replaceLine(loanLines, "\r\n,100000,,,,\r\n,,,,,\r\n,,,,,\r\n")},
+        {"huge funds", replaceLine(fundsLine, "\r\n9223372036854775807,5,,0,")},
+        {"funds past the money limit", replaceLine(fundsLine, "\r\n100000000000001,5,,0,")},
+        {"a real where a whole number belongs", replaceLine(fundsLine, "\r\n4000000.5,5,,0,")},
+        {"a text where a number belongs", replaceLine(fundsLine, "\r\n\"4000000\",5,,0,")},
+        {"a number where a text belongs", replaceLine(gbkName, "12345")},
+        {"a circulation of 1e308", replaceLine("\r\n8670\r\n", "\r\n1e308\r\n")},
+        {"a negative tick counter", replaceLine(calendarLine, "\r\n2026,12,10,4,10,-1000000000000,,,\r\n")},
+        {"an hour longer than any", replaceLine("\r\n,,1,1,,,,,,3120,", "\r\n,,1,1,,,,,1000000000000,3120,")},
+        {"a shop name too long", replaceLine(gbkName, "\"12345678901234567\"")},
+        {"wrong version", replaceLine("\"006\"", "\"007\"")},
+        {"version not a text", replaceLine("\"006\"", "6")},
+        {"trailing text", good + "x"},
+        {"a trailing empty line", good + "\r\n"},
+        {"a field moved across lines", replaceLine("\r\n,,,,,\r\n2026,12,10,4,10,,,,\r\n",
+                                                  "\r\n,,,,\r\n2026,12,10,4,10,,,,,\r\n")},
+        {"a line with a field too many", replaceLine(shopSizeLine, "\r\n,8,0,1,,\r\n")},
+        {"a stray carriage return", replaceLine(shopSizeLine, "\r\n,8,0\r,1,\r\n")},
+        {"a folder", "", true},
+        {"a file larger than any game", std::string(kLargestSaveFile + 1, ',')},
     };
     // The live game has been played a little, so untouched means "as it was", not "as new".
     auto live = std::make_unique<GameState>(*g);
@@ -162,7 +190,11 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fs::path p = dir / "bad.qmt";
-        WriteAll(p, c.bytes);
+        fs::remove_all(p);
+        if (c.folder)
+            fs::create_directory(p);
+        else
+            WriteAll(p, c.bytes);
         ui.shown.clear();
         EXPECT_FALSE(ReadSaveFile(*live, p.string()));
         ASSERT_EQ(ui.shown.size(), 1u);
@@ -177,6 +209,33 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
     EXPECT_FALSE(ReadSaveFile(*live, (dir / "missing.qmt").string()));
     EXPECT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(Bytes(*live), before);
+}
+
+// A loan taken on a leap day falls due on 29 February of the next year,
+// which that year's calendar lacks: the loan stays lent, and the file that
+// holds it is a game's own file.
+TEST_F(SaveGameTest, ALoanMayFallDueOnTheTwentyNinthOfFebruary) {
+    g->Loan.Amount[1] = 250000;
+    g->Loan.DueYear[1] = 2029;
+    g->Loan.DueMonth[1] = 2;
+    g->Loan.DueDay[1] = 29;
+    auto back = std::make_unique<GameState>();
+    std::string why;
+    EXPECT_TRUE(DeserializeGame(Saved(), *back, &why)) << why;
+    EXPECT_EQ(back->Loan.DueDay[1], Value(29));
+}
+
+// Numbers are written in plain digits, whatever kind the value holds: a
+// whole real reads back as the whole number.
+TEST_F(SaveGameTest, WholeRealsAreWrittenInPlainDigits) {
+    g->RobberyDemand = 2500000.0;
+    g->ScrollX = 0.5;
+    const std::string b = Saved();
+    EXPECT_NE(b.find("\r\n,,0.5,,,\r\n"), std::string::npos);
+    auto back = std::make_unique<GameState>();
+    std::string why;
+    ASSERT_TRUE(DeserializeGame(b, *back, &why)) << why;
+    EXPECT_EQ(back->RobberyDemand, Value(2500000));
 }
 
 TEST_F(SaveGameTest, OutOfRangeSlotInATableIsRefused) {
@@ -242,6 +301,54 @@ TEST_F(SaveGameTest, FailedSaveKeepsTheOldFile) {
     int files = 0;
     for (auto& e : fs::directory_iterator(dir)) files += e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+// Saving over a symbolic link writes the file it points to (through a chain
+// of links, relative or not) and keeps the link; the file keeps its
+// permissions; nothing else is left in either folder.
+TEST_F(SaveGameTest, SavingOverALinkWritesTheFileItPointsTo) {
+    fs::create_directories(dir / "saves");
+    const fs::path real = dir / "saves" / "real.qmt";
+    WriteAll(real, "old game");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("saves/real.qmt", dir / "hop.qmt");
+    fs::create_symlink(dir / "hop.qmt", dir / "Game.qmt");
+
+    ui.answers = {MsgAnswer::Yes};
+    ASSERT_EQ(WriteSaveFile(*g, (dir / "Game.qmt").string()), SaveResult::Saved);
+    EXPECT_TRUE(fs::is_symlink(dir / "Game.qmt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "hop.qmt"));
+    EXPECT_EQ(ReadAll(real), Saved());
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+    // A link to a file not there yet makes the file.
+    fs::create_symlink("saves/new.qmt", dir / "New.qmt");
+    ASSERT_EQ(WriteSaveFile(*g, (dir / "New.qmt").string()), SaveResult::Saved);
+    EXPECT_TRUE(fs::is_symlink(dir / "New.qmt"));
+    EXPECT_EQ(ReadAll(dir / "saves" / "new.qmt"), Saved());
+
+    std::set<std::string> saves;
+    for (auto& e : fs::directory_iterator(dir / "saves")) saves.insert(e.path().filename().string());
+    EXPECT_EQ(saves, (std::set<std::string>{"new.qmt", "real.qmt"}));
+    std::set<std::string> top;
+    for (auto& e : fs::directory_iterator(dir)) top.insert(e.path().filename().string());
+    EXPECT_EQ(top, (std::set<std::string>{"Game.qmt", "New.qmt", "hop.qmt", "saves"}));
+}
+
+// A save that fails at the last step (the target turns out to be a folder)
+// leaves no temporary file behind.
+TEST_F(SaveGameTest, AFailedRenameLeavesNothingBehind) {
+    fs::create_directories(dir / "Game.qmt" / "inside");
+    ui.answers = {MsgAnswer::Yes};
+    EXPECT_EQ(WriteSaveFile(*g, (dir / "Game.qmt").string()), SaveResult::Failed);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].text, kWriteErrorText);
+    int entries = 0;
+    for (auto& e : fs::directory_iterator(dir)) {
+        ++entries;
+        EXPECT_EQ(e.path().filename(), "Game.qmt");
+    }
+    EXPECT_EQ(entries, 1);
 }
 
 TEST_F(SaveGameTest, UnwritableFolderReportsTheFailure) {

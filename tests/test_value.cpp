@@ -74,7 +74,7 @@ TEST(Value, NumberFieldsParse) {
     }
 }
 
-TEST(Value, RealsRoundTripThroughTheirShortestText) {
+TEST(Value, RealsRoundTripThroughTheirShortestPlainText) {
     for (double x : {1150.007, 61.045, 968.02, 0.1, -2.0 / 3.0, 1e21, 123456789.125}) {
         Value back;
         ASSERT_TRUE(ParseNumber(FormatReal(x), back)) << FormatReal(x);
@@ -82,4 +82,8 @@ TEST(Value, RealsRoundTripThroughTheirShortestText) {
     }
     EXPECT_EQ(FormatReal(1150.007), "1150.007");
     EXPECT_EQ(FormatReal(-0.0), "0");
+    // Plain digits, never an exponent, as the saved game writes numbers.
+    EXPECT_EQ(FormatReal(100000.0), "100000");
+    EXPECT_EQ(FormatReal(1e21), "1000000000000000000000");
+    EXPECT_EQ(FormatReal(-0.00025), "-0.00025");
 }

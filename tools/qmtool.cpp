@@ -10,6 +10,7 @@
 //   qmtool play IN OUT SCRIPT       a scripted opening (see PlayLine below)
 //
 // Message boxes go to standard error; a refused file exits with status 1.
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <chrono>
@@ -20,8 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "business/Insurance.h"
 #include "commands/GameSpeed.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "shop/ClerkSettings.h"
 #include "shop/FacilityRemoval.h"
 #include "shop/Placement.h"
 #include "shop/Registers.h"
@@ -32,6 +35,7 @@
 #include "state/Ledger.h"
 #include "stock/BookOrders.h"
 #include "stock/MagazineOrders.h"
+#include "stock/OrderList.h"
 #include "floor/ShopEnlargement.h"
 #include "state/LoadSave.h"
 #include "state/NewGame.h"
@@ -49,6 +53,60 @@ int Usage() {
                  "  qmtool play IN OUT SCRIPT\n";
     return 2;
 }
+
+// A number argument: plain digits (a leading '-' only where `lo` is below 0),
+// within [lo, hi]. Empty, signed, fractional or out-of-range text is refused.
+bool ParseWhole(const std::string& text, long long lo, long long hi, long long& out) {
+    std::size_t p = 0;
+    const bool neg = !text.empty() && text[0] == '-';
+    if (neg) {
+        if (lo >= 0) return false;
+        p = 1;
+    }
+    if (p == text.size() || text.size() - p > 18) return false;  // 18 digits cannot overflow
+    long long v = 0;
+    for (; p < text.size(); ++p) {
+        if (text[p] < '0' || text[p] > '9') return false;
+        v = v * 10 + (text[p] - '0');
+    }
+    if (neg) v = -v;
+    if (v < lo || v > hi) return false;
+    out = v;
+    return true;
+}
+
+// A seed: any unsigned 64-bit number, in plain digits.
+bool ParseSeed(const std::string& text, std::uint64_t& out) {
+    if (text.empty() || text.size() > 20) return false;
+    std::uint64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        const auto d = static_cast<std::uint64_t>(c - '0');
+        if (v > (UINT64_MAX - d) / 10) return false;
+        v = v * 10 + d;
+    }
+    out = v;
+    return true;
+}
+
+// "A-B-C" or "A:B": whole numbers, each in plain digits.
+bool ParseParts(const std::string& text, char sep, std::size_t count, std::vector<long long>& parts) {
+    parts.clear();
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t end = k + 1 < count ? text.find(sep, at) : text.size();
+        if (end == std::string::npos) return false;
+        long long v = 0;
+        if (!ParseWhole(text.substr(at, end - at), 0, 99999, v)) return false;
+        parts.push_back(v);
+        at = end + 1;
+    }
+    return true;
+}
+
+// Longest runs the tool takes: far beyond any game, short of any overflow.
+constexpr long long kMostTicks = 1'000'000'000'000'000LL;
+constexpr long long kMostDays = 1'000'000'000LL;
 
 std::string FieldText(const Value& v) {
     if (v.isText()) return "\"" + v.text() + "\"";
@@ -71,9 +129,8 @@ bool ParseRef(const std::string& ref, std::string& name, std::vector<long long>&
         std::size_t e = inside.find(',', p);
         if (e == std::string::npos) e = inside.size();
         std::string part = inside.substr(p, e - p);
-        char* end = nullptr;
-        long long n = std::strtoll(part.c_str(), &end, 10);
-        if (part.empty() || *end != '\0') return false;
+        long long n = 0;
+        if (!ParseWhole(part, 0, 1'000'000, n)) return false;
         idx.push_back(n);
         p = e + 1;
     }
@@ -128,18 +185,17 @@ int CmdNew(const std::vector<std::string>& a) {
     case NameCheck::HasQuote: std::cerr << "qmtool: a shop name cannot hold a double quote\n"; return 1;
     case NameCheck::NotGbk: std::cerr << "qmtool: a shop name can only hold characters of GBK\n"; return 1;
     }
-    int y = 0, m = 0, d = 0, hh = 0, mm = 0;
-    char tail = 0;
-    if (std::sscanf(date.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 ||
-        std::sscanf(time.c_str(), "%d:%d%c", &hh, &mm, &tail) != 2 || mm < 0 || mm > 59) {
-        std::cerr << "qmtool: bad --date or --time\n";
+    std::vector<long long> ymd, hm;
+    std::uint64_t seed = 0;
+    if (!ParseSeed(seedText, seed)) {
+        std::cerr << "qmtool: --seed takes a whole number from 0 to " << UINT64_MAX << "\n";
         return 2;
     }
-    char* end = nullptr;
-    unsigned long long seed = std::strtoull(seedText.c_str(), &end, 10);
     NewGameStart start;
-    if (*end != '\0' || !NewGameStart::FromDate(y, m, d, hh, seed, start)) {
-        std::cerr << "qmtool: bad --seed, --date or --time\n";
+    if (!ParseParts(date, '-', 3, ymd) || !ParseParts(time, ':', 2, hm) || hm[1] > 59 ||
+        !NewGameStart::FromDate(static_cast<int>(ymd[0]), static_cast<int>(ymd[1]), static_cast<int>(ymd[2]),
+                                static_cast<int>(hm[0]), seed, start)) {
+        std::cerr << "qmtool: bad --date or --time\n";
         return 2;
     }
     auto g = std::make_unique<GameState>();
@@ -172,9 +228,12 @@ bool LoadForRun(GameState& g, const std::string& path) {
 // command does, runs, saves OUT, and prints the ticks run and the seconds.
 int CmdRun(const std::vector<std::string>& a) {
     if (a.size() != 4 || (a[2] != "--ticks" && a[2] != "--days")) return Usage();
-    char* end = nullptr;
-    long long n = std::strtoll(a[3].c_str(), &end, 10);
-    if (*end != '\0' || n < 0) return Usage();
+    long long n = 0;
+    if (!ParseWhole(a[3], 0, a[2] == "--days" ? kMostDays : kMostTicks, n)) {
+        std::cerr << "qmtool: " << a[2] << " takes a whole number from 0 to "
+                  << (a[2] == "--days" ? kMostDays : kMostTicks) << "\n";
+        return Usage();
+    }
     auto g = std::make_unique<GameState>();
     if (!LoadForRun(*g, a[0])) return 1;
     auto t0 = std::chrono::steady_clock::now();
@@ -198,62 +257,127 @@ int CmdRun(const std::vector<std::string>& a) {
 //   speed N                  the game speed 0..10, as the speed dialog sets it
 //   settings CLOSE MESSAGES  the settings dialog: the reports' closing speed
 //                            0..10 and the clerks' messages shown (1) or not (0)
+//   insure FIRE QUAKE DAMAGE the insurance dialog: each joined (1) or not (0)
+//   cleaning LEVEL METHOD    the clerk settings: the automatic cleaning's
+//                            threshold choice 0..4 and method choice 0..2
 //   ticks N / days N         run the game on
-// Blank lines and lines starting with # are skipped.
+// Blank lines and lines starting with # are skipped. Every number must lie
+// within its table or its range; a line that breaks one is refused whole.
+
+struct ArgBound {
+    const char* what;
+    long long lo, hi;
+};
+
+// The line's arguments after its command, each within its bound.
+bool PlayArgs(std::istringstream& in, const std::vector<ArgBound>& bounds, std::vector<long long>& out,
+              std::string& why) {
+    out.clear();
+    std::string word;
+    for (const ArgBound& b : bounds) {
+        if (!(in >> word)) {
+            why = std::string("missing ") + b.what;
+            return false;
+        }
+        long long v = 0;
+        if (!ParseWhole(word, b.lo, b.hi, v)) {
+            why = std::string(b.what) + " " + word + " is not a whole number within " + std::to_string(b.lo) + ".." +
+                  std::to_string(b.hi);
+            return false;
+        }
+        out.push_back(v);
+    }
+    if (in >> word) {
+        why = "more arguments than the command takes: " + word;
+        return false;
+    }
+    return true;
+}
+
+long long LastRow(const Value& count) { return count.asInt() - 1; }
+
 bool PlayLine(GameState& g, const std::string& line, std::string& why) {
     std::istringstream in(line);
     std::string cmd;
     if (!(in >> cmd) || cmd[0] == '#') return true;
-    long long x = 0, y = 0;
-    auto args = [&](int count) {
-        bool ok = count < 1 || static_cast<bool>(in >> x);
-        ok = ok && (count < 2 || static_cast<bool>(in >> y));
-        std::string extra;
-        if (!ok || (in >> extra)) why = "bad arguments: " + line;
-        return ok && why.empty();
-    };
-    if (cmd == "enlarge" && args(0)) return EnlargeShop(g) || (why = "the shop cannot grow any more", false);
-    if (cmd == "place" && args(2)) return PlaceFacility(g, int(x), int(y)), true;
-    if (cmd == "register" && args(2)) return BuyRegister(g, int(x), int(y)), true;
-    if (cmd == "service" && args(2)) return BuyServiceMachine(g, int(x), int(y)), true;
-    if (cmd == "hire" && args(0)) {
+    std::vector<long long> a;
+    auto args = [&](std::vector<ArgBound> bounds) { return PlayArgs(in, bounds, a, why); };
+    if (cmd == "enlarge") return args({}) && (EnlargeShop(g) || (why = "the shop cannot grow any more", false));
+    if (cmd == "place") {
+        if (!args({{"floor place", 1, 61}, {"fixture row", 0, LastRow(g.FixtureTypeCount)}})) return false;
+        PlaceFacility(g, int(a[0]), int(a[1]));
+        return true;
+    }
+    if (cmd == "register") {
+        if (!args({{"register place", 1, 2}, {"register model", 0, LastRow(g.RegisterTypeCount)}})) return false;
+        BuyRegister(g, int(a[0]), int(a[1]));
+        return true;
+    }
+    if (cmd == "service") {
+        if (!args({{"service place", 1, 2}, {"service machine row", 0, LastRow(g.ServiceTypeCount)}})) return false;
+        BuyServiceMachine(g, int(a[0]), int(a[1]));
+        return true;
+    }
+    if (cmd == "hire") {
+        if (!args({})) return false;
         DrawTodayApplicants(g);
         return HireApplicant(g, 0) || (why = "nobody is left to hire", false);
     }
-    if (cmd == "magazine" && args(2)) {
+    if (cmd == "magazine") {
+        if (!args({{"magazine row", 0, LastRow(g.MagazineCount)}, {"copies", 0, kMaxOrderCopies}})) return false;
         OpenMagazineOrders(g);
-        SetMagazineEditedOrder(g, int(x), int(y));
+        SetMagazineEditedOrder(g, int(a[0]), int(a[1]));
         CommitMagazineOrders(g);
         return true;
     }
-    if (cmd == "book" && args(2)) {
+    if (cmd == "book") {
+        if (!args({{"book row", 0, LastRow(g.BookCount)}, {"copies", 0, kMaxOrderCopies}})) return false;
         OpenBookOrders(g);
-        SetBookEditedOrder(g, int(x), int(y));
+        SetBookEditedOrder(g, int(a[0]), int(a[1]));
         CommitBookOrders(g);
         return true;
     }
-    if (cmd == "income" && args(1)) return AddMoney(g, x, OtherCategory, 1), true;
-    if (cmd == "arson" && args(1)) {
-        const bool furnished = x >= 1 && x <= 61 && g.FacilitySlot.Kind[x].asInt() != 0;
-        if (furnished && ArsonCommand(g, int(x)) == ArsonOutcome::Started) return true;
-        why = "nothing to set on fire on spot " + std::to_string(x) + " (or the shop is open or already burning)";
+    if (cmd == "income") {
+        if (!args({{"yen", -kYenLimit, kYenLimit}})) return false;
+        AddMoney(g, a[0], OtherCategory, 1);
+        return true;
+    }
+    if (cmd == "arson") {
+        if (!args({{"floor place", 1, 61}})) return false;
+        const bool furnished = g.FacilitySlot.Kind[a[0]].asInt() != 0;
+        if (furnished && ArsonCommand(g, int(a[0])) == ArsonOutcome::Started) return true;
+        why = "nothing to set on fire on spot " + std::to_string(a[0]) + " (or the shop is open or already burning)";
         return false;
     }
-    if (cmd == "speed" && args(1)) {
-        if (x < 0 || x > kSpinnerMax) return why = "a speed is 0..10", false;
-        SetGameSpeedFromSpinner(g, kSpinnerMax - int(x));
+    if (cmd == "speed") {
+        if (!args({{"speed", 0, kSpinnerMax}})) return false;
+        SetGameSpeedFromSpinner(g, kSpinnerMax - int(a[0]));
         SpeedDialogClosed(g);
         return true;
     }
-    if (cmd == "settings" && args(2)) {
-        if (x < 0 || x > kSpinnerMax || (y != 0 && y != 1)) return why = "settings CLOSE(0..10) MESSAGES(0/1)", false;
-        SetReportCloseSpeedFromSpinner(g, kSpinnerMax - int(x));
-        StoreSettingChecks(g, y == 1, g.ReportManualClose.asInt() == 1);
+    if (cmd == "settings") {
+        if (!args({{"reports' closing speed", 0, kSpinnerMax}, {"clerks' messages", 0, 1}})) return false;
+        SetReportCloseSpeedFromSpinner(g, kSpinnerMax - int(a[0]));
+        StoreSettingChecks(g, a[1] == 1, g.ReportManualClose.asInt() == 1);
         return true;
     }
-    if (cmd == "ticks" && args(1)) return RunTicks(g, x, 0), true;
-    if (cmd == "days" && args(1)) return RunTicks(g, 0, x), true;
-    if (why.empty()) why = "unknown command: " + line;
+    if (cmd == "insure") {
+        if (!args({{"fire insurance", 0, 1}, {"earthquake insurance", 0, 1}, {"damage insurance", 0, 1}})) return false;
+        ConfirmInsurance(g, {a[0] == 1, a[1] == 1, a[2] == 1});
+        return true;
+    }
+    if (cmd == "cleaning") {
+        const long long levels = static_cast<long long>(std::size(kAutoCleanChoices));
+        const long long methods = static_cast<long long>(std::size(kCleaningMethodChoices));
+        if (!args({{"cleaning threshold choice", 0, levels - 1}, {"cleaning method choice", 0, methods - 1}}))
+            return false;
+        StoreClerkSettings(g, int(a[0]), int(a[1]));
+        ClerkSettingsClosed(g);
+        return true;
+    }
+    if (cmd == "ticks") return args({{"ticks", 0, kMostTicks}}) && (RunTicks(g, a[0], 0), true);
+    if (cmd == "days") return args({{"days", 0, kMostDays}}) && (RunTicks(g, 0, a[0]), true);
+    why = "unknown command: " + cmd;
     return false;
 }
 
@@ -269,7 +393,7 @@ int CmdPlay(const std::vector<std::string>& a) {
     std::string line, why;
     for (int n = 1; std::getline(script, line); ++n) {
         if (!PlayLine(*g, line, why)) {
-            std::cerr << a[2] << ":" << n << ": " << why << "\n";
+            std::cerr << a[2] << ":" << n << ": " << why << " (" << line << ")\n";
             return 2;
         }
     }
