@@ -3,13 +3,14 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <variant>
 
 std::int64_t Value::slowAsInt() const {
     switch (kind()) {
     case Kind::Empty: return 0;
-    case Kind::Int: return std::get<std::int64_t>(v_);
+    case Kind::Int: return wholeBits();
     case Kind::Real: {
-        double d = std::nearbyint(std::get<double>(v_));  // default rounding: half to even
+        double d = std::nearbyint(realBits());  // default rounding: half to even
         if (!(d > -9.2e18 && d < 9.2e18)) return 0;
         return static_cast<std::int64_t>(d);
     }
@@ -25,8 +26,8 @@ std::int64_t Value::slowAsInt() const {
 double Value::slowAsReal() const {
     switch (kind()) {
     case Kind::Empty: return 0.0;
-    case Kind::Int: return static_cast<double>(std::get<std::int64_t>(v_));
-    case Kind::Real: return std::get<double>(v_);
+    case Kind::Int: return static_cast<double>(wholeBits());
+    case Kind::Real: return realBits();
     case Kind::Text: {
         Value n;
         if (ParseNumber(text(), n)) return n.asReal();
@@ -39,12 +40,14 @@ double Value::slowAsReal() const {
 std::string Value::asText() const {
     switch (kind()) {
     case Kind::Empty: return {};
-    case Kind::Int: return std::to_string(std::get<std::int64_t>(v_));
-    case Kind::Real: return FormatReal(std::get<double>(v_));
+    case Kind::Int: return std::to_string(wholeBits());
+    case Kind::Real: return FormatReal(realBits());
     case Kind::Text: return text();
     }
     return {};
 }
+
+void Value::ThrowNotText() { throw std::bad_variant_access(); }
 
 std::string FormatReal(double x) {
     if (x == 0.0) return "0";  // also folds -0
