@@ -51,11 +51,18 @@ std::string MainCaptionOn(const GameState& g, const ShownDate& date) {
 }
 
 void TickPersonSlot(GameState& g, int slot) {
-    FreePersonAtEdge(g, slot);
+    // Most slots are empty most of the time: an absent person parked out of
+    // sight skips the edge rule (it would change nothing) and, while it
+    // stays so, the walk and the door cells; its state machine still runs
+    // with every draw it makes.
+    const bool parked = ParkedAndAbsent(g, slot);
+    if (!parked) FreePersonAtEdge(g, slot, PlaceOf(g, slot));
     g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
     StepPerson(g, slot);
-    if (g.Person.State[slot].asInt() != 0) WalkPerson(g, slot);
-    CheckDoorCells(g, slot);
+    if (parked && ParkedAndAbsent(g, slot)) return;
+    PersonPlace at = PlaceOf(g, slot);
+    if (g.Person.State[slot].asInt() != 0) at = WalkPerson(g, slot, at);
+    CheckDoorCells(g, at);
 }
 
 void MainTick(GameState& g) {
