@@ -97,7 +97,10 @@ constexpr CellBox MakeDoorCellsBox() {
         }
     return b;
 }
-constexpr CellBox kDoorCellsBox = MakeDoorCellsBox();
+constexpr CellBox kTheDoorCellsBox = MakeDoorCellsBox();
+static_assert(kTheDoorCellsBox.left == kDoorCellsLeft && kTheDoorCellsBox.top == kDoorCellsTop &&
+                  kTheDoorCellsBox.right == kDoorCellsRight && kTheDoorCellsBox.bottom == kDoorCellsBottom,
+              "the door-cell box in the header is the box around the door cells");
 enum LeafStage { LeavesClosed = 0, LeavesHalfOpen = 1, LeavesOpen = 2 };
 struct LeafPos {
     int x, y;
@@ -120,8 +123,6 @@ constexpr DoorStep kDoorSteps[] = {
     {7, LeavesClosed, true},
 };
 
-// The edge rule's lines: beyond them a person has left the map.
-constexpr double kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
 
 // Which state codes of each role count the person inside the shop (between
 // its entry and the door on its way out).
@@ -165,10 +166,14 @@ int GridValue(const GameState& g, int gx, int gy) {
     return g.FloorGrid[gx][gy];
 }
 
-// The cell `steps` steps along a heading from where the person stands.
-int GridValueAhead(const GameState& g, const PersonPlace& at, int dx, int dy, int steps) {
-    if (at.whole) return GridValue(g, at.cx + steps * dx, at.cy + steps * dy);
+// The cell `steps` steps along a heading from where the person stands (the
+// whole-cell case inline: it is nearly every step).
+[[gnu::noinline]] int GridValueAheadBetween(const GameState& g, const PersonPlace& at, int dx, int dy, int steps) {
     return GridValue(g, at.gx + steps * dx, at.gy + steps * dy);
+}
+inline int GridValueAhead(const GameState& g, const PersonPlace& at, int dx, int dy, int steps) {
+    if (at.whole) return GridValue(g, at.cx + steps * dx, at.cy + steps * dy);
+    return GridValueAheadBetween(g, at, dx, dy, steps);
 }
 
 void Move(Value& v, int delta) { v = v.isReal() ? Value(v.asReal() + delta) : Value(v.asInt() + delta); }
@@ -192,15 +197,15 @@ double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).gy; }
 
 bool StandsOn(const GameState& g, int slot, GridCell cell) { return PlaceOf(g, slot).on(cell); }
 
-bool StandsOnTarget(const GameState& g, int slot) {
-    return PlaceOf(g, slot).on(g.Person.TargetX[slot], g.Person.TargetY[slot]);
+
+void WalkPerson(GameState& g, int slot) {
+    PersonPlace at = PlaceOf(g, slot);
+    WalkPerson(g, slot, at);
 }
 
-void WalkPerson(GameState& g, int slot) { WalkPerson(g, slot, PlaceOf(g, slot)); }
-
-PersonPlace WalkPerson(GameState& g, int slot, const PersonPlace& at) {
+void WalkPerson(GameState& g, int slot, PersonPlace& at) {
     const int sp = at.sprite;
-    if (sp < 0) return at;
+    if (sp < 0) return;
     auto& P = g.Person;
     const double gx = at.gx, gy = at.gy;
     const double tx = P.TargetX[slot].asReal(), ty = P.TargetY[slot].asReal();
@@ -278,23 +283,24 @@ PersonPlace WalkPerson(GameState& g, int slot, const PersonPlace& at) {
         }
     }
     g.Sprite.Depth[sp] = g.Sprite.Y[sp].asReal() + sp / 1000.0;
-    if (!moved) return at;
-    if (!at.whole) return PlaceOf(g, slot);
+    if (!moved) return;
+    if (!at.whole) {
+        at = PlaceOf(g, slot);
+        return;
+    }
     // One whole cell on: the same cell the rule gives from the new pixels.
-    PersonPlace next = at;
-    next.cx += kHeadings[h].dx;
-    next.cy += kHeadings[h].dy;
-    next.gx = next.cx;
-    next.gy = next.cy;
-    return next;
+    at.cx += kHeadings[h].dx;
+    at.cy += kHeadings[h].dy;
+    at.gx = at.cx;
+    at.gy = at.cy;
+    at.px += walking_detail::kCellWidth * kHeadings[h].dx;
+    at.py += walking_detail::kCellHeight * kHeadings[h].dy;
 }
 
 void CheckDoorCells(GameState& g, int slot) { CheckDoorCells(g, PlaceOf(g, slot)); }
 
 void CheckDoorCells(GameState& g, const PersonPlace& at) {
-    if (at.sprite < 0 || !(at.gx >= kDoorCellsBox.left && at.gx <= kDoorCellsBox.right &&
-                           at.gy >= kDoorCellsBox.top && at.gy <= kDoorCellsBox.bottom))
-        return;
+    if (!NearTheDoors(at)) return;
     for (int door = 0; door < 2; ++door) {
         for (const GridCell& c : kDoorCells[door].cells) {
             if (!at.on(c) || !DoorExists(g, door)) continue;
@@ -328,8 +334,7 @@ void FreePersonAtEdge(GameState& g, int slot) { FreePersonAtEdge(g, slot, PlaceO
 void FreePersonAtEdge(GameState& g, int slot, const PersonPlace& at) {
     const int sp = at.sprite;
     if (sp < 0) return;
-    const double gx = at.gx, gy = at.gy;
-    if (!(gx <= kEdgeLeft || gx >= kEdgeRight || gy <= kEdgeTop)) return;
+    if (!BeyondTheEdge(at)) return;
 
     auto& P = g.Person;
     if (CountedInside(slot, P.State[slot].i())) {

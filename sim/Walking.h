@@ -33,8 +33,9 @@ inline int PersonSpriteSlot(const GameState& g, int slot) {
 // whole-number path keeps that cheap.)
 struct PersonPlace {
     int sprite = -1;         // -1: the row shows no sprite, and stands nowhere
-    bool whole = false;      // on a whole cell: (cx, cy)
+    bool whole = false;      // on a whole cell: (cx, cy), from pixels (px, py)
     int cx = 0, cy = 0;
+    std::int32_t px = 0, py = 0;
     double gx = 0, gy = 0;   // the cell, whole or not (0, 0 without a sprite)
 
     bool on(GridCell c) const {
@@ -80,6 +81,8 @@ inline PersonPlace PlaceOf(const GameState& g, int slot) {
     const Value& y = g.Sprite.Y[at.sprite];
     if (WholeCellOnAxis<kCellWidth>(x, at.cx) && WholeCellOnAxis<kCellHeight>(y, at.cy)) {
         at.whole = true;
+        at.px = static_cast<std::int32_t>(x.asInt());
+        at.py = static_cast<std::int32_t>(y.asInt());
         at.gx = at.cx;
         at.gy = at.cy;
         return at;
@@ -90,6 +93,16 @@ inline PersonPlace PlaceOf(const GameState& g, int slot) {
     return at;
 }
 
+// True when the person still stands where `before` says: shown by the same
+// sprite at the same whole pixels. (The tick asks this after the state
+// step, which seldom moves anybody, instead of working the place out again.)
+inline bool StillAt(const GameState& g, int slot, const PersonPlace& before) {
+    if (!before.whole || PersonSpriteSlot(g, slot) != before.sprite) return false;
+    const Value& x = g.Sprite.X[before.sprite];
+    const Value& y = g.Sprite.Y[before.sprite];
+    return x.isInt() && y.isInt() && x.asInt() == before.px && y.asInt() == before.py;
+}
+
 // The person's grid cell from its sprite, by real division: X / 6 + 20 and
 // Y / 3 + 20. A sprite between cells gives a fractional cell.
 double PersonCellX(const GameState& g, int slot);
@@ -98,8 +111,11 @@ double PersonCellY(const GameState& g, int slot);
 // True when the person stands exactly on the cell (a position between cells
 // never does).
 bool StandsOn(const GameState& g, int slot, GridCell cell);
-// True when the person stands exactly on its target cell.
-bool StandsOnTarget(const GameState& g, int slot);
+// True when the person stands exactly on its target cell (inline: every
+// walking person's state step asks it).
+inline bool StandsOnTarget(const GameState& g, int slot) {
+    return PlaceOf(g, slot).on(g.Person.TargetX[slot], g.Person.TargetY[slot]);
+}
 
 // An absent person (state 0, narrow figure) whose sprite is parked out of
 // sight at y -64: the edge rule would only write back what is there and no
@@ -122,9 +138,17 @@ inline bool ParkedAndAbsent(const GameState& g, int slot) {
 // axes, steps unless a wall is ahead, animates the walk and re-keys the
 // sprite's depth. Called by the main tick for every slot whose state is not 0.
 void WalkPerson(GameState& g, int slot);
-// The same from where the person stands now (PlaceOf); returns where it
-// stands after the step.
-PersonPlace WalkPerson(GameState& g, int slot, const PersonPlace& at);
+// The same from where the person stands now (PlaceOf); `at` is then where
+// it stands after the step.
+void WalkPerson(GameState& g, int slot, PersonPlace& at);
+
+// The box around every door cell (x 28..53, y 31..78): a person
+// outside it stands on none, and the tick asks nothing more.
+inline constexpr int kDoorCellsLeft = 28, kDoorCellsTop = 31, kDoorCellsRight = 53, kDoorCellsBottom = 78;
+inline bool NearTheDoors(const PersonPlace& at) {
+    return at.sprite >= 0 && at.gx >= kDoorCellsLeft && at.gx <= kDoorCellsRight && at.gy >= kDoorCellsTop &&
+           at.gy <= kDoorCellsBottom;
+}
 
 // A person standing on a door cell starts that door's opening cycle, or
 // holds an open door open. Called by the main tick for every slot after its
@@ -137,6 +161,12 @@ void CheckDoorCells(GameState& g, const PersonPlace& at);
 // after the person loop. The side door's leaves are never touched before
 // the enlargement has built them.
 void CycleDoors(GameState& g);
+
+// The edge rule's lines: beyond them a person has left the map.
+inline constexpr double kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
+inline bool BeyondTheEdge(const PersonPlace& at) {
+    return at.sprite >= 0 && (at.gx <= kEdgeLeft || at.gx >= kEdgeRight || at.gy <= kEdgeTop);
+}
 
 // The main tick's edge rule, run for every slot before its state machine:
 // a person standing beyond the floor's edge (cell x <= 16, x >= 118 or

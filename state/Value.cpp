@@ -95,9 +95,13 @@ bool ParseNumber(std::string_view f, Value& out) {
     }
     // from_chars rejects a leading '.' only when a sign precedes it in some
     // libraries; build the text it accepts.
-    std::string s(body);
-    if (s.size() > 1 && s[0] == '-' && s[1] == '.') s.insert(1, "0");
-    if (!s.empty() && s[0] == '.') s.insert(0, "0");
+    std::string s;
+    if (body.size() > 1 && body[0] == '-' && body[1] == '.')
+        s.append("-0").append(body.substr(1));
+    else if (!body.empty() && body[0] == '.')
+        s.append("0").append(body);
+    else
+        s.assign(body);
     double d = 0;
     auto r = std::from_chars(s.data(), s.data() + s.size(), d);
     if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(d)) return false;

@@ -38,6 +38,16 @@ public:
         std::swap(kind_, o.kind_);
         return *this;
     }
+    // Numbers are written in place (the tick writes millions a second).
+    template <typename T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool>, int> = 0>
+    Value& operator=(T v) noexcept {
+        SetNumber(static_cast<std::uint64_t>(static_cast<std::int64_t>(v)), Kind::Int);
+        return *this;
+    }
+    Value& operator=(double v) noexcept {
+        SetNumber(std::bit_cast<std::uint64_t>(v), Kind::Real);
+        return *this;
+    }
     ~Value() {
         if (isText()) delete textPtr();
     }
@@ -95,6 +105,11 @@ private:
     std::string* textPtr() const { return reinterpret_cast<std::string*>(static_cast<std::uintptr_t>(bits_)); }
     std::int64_t wholeBits() const { return static_cast<std::int64_t>(bits_); }
     double realBits() const { return std::bit_cast<double>(bits_); }
+    void SetNumber(std::uint64_t bits, Kind kind) noexcept {
+        if (isText()) delete textPtr();
+        bits_ = bits;
+        kind_ = kind;
+    }
     [[noreturn]] static void ThrowNotText();
     std::int64_t slowAsInt() const;
     double slowAsReal() const;
