@@ -4,20 +4,12 @@
 
 #include <memory>
 
+#include "bench/BenchGames.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MainTick.h"
 #include "sim/HeadlessWindows.h"
-#include "state/LoadSave.h"
-#include "state/NewGame.h"
 
 namespace {
-
-std::unique_ptr<GameState> BusyShop() {
-    auto g = std::make_unique<GameState>();
-    InitProgramState(*g);
-    LoadGameFile(*g, QM_BUSY_SHOP);
-    return g;
-}
 
 void BM_TicksOfTheBusyShop(benchmark::State& st) {
     HeadlessPlatform ui{GameWindowDefaults()};

@@ -13,6 +13,7 @@ struct FloorViewport {
     // The view proper: the inner area less the room of the shown bars.
     int viewWidth() const { return innerWidth - vScrollReserve; }
     int viewHeight() const { return innerHeight - hScrollReserve; }
+    bool operator==(const FloorViewport&) const = default;
 };
 
 // The viewport the game state describes (scroll offsets and reserves) for

@@ -1,13 +1,12 @@
 #include "sim/Clerk.h"
 
 #include "sim/ShopTick.h"
+#include "sim/Walking.h"
 #include "state/SpritePool.h"
 
 namespace {
 
-struct Cell {
-    int x, y;
-};
+using Cell = GridCell;
 
 // Where each walking state heads for, and the state that arrival leads to.
 struct ClerkWalk {
@@ -43,25 +42,8 @@ constexpr Cell kSecondClerkStart = {54, 14};
 constexpr int kParkedY = -64;
 constexpr int kFigureColumnWidth = 112;
 
-int SpriteOf(const GameState& g, int slot) {
-    if (g.Person.Sprite[slot].isEmpty()) return -1;
-    const int s = g.Person.Sprite[slot].i();
-    return s >= 0 && s < kSpriteSlots ? s : -1;
-}
-
-// A person's cell, by real division as the mover counts it.
-bool StandsOn(const GameState& g, int slot, Cell c) {
-    const int s = SpriteOf(g, slot);
-    if (s < 0) return false;
-    return g.Sprite.X[s].asReal() / 6 + 20 == c.x && g.Sprite.Y[s].asReal() / 3 + 20 == c.y;
-}
-
-bool Arrived(const GameState& g, int slot) {
-    const int s = SpriteOf(g, slot);
-    if (s < 0) return false;
-    return g.Sprite.X[s].asReal() / 6 + 20 == g.Person.TargetX[slot].asReal() &&
-           g.Sprite.Y[s].asReal() / 3 + 20 == g.Person.TargetY[slot].asReal();
-}
+// On its target cell, as the mover counts cells.
+bool Arrived(const GameState& g, int slot) { return StandsOnTarget(g, slot); }
 
 void SetTarget(GameState& g, int slot, Cell c) {
     g.Person.TargetX[slot] = c.x;
@@ -95,7 +77,7 @@ void Enter(GameState& g, int slot) {
 
     g.Person.Visits[slot] = g.Person.Visits[slot].asInt() + 1;
     g.ClerksInside = g.ClerksInside.asInt() + 1;
-    const int s = SpriteOf(g, slot);
+    const int s = PersonSpriteSlot(g, slot);
     if (s >= 0) {
         g.Sprite.X[s] = kEntryX;
         g.Sprite.Y[s] = kEntryY;
@@ -121,7 +103,7 @@ void AttendRegister(GameState& g, int slot, int k) {
 
     auto& reg = g.RegisterSlot;
     reg.ClerkState[k] = ClerkAtRegister;
-    const int s = SpriteOf(g, slot);
+    const int s = PersonSpriteSlot(g, slot);
     if (s >= 0) {
         g.Sprite.SrcX[s] = g.Person.Look[slot].asInt() * kFigureColumnWidth;
         g.Sprite.SrcY[s] = here.standingSrcY;
@@ -164,7 +146,7 @@ void GoHome(GameState& g, int slot) {
     ChangeState(g, slot, kExit.next);
     // The outside cell still lies on the floor, so park the figure out of
     // sight rather than leave it standing where a click would find it.
-    const int s = SpriteOf(g, slot);
+    const int s = PersonSpriteSlot(g, slot);
     if (s >= 0) g.Sprite.Y[s] = kParkedY;
 }
 

@@ -1,6 +1,10 @@
 // The customers' ways over the floor: fixed legs from cell to cell, the
 // recorded route points, the sidesteps off a facility, the walk back over
 // the recorded points, and the way out through the doors.
+#include <array>
+#include <cstdint>
+#include <iterator>
+
 #include "sim/CustomerStates.h"
 #include "sim/PersonSlots.h"
 #include "sim/ShopTick.h"
@@ -94,10 +98,22 @@ constexpr GridCell kSideDoorCell{32, 78};
 constexpr int kLastUpperDoorSpot = 26;
 constexpr int kRoutePoints = 11;  // points 1..10; point 0 is never used
 
+// The leg of each state code, found by the code (-1: a state that is no
+// plain leg).
+constexpr int kStateCodes = ServiceToRegister2 + 1;
+using LegIndex = std::array<std::int8_t, kStateCodes>;
+constexpr LegIndex MakeLegIndex() {
+    LegIndex t{};
+    t.fill(-1);
+    for (int k = 0; k < static_cast<int>(std::size(kLegs)); ++k)
+        if (t[kLegs[k].state] < 0) t[kLegs[k].state] = static_cast<std::int8_t>(k);
+    return t;
+}
+constexpr LegIndex kLegOfState = MakeLegIndex();
+
 const Leg* FindLeg(int state) {
-    for (const Leg& l : kLegs)
-        if (l.state == state) return &l;
-    return nullptr;
+    if (state < 0 || state >= kStateCodes || kLegOfState[state] < 0) return nullptr;
+    return &kLegs[kLegOfState[state]];
 }
 
 // The state after a door cell: the way into the zone of the spot, when that

@@ -1,3 +1,7 @@
+#include <array>
+#include <cstdint>
+#include <iterator>
+
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
 #include "sim/PersonSlots.h"
@@ -64,10 +68,50 @@ constexpr Block kBlockOrder[] = {
     {ServiceToRegister2, StepRouteLeg},
 };
 
+constexpr int kBlocks = static_cast<int>(std::size(kBlockOrder));
+constexpr int kStateCodes = ServiceToRegister2 + 1;
+
+// kNextBlock[state][from]: the first block at or after `from` that tests
+// `state`, or -1. Running the machine is then a walk down this table: the
+// same handlers in the same order as testing every block in turn, without
+// the tests that cannot hold.
+using NextBlockTable = std::array<std::array<std::int8_t, kBlocks + 1>, kStateCodes>;
+constexpr NextBlockTable MakeNextBlockTable() {
+    NextBlockTable t{};
+    for (int state = 0; state < kStateCodes; ++state) {
+        std::int8_t next = -1;
+        for (int from = kBlocks; from >= 0; --from) {
+            if (from < kBlocks && kBlockOrder[from].state == state) next = static_cast<std::int8_t>(from);
+            t[state][from] = next;
+        }
+    }
+    return t;
+}
+constexpr NextBlockTable kNextBlock = MakeNextBlockTable();
+
+// The state as a row of the table; -1 for a value no block tests (a block
+// tests a state by numeric equality).
+int StateRow(const Value& state) {
+    if (state.isInt()) {
+        const std::int64_t s = state.asInt();
+        return s >= 0 && s < kStateCodes ? static_cast<int>(s) : -1;
+    }
+    const double s = state.asReal();
+    if (!(s >= 0 && s < kStateCodes)) return -1;
+    const int row = static_cast<int>(s);
+    return row == s ? row : -1;
+}
+
 }  // namespace
 
 void StepCustomer(GameState& g, int slot) {
     if (slot < 0 || slot >= static_cast<int>(g.Person.State.size())) return;
-    for (const Block& b : kBlockOrder)
-        if (g.Person.State[slot].asReal() == b.state) b.handler(g, slot);
+    for (int from = 0; from < kBlocks;) {
+        const int row = StateRow(g.Person.State[slot]);
+        if (row < 0) return;
+        const int at = kNextBlock[row][from];
+        if (at < 0) return;
+        kBlockOrder[at].handler(g, slot);
+        from = at + 1;
+    }
 }

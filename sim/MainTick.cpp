@@ -50,12 +50,37 @@ std::string MainCaptionOn(const GameState& g, const ShownDate& date) {
     return c;
 }
 
+namespace {
+
+// The rest of a person's tick, from where it stands after its state step:
+// the walk, then the door cells under it.
+void WalkAndOpenDoors(GameState& g, int slot, PersonPlace& at) {
+    if (g.Person.State[slot].asInt() != 0) WalkPerson(g, slot, at);
+    if (NearTheDoors(at)) CheckDoorCells(g, at);
+}
+
+}  // namespace
+
 void TickPersonSlot(GameState& g, int slot) {
-    FreePersonAtEdge(g, slot);
+    // Most slots are empty most of the time: an absent person parked out of
+    // sight skips the edge rule (it would change nothing) and, while it
+    // stays so, the walk and the door cells; its state machine still runs
+    // with every draw it makes. A place is worked out where it is first
+    // needed and updated in place, never copied on the way.
+    if (ParkedAndAbsent(g, slot)) {
+        g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
+        StepPerson(g, slot);
+        if (ParkedAndAbsent(g, slot)) return;
+        PersonPlace at = PlaceOf(g, slot);
+        WalkAndOpenDoors(g, slot, at);
+        return;
+    }
+    PersonPlace at = PlaceOf(g, slot);
+    if (BeyondTheEdge(at)) FreePersonAtEdge(g, slot, at);
     g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
     StepPerson(g, slot);
-    if (g.Person.State[slot].asInt() != 0) WalkPerson(g, slot);
-    CheckDoorCells(g, slot);
+    if (!StillAt(g, slot, at)) at = PlaceOf(g, slot);
+    WalkAndOpenDoors(g, slot, at);
 }
 
 void MainTick(GameState& g) {

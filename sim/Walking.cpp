@@ -1,6 +1,7 @@
 #include "sim/Walking.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "sim/Cleaner.h"
 #include "sim/Clerk.h"
@@ -36,16 +37,12 @@ constexpr int kNarrowFigureWidth = 16;
 
 // The turn rules by the quadrant the target lies in, tried in this order;
 // every test that holds sets the heading, so the last one wins.
-enum class Cmp { Le, Lt, Ge, Gt };
-bool Holds(Cmp c, double a, double b) {
-    switch (c) {
-    case Cmp::Le: return a <= b;
-    case Cmp::Lt: return a < b;
-    case Cmp::Ge: return a >= b;
-    case Cmp::Gt: return a > b;
-    }
-    return false;
-}
+// A comparison is the set of orders it accepts (below, equal, above).
+enum Order : unsigned { Below = 1, Equal = 2, Above = 4 };
+enum class Cmp : unsigned { Lt = Below, Le = Below | Equal, Ge = Equal | Above, Gt = Above };
+// How a stands to b (no order at all for a NaN, which no comparison takes).
+unsigned OrderOf(double a, double b) { return (a < b ? Below : 0u) | (a == b ? Equal : 0u) | (a > b ? Above : 0u); }
+bool Holds(Cmp c, unsigned order) { return (static_cast<unsigned>(c) & order) != 0; }
 enum class Axis { X, Y };
 // "gx + offset = tx" (or the same for y) turns to `heading`.
 struct ColumnTest {
@@ -85,6 +82,25 @@ constexpr DoorCells kDoorCells[2] = {
     {{{49, 31}, {53, 35}}},  // door 0, the upper door
     {{{28, 74}, {32, 78}}},  // door 1, the side door
 };
+// The box around every door cell: a person outside it stands on none.
+struct CellBox {
+    int left, top, right, bottom;
+};
+constexpr CellBox MakeDoorCellsBox() {
+    CellBox b{kDoorCells[0].cells[0].x, kDoorCells[0].cells[0].y, kDoorCells[0].cells[0].x, kDoorCells[0].cells[0].y};
+    for (const DoorCells& d : kDoorCells)
+        for (const GridCell& c : d.cells) {
+            b.left = c.x < b.left ? c.x : b.left;
+            b.right = c.x > b.right ? c.x : b.right;
+            b.top = c.y < b.top ? c.y : b.top;
+            b.bottom = c.y > b.bottom ? c.y : b.bottom;
+        }
+    return b;
+}
+constexpr CellBox kTheDoorCellsBox = MakeDoorCellsBox();
+static_assert(kTheDoorCellsBox.left == kDoorCellsLeft && kTheDoorCellsBox.top == kDoorCellsTop &&
+                  kTheDoorCellsBox.right == kDoorCellsRight && kTheDoorCellsBox.bottom == kDoorCellsBottom,
+              "the door-cell box in the header is the box around the door cells");
 enum LeafStage { LeavesClosed = 0, LeavesHalfOpen = 1, LeavesOpen = 2 };
 struct LeafPos {
     int x, y;
@@ -107,9 +123,6 @@ constexpr DoorStep kDoorSteps[] = {
     {7, LeavesClosed, true},
 };
 
-// The edge rule's lines: beyond them a person has left the map.
-constexpr double kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
-constexpr int kParkedY = -64;
 
 // Which state codes of each role count the person inside the shop (between
 // its entry and the door on its way out).
@@ -147,6 +160,22 @@ int GridValue(const GameState& g, double gx, double gy) {
     return g.FloorGrid[static_cast<int>(rx)][static_cast<int>(ry)];
 }
 
+// The same for a whole cell.
+int GridValue(const GameState& g, int gx, int gy) {
+    if (gx < 0 || gy < 0 || gx >= GameState::kGridSize || gy >= GameState::kGridSize) return FloorCell::Open;
+    return g.FloorGrid[gx][gy];
+}
+
+// The cell `steps` steps along a heading from where the person stands (the
+// whole-cell case inline: it is nearly every step).
+[[gnu::noinline]] int GridValueAheadBetween(const GameState& g, const PersonPlace& at, int dx, int dy, int steps) {
+    return GridValue(g, at.gx + steps * dx, at.gy + steps * dy);
+}
+inline int GridValueAhead(const GameState& g, const PersonPlace& at, int dx, int dy, int steps) {
+    if (at.whole) return GridValue(g, at.cx + steps * dx, at.cy + steps * dy);
+    return GridValueAheadBetween(g, at, dx, dy, steps);
+}
+
 void Move(Value& v, int delta) { v = v.isReal() ? Value(v.asReal() + delta) : Value(v.asInt() + delta); }
 
 void PlaceLeaves(GameState& g, int door, LeafStage stage) {
@@ -162,78 +191,77 @@ bool DoorExists(const GameState& g, int door) { return door == 0 || SideDoorBuil
 
 }  // namespace
 
-int PersonSpriteSlot(const GameState& g, int slot) {
-    if (slot < 0 || slot >= static_cast<int>(g.Person.Sprite.size())) return -1;
-    const Value& s = g.Person.Sprite[slot];
-    if (s.isEmpty() || s.asInt() < 0 || s.asInt() >= kSpriteSlots) return -1;
-    return s.i();
-}
+double PersonCellX(const GameState& g, int slot) { return PlaceOf(g, slot).gx; }
 
-double PersonCellX(const GameState& g, int slot) {
-    const int sp = PersonSpriteSlot(g, slot);
-    return sp < 0 ? 0.0 : g.Sprite.X[sp].asReal() / 6.0 + 20.0;
-}
+double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).gy; }
 
-double PersonCellY(const GameState& g, int slot) {
-    const int sp = PersonSpriteSlot(g, slot);
-    return sp < 0 ? 0.0 : g.Sprite.Y[sp].asReal() / 3.0 + 20.0;
-}
+bool StandsOn(const GameState& g, int slot, GridCell cell) { return PlaceOf(g, slot).on(cell); }
 
-bool StandsOn(const GameState& g, int slot, GridCell cell) {
-    if (PersonSpriteSlot(g, slot) < 0) return false;
-    return PersonCellX(g, slot) == cell.x && PersonCellY(g, slot) == cell.y;
-}
-
-bool StandsOnTarget(const GameState& g, int slot) {
-    if (PersonSpriteSlot(g, slot) < 0) return false;
-    return PersonCellX(g, slot) == g.Person.TargetX[slot].asReal() &&
-           PersonCellY(g, slot) == g.Person.TargetY[slot].asReal();
-}
 
 void WalkPerson(GameState& g, int slot) {
-    const int sp = PersonSpriteSlot(g, slot);
+    PersonPlace at = PlaceOf(g, slot);
+    WalkPerson(g, slot, at);
+}
+
+void WalkPerson(GameState& g, int slot, PersonPlace& at) {
+    const int sp = at.sprite;
     if (sp < 0) return;
     auto& P = g.Person;
-    const double gx = PersonCellX(g, slot), gy = PersonCellY(g, slot);
+    const double gx = at.gx, gy = at.gy;
     const double tx = P.TargetX[slot].asReal(), ty = P.TargetY[slot].asReal();
     const bool onTarget = gx == tx && gy == ty;
 
     // While mopping, the cleaner slides by itself with its heading held at 0.
+    // The rules below work on a copy of the heading and its flag, written
+    // back once (only what a rule wrote is written).
+    int heading = 0;
+    bool turned = false;
+    const auto turn = [&](int to) {
+        heading = to;
+        turned = true;
+    };
     const bool mopping = slot == PersonSlot::Cleaner && CleanerMops(P.State[slot].i());
     if (!mopping) {
-        if (onTarget) P.Heading[slot] = 0;
+        if (onTarget) turn(0);
+        bool headingSet = P.HeadingSet[slot].asInt() != 0;
+        bool headingSetNow = false;
         const double u = gx - gy, v = gx + gy, tu = tx - ty, tv = tx + ty;
+        const unsigned orderX = OrderOf(gx, tx), orderY = OrderOf(gy, ty);
         for (const TurnRule& r : kTurnRules) {
-            if (!Holds(r.onX, gx, tx) || !Holds(r.onY, gy, ty)) continue;
-            if (P.HeadingSet[slot].asInt() == 0) {
-                P.Heading[slot] = r.firstHeading;
-                P.HeadingSet[slot] = 1;
+            if (!Holds(r.onX, orderX) || !Holds(r.onY, orderY)) continue;
+            if (!headingSet) {
+                turn(r.firstHeading);
+                headingSet = headingSetNow = true;
             }
             for (const ColumnTest& c : r.tests) {
                 if (c.heading == 0) continue;
                 const bool hit = c.axis == Axis::X ? gx + c.offset == tx : gy + c.offset == ty;
-                if (hit) P.Heading[slot] = c.heading;
+                if (hit) turn(c.heading);
             }
             const double mine = r.line == Line::U ? u : v;
             const double target = r.line == Line::U ? tu : tv;
             if (target == mine) {
-                P.Heading[slot] = r.lineHeading;
+                turn(r.lineHeading);
             } else {
                 const Heading& first = kHeadings[r.firstHeading];
-                if (IsBlocked(GridValue(g, gx + first.dx, gy + first.dy)) ||
-                    IsBlocked(GridValue(g, gx + 2 * first.dx, gy + 2 * first.dy)))
-                    P.Heading[slot] = target > mine ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow;
+                if (IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 1)) ||
+                    IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 2)))
+                    turn(target > mine ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow);
             }
         }
+        if (headingSetNow) P.HeadingSet[slot] = 1;
     }
-    if (onTarget) P.Heading[slot] = 0;
+    if (onTarget) turn(0);
+    if (turned) P.Heading[slot] = heading;
 
-    const int h = P.Heading[slot].i();
+    bool moved = false;
+    const int h = turned ? heading : P.Heading[slot].i();
     if (h >= 1 && h <= 4) {
         const Heading& hd = kHeadings[h];
-        if (!IsBlocked(GridValue(g, gx + hd.dx, gy + hd.dy))) {
+        if (!IsBlocked(GridValueAhead(g, at, hd.dx, hd.dy, 1))) {
             Move(g.Sprite.X[sp], 6 * hd.dx);
             Move(g.Sprite.Y[sp], 3 * hd.dy);
+            moved = true;
         } else {
             P.WalkFrame[slot] = 0;  // a refused step shows the first frame
         }
@@ -255,14 +283,27 @@ void WalkPerson(GameState& g, int slot) {
         }
     }
     g.Sprite.Depth[sp] = g.Sprite.Y[sp].asReal() + sp / 1000.0;
+    if (!moved) return;
+    if (!at.whole) {
+        at = PlaceOf(g, slot);
+        return;
+    }
+    // One whole cell on: the same cell the rule gives from the new pixels.
+    at.cx += kHeadings[h].dx;
+    at.cy += kHeadings[h].dy;
+    at.gx = at.cx;
+    at.gy = at.cy;
+    at.px += walking_detail::kCellWidth * kHeadings[h].dx;
+    at.py += walking_detail::kCellHeight * kHeadings[h].dy;
 }
 
-void CheckDoorCells(GameState& g, int slot) {
-    if (PersonSpriteSlot(g, slot) < 0) return;
+void CheckDoorCells(GameState& g, int slot) { CheckDoorCells(g, PlaceOf(g, slot)); }
+
+void CheckDoorCells(GameState& g, const PersonPlace& at) {
+    if (!NearTheDoors(at)) return;
     for (int door = 0; door < 2; ++door) {
-        if (!DoorExists(g, door)) continue;
         for (const GridCell& c : kDoorCells[door].cells) {
-            if (!StandsOn(g, slot, c)) continue;
+            if (!at.on(c) || !DoorExists(g, door)) continue;
             if (g.Door.Cycling[door].asInt() == 1)
                 g.Door.Step[door] = 1;  // hold it open: the same tick's cycle turns 1 into 2
             else
@@ -288,11 +329,12 @@ void CycleDoors(GameState& g) {
     }
 }
 
-void FreePersonAtEdge(GameState& g, int slot) {
-    const int sp = PersonSpriteSlot(g, slot);
+void FreePersonAtEdge(GameState& g, int slot) { FreePersonAtEdge(g, slot, PlaceOf(g, slot)); }
+
+void FreePersonAtEdge(GameState& g, int slot, const PersonPlace& at) {
+    const int sp = at.sprite;
     if (sp < 0) return;
-    const double gx = PersonCellX(g, slot), gy = PersonCellY(g, slot);
-    if (!(gx <= kEdgeLeft || gx >= kEdgeRight || gy <= kEdgeTop)) return;
+    if (!BeyondTheEdge(at)) return;
 
     auto& P = g.Person;
     if (CountedInside(slot, P.State[slot].i())) {
@@ -310,5 +352,5 @@ void FreePersonAtEdge(GameState& g, int slot) {
     }
     P.State[slot] = 0;
     P.WideFigure[slot] = 0;
-    g.Sprite.Y[sp] = kParkedY;
+    g.Sprite.Y[sp] = kParkedPersonY;
 }

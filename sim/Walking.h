@@ -4,7 +4,10 @@
 // the map. The state machines only choose a target cell (Person.TargetX,
 // Person.TargetY, with Person.HeadingSet 0 for a fresh start); the main tick
 // walks everybody one cell per tick with these routines.
+#include <cstdint>
+
 #include "state/GameState.h"
+#include "state/SpritePool.h"
 
 // A cell of the floor grid.
 struct GridCell {
@@ -13,7 +16,92 @@ struct GridCell {
 };
 
 // The sprite slot that shows the person, or -1 when the row has none.
-int PersonSpriteSlot(const GameState& g, int slot);
+inline int PersonSpriteSlot(const GameState& g, int slot) {
+    if (slot < 0 || slot >= static_cast<int>(g.Person.Sprite.size())) return -1;
+    const Value& s = g.Person.Sprite[slot];
+    if (s.isEmpty()) return -1;
+    const std::int64_t sp = s.asInt();
+    return sp >= 0 && sp < kSpriteSlots ? static_cast<int>(sp) : -1;
+}
+
+// Where a person stands, worked out once from its sprite: the sprite slot
+// and the grid cell X / 6 + 20, Y / 3 + 20. A sprite at whole pixels on a
+// cell's corner (X a multiple of 6, Y of 3) stands on a whole cell, found
+// and used in whole numbers; any other position gives the same fractional
+// cell the real division gives, and a position between cells is never on
+// a cell. (The tick asks this many times for every person; the inline
+// whole-number path keeps that cheap.)
+struct PersonPlace {
+    int sprite = -1;         // -1: the row shows no sprite, and stands nowhere
+    bool whole = false;      // on a whole cell: (cx, cy), from pixels (px, py)
+    int cx = 0, cy = 0;
+    std::int32_t px = 0, py = 0;
+    double gx = 0, gy = 0;   // the cell, whole or not (0, 0 without a sprite)
+
+    bool on(GridCell c) const {
+        if (whole) return cx == c.x && cy == c.y;
+        return sprite >= 0 && gx == c.x && gy == c.y;
+    }
+    bool on(const Value& tx, const Value& ty) const {
+        if (whole && tx.isInt() && ty.isInt()) return cx == tx.asInt() && cy == ty.asInt();
+        return sprite >= 0 && gx == tx.asReal() && gy == ty.asReal();
+    }
+};
+
+namespace walking_detail {
+// Pixels of one cell on each axis, and the cell of pixel 0.
+inline constexpr int kCellWidth = 6, kCellHeight = 3, kCellOrigin = 20;
+
+// One axis of the cell rule, by the real division.
+template <int Step>
+double CellOnAxis(const Value& pixel) {
+    return pixel.asReal() / Step + kCellOrigin;
+}
+
+// Whole pixels that fit 32 bits (every position the game gives a sprite):
+// the cell when the pixel lies on a cell's edge, in whole numbers.
+template <int Step>
+bool WholeCellOnAxis(const Value& pixel, int& cell) {
+    if (!pixel.isInt()) return false;
+    const std::int64_t p = pixel.asInt();
+    if (p != static_cast<std::int32_t>(p)) return false;
+    const std::int32_t q = static_cast<std::int32_t>(p) / Step;
+    if (q * Step != p) return false;
+    cell = q + kCellOrigin;
+    return true;
+}
+}  // namespace walking_detail
+
+inline PersonPlace PlaceOf(const GameState& g, int slot) {
+    using namespace walking_detail;
+    PersonPlace at;
+    at.sprite = PersonSpriteSlot(g, slot);
+    if (at.sprite < 0) return at;
+    const Value& x = g.Sprite.X[at.sprite];
+    const Value& y = g.Sprite.Y[at.sprite];
+    if (WholeCellOnAxis<kCellWidth>(x, at.cx) && WholeCellOnAxis<kCellHeight>(y, at.cy)) {
+        at.whole = true;
+        at.px = static_cast<std::int32_t>(x.asInt());
+        at.py = static_cast<std::int32_t>(y.asInt());
+        at.gx = at.cx;
+        at.gy = at.cy;
+        return at;
+    }
+    at.cx = at.cy = 0;
+    at.gx = CellOnAxis<kCellWidth>(x);
+    at.gy = CellOnAxis<kCellHeight>(y);
+    return at;
+}
+
+// True when the person still stands where `before` says: shown by the same
+// sprite at the same whole pixels. (The tick asks this after the state
+// step, which seldom moves anybody, instead of working the place out again.)
+inline bool StillAt(const GameState& g, int slot, const PersonPlace& before) {
+    if (!before.whole || PersonSpriteSlot(g, slot) != before.sprite) return false;
+    const Value& x = g.Sprite.X[before.sprite];
+    const Value& y = g.Sprite.Y[before.sprite];
+    return x.isInt() && y.isInt() && x.asInt() == before.px && y.asInt() == before.py;
+}
 
 // The person's grid cell from its sprite, by real division: X / 6 + 20 and
 // Y / 3 + 20. A sprite between cells gives a fractional cell.
@@ -23,24 +111,62 @@ double PersonCellY(const GameState& g, int slot);
 // True when the person stands exactly on the cell (a position between cells
 // never does).
 bool StandsOn(const GameState& g, int slot, GridCell cell);
-// True when the person stands exactly on its target cell.
-bool StandsOnTarget(const GameState& g, int slot);
+// True when the person stands exactly on its target cell (inline: every
+// walking person's state step asks it).
+inline bool StandsOnTarget(const GameState& g, int slot) {
+    return PlaceOf(g, slot).on(g.Person.TargetX[slot], g.Person.TargetY[slot]);
+}
+
+// An absent person (state 0, narrow figure) whose sprite is parked out of
+// sight at y -64: the edge rule would only write back what is there and no
+// door cell is near, so the tick only ages the slot and runs its state
+// machine (with every draw that makes).
+// Where an absent person's sprite waits, above the scene and out of sight.
+inline constexpr int kParkedPersonY = -64;
+
+inline bool ParkedAndAbsent(const GameState& g, int slot) {
+    const int sp = PersonSpriteSlot(g, slot);
+    if (sp < 0) return false;
+    const Value& y = g.Sprite.Y[sp];
+    const Value& state = g.Person.State[slot];
+    const Value& wide = g.Person.WideFigure[slot];
+    return y.isInt() && y.asInt() == kParkedPersonY && state.isInt() && state.asInt() == 0 && wide.isInt() &&
+           wide.asInt() == 0;
+}
 
 // One walking step of a person: turns toward the target along the diagonal
 // axes, steps unless a wall is ahead, animates the walk and re-keys the
 // sprite's depth. Called by the main tick for every slot whose state is not 0.
 void WalkPerson(GameState& g, int slot);
+// The same from where the person stands now (PlaceOf); `at` is then where
+// it stands after the step.
+void WalkPerson(GameState& g, int slot, PersonPlace& at);
+
+// The box around every door cell (x 28..53, y 31..78): a person
+// outside it stands on none, and the tick asks nothing more.
+inline constexpr int kDoorCellsLeft = 28, kDoorCellsTop = 31, kDoorCellsRight = 53, kDoorCellsBottom = 78;
+inline bool NearTheDoors(const PersonPlace& at) {
+    return at.sprite >= 0 && at.gx >= kDoorCellsLeft && at.gx <= kDoorCellsRight && at.gy >= kDoorCellsTop &&
+           at.gy <= kDoorCellsBottom;
+}
 
 // A person standing on a door cell starts that door's opening cycle, or
 // holds an open door open. Called by the main tick for every slot after its
 // walking step. The side door counts only once it has been built.
 void CheckDoorCells(GameState& g, int slot);
+void CheckDoorCells(GameState& g, const PersonPlace& at);
 
 // Moves the leaves of every cycling door one step while the shop is open:
 // half open, open, three ticks open, half open, closed. Called once per tick
 // after the person loop. The side door's leaves are never touched before
 // the enlargement has built them.
 void CycleDoors(GameState& g);
+
+// The edge rule's lines: beyond them a person has left the map.
+inline constexpr double kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
+inline bool BeyondTheEdge(const PersonPlace& at) {
+    return at.sprite >= 0 && (at.gx <= kEdgeLeft || at.gx >= kEdgeRight || at.gy <= kEdgeTop);
+}
 
 // The main tick's edge rule, run for every slot before its state machine:
 // a person standing beyond the floor's edge (cell x <= 16, x >= 118 or
@@ -49,3 +175,4 @@ void CycleDoors(GameState& g);
 // its inside count (and a customer's reserved copies are given back), so
 // the after-hours clock can always run on.
 void FreePersonAtEdge(GameState& g, int slot);
+void FreePersonAtEdge(GameState& g, int slot, const PersonPlace& at);

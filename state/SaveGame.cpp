@@ -144,10 +144,34 @@ std::string Shown(const Value& v) {
     return v.isText() ? "the text \"" + t + "\"" : t;
 }
 
-bool Store(const LineReader& in, const ColumnDef& c, Value& cell, Value v, std::string* why) {
+// What a read will write, gathered until the whole file has been read: a
+// file refused half-way has changed nothing. Putting it in place swaps each
+// cell with its new value, so the old values wait here and a refusal of the
+// whole (a date that does not exist, say) swaps them back. No copy of the
+// game is made either way.
+class StagedRead {
+public:
+    StagedRead() { cells_.reserve(16 * 1024); }
+    void stage(Value& cell, Value v) { cells_.emplace_back(&cell, std::move(v)); }
+    void stage(Money& cell, Money m) { ledger_.emplace_back(&cell, m); }
+    void stage(std::int32_t& cell, std::int32_t v) { ints_.emplace_back(&cell, v); }
+    // Swaps every staged value with its cell (twice puts the cells back).
+    void swapIn() {
+        for (auto& [cell, v] : cells_) std::swap(*cell, v);
+        for (auto& [cell, m] : ledger_) std::swap(*cell, m);
+        for (auto& [cell, v] : ints_) std::swap(*cell, v);
+    }
+
+private:
+    std::vector<std::pair<Value*, Value>> cells_;
+    std::vector<std::pair<Money*, Money>> ledger_;
+    std::vector<std::pair<std::int32_t*, std::int32_t>> ints_;
+};
+
+bool Store(const LineReader& in, const ColumnDef& c, Value& cell, Value v, std::string* why, StagedRead& staged) {
     if (!c.rule.accepts(v))
         return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(c.name) + " cannot hold " + Shown(v));
-    cell = std::move(v);
+    staged.stage(cell, std::move(v));
     return true;
 }
 
@@ -255,6 +279,7 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
     const SaveLayout& L = Layout();
     LineReader in(text);
     std::vector<Value> f;
+    StagedRead staged;
 
     // The format line: this game reads only what it writes.
     if (!ReadLine(in, 1, f, why)) return false;
@@ -263,13 +288,13 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
     for (const auto& line : L.headLines) {
         if (!ReadLine(in, line.size(), f, why)) return false;
         for (std::size_t k = 0; k < line.size(); ++k)
-            if (!Store(in, *line[k], line[k]->at(g, 0), std::move(f[k]), why)) return false;
+            if (!Store(in, *line[k], line[k]->at(g, 0), std::move(f[k]), why, staged)) return false;
     }
     if (!ReadLine(in, 1, f, why)) return false;
     if (f[0].isEmpty()) {
-        g.FloorGrid[kGridLast][kGridLast] = 0;
+        staged.stage(g.FloorGrid[kGridLast][kGridLast], 0);
     } else if (f[0].isInt() && f[0].asInt() >= 0 && f[0].asInt() <= kLastGridValue) {
-        g.FloorGrid[kGridLast][kGridLast] = static_cast<std::int32_t>(f[0].asInt());
+        staged.stage(g.FloorGrid[kGridLast][kGridLast], static_cast<std::int32_t>(f[0].asInt()));
     } else {
         return Fail(why, "line " + std::to_string(in.lineNumber()) + ": the floor grid cell is not a cell value");
     }
@@ -279,8 +304,11 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
             for (int p = 0; p < 3; ++p)
                 for (int c = 0; c < 11; ++c) {
                     if (!ReadLine(in, 2, f, why)) return false;
-                    if (!LedgerCell(f[0], g.Ledger.Income[c][p]) || !LedgerCell(f[1], g.Ledger.Expense[c][p]))
+                    Money income, expense;
+                    if (!LedgerCell(f[0], income) || !LedgerCell(f[1], expense))
                         return Fail(why, "line " + std::to_string(in.lineNumber()) + ": a ledger cell is not an amount of money");
+                    staged.stage(g.Ledger.Income[c][p], income);
+                    staged.stage(g.Ledger.Expense[c][p], expense);
                 }
             continue;
         }
@@ -292,17 +320,21 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
                 return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(grp.counter->name) +
                                      " is not a count of its table (\"" + count.asText() + "\")");
             last = static_cast<int>(count.asInt());
-            if (!Store(in, *grp.counter, grp.counter->at(g, 0), std::move(f[0]), why)) return false;
+            if (!Store(in, *grp.counter, grp.counter->at(g, 0), std::move(f[0]), why, staged)) return false;
         }
         for (int i = 0; i <= last; ++i)
             for (const auto& line : grp.lines) {
                 if (!ReadLine(in, line.size(), f, why)) return false;
                 for (std::size_t k = 0; k < line.size(); ++k)
-                    if (!Store(in, *line[k].col, line[k].col->at(g, i, line[k].sub), std::move(f[k]), why)) return false;
+                    if (!Store(in, *line[k].col, line[k].col->at(g, i, line[k].sub), std::move(f[k]), why, staged))
+                        return false;
             }
     }
     if (!in.atEnd()) return Fail(why, "text follows the last line of the game");
-    return CheckTheWhole(g, why);
+    staged.swapIn();
+    if (CheckTheWhole(g, why)) return true;
+    staged.swapIn();  // refused as a whole: every cell back as it was
+    return false;
 }
 
 namespace {
@@ -479,11 +511,8 @@ SaveResult WriteSaveFile(const GameState& g, const std::string& path) {
 bool ReadSaveFile(GameState& g, const std::string& path, std::string* why) {
     std::string bytes;
     bool ok = ReadSaveBytes(path, bytes, why);
-    if (ok) {
-        auto copy = std::make_unique<GameState>(g);
-        ok = DeserializeGame(bytes, *copy, why);
-        if (ok) g = std::move(*copy);
-    }
+    // The read puts the game in place only once the whole file passed.
+    if (ok) ok = DeserializeGame(bytes, g, why);
     if (!ok) Ui().MessageBox(kReadErrorText, MsgStyle::Exclamation, kReadErrorTitle);
     return ok;
 }

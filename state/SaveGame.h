@@ -27,8 +27,8 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why = nu
 // each line holding exactly its fields, every value of the kind and within
 // the range its field is declared with (StateLayout), a date that exists,
 // a shop name the new game would take, and nothing after the last line.
-// False with a reason (naming the line) otherwise; `into` is then partly
-// overwritten, so callers read into a copy.
+// False with a reason (naming the line) otherwise; `into` is then exactly
+// as it was (nothing is put in place until the whole file has passed).
 bool DeserializeGame(std::string_view bytes, GameState& into, std::string* why = nullptr);
 
 enum class SaveResult { Saved, Declined, Failed };

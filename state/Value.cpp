@@ -3,13 +3,14 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <variant>
 
 std::int64_t Value::slowAsInt() const {
     switch (kind()) {
     case Kind::Empty: return 0;
-    case Kind::Int: return std::get<std::int64_t>(v_);
+    case Kind::Int: return wholeBits();
     case Kind::Real: {
-        double d = std::nearbyint(std::get<double>(v_));  // default rounding: half to even
+        double d = std::nearbyint(realBits());  // default rounding: half to even
         if (!(d > -9.2e18 && d < 9.2e18)) return 0;
         return static_cast<std::int64_t>(d);
     }
@@ -25,8 +26,8 @@ std::int64_t Value::slowAsInt() const {
 double Value::slowAsReal() const {
     switch (kind()) {
     case Kind::Empty: return 0.0;
-    case Kind::Int: return static_cast<double>(std::get<std::int64_t>(v_));
-    case Kind::Real: return std::get<double>(v_);
+    case Kind::Int: return static_cast<double>(wholeBits());
+    case Kind::Real: return realBits();
     case Kind::Text: {
         Value n;
         if (ParseNumber(text(), n)) return n.asReal();
@@ -39,12 +40,14 @@ double Value::slowAsReal() const {
 std::string Value::asText() const {
     switch (kind()) {
     case Kind::Empty: return {};
-    case Kind::Int: return std::to_string(std::get<std::int64_t>(v_));
-    case Kind::Real: return FormatReal(std::get<double>(v_));
+    case Kind::Int: return std::to_string(wholeBits());
+    case Kind::Real: return FormatReal(realBits());
     case Kind::Text: return text();
     }
     return {};
 }
+
+void Value::ThrowNotText() { throw std::bad_variant_access(); }
 
 std::string FormatReal(double x) {
     if (x == 0.0) return "0";  // also folds -0
@@ -92,9 +95,13 @@ bool ParseNumber(std::string_view f, Value& out) {
     }
     // from_chars rejects a leading '.' only when a sign precedes it in some
     // libraries; build the text it accepts.
-    std::string s(body);
-    if (s.size() > 1 && s[0] == '-' && s[1] == '.') s.insert(1, "0");
-    if (!s.empty() && s[0] == '.') s.insert(0, "0");
+    std::string s;
+    if (body.size() > 1 && body[0] == '-' && body[1] == '.')
+        s.append("-0").append(body.substr(1));
+    else if (!body.empty() && body[0] == '.')
+        s.append("0").append(body);
+    else
+        s.assign(body);
     double d = 0;
     auto r = std::from_chars(s.data(), s.data() + s.size(), d);
     if (r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(d)) return false;

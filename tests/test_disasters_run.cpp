@@ -3,7 +3,6 @@
 // way goes through the books.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -47,7 +46,7 @@ TEST(DisastersRun, TenYearsThroughRobberiesEarthquakesAndFires) {
 
     EXPECT_EQ(g->GameRunning.asInt(), 1) << "game over, reason " << g->GameOverReason.asInt();
     EXPECT_EQ(newDays, 10 * 365);
-    auto count = [&](Window w) { return std::count(ui.windowsShown.begin(), ui.windowsShown.end(), w); };
+    auto count = [&](Window w) { return ui.timesShown[w]; };
     EXPECT_GE(count(Window::Robbery), 1);
     EXPECT_GE(count(Window::Earthquake), 1);
     EXPECT_EQ(count(Window::QuakeDamage), count(Window::Earthquake));
@@ -55,4 +54,14 @@ TEST(DisastersRun, TenYearsThroughRobberiesEarthquakesAndFires) {
     EXPECT_LE(count(Window::FireDiscovered), count(Window::FireOut));
     EXPECT_EQ(g->FireBurning.asInt(), 0);
     EXPECT_EQ(g->Funds.asInt() - funds, BookedSoFar(*g) - booked) << "money moved outside the books";
+
+    // Ten years of windows, boxes and status lines leave a bounded record,
+    // its latest entries kept.
+    long long windows = 0;
+    for (const auto& [w, n] : ui.timesShown) windows += n;
+    EXPECT_GT(windows, static_cast<long long>(kRecordLimit));
+    EXPECT_LE(ui.windowsShown.size(), kRecordLimit);
+    EXPECT_GT(ui.windowsShown.size(), kRecordLimit / 2);
+    EXPECT_LE(ui.statusBar.size(), kRecordLimit);
+    EXPECT_LE(ui.captions.size(), kRecordLimit);
 }

@@ -13,7 +13,7 @@ void SetPlatform(Platform* p) { g_current = p; }
 
 MsgAnswer HeadlessPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
     ClockHold hold(*this);  // the game stands still while any box is up
-    shown.push_back({text, style, title});
+    Remember(shown, Shown{text, style, title});
     if (onShow) onShow(shown.back());
     if (!answers.empty()) {
         MsgAnswer a = answers.front();
@@ -28,7 +28,8 @@ ScopedPlatform::ScopedPlatform(Platform& p) : previous_(&Ui()) { SetPlatform(&p)
 ScopedPlatform::~ScopedPlatform() { SetPlatform(previous_); }
 
 bool HeadlessPlatform::ShowWindow(Window w, GameState& g) {
-    windowsShown.push_back(w);
+    Remember(windowsShown, w);
+    ++timesShown[w];
     auto it = windowAnswers.find(w);
     if (it != windowAnswers.end()) {
         it->second(g);

@@ -2,15 +2,30 @@
 // A platform without a screen, for tests and the headless tool: every
 // message box is recorded and answered from a script (then by its plain
 // default), every window by the test's own answer or by the window's
-// headless answer, and what the main window would show is kept.
+// headless answer, and what the main window would show is kept. The records
+// keep the latest events only (see Remember), so that a headless run of
+// many game years stays small.
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
 #include "platform/WindowDefaults.h"
+
+// Appends to a record; once it holds `kRecordLimit` events it forgets the
+// older half first. A test sees every event of its own short run, a run of
+// years keeps memory flat.
+inline constexpr std::size_t kRecordLimit = 4096;
+template <typename T>
+void Remember(std::vector<T>& record, T event) {
+    if (record.size() >= kRecordLimit)
+        record.erase(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(kRecordLimit / 2));
+    record.push_back(std::move(event));
+}
 
 class HeadlessPlatform : public Platform {
 public:
@@ -25,7 +40,7 @@ public:
     explicit HeadlessPlatform(WindowDefaults defaults = {}) : defaults_(defaults) {}
 
     MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) override;
-    void PlaySound(const std::string& file) override { sounds.push_back(file); }
+    void PlaySound(const std::string& file) override { Remember(sounds, file); }
     // The next file dialog answers with this path; an empty path cancels.
     bool ChooseOpenFile(std::string& path) override { return Choose(path); }
     bool ChooseSaveFile(std::string& path) override { return Choose(path); }
@@ -35,15 +50,16 @@ public:
     bool ShowWindow(Window w, GameState& g) override;
     // Without windows to minimise or focus, a toggle opens the window.
     void ToggleReportWindow(Window w, GameState& g) override { ShowWindow(w, g); }
-    void SetStatusBar(const std::string& text) override { statusBar.push_back(text); }
-    void SetCaption(const std::string& text) override { captions.push_back(text); }
-    void ShowPauseFace(bool pressed) override { pauseFaces.push_back(pressed); }
+    void SetStatusBar(const std::string& text) override { Remember(statusBar, text); }
+    void SetCaption(const std::string& text) override { Remember(captions, text); }
+    void ShowPauseFace(bool pressed) override { Remember(pauseFaces, pressed); }
     void LoadShopGraphics(const GameState&) override { ++floorLoads; }
     void SwitchDayNightSheet(const GameState&) override { ++floorSwitches; }
     void LayOutFloorViewAgain(const GameState&) override { ++floorLayouts; }
 
     std::map<Window, std::function<void(GameState&)>> windowAnswers;
-    std::vector<Window> windowsShown;
+    std::vector<Window> windowsShown;        // the latest windows asked for
+    std::map<Window, long long> timesShown;  // every window asked for, counted
 
     std::deque<std::string> files;
     std::vector<std::string> sounds;

@@ -18,6 +18,13 @@ QIcon GameIcon();
 
 // Draws one sprite onto `frame` at `to`: the mask rectangle is ANDed onto
 // the frame, then the colour rectangle XORed, so black mask pixels take the
-// sprite's colours and white ones leave the frame as it was. All three
-// images must be Format_RGB32.
+// sprite's colours and white ones leave the frame as it was. The frame and
+// the colour picture are Format_RGB32; the mask is Format_RGB32 or, as
+// CompactMask makes it, Format_Grayscale8.
 void BlitMasked(QImage& frame, QPoint to, const QImage& mask, const QImage& colour, QRect src);
+
+// A mask picture (Format_RGB32) whose every pixel is a grey (black and
+// white masks are) kept in a quarter of the memory as Format_Grayscale8;
+// BlitMasked draws with it exactly as with the original. Any other picture
+// comes back as it is.
+QImage CompactMask(const QImage& mask);

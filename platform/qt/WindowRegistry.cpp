@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <vector>
 
 #include "state/GameState.h"
 
@@ -38,6 +39,38 @@ public:
     }
 };
 
+// Every report window lays itself out again when one of its texts changes,
+// and Qt hands each such request on up to the area of child windows, which
+// then repaints itself whole, both scroll bars and the floor view included
+// (several times a second while the game runs). A request after which no
+// child window asks for another size or stands elsewhere changes nothing
+// for the area and is dropped.
+class AreaLayoutRequests : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::LayoutRequest) return false;
+        std::vector<Child> now;
+        for (QObject* c : o->children())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(c))
+                now.push_back({sub, sub->isVisible(), sub->geometry(), sub->sizeHint(), sub->minimumSizeHint(),
+                               sub->minimumSize(), sub->maximumSize()});
+        if (now == last_) return true;
+        last_ = std::move(now);
+        return false;
+    }
+
+private:
+    struct Child {
+        const QObject* window;
+        bool visible;
+        QRect geometry;
+        QSize hint, minimumHint, minimum, maximum;
+        bool operator==(const Child&) const = default;
+    };
+    std::vector<Child> last_;
+};
+
 // A close that the window refused (the clerk's pop-up refuses the player's)
 // leaves it shown, so it still counts as open.
 bool Closed(QWidget* w) { return w->property("qmClosed").toBool() && w->isHidden(); }
@@ -58,6 +91,10 @@ void SetMainWindow(QWidget* main, QMdiArea* area) {
     // scrolled into sight.
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (!area->property("qmLayoutRequestsFiltered").toBool()) {
+        area->viewport()->installEventFilter(new AreaLayoutRequests(area));
+        area->setProperty("qmLayoutRequestsFiltered", true);
+    }
 }
 
 void RegisterWindow(const WindowInfo& info) { Registry()[info.window] = Entry{info, nullptr}; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -69,6 +70,26 @@ TEST(FloorBlit, TallSpriteMatchesAndThenXorRasterOps) {
         EXPECT_EQ(differ, 0) << c.to.x() << "," << c.to.y();
         EXPECT_NE(ours, floor);
     }
+}
+
+TEST(FloorBlit, AGreyMaskKeptInABytePerPixelDrawsTheSame) {
+    std::mt19937 rnd(7);
+    QImage mask({40, 120}, QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) mask.setPixel(x, y, (rnd() & 1) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    mask.setPixel(3, 3, qRgb(128, 128, 128));  // greys other than black and white are kept too
+    const QImage colour = Noise(mask.size(), rnd), floor = Noise({50, 100}, rnd);
+    const QImage grey = CompactMask(mask);
+    ASSERT_EQ(grey.format(), QImage::Format_Grayscale8);
+    for (const QRect& src : {QRect(0, 0, 40, 120), QRect(1, 2, 7, 30), QRect(3, 3, 5, 5)}) {
+        QImage ours = floor, ref = floor;
+        BlitMasked(ours, {2, 5}, grey, colour, src);
+        BlitMasked(ref, {2, 5}, mask, colour, src);
+        EXPECT_EQ(ours, ref) << src.x() << "," << src.y();
+    }
+    // A mask with colour in it stays as it is.
+    mask.setPixel(0, 0, qRgb(255, 0, 0));
+    EXPECT_EQ(CompactMask(mask).format(), QImage::Format_RGB32);
 }
 
 TEST(FloorFrame, SmallSceneComposesBackToFront) {
@@ -332,4 +353,71 @@ TEST_F(FloorViewTest, EnlargementReloadsAndLaysOutAgain) {
     AnswerYes();
     EnlargeShopCommand(game());
     EXPECT_EQ(game().ShopSize, Value(3));
+}
+
+namespace {
+
+// Counts the events of one type that reach the watched objects.
+class EventTally : public QObject {
+public:
+    EventTally(QEvent::Type type, std::initializer_list<QObject*> watched) : type_(type) {
+        for (QObject* o : watched) o->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == type_) ++count;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+};
+
+}  // namespace
+
+TEST_F(FloorViewTest, DrawsAFrameOnceAndRepaintsOnlyTheFloor) {
+    FloorViewWindow* view = View();
+    view->Timer1.stop();  // the test fires the frames itself, however slow the machine
+    QMdiSubWindow* sub = Sub();
+    sub->resize(QSize(400, 200) + (sub->size() - view->size()));
+    ASSERT_TRUE(view->VScroll1->isVisibleTo(view));
+    QApplication::processEvents();
+
+    EventTally floorPaints(QEvent::Paint, {view->Graphic});
+    EventTally otherPaints(QEvent::Paint, {view->HScroll1, view->VScroll1, view->Command1});
+    view->Timer1_Timer();
+    QApplication::processEvents();
+    EXPECT_EQ(view->FramesDrawn(), 1);
+    EXPECT_EQ(floorPaints.count, 1);
+    EXPECT_EQ(otherPaints.count, 0) << "the bars and the corner box are not repainted with the floor";
+
+    // Nothing moved: the frame on the screen stays, the icon still steps.
+    view->Timer1_Timer();
+    QApplication::processEvents();
+    EXPECT_EQ(view->FramesDrawn(), 1);
+    EXPECT_EQ(floorPaints.count, 1);
+    EXPECT_EQ(game().FloorIconTicks, Value(2));
+    EXPECT_GT(game().VisibleSpriteCount.i(), 0) << "the visible list is still made on every firing";
+
+    // One sprite moves: a new frame.
+    const QImage before = view->Presented();
+    const int slot = game().VisibleSprites[0].i();
+    game().Sprite.Y[slot] = game().Sprite.Y[slot].asInt() + 3;
+    view->Timer1_Timer();
+    QApplication::processEvents();
+    EXPECT_EQ(view->FramesDrawn(), 2);
+    EXPECT_EQ(floorPaints.count, 2);
+    EXPECT_NE(view->Presented(), before);
+}
+
+TEST_F(FloorViewTest, TheIconIsSetOnlyWhenItsFrameChanges) {
+    FloorViewWindow* view = View();
+    view->Timer1.stop();  // the test fires the frames itself, however slow the machine
+    EventTally iconChanges(QEvent::WindowIconChange, {Sub()});
+    // One cycle of 75 firings shows frames 0..23 up, 23..0 down, then 0, 7,
+    // 15, 23; the first frame of each run is the one already shown.
+    for (int i = 0; i < 75; ++i) view->Timer1_Timer();
+    EXPECT_EQ(iconChanges.count, 23 + 23 + 3);
 }

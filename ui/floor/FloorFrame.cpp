@@ -24,7 +24,7 @@ QImage LoadSheet(const char* file, Qt::GlobalColor blank) {
 
 FloorSpriteSheets LoadFloorSpriteSheets() {
     FloorSpriteSheets s;
-    s.mask = LoadSheet("Graphic/GraphicM.dat", Qt::white);
+    s.mask = CompactMask(LoadSheet("Graphic/GraphicM.dat", Qt::white));
     s.colour = LoadSheet("Graphic/GraphicC.dat", Qt::black);
     return s;
 }
@@ -55,13 +55,23 @@ void CopyRect(const QImage& from, QPoint fromAt, QImage& to, QPoint toAt, QSize 
 void ComposeFloorFrame(GameState& g, const FloorViewport& vp, const QImage& bitmap,
                        const FloorSpriteSheets& sheets, QImage& graphic) {
     const int n = CullAndSortFloorSprites(g, vp);
+    DrawFloorFrame(g, n, vp, bitmap, sheets, graphic);
+}
 
+void DrawFloorFrame(const GameState& g, int n, const FloorViewport& vp, const QImage& bitmap,
+                    const FloorSpriteSheets& sheets, QImage& graphic) {
     // The floor picture at the scroll position. Where the view reaches past
     // the picture there is nothing to copy; that part is black.
     const QSize view(vp.viewWidth(), vp.viewHeight());
     if (view.isEmpty()) return;
     const QRect wanted(QPoint(vp.scrollX, vp.scrollY), view);
-    if (!bitmap.rect().contains(wanted)) graphic.fill(Qt::black);
+    if (!bitmap.rect().contains(wanted)) {
+        const QRect area = QRect(QPoint(0, 0), view).intersected(graphic.rect());
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto* line = reinterpret_cast<quint32*>(graphic.scanLine(y));
+            std::fill(line + area.left(), line + area.left() + area.width(), 0xFF000000u);
+        }
+    }
     CopyRect(bitmap, wanted.topLeft(), graphic, QPoint(0, 0), view);
 
     // Back to front. The sprites are clipped to the view: the part of the
@@ -81,6 +91,24 @@ void ComposeFloorFrame(GameState& g, const FloorViewport& vp, const QImage& bitm
         BlitMasked(frame, clipped.topLeft(), sheets.mask, sheets.colour,
                    QRect(src.topLeft() + shift, clipped.size()));
     }
+}
+
+FloorFrameInputs FloorFrameInputsOf(const GameState& g, int n, const FloorViewport& vp, const QImage& bitmap,
+                                    const FloorSpriteSheets& sheets, FloorPresent how) {
+    FloorFrameInputs in;
+    in.vp = vp;
+    in.bitmap = bitmap.cacheKey();
+    in.mask = sheets.mask.cacheKey();
+    in.colour = sheets.colour.cacheKey();
+    in.how = how;
+    in.sprites.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    const auto& s = g.Sprite;
+    for (int i = 0; i < n; ++i) {
+        const int slot = g.VisibleSprites[i].i();
+        in.sprites.push_back({s.X[slot].i(), s.Y[slot].i(), s.SrcX[slot].i(), s.SrcY[slot].i(), s.Width[slot].i(),
+                              s.Height[slot].i()});
+    }
+    return in;
 }
 
 void PresentFloorFrame(FloorPresent how, const QImage& graphic, int viewWidth, int viewHeight, QImage& screen) {

@@ -5,6 +5,8 @@
 // an earthquake shakes the floor). Kept apart from the window so that tests
 // and the benchmark can draw frames without one.
 #include <QImage>
+#include <cstdint>
+#include <vector>
 
 #include "state/GameState.h"
 #include "floor/FloorRenderer.h"
@@ -34,6 +36,29 @@ QImage LoadFloorPicture(const char* file, QSize sceneSize);
 // `graphic` is the composition surface (Format_RGB32, inner size).
 void ComposeFloorFrame(GameState& g, const FloorViewport& vp, const QImage& bitmap,
                        const FloorSpriteSheets& sheets, QImage& graphic);
+// The drawing half of it: the floor picture and the first `count` sprites of
+// the visible list as CullAndSortFloorSprites left it.
+void DrawFloorFrame(const GameState& g, int count, const FloorViewport& vp, const QImage& bitmap,
+                    const FloorSpriteSheets& sheets, QImage& graphic);
+
+// Everything a presented frame is made of: the viewport, the pictures, the
+// sprites drawn in their order (position and source rectangle, in the whole
+// pixels they are drawn at) and how the frame is presented. Two equal
+// inputs present the same pixels, so the view draws a frame only when its
+// inputs differ from those of the frame on the screen.
+struct FloorFrameInputs {
+    struct SpriteDraw {
+        int x, y, srcX, srcY, width, height;
+        bool operator==(const SpriteDraw&) const = default;
+    };
+    FloorViewport vp;
+    std::int64_t bitmap = 0, mask = 0, colour = 0;  // QImage::cacheKey of each picture
+    FloorPresent how = FloorPresent::Normal;
+    std::vector<SpriteDraw> sprites;
+    bool operator==(const FloorFrameInputs&) const = default;
+};
+FloorFrameInputs FloorFrameInputsOf(const GameState& g, int count, const FloorViewport& vp, const QImage& bitmap,
+                                    const FloorSpriteSheets& sheets, FloorPresent how);
 
 // Copies the view (viewWidth x viewHeight from the top-left of `graphic`)
 // onto `screen`, shifted as `how` says. Pixels a shifted copy leaves

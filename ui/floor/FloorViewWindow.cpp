@@ -38,9 +38,19 @@ FloorGraphic::FloorGraphic(FloorViewWindow* form) : QWidget(form), form_(form) {
     setMouseTracking(true);
 }
 
-void FloorGraphic::paintEvent(QPaintEvent*) {
+void FloorGraphic::paintEvent(QPaintEvent* e) {
+    // Only what needs painting, in strips: Qt hands an image draw of 96
+    // rows or more to its thread pool, whose hand-over costs far more than
+    // the copy itself (the pixels are the same either way).
+    constexpr int kStripRows = 64;
     QPainter p(this);
-    p.drawImage(0, 0, form_->screen_);
+    for (const QRect& r : e->region()) {
+        const QRect area = r.intersected(form_->screen_.rect());
+        for (int top = area.top(); top <= area.bottom(); top += kStripRows) {
+            const QRect strip(area.left(), top, area.width(), std::min(kStripRows, area.bottom() - top + 1));
+            p.drawImage(strip.topLeft(), form_->screen_, strip);
+        }
+    }
 }
 
 void FloorGraphic::mousePressEvent(QMouseEvent* e) {
@@ -78,6 +88,7 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
     for (int k = 0; k < kFloorIconFrames; ++k)
         Image1[k] = QIcon(QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16))));
     setWindowIcon(Image1[0]);
+    shownIcon_ = 0;
 
     // The view first opens as large as the scene; the first showing fits it
     // into the main window.
@@ -242,10 +253,7 @@ void FloorViewWindow::LayOutBars() {
 
 void FloorViewWindow::ResizeSurfaces() {
     const QSize inner = size().expandedTo(QSize(1, 1));
-    if (composed_.size() != inner) {
-        composed_ = QImage(inner, QImage::Format_RGB32);
-        composed_.fill(Qt::black);
-    }
+    if (!composed_.isNull() && composed_.size() != inner) composed_ = QImage();
     if (screen_.size() != inner) {
         // What was shown stays where it was until the next frame covers it.
         QImage next(inner, QImage::Format_RGB32);
@@ -275,17 +283,46 @@ void FloorViewWindow::Timer1_Timer() {
 
     GameState& g = game();
     g.VisibleSpriteCount = 0;
-    const int icon = AdvanceFloorIcon(g);
-    if (icon >= 0) {
-        setWindowIcon(Image1[icon]);
-        if (QWidget* frame = Frame(); frame != this) frame->setWindowIcon(Image1[icon]);
-    }
+    ShowIcon(AdvanceFloorIcon(g));
 
     ResizeSurfaces();
     const FloorViewport vp = ViewportOf(g, width(), height());
-    ComposeFloorFrame(g, vp, BitMap, sheets_, composed_);
-    PresentFloorFrame(NextFloorPresent(g), composed_, vp.viewWidth(), vp.viewHeight(), screen_);
-    Graphic->update();
+    const int n = CullAndSortFloorSprites(g, vp);
+    const FloorPresent how = NextFloorPresent(g);
+    // A paused game, or a slow one between its ticks, would draw the frame
+    // on the screen once more: only a frame made of other inputs is drawn.
+    FloorFrameInputs inputs = FloorFrameInputsOf(g, n, vp, BitMap, sheets_, how);
+    if (inputs == shownFrame_) return;
+    if (how == FloorPresent::Normal) {
+        // Drawn where it is shown: a frame presented as composed needs no
+        // copy of its own.
+        DrawFloorFrame(g, n, vp, BitMap, sheets_, screen_);
+    } else {
+        // A shaken frame is drawn apart and shifted in, leaving the strip it
+        // uncovers as the last frame showed it.
+        if (composed_.isNull()) composed_ = QImage(screen_.size(), QImage::Format_RGB32);
+        DrawFloorFrame(g, n, vp, BitMap, sheets_, composed_);
+        PresentFloorFrame(how, composed_, vp.viewWidth(), vp.viewHeight(), screen_);
+    }
+    shownFrame_ = std::move(inputs);
+    ++framesDrawn_;
+    // Only the floor where it can be seen is repainted: the bars and the
+    // corner box over it, and whatever covers the view (the main window's
+    // own scroll bars when the view reaches under them), keep their pixels.
+    QRegion floor = QRegion(0, 0, vp.viewWidth(), vp.viewHeight()) - QRegion(Command1->geometry());
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(Frame()); sub && sub->mdiArea()) {
+        const QWidget* area = sub->mdiArea()->viewport();
+        floor &= QRect(Graphic->mapFrom(area, QPoint(0, 0)), area->size());
+    }
+    Graphic->update(floor);
+}
+
+void FloorViewWindow::ShowIcon(int icon) {
+    if (icon < 0 || icon == shownIcon_) return;
+    shownIcon_ = icon;
+    // Set once, where it is shown: the frame (the view itself reads its
+    // icon from there). Each setting repaints the frame's title bar.
+    Frame()->setWindowIcon(Image1[icon]);
 }
 
 void FloorViewWindow::LoadShopGraphics() {

@@ -58,8 +58,9 @@ public:
     const QString& Image3File() const { return image3File_; }
     const QString& BitMapFile() const { return bitmapFile_; }
     const QImage& BitMapPicture() const { return BitMap; }
-    // The frame the window shows now.
+    // The frame the window shows now, and how many frames it has drawn.
     const QImage& Presented() const { return screen_; }
+    int FramesDrawn() const { return framesDrawn_; }
     QScrollBar* HScroll1 = nullptr;
     QScrollBar* VScroll1 = nullptr;
     QWidget* Command1 = nullptr;
@@ -90,14 +91,19 @@ private:
     void ResizeSurfaces();
     // Stops the timer and takes the hooks back, once the view is closed.
     void Disconnect();
+    // Shows icon frame `icon` (-1: none) unless it is shown already.
+    void ShowIcon(int icon);
 
     // The floor pictures: Image2 day, Image3 night, BitMap the one shown.
     QImage Image2, Image3, BitMap;
     QString image2File_, image3File_, bitmapFile_;
     FloorSpriteSheets sheets_;             // GraphicM and GraphicC
     std::array<QIcon, 24> Image1;          // the window icon's frames
-    QImage composed_;                      // the composition surface of Graphic
+    QImage composed_;                      // where a shaken frame is drawn (made when one comes)
     QImage screen_;                        // what the window shows
+    FloorFrameInputs shownFrame_;          // what screen_ was made of
+    int framesDrawn_ = 0;
+    int shownIcon_ = -1;                   // the Image1 frame the window shows
     bool shown_ = false;
     bool resizing_ = false;
     QSize frameExtra_;                     // the frame's share of the outer size

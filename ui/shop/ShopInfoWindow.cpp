@@ -77,7 +77,11 @@ std::array<QPixmap, 2> StarPictures(Window window) {
 }
 
 void ShowStars(std::array<QLabel*, 5>& stars, const std::array<QPixmap, 2>& starg, int lit) {
-    for (int i = 0; i < 5; ++i) stars[i]->setPixmap(starg[i < lit ? 0 : 1]);
+    // A label repaints on every new picture: only a star that changes gets one.
+    for (int i = 0; i < 5; ++i) {
+        const QPixmap& star = starg[i < lit ? 0 : 1];
+        if (stars[i]->pixmap().cacheKey() != star.cacheKey()) stars[i]->setPixmap(star);
+    }
 }
 
 // ---- the window ----
