@@ -41,7 +41,10 @@ sleep 3
 shot 5-floor-later
 
 # Load the busy shop through 菜单(M) -> 读取游戏(L) and watch it trade.
+# The new game's first day report is up by now; it closes itself, and a
+# click on the menu while it is up would go nowhere.
 if [ -f build/fixtures/busy-shop.qmt ]; then
+  sleep 6
   click 26 11
   xdotool key l
   sleep 1.5
