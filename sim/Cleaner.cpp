@@ -136,11 +136,7 @@ void Mop(GameState& g, int slot) {
 void ComeIn(GameState& g, int slot) {
     g.CleanerInside = 1;
     g.Person.Visits[slot] = g.Person.Visits[slot].asInt() + 1;
-    const int sp = PersonSpriteSlot(g, slot);
-    if (sp >= 0) {
-        g.Sprite.X[sp] = kEntryX;
-        g.Sprite.Y[sp] = kEntryY;
-    }
+    PutPersonAt(g, slot, kEntryX, kEntryY);
     g.Person.State[slot] = Enter;
     g.Person.HeadingSet[slot] = 0;
     // Walking starts this tick: toward the door, not toward wherever the

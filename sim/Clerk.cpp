@@ -77,11 +77,7 @@ void Enter(GameState& g, int slot) {
 
     g.Person.Visits[slot] = g.Person.Visits[slot].asInt() + 1;
     g.ClerksInside = g.ClerksInside.asInt() + 1;
-    const int s = PersonSpriteSlot(g, slot);
-    if (s >= 0) {
-        g.Sprite.X[s] = kEntryX;
-        g.Sprite.Y[s] = kEntryY;
-    }
+    PutPersonAt(g, slot, kEntryX, kEntryY);
     g.Person.State[slot] = ClerkArrive;
     g.Person.HeadingSet[slot] = 0;
 }

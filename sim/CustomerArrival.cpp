@@ -8,6 +8,7 @@
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
 #include "sim/PersonSlots.h"
+#include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
 
 using namespace CustomerState;
@@ -172,11 +173,7 @@ void CountVisitor(GameState& g, int slot, int serviceCustomer) {
 }
 
 void Enter(GameState& g, int slot, EntryPoint at, int state) {
-    const int sp = PersonSpriteSlot(g, slot);
-    if (sp >= 0) {
-        g.Sprite.X[sp] = at.x;
-        g.Sprite.Y[sp] = at.y;
-    }
+    PutPersonAt(g, slot, at.x, at.y);
     g.Person.State[slot] = state;
 }
 

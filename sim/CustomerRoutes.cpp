@@ -100,7 +100,6 @@ constexpr int kRoutePoints = 11;  // points 1..10; point 0 is never used
 
 // The leg of each state code, found by the code (-1: a state that is no
 // plain leg).
-constexpr int kStateCodes = ServiceToRegister2 + 1;
 using LegIndex = std::array<std::int8_t, kStateCodes>;
 constexpr LegIndex MakeLegIndex() {
     LegIndex t{};

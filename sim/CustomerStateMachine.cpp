@@ -69,7 +69,6 @@ constexpr Block kBlockOrder[] = {
 };
 
 constexpr int kBlocks = static_cast<int>(std::size(kBlockOrder));
-constexpr int kStateCodes = ServiceToRegister2 + 1;
 
 // kNextBlock[state][from]: the first block at or after `from` that tests
 // `state`, or -1. Running the machine is then a walk down this table: the

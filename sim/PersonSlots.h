@@ -72,6 +72,9 @@ inline constexpr int ServiceEnterUpperDoor = 42;
 inline constexpr int ServiceEnterSideDoor = 44;
 inline constexpr int ServiceToRegister1 = 46;
 inline constexpr int ServiceToRegister2 = 47;
+// How many state codes there are (0 .. ServiceToRegister2): the rows of the
+// tables looked up by state.
+inline constexpr int kStateCodes = ServiceToRegister2 + 1;
 }  // namespace CustomerState
 
 // The kind of visitor drawn at every arrival attempt of an absent slot.

@@ -77,11 +77,7 @@ void RunLeg(GameState& g, int slot, const RobberLeg& leg) {
 void ComeIn(GameState& g, int slot) {
     g.RobberInside = 1;
     g.Person.Visits[slot] = g.Person.Visits[slot].asInt() + 1;
-    const int sp = PersonSpriteSlot(g, slot);
-    if (sp >= 0) {
-        g.Sprite.X[sp] = kEntryX;
-        g.Sprite.Y[sp] = kEntryY;
-    }
+    PutPersonAt(g, slot, kEntryX, kEntryY);
     g.Person.State[slot] = Enter;
     g.Person.HeadingSet[slot] = 0;
 }

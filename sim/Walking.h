@@ -103,6 +103,15 @@ inline bool StillAt(const GameState& g, int slot, const PersonPlace& before) {
     return x.isInt() && y.isInt() && x.asInt() == before.px && y.asInt() == before.py;
 }
 
+// Puts the person's sprite at pixel (x, y), where it comes in or appears;
+// a row that shows no sprite stays as it is.
+inline void PutPersonAt(GameState& g, int slot, int x, int y) {
+    const int sp = PersonSpriteSlot(g, slot);
+    if (sp < 0) return;
+    g.Sprite.X[sp] = x;
+    g.Sprite.Y[sp] = y;
+}
+
 // The person's grid cell from its sprite, by real division: X / 6 + 20 and
 // Y / 3 + 20. A sprite between cells gives a fractional cell.
 double PersonCellX(const GameState& g, int slot);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/ModalDriver.h"
+#include "tests/ui/RunningGame.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,21 +31,12 @@
 
 namespace {
 
-class BusinessWindowsUi : public ::testing::Test {
+class BusinessWindowsUi : public RunningGameTest {
 protected:
     void SetUp() override {
-        main = std::make_unique<MainWindow>();
-        StartNewGame(game(), "测试书店", NewGameStart{});
-        main->EnterRunningState();
+        RunningGameTest::SetUp();
         ASSERT_TRUE(Ui().Clock().ticking());
     }
-    void TearDown() override {
-        UnloadAllForms();
-        main.reset();
-        Ui().ResetClock();
-    }
-    GameState& game() { return main->game(); }
-    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(BusinessWindowsUi, GameOverShowsTheCauseAndReturnsToTheTitleState) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/ModalDriver.h"
+#include "tests/ui/RunningGame.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -29,22 +30,13 @@
 
 namespace {
 
-class DisasterWindows : public ::testing::Test {
+class DisasterWindows : public RunningGameTest {
 protected:
     void SetUp() override {
-        main = std::make_unique<MainWindow>();
-        StartNewGame(game(), "测试书店", NewGameStart{});
-        main->EnterRunningState();
+        RunningGameTest::SetUp();
         game().Funds = 20'000'000;
         game().ShopOpen = 0;
     }
-    void TearDown() override {
-        UnloadAllForms();
-        main.reset();
-        Ui().ResetClock();
-    }
-    GameState& game() { return main->game(); }
-    std::unique_ptr<MainWindow> main;
 };
 
 }  // namespace

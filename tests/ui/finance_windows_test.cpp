@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/ModalDriver.h"
+#include "tests/ui/RunningGame.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,12 +29,10 @@
 
 namespace {
 
-class FinanceWindows : public ::testing::Test {
+class FinanceWindows : public RunningGameTest {
 protected:
     void SetUp() override {
-        main = std::make_unique<MainWindow>();
-        StartNewGame(game(), "测试书店", NewGameStart{});
-        main->EnterRunningState();
+        RunningGameTest::SetUp();
         // A Wednesday at eleven: the bank is open.
         game().Weekday = 3;
         game().Hour = 11;
@@ -42,13 +41,6 @@ protected:
         game().Day = 15;
         game().Funds = 4'000'000;
     }
-    void TearDown() override {
-        UnloadAllForms();
-        main.reset();
-        Ui().ResetClock();
-    }
-    GameState& game() { return main->game(); }
-    std::unique_ptr<MainWindow> main;
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 #include "tests/ui/ModalDriver.h"
+#include "tests/ui/RunningGame.h"
 #include "ui/business/AdvertisingDialog.h"
 #include "ui/business/HeadlineNewsDialog.h"
 #include "ui/business/IndustryNewsDialog.h"
@@ -34,25 +35,12 @@
 
 namespace {
 
-class ShopSeenUi : public ::testing::Test {
+class ShopSeenUi : public RunningGameTest {
 protected:
-    void SetUp() override {
-        main = std::make_unique<MainWindow>();
-        StartNewGame(game(), "测试书店", NewGameStart{});
-        main->EnterRunningState();
-    }
-    void TearDown() override {
-        UnloadAllForms();
-        QCoreApplication::processEvents();
-        main.reset();
-        Ui().ResetClock();
-    }
-    GameState& game() { return main->game(); }
     void Press(const char* button) { QTest::mouseClick(main->toolButton(button), Qt::LeftButton); }
     bool Drawn(Value GameState::*flag) {
         return QTest::qWaitFor([this, flag] { return (game().*flag).asInt() == 0; }, 2000);
     }
-    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(ShopSeenUi, LedgerShowsTheMonthThenTheDayAndTheYear) {

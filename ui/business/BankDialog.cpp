@@ -19,15 +19,6 @@ constexpr int kHeight = 250;
 constexpr int kPicture = 64;
 constexpr int kRowTop = 44, kRowHeight = 22;
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect at,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(at);
-    l->setAlignment(align);
-    return l;
-}
-
 }  // namespace
 
 BankDialog::BankDialog(GameState& g) : ModalDialog(g) {
@@ -47,27 +38,27 @@ BankDialog::BankDialog(GameState& g) : ModalDialog(g) {
     Frame1 = new QGroupBox(QStringLiteral("借款"), this);
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(96, 38, kWidth - 104, 126);
-    MakeLabel(Frame1, "Label1_0", QStringLiteral("金额"), QRect(12, 20, 100, 18), Qt::AlignCenter);
-    MakeLabel(Frame1, "Label1_1", QStringLiteral("还贷日"), QRect(124, 20, 120, 18), Qt::AlignCenter);
+    NamedLabel(Frame1, "Label1_0", QStringLiteral("金额"), QRect(12, 20, 100, 18), Qt::AlignCenter);
+    NamedLabel(Frame1, "Label1_1", QStringLiteral("还贷日"), QRect(124, 20, 120, 18), Qt::AlignCenter);
     for (int k = 0; k < kLoanSlots; ++k) {
         const int y = kRowTop + k * kRowHeight;
-        AmountLabel[k] = MakeLabel(Frame1, QStringLiteral("AmountLabel_%1").arg(k), QString(), QRect(8, y, 104, 18),
-                                   Qt::AlignRight | Qt::AlignVCenter);
+        AmountLabel[k] = NamedLabel(Frame1, QStringLiteral("AmountLabel_%1").arg(k), QString(), QRect(8, y, 104, 18),
+                                    Qt::AlignRight | Qt::AlignVCenter);
         AmountLabel[k]->setFrameShape(QFrame::Panel);
         AmountLabel[k]->setFrameShadow(QFrame::Sunken);
-        YearLabel[k] = MakeLabel(Frame1, QStringLiteral("YearLabel_%1").arg(k), QString(), QRect(120, y, 36, 18),
-                                 Qt::AlignRight | Qt::AlignVCenter);
-        YearUnit[k] = MakeLabel(Frame1, QStringLiteral("YearUnit_%1").arg(k), QStringLiteral("年"), QRect(157, y, 14, 18));
-        MonthLabel[k] = MakeLabel(Frame1, QStringLiteral("MonthLabel_%1").arg(k), QString(), QRect(172, y, 18, 18),
+        YearLabel[k] = NamedLabel(Frame1, QStringLiteral("YearLabel_%1").arg(k), QString(), QRect(120, y, 36, 18),
                                   Qt::AlignRight | Qt::AlignVCenter);
-        MonthUnit[k] = MakeLabel(Frame1, QStringLiteral("MonthUnit_%1").arg(k), QStringLiteral("月"), QRect(191, y, 14, 18));
-        DayLabel[k] = MakeLabel(Frame1, QStringLiteral("DayLabel_%1").arg(k), QString(), QRect(206, y, 18, 18),
-                                Qt::AlignRight | Qt::AlignVCenter);
-        DayUnit[k] = MakeLabel(Frame1, QStringLiteral("DayUnit_%1").arg(k), QStringLiteral("日"), QRect(225, y, 14, 18));
+        YearUnit[k] = NamedLabel(Frame1, QStringLiteral("YearUnit_%1").arg(k), QStringLiteral("年"), QRect(157, y, 14, 18));
+        MonthLabel[k] = NamedLabel(Frame1, QStringLiteral("MonthLabel_%1").arg(k), QString(), QRect(172, y, 18, 18),
+                                   Qt::AlignRight | Qt::AlignVCenter);
+        MonthUnit[k] = NamedLabel(Frame1, QStringLiteral("MonthUnit_%1").arg(k), QStringLiteral("月"), QRect(191, y, 14, 18));
+        DayLabel[k] = NamedLabel(Frame1, QStringLiteral("DayLabel_%1").arg(k), QString(), QRect(206, y, 18, 18),
+                                 Qt::AlignRight | Qt::AlignVCenter);
+        DayUnit[k] = NamedLabel(Frame1, QStringLiteral("DayUnit_%1").arg(k), QStringLiteral("日"), QRect(225, y, 14, 18));
     }
 
-    MakeLabel(this, "Label2", QStringLiteral("资金"), QRect(104, 176, 40, 20));
-    FundsLabel = MakeLabel(this, "FundsLabel", QString(), QRect(148, 176, 140, 20), Qt::AlignRight | Qt::AlignVCenter);
+    NamedLabel(this, "Label2", QStringLiteral("资金"), QRect(104, 176, 40, 20));
+    FundsLabel = NamedLabel(this, "FundsLabel", QString(), QRect(148, 176, 140, 20), Qt::AlignRight | Qt::AlignVCenter);
     FundsLabel->setFrameShape(QFrame::Panel);
     FundsLabel->setFrameShadow(QFrame::Sunken);
 

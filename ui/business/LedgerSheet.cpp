@@ -19,18 +19,9 @@ constexpr const char* kColumnHeadings[] = {"收入", "支出", "合计"};
 int AmountLeft(int column) { return kLabelWidth + column * (kAmountWidth + 4); }
 int RowTop(int screenRow) { return kFirstRowTop + screenRow * kRowHeight; }
 
-QLabel* Text(QWidget* parent, const QString& name, const QString& text, QRect at,
-             Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(at);
-    l->setAlignment(align);
-    return l;
-}
-
 QLabel* Amount(QWidget* parent, const QString& name, int column, int top) {
-    return Text(parent, name, QString(), QRect(AmountLeft(column), top, kAmountWidth, kRowHeight),
-                Qt::AlignRight | Qt::AlignVCenter);
+    return NamedLabel(parent, name, QString(), QRect(AmountLeft(column), top, kAmountWidth, kRowHeight),
+                      Qt::AlignRight | Qt::AlignVCenter);
 }
 
 QFrame* Rule(QWidget* parent, int index, QRect at, bool horizontal) {
@@ -60,20 +51,20 @@ LedgerSheet::LedgerSheet(QWidget* parent, QPoint at, const Elements& elements, s
 
     for (int c = 0; c < 3; ++c) {
         const int e = elements.headings[c];
-        label1[e] = Text(this, Element(e), QString::fromUtf8(kColumnHeadings[c]),
-                         QRect(AmountLeft(c), 4, kAmountWidth, kRowHeight), Qt::AlignCenter);
+        label1[e] = NamedLabel(this, Element(e), QString::fromUtf8(kColumnHeadings[c]),
+                               QRect(AmountLeft(c), 4, kAmountWidth, kRowHeight), Qt::AlignCenter);
     }
     for (int r = 0; r < kRows; ++r) {
         const int e = elements.rowLabels[r];
         const int k = kLedgerTable[r].category;
-        label1[e] = Text(this, Element(e), QString::fromUtf8(kLedgerTable[r].label),
-                         QRect(8, RowTop(r), kLabelWidth - 8, kRowHeight));
+        label1[e] = NamedLabel(this, Element(e), QString::fromUtf8(kLedgerTable[r].label),
+                               QRect(8, RowTop(r), kLabelWidth - 8, kRowHeight));
         ILabel[k] = Amount(this, QStringLiteral("ILabel_%1").arg(k), 0, RowTop(r));
         OLabel[k] = Amount(this, QStringLiteral("OLabel_%1").arg(k), 1, RowTop(r));
         GLabel[k] = Amount(this, QStringLiteral("GLabel_%1").arg(k), 2, RowTop(r));
     }
-    label1[elements.total] = Text(this, Element(elements.total), QString::fromUtf8(kLedgerTotalLabel),
-                                  QRect(8, kTotalTop, kLabelWidth - 8, kRowHeight));
+    label1[elements.total] = NamedLabel(this, Element(elements.total), QString::fromUtf8(kLedgerTotalLabel),
+                                        QRect(8, kTotalTop, kLabelWidth - 8, kRowHeight));
     for (int c = 0; c < 3; ++c) GoLabel[c] = Amount(this, QStringLiteral("GoLabel_%1").arg(c), c, kTotalTop);
 
     Line1[0] = Rule(this, 0, QRect(4, kFirstRowTop - 3, kWidth - 8, 2), true);

@@ -7,6 +7,7 @@
 #include "business/MonthEnd.h"
 #include "platform/qt/WindowRegistry.h"
 #include "ui/business/LedgerSheet.h"
+#include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"
 
 namespace {
@@ -25,15 +26,6 @@ constexpr LedgerSheet::Elements kSheetElements = {
     {5, 6, 8, 7, 9, 10, 11},    // the category rows in screen order
     12,                         // "合计" of the total row
 };
-
-QLabel* Text(QWidget* parent, const QString& name, const QString& text, QRect at,
-             Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(at);
-    l->setAlignment(align);
-    return l;
-}
 
 void SetTextColour(QLabel* l, const QColor& c) {
     QPalette p = l->palette();
@@ -63,19 +55,19 @@ MonthReportDialog::MonthReportDialog(GameState& g) : ModalDialog(g) {
 
     // The month's results below the table.
     int y = Picture1->geometry().bottom() + 8;
-    Label1[4] = Text(this, "Label1_4", QStringLiteral("本月的收支"), QRect(kMargin + 8, y, 130, 18));
-    Label[1] = Text(this, "Label_1", QString(), QRect(kMargin + 140, y, 120, 18), Qt::AlignRight | Qt::AlignVCenter);
+    Label1[4] = NamedLabel(this, "Label1_4", QStringLiteral("本月的收支"), QRect(kMargin + 8, y, 130, 18));
+    Label[1] = NamedLabel(this, "Label_1", QString(), QRect(kMargin + 140, y, 120, 18), Qt::AlignRight | Qt::AlignVCenter);
     y += 20;
-    Label1[3] = Text(this, "Label1_3", QStringLiteral("本月销售的书数量"), QRect(kMargin + 8, y, 130, 18));
-    Label[0] = Text(this, "Label_0", QString(), QRect(kMargin + 140, y, 120, 18), Qt::AlignRight | Qt::AlignVCenter);
+    Label1[3] = NamedLabel(this, "Label1_3", QStringLiteral("本月销售的书数量"), QRect(kMargin + 8, y, 130, 18));
+    Label[0] = NamedLabel(this, "Label_0", QString(), QRect(kMargin + 140, y, 120, 18), Qt::AlignRight | Qt::AlignVCenter);
     y += 26;
-    Label1[0] = Text(this, "Label1_0", QStringLiteral("本月是"), QRect(kMargin + 8, y, 48, 20));
-    Label1[1] = Text(this, "Label1_1", QString(), QRect(kMargin + 56, y, 40, 20), Qt::AlignCenter);
+    Label1[0] = NamedLabel(this, "Label1_0", QStringLiteral("本月是"), QRect(kMargin + 8, y, 48, 20));
+    Label1[1] = NamedLabel(this, "Label1_1", QString(), QRect(kMargin + 56, y, 40, 20), Qt::AlignCenter);
     QFont bold = Label1[1]->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 3);
     Label1[1]->setFont(bold);
-    Label1[2] = Text(this, "Label1_2", QStringLiteral("。"), QRect(kMargin + 96, y, 20, 20));
+    Label1[2] = NamedLabel(this, "Label1_2", QStringLiteral("。"), QRect(kMargin + 96, y, 20, 20));
 
     Command1 = notice_window::MakeCloseButton(this, QRect(kWidth - kMargin - 81, kHeight - kMargin - 26, 81, 26));
     connect(Command1, &QPushButton::clicked, this, &MonthReportDialog::Command1_Click);

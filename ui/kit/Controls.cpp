@@ -25,3 +25,11 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text,
     b->setGeometry(at);
     return b;
 }
+
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at, Qt::Alignment align) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(at);
+    l->setAlignment(align);
+    return l;
+}

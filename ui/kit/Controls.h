@@ -1,6 +1,7 @@
 #pragma once
-// Small helpers every window uses: a push button with the control name the
-// window's code and tests use, and the game's texts as Qt strings.
+// Small helpers every window uses: a push button and a label with the
+// control name the window's code and tests use, and the game's texts as Qt
+// strings.
 #include <QString>
 #include <string>
 
@@ -10,6 +11,8 @@ class QRect;
 class QWidget;
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text, const QRect& at);
+QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at,
+                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 
 // Shows `text` in a label of fixed width, in a smaller type when it would
 // not fit (a sum of several 亿 in a column made for ten thousands), so the
