@@ -15,7 +15,6 @@ namespace {
 constexpr int kWidth = 300;
 constexpr int kHeight = 236;
 constexpr int kTimerMs = 100;
-constexpr int kBorrowForm = 25;
 constexpr int kCaptionX = 16, kValueX = 150, kValueWidth = 110, kRowTop = 40, kRowHeight = 26;
 
 QLabel* MakeCaption(QWidget* parent, int row, const QString& text) {
@@ -57,8 +56,8 @@ BorrowDialog::BorrowDialog(GameState& g) : ModalDialog(g) {
     DueLabel = MakeValue(this, "DueLabel", 4);
 
     const int arrowX = kValueX + kValueWidth + 4, arrowY = kRowTop + 2 * kRowHeight + 1;
-    ButtonU = HoldArrow::Make(this, kBorrowForm, "ButtonU", QPoint(arrowX, arrowY));
-    ButtonD = HoldArrow::Make(this, kBorrowForm, "ButtonD", QPoint(arrowX, arrowY + HoldArrow::kHeight));
+    ButtonU = HoldArrow::Make(this, Window::Borrow, "ButtonU", QPoint(arrowX, arrowY));
+    ButtonD = HoldArrow::Make(this, Window::Borrow, "ButtonD", QPoint(arrowX, arrowY + HoldArrow::kHeight));
     auto* up = static_cast<HoldArrow*>(ButtonU[HoldArrow::kShown]);
     auto* down = static_cast<HoldArrow*>(ButtonD[HoldArrow::kShown]);
     connect(up, &HoldArrow::mouseDown, this, &BorrowDialog::ButtonU_MouseDown);

@@ -8,11 +8,11 @@
 void HoldArrow::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->button()); }
 void HoldArrow::mouseReleaseEvent(QMouseEvent* e) { emit mouseUp(e->button()); }
 
-std::array<QLabel*, 3> HoldArrow::Make(QWidget* parent, int form, const char* control, QPoint at) {
+std::array<QLabel*, 3> HoldArrow::Make(QWidget* parent, Window window, const char* control, QPoint at) {
     std::array<QLabel*, 3> arrow{};
     for (int k : {kRest, kPressed}) {
         arrow[k] = new QLabel(parent);
-        const QString file = QStringLiteral("Graphic/Forms/Form%1_%2_%3.png").arg(form).arg(QLatin1String(control)).arg(k);
+        const QString file = QStringLiteral("Graphic/Forms/Form%1_%2_%3.png").arg(static_cast<int>(window)).arg(QLatin1String(control)).arg(k);
         arrow[k]->setPixmap(QPixmap::fromImage(LoadPicture(file, QSize(kWidth, kHeight))));
         arrow[k]->hide();
     }

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <array>
 
+#include "platform/Window.h"
+
 class HoldArrow : public QLabel {
     Q_OBJECT
 public:
@@ -17,10 +19,10 @@ public:
     // its pressed face (both hidden).
     static constexpr int kShown = 0, kRest = 1, kPressed = 2;
 
-    // The arrow `control` ("ButtonU", "ButtonD") of window Form<form>, its
-    // faces read from "Graphic/Forms/Form<form>_<control>_1.png" (rest) and
-    // "_2" (pressed); element 0 stands at `at` showing the resting face.
-    static std::array<QLabel*, 3> Make(QWidget* parent, int form, const char* control, QPoint at);
+    // The arrow `control` ("ButtonU", "ButtonD") of `window`, its faces read
+    // from "Graphic/Forms/Form<number>_<control>_1.png" (rest) and "_2"
+    // (pressed); element 0 stands at `at` showing the resting face.
+    static std::array<QLabel*, 3> Make(QWidget* parent, Window window, const char* control, QPoint at);
 
 signals:
     void mouseDown(Qt::MouseButton button);

@@ -17,7 +17,6 @@ namespace {
 constexpr int kWidth = 340;
 constexpr int kHeight = 262;
 constexpr int kTimerMs = 75;
-constexpr int kSalaryForm = 38;
 
 }  // namespace
 
@@ -34,8 +33,8 @@ SalaryDialog::SalaryDialog(GameState& g) : ModalDialog(g) {
     Label[4]->setFrameShape(QFrame::Panel);
     Label[4]->setFrameShadow(QFrame::Sunken);
     Label[4]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ButtonU = HoldArrow::Make(this, kSalaryForm, "ButtonU", QPoint(298, 164));
-    ButtonD = HoldArrow::Make(this, kSalaryForm, "ButtonD", QPoint(298, 164 + HoldArrow::kHeight));
+    ButtonU = HoldArrow::Make(this, Window::Salary, "ButtonU", QPoint(298, 164));
+    ButtonD = HoldArrow::Make(this, Window::Salary, "ButtonD", QPoint(298, 164 + HoldArrow::kHeight));
 
     Command1 = new QPushButton(QStringLiteral("确定"), this);
     Command1->setGeometry(176, 224, 74, 25);
