@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -235,6 +236,78 @@ TEST_F(QmTool, BadArgumentsAreUsageErrors) {
     EXPECT_FALSE(fs::exists(P("b.qmt")));
     // The largest seed is a seed like any other.
     EXPECT_EQ(Tool("new " + P("c.qmt") + " --name x --seed 18446744073709551615 --date 2027-01-01").status, 0);
+}
+
+// A new game's date: every year from 1 to the last one that leaves the
+// calendar a century before the saved game would refuse its year, each with
+// its own weekday (0 Sunday), and anything else a usage error that writes
+// nothing.
+TEST_F(QmTool, NewGameDatesInTheirFullRange) {
+    const struct {
+        const char* date;
+        int weekday;  // -1: refused
+    } cases[] = {
+        {"1-01-01", 1},
+        {"2026-03-01", 0},
+        {"2000-02-29", 2},
+        {"32767-12-31", 0},
+        {"32768-01-01", 1},
+        {"67562-03-01", 4},   // not the weekday of 2026-03-01
+        {"99999-12-31", 5},
+        {"99999900-12-31", 1},  // the last day a game may start on
+        {"0-01-01", -1},
+        {"99999901-01-01", -1},
+        {"100000000-01-01", -1},
+        {"9999999999-01-01", -1},
+        {"2100-02-29", -1},  // no leap day in a century the computer's calendar skips
+        {"2026-01-257", -1},
+        {"2026-13-01", -1},
+        {"2026-01-00", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date);
+        fs::remove(P("d.qmt"));
+        ToolRun r = Tool("new " + P("d.qmt") + " --name x --seed 1 --date " + c.date, true);
+        if (c.weekday < 0) {
+            EXPECT_EQ(r.status, 2);
+            EXPECT_NE(r.out.find("--date takes a date that exists"), std::string::npos) << r.out;
+            EXPECT_FALSE(fs::exists(P("d.qmt")));
+            continue;
+        }
+        ASSERT_EQ(r.status, 0) << r.out;
+        const std::string date = c.date;
+        const std::size_t dash = date.find('-');
+        EXPECT_EQ(Get(P("d.qmt"), "Year Weekday"), (std::vector<std::string>{date.substr(0, dash),
+                                                                              std::to_string(c.weekday)}));
+    }
+}
+
+// A folder given as the play script is refused, not played as an empty
+// script.
+TEST_F(QmTool, PlayRefusesAFolderAsItsScript) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    fs::create_directories(P("scripts"));
+    ToolRun r = Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("scripts"), true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("is a folder, not a play script"), std::string::npos) << r.out;
+    EXPECT_FALSE(fs::exists(P("b.qmt")));
+}
+
+// A save onto a loop of symbolic links is refused with the write-error box
+// and the reason; the links stay links and nothing else is written.
+TEST_F(QmTool, SavingOntoALoopOfLinksIsRefused) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    fs::create_symlink("two.qmt", dir / "one.qmt");
+    fs::create_symlink("one.qmt", dir / "two.qmt");
+    ToolRun r = Tool("resave " + P("a.qmt") + " " + P("one.qmt"), true);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("关闭文件时发生了错误"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("symbolic links"), std::string::npos) << r.out;
+    EXPECT_EQ(fs::read_symlink(dir / "one.qmt"), "two.qmt");
+    EXPECT_EQ(fs::read_symlink(dir / "two.qmt"), "one.qmt");
+    std::set<std::string> names;
+    for (auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"a.qmt", "one.qmt", "two.qmt"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -89,6 +90,10 @@ bool ParseSeed(const std::string& text, std::uint64_t& out) {
     return true;
 }
 
+// The largest part of a date or a time the tool reads: the whole number
+// fits an int, and FromDate judges it (no year of a game has more digits).
+constexpr long long kLargestDatePart = 999'999'999;
+
 // "A-B-C" or "A:B": whole numbers, each in plain digits.
 bool ParseParts(const std::string& text, char sep, std::size_t count, std::vector<long long>& parts) {
     parts.clear();
@@ -97,7 +102,7 @@ bool ParseParts(const std::string& text, char sep, std::size_t count, std::vecto
         const std::size_t end = k + 1 < count ? text.find(sep, at) : text.size();
         if (end == std::string::npos) return false;
         long long v = 0;
-        if (!ParseWhole(text.substr(at, end - at), 0, 99999, v)) return false;
+        if (!ParseWhole(text.substr(at, end - at), 0, kLargestDatePart, v)) return false;
         parts.push_back(v);
         at = end + 1;
     }
@@ -166,6 +171,19 @@ bool Lookup(GameState& g, const std::string& ref, std::string& out) {
     return true;
 }
 
+// Saves as the game's save command does (an existing file is replaced, as
+// if the player agreed) and exits 0, or 1 after the write-error box with
+// what the system says of the path, when it says anything (a loop of links).
+int Save(const GameState& g, const std::string& path) {
+    if (WriteSaveFile(g, path) == SaveResult::Saved) return 0;
+    std::error_code ec;
+    (void)std::filesystem::status(path, ec);
+    std::cerr << "qmtool: cannot save " << path;
+    if (ec && ec != std::errc::no_such_file_or_directory) std::cerr << ": " << ec.message();
+    std::cerr << "\n";
+    return 1;
+}
+
 int CmdNew(const std::vector<std::string>& a) {
     if (a.empty()) return Usage();
     std::string out = a[0], name, date, time = "00:00";
@@ -191,17 +209,22 @@ int CmdNew(const std::vector<std::string>& a) {
         std::cerr << "qmtool: --seed takes a whole number from 0 to " << UINT64_MAX << "\n";
         return 2;
     }
+    if (!ParseParts(time, ':', 2, hm) || hm[0] > 23 || hm[1] > 59) {
+        std::cerr << "qmtool: --time takes HH:MM, from 00:00 to 23:59\n";
+        return 2;
+    }
     NewGameStart start;
-    if (!ParseParts(date, '-', 3, ymd) || !ParseParts(time, ':', 2, hm) || hm[1] > 59 ||
+    if (!ParseParts(date, '-', 3, ymd) ||
         !NewGameStart::FromDate(static_cast<int>(ymd[0]), static_cast<int>(ymd[1]), static_cast<int>(ymd[2]),
                                 static_cast<int>(hm[0]), seed, start)) {
-        std::cerr << "qmtool: bad --date or --time\n";
+        std::cerr << "qmtool: --date takes a date that exists, YYYY-MM-DD, in the years 1 to "
+                  << NewGameStart::LatestYear() << "\n";
         return 2;
     }
     auto g = std::make_unique<GameState>();
     InitProgramState(*g);
     StartNewGame(*g, name, start);
-    return WriteSaveFile(*g, out) == SaveResult::Saved ? 0 : 1;
+    return Save(*g, out);
 }
 
 // Runs the main tick with every window answered by its plain default and
@@ -240,7 +263,7 @@ int CmdRun(const std::vector<std::string>& a) {
     long long run = a[2] == "--days" ? RunTicks(*g, 0, n) : RunTicks(*g, n, 0);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::cout << "ticks " << run << "\nseconds " << seconds << "\n";
-    return WriteSaveFile(*g, a[1]) == SaveResult::Saved ? 0 : 1;
+    return Save(*g, a[1]);
 }
 
 // One line of a play script, through the same routines the windows call:
@@ -385,6 +408,13 @@ int CmdPlay(const std::vector<std::string>& a) {
     if (a.size() != 3) return Usage();
     auto g = std::make_unique<GameState>();
     if (!LoadForRun(*g, a[0])) return 1;
+    // A folder opens as a stream that reads nothing: it would pass for an
+    // empty script.
+    std::error_code ec;
+    if (std::filesystem::is_directory(a[2], ec)) {
+        std::cerr << "qmtool: " << a[2] << " is a folder, not a play script\n";
+        return 2;
+    }
     std::ifstream script(a[2]);
     if (!script) {
         std::cerr << "qmtool: cannot read " << a[2] << "\n";
@@ -397,7 +427,7 @@ int CmdPlay(const std::vector<std::string>& a) {
             return 2;
         }
     }
-    return WriteSaveFile(*g, a[1]) == SaveResult::Saved ? 0 : 1;
+    return Save(*g, a[1]);
 }
 
 }  // namespace
@@ -445,7 +475,7 @@ int main(int argc, char** argv) {
             std::cerr << "qmtool: " << why << "\n";
             return 1;
         }
-        return WriteSaveFile(*g, args[1]) == SaveResult::Saved ? 0 : 1;
+        return Save(*g, args[1]);
     }
     return Usage();
 }
