@@ -153,6 +153,18 @@ TEST_F(QmTool, PlayArsonSpeedAndSettingsThenRunThroughTheFire) {
     EXPECT_EQ(Get(P("out.qmt"), "FireBurning NewsEventCode 'FacilitySlot.Kind(1)' 'FacilitySlot.Kind(2)'"),
               (std::vector<std::string>{"0", "9", "0", "0"}));
 
+    // With --brigade the run calls the fire brigade once the neighbours have
+    // discovered the fire: of ten facilities the two that caught fire burn,
+    // where the fire left alone burns all ten.
+    std::ofstream(P("ten.play")) << "place 1 0\nplace 2 0\nplace 3 0\nplace 4 0\nplace 5 0\nplace 6 0\n"
+                                    "place 7 0\nplace 8 0\nplace 9 0\nplace 10 0\narson 2\n";
+    ASSERT_EQ(Tool("play " + P("a.qmt") + " " + P("ten.qmt") + " " + P("ten.play")).status, 0);
+    ASSERT_EQ(Tool("run " + P("ten.qmt") + " " + P("put-out.qmt") + " --ticks 40 --brigade").status, 0);
+    EXPECT_EQ(Get(P("put-out.qmt"), "FireBurning NewsEventCode FacilityCount 'FacilitySlot.Kind(2)'"),
+              (std::vector<std::string>{"0", "9", "8", "0"}));
+    ASSERT_EQ(Tool("run " + P("ten.qmt") + " " + P("burnt.qmt") + " --ticks 400").status, 0);
+    EXPECT_EQ(Get(P("burnt.qmt"), "FireBurning FacilityCount"), (std::vector<std::string>{"0", "0"}));
+
     // Nothing to burn, a second fire, bad speeds and settings: refused.
     for (const char* line : {"arson 3", "arson 1", "arson 99", "speed 11", "settings 11 0", "settings 5 2"}) {
         std::ofstream(P("bad.play")) << line << "\n";
@@ -164,14 +176,16 @@ TEST_F(QmTool, PlayArsonSpeedAndSettingsThenRunThroughTheFire) {
 
 // A play line whose number lies outside its table is refused with the
 // script's name and line, and nothing is saved.
-// The insurance and the clerks' cleaning orders, as their dialogs store them.
+// The insurance, the clerks' cleaning orders and the earthquake proofing, as
+// their dialogs store them.
 TEST_F(QmTool, PlayInsuresAndOrdersCleanings) {
     ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
-    std::ofstream(P("care.play")) << "insure 1 0 1\ncleaning 4 1\n";
+    std::ofstream(P("care.play")) << "insure 1 0 1\ncleaning 4 1\nproof 40\n";
     ASSERT_EQ(Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("care.play")).status, 0);
-    EXPECT_EQ(Get(P("b.qmt"), "'InsuranceJoined(0)' 'InsuranceJoined(1)' 'InsuranceJoined(2)' AutoCleanLevel CleaningMethod"),
-              (std::vector<std::string>{"1", "0", "1", "4", "2"}));
-    for (const char* line : {"insure 1 2 0", "insure 1 1", "cleaning 5 0", "cleaning 0 3"}) {
+    EXPECT_EQ(Get(P("b.qmt"), "'InsuranceJoined(0)' 'InsuranceJoined(1)' 'InsuranceJoined(2)' AutoCleanLevel "
+                              "CleaningMethod QuakeResistance"),
+              (std::vector<std::string>{"1", "0", "1", "4", "2", "100"}));
+    for (const char* line : {"insure 1 2 0", "insure 1 1", "cleaning 5 0", "cleaning 0 3", "proof 0", "proof"}) {
         std::ofstream(P("bad.play")) << line << "\n";
         EXPECT_EQ(Tool("play " + P("a.qmt") + " " + P("c.qmt") + " " + P("bad.play")).status, 2) << line;
     }
@@ -227,6 +241,7 @@ TEST_F(QmTool, BadArgumentsAreUsageErrors) {
         {"run " + P("a.qmt") + " " + P("b.qmt") + " --ticks 99999999999999999999", 2},
         {"run " + P("a.qmt") + " " + P("b.qmt") + " --days 1.5", 2},
         {"run " + P("a.qmt") + " " + P("b.qmt") + " --days ' 3'", 2},
+        {"run " + P("a.qmt") + " " + P("b.qmt") + " --days 1 --firemen", 2},
         {"", 2},
     };
     for (const auto& c : cases) {

@@ -7,6 +7,8 @@
 //   qmtool run IN OUT --ticks N     the main tick N times, every window answered
 //                                   by its plain default, the clock never waiting
 //   qmtool run IN OUT --days N      the same until N new days have begun
+//   qmtool run ... --brigade        the same, the fire brigade called as soon
+//                                   as the neighbours discover a fire
 //   qmtool play IN OUT SCRIPT       a scripted opening (see PlayLine below)
 //
 // Message boxes go to standard error; a refused file exits with status 1.
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "business/Insurance.h"
+#include "commands/CommandGates.h"
 #include "commands/GameSpeed.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkSettings.h"
@@ -31,6 +34,7 @@
 #include "shop/Registers.h"
 #include "shop/ServiceMachines.h"
 #include "shop/Staff.h"
+#include "shop/Upkeep.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
@@ -50,7 +54,7 @@ int Usage() {
                  "  qmtool new OUT --name NAME --seed N --date YYYY-MM-DD [--time HH:MM]\n"
                  "  qmtool get FILE NAME...\n"
                  "  qmtool resave IN OUT\n"
-                 "  qmtool run IN OUT --ticks N | --days N\n"
+                 "  qmtool run IN OUT --ticks N | --days N [--brigade]\n"
                  "  qmtool play IN OUT SCRIPT\n";
     return 2;
 }
@@ -230,11 +234,15 @@ int CmdNew(const std::vector<std::string>& a) {
 // Runs the main tick with every window answered by its plain default and
 // the clock never waiting, until `ticks` ticks or `days` new days have run
 // or the game has ended (the clock stops at a game over). Returns the ticks.
-long long RunTicks(GameState& g, long long ticks, long long days) {
+// With `brigade` the fire brigade is called, as the fire command calls it,
+// as soon as the neighbours have discovered a fire: left alone, a fire
+// burns every facility on the floor and the shop sells nothing after it.
+long long RunTicks(GameState& g, long long ticks, long long days, bool brigade = false) {
     long long run = 0, newDays = 0;
     while (g.GameRunning.asInt() == 1 && (days > 0 ? newDays < days : run < ticks)) {
         Value day = g.Day;
         MainTick(g);
+        if (brigade && g.FireBurning.asInt() == 1 && g.FireUndiscovered.asInt() == 0) CallFireBrigade(g);
         ++run;
         if (!(g.Day == day)) ++newDays;
         if (days > 0 && run >= 100000000) break;  // a stalled calendar never hangs the tool
@@ -247,10 +255,13 @@ bool LoadForRun(GameState& g, const std::string& path) {
     return LoadGameFile(g, path);
 }
 
-// qmtool run IN OUT --ticks N | --days N: loads IN as the game's load
-// command does, runs, saves OUT, and prints the ticks run and the seconds.
+// qmtool run IN OUT --ticks N | --days N [--brigade]: loads IN as the
+// game's load command does, runs, saves OUT, and prints the ticks run and
+// the seconds.
 int CmdRun(const std::vector<std::string>& a) {
-    if (a.size() != 4 || (a[2] != "--ticks" && a[2] != "--days")) return Usage();
+    if (a.size() < 4 || a.size() > 5 || (a[2] != "--ticks" && a[2] != "--days")) return Usage();
+    if (a.size() == 5 && a[4] != "--brigade") return Usage();
+    const bool brigade = a.size() == 5;
     long long n = 0;
     if (!ParseWhole(a[3], 0, a[2] == "--days" ? kMostDays : kMostTicks, n)) {
         std::cerr << "qmtool: " << a[2] << " takes a whole number from 0 to "
@@ -260,7 +271,7 @@ int CmdRun(const std::vector<std::string>& a) {
     auto g = std::make_unique<GameState>();
     if (!LoadForRun(*g, a[0])) return 1;
     auto t0 = std::chrono::steady_clock::now();
-    long long run = a[2] == "--days" ? RunTicks(*g, 0, n) : RunTicks(*g, n, 0);
+    long long run = a[2] == "--days" ? RunTicks(*g, 0, n, brigade) : RunTicks(*g, n, 0, brigade);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::cout << "ticks " << run << "\nseconds " << seconds << "\n";
     return Save(*g, a[1]);
@@ -283,6 +294,9 @@ int CmdRun(const std::vector<std::string>& a) {
 //   insure FIRE QUAKE DAMAGE the insurance dialog: each joined (1) or not (0)
 //   cleaning LEVEL METHOD    the clerk settings: the automatic cleaning's
 //                            threshold choice 0..4 and method choice 0..2
+//   proof TIMES              earthquake proofing as "进行施工" does on Yes, TIMES
+//                            times over (each raises the resistance by 2, 4
+//                            or 6 for 10万円; at 100 it does nothing)
 //   ticks N / days N         run the game on
 // Blank lines and lines starting with # are skipped. Every number must lie
 // within its table or its range; a line that breaks one is refused whole.
@@ -396,6 +410,11 @@ bool PlayLine(GameState& g, const std::string& line, std::string& why) {
             return false;
         StoreClerkSettings(g, int(a[0]), int(a[1]));
         ClerkSettingsClosed(g);
+        return true;
+    }
+    if (cmd == "proof") {
+        if (!args({{"times", 1, kQuakeResistanceMax}})) return false;
+        for (long long n = 0; n < a[0]; ++n) ProofAgainstQuakes(g);
         return true;
     }
     if (cmd == "ticks") return args({{"ticks", 0, kMostTicks}}) && (RunTicks(g, a[0], 0), true);
