@@ -29,12 +29,29 @@ NewGameStart NewGameStart::FromSystemClock() {
     return s;
 }
 
+namespace {
+// The years a new game leaves its calendar, at the least.
+constexpr int kCenturyOfPlay = 100;
+}  // namespace
+
+long long NewGameStart::LatestYear() { return Layout().find("Year")->rule.hi - kCenturyOfPlay; }
+
 bool NewGameStart::FromDate(int year, int month, int day, int hour, std::uint64_t seed, NewGameStart& out) {
     using namespace std::chrono;
-    year_month_day ymd{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                       std::chrono::day{static_cast<unsigned>(day)}};
     // Year 0 and before are no game years (the saved game refuses them).
-    if (year < 1 || !ymd.ok() || hour < 0 || hour > 23) return false;
+    // The month and the day are checked before std::chrono keeps each in a
+    // byte (day 257 would pass for day 1).
+    if (year < 1 || year > LatestYear() || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23)
+        return false;
+    // The computer's calendar repeats itself every 400 years, weekdays and
+    // leap days alike (146,097 days, a whole number of weeks), so a year of
+    // that cycle near ours stands in for any year; std::chrono's own years
+    // end at 32767.
+    constexpr int kCycleYears = 400, kCycleBase = 2000;
+    const year_month_day ymd{std::chrono::year{kCycleBase + year % kCycleYears},
+                             std::chrono::month{static_cast<unsigned>(month)},
+                             std::chrono::day{static_cast<unsigned>(day)}};
+    if (!ymd.ok()) return false;
     out.year = year;
     out.month = month;
     out.day = day;

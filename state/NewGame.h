@@ -14,8 +14,13 @@ struct NewGameStart {
     int weekday = 6;  // 0 Sunday .. 6 Saturday
     int hour = 0;
     static NewGameStart FromSystemClock();
-    // Fills the weekday from the date; false for a date that does not exist.
+    // Fills the weekday from the date; false for a date that does not exist
+    // or a year outside 1..LatestYear().
     static bool FromDate(int year, int month, int day, int hour, std::uint64_t seed, NewGameStart& out);
+    // The last year a game may start in: the saved game takes years up to
+    // its Year field's bound, and the calendar must have a century to roll
+    // into before it gets there.
+    static long long LatestYear();
 };
 
 // Empties every game scalar (all but FireUndiscovered and GameRunning) and

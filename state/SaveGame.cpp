@@ -404,7 +404,8 @@ std::string FolderOf(const std::string& path) {
 
 // The file a save replaces: the path itself or, when it is a symbolic link,
 // the file at the end of its links, so that saving over a link writes the
-// file it points to and keeps the link.
+// file it points to and keeps the link. Empty for a loop of links (or a
+// chain longer than the system follows), which has no file to write.
 std::string SaveTarget(std::string path) {
     for (int hops = 0; hops < 40; ++hops) {
         struct stat st{};
@@ -415,7 +416,7 @@ std::string SaveTarget(std::string path) {
         to.resize(static_cast<std::size_t>(n));
         path = to.front() == '/' ? to : FolderOf(path) + "/" + to;
     }
-    return path;  // a loop of links: the rename below fails and says so
+    return {};
 }
 
 mode_t NewFileMode() {
@@ -487,6 +488,7 @@ Replaced ReplaceWith(const std::string& target, const std::string& bytes, bool u
 
 bool ReplaceFile(const std::string& path, const std::string& bytes) {
     const std::string target = SaveTarget(path);
+    if (target.empty()) return false;
     Replaced r = ReplaceWith(target, bytes, true);
     if (r == Replaced::TryNamed) r = ReplaceWith(target, bytes, false);
     return r == Replaced::Yes;

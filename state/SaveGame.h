@@ -37,7 +37,7 @@ enum class SaveResult { Saved, Declined, Failed };
 // to overwrite it, and only once the new file is complete and on disk: a
 // failure leaves the old file as it was, leaves no temporary file behind and
 // shows the write-error box. A path that is a symbolic link writes the file
-// the link points to and keeps the link.
+// the link points to and keeps the link; a loop of links is refused.
 SaveResult WriteSaveFile(const GameState& g, const std::string& path);
 
 // Loads `path` into the game. The running game is replaced only when the

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -152,6 +153,18 @@ TEST_F(QmTool, PlayArsonSpeedAndSettingsThenRunThroughTheFire) {
     EXPECT_EQ(Get(P("out.qmt"), "FireBurning NewsEventCode 'FacilitySlot.Kind(1)' 'FacilitySlot.Kind(2)'"),
               (std::vector<std::string>{"0", "9", "0", "0"}));
 
+    // With --brigade the run calls the fire brigade once the neighbours have
+    // discovered the fire: of ten facilities the two that caught fire burn,
+    // where the fire left alone burns all ten.
+    std::ofstream(P("ten.play")) << "place 1 0\nplace 2 0\nplace 3 0\nplace 4 0\nplace 5 0\nplace 6 0\n"
+                                    "place 7 0\nplace 8 0\nplace 9 0\nplace 10 0\narson 2\n";
+    ASSERT_EQ(Tool("play " + P("a.qmt") + " " + P("ten.qmt") + " " + P("ten.play")).status, 0);
+    ASSERT_EQ(Tool("run " + P("ten.qmt") + " " + P("put-out.qmt") + " --ticks 40 --brigade").status, 0);
+    EXPECT_EQ(Get(P("put-out.qmt"), "FireBurning NewsEventCode FacilityCount 'FacilitySlot.Kind(2)'"),
+              (std::vector<std::string>{"0", "9", "8", "0"}));
+    ASSERT_EQ(Tool("run " + P("ten.qmt") + " " + P("burnt.qmt") + " --ticks 400").status, 0);
+    EXPECT_EQ(Get(P("burnt.qmt"), "FireBurning FacilityCount"), (std::vector<std::string>{"0", "0"}));
+
     // Nothing to burn, a second fire, bad speeds and settings: refused.
     for (const char* line : {"arson 3", "arson 1", "arson 99", "speed 11", "settings 11 0", "settings 5 2"}) {
         std::ofstream(P("bad.play")) << line << "\n";
@@ -163,14 +176,16 @@ TEST_F(QmTool, PlayArsonSpeedAndSettingsThenRunThroughTheFire) {
 
 // A play line whose number lies outside its table is refused with the
 // script's name and line, and nothing is saved.
-// The insurance and the clerks' cleaning orders, as their dialogs store them.
+// The insurance, the clerks' cleaning orders and the earthquake proofing, as
+// their dialogs store them.
 TEST_F(QmTool, PlayInsuresAndOrdersCleanings) {
     ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
-    std::ofstream(P("care.play")) << "insure 1 0 1\ncleaning 4 1\n";
+    std::ofstream(P("care.play")) << "insure 1 0 1\ncleaning 4 1\nproof 40\n";
     ASSERT_EQ(Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("care.play")).status, 0);
-    EXPECT_EQ(Get(P("b.qmt"), "'InsuranceJoined(0)' 'InsuranceJoined(1)' 'InsuranceJoined(2)' AutoCleanLevel CleaningMethod"),
-              (std::vector<std::string>{"1", "0", "1", "4", "2"}));
-    for (const char* line : {"insure 1 2 0", "insure 1 1", "cleaning 5 0", "cleaning 0 3"}) {
+    EXPECT_EQ(Get(P("b.qmt"), "'InsuranceJoined(0)' 'InsuranceJoined(1)' 'InsuranceJoined(2)' AutoCleanLevel "
+                              "CleaningMethod QuakeResistance"),
+              (std::vector<std::string>{"1", "0", "1", "4", "2", "100"}));
+    for (const char* line : {"insure 1 2 0", "insure 1 1", "cleaning 5 0", "cleaning 0 3", "proof 0", "proof"}) {
         std::ofstream(P("bad.play")) << line << "\n";
         EXPECT_EQ(Tool("play " + P("a.qmt") + " " + P("c.qmt") + " " + P("bad.play")).status, 2) << line;
     }
@@ -226,6 +241,7 @@ TEST_F(QmTool, BadArgumentsAreUsageErrors) {
         {"run " + P("a.qmt") + " " + P("b.qmt") + " --ticks 99999999999999999999", 2},
         {"run " + P("a.qmt") + " " + P("b.qmt") + " --days 1.5", 2},
         {"run " + P("a.qmt") + " " + P("b.qmt") + " --days ' 3'", 2},
+        {"run " + P("a.qmt") + " " + P("b.qmt") + " --days 1 --firemen", 2},
         {"", 2},
     };
     for (const auto& c : cases) {
@@ -235,6 +251,78 @@ TEST_F(QmTool, BadArgumentsAreUsageErrors) {
     EXPECT_FALSE(fs::exists(P("b.qmt")));
     // The largest seed is a seed like any other.
     EXPECT_EQ(Tool("new " + P("c.qmt") + " --name x --seed 18446744073709551615 --date 2027-01-01").status, 0);
+}
+
+// A new game's date: every year from 1 to the last one that leaves the
+// calendar a century before the saved game would refuse its year, each with
+// its own weekday (0 Sunday), and anything else a usage error that writes
+// nothing.
+TEST_F(QmTool, NewGameDatesInTheirFullRange) {
+    const struct {
+        const char* date;
+        int weekday;  // -1: refused
+    } cases[] = {
+        {"1-01-01", 1},
+        {"2026-03-01", 0},
+        {"2000-02-29", 2},
+        {"32767-12-31", 0},
+        {"32768-01-01", 1},
+        {"67562-03-01", 4},   // not the weekday of 2026-03-01
+        {"99999-12-31", 5},
+        {"99999900-12-31", 1},  // the last day a game may start on
+        {"0-01-01", -1},
+        {"99999901-01-01", -1},
+        {"100000000-01-01", -1},
+        {"9999999999-01-01", -1},
+        {"2100-02-29", -1},  // no leap day in a century the computer's calendar skips
+        {"2026-01-257", -1},
+        {"2026-13-01", -1},
+        {"2026-01-00", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date);
+        fs::remove(P("d.qmt"));
+        ToolRun r = Tool("new " + P("d.qmt") + " --name x --seed 1 --date " + c.date, true);
+        if (c.weekday < 0) {
+            EXPECT_EQ(r.status, 2);
+            EXPECT_NE(r.out.find("--date takes a date that exists"), std::string::npos) << r.out;
+            EXPECT_FALSE(fs::exists(P("d.qmt")));
+            continue;
+        }
+        ASSERT_EQ(r.status, 0) << r.out;
+        const std::string date = c.date;
+        const std::size_t dash = date.find('-');
+        EXPECT_EQ(Get(P("d.qmt"), "Year Weekday"), (std::vector<std::string>{date.substr(0, dash),
+                                                                              std::to_string(c.weekday)}));
+    }
+}
+
+// A folder given as the play script is refused, not played as an empty
+// script.
+TEST_F(QmTool, PlayRefusesAFolderAsItsScript) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    fs::create_directories(P("scripts"));
+    ToolRun r = Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("scripts"), true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("is a folder, not a play script"), std::string::npos) << r.out;
+    EXPECT_FALSE(fs::exists(P("b.qmt")));
+}
+
+// A save onto a loop of symbolic links is refused with the write-error box
+// and the reason; the links stay links and nothing else is written.
+TEST_F(QmTool, SavingOntoALoopOfLinksIsRefused) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    fs::create_symlink("two.qmt", dir / "one.qmt");
+    fs::create_symlink("one.qmt", dir / "two.qmt");
+    ToolRun r = Tool("resave " + P("a.qmt") + " " + P("one.qmt"), true);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("关闭文件时发生了错误"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("symbolic links"), std::string::npos) << r.out;
+    EXPECT_EQ(fs::read_symlink(dir / "one.qmt"), "two.qmt");
+    EXPECT_EQ(fs::read_symlink(dir / "two.qmt"), "one.qmt");
+    std::set<std::string> names;
+    for (auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"a.qmt", "one.qmt", "two.qmt"}));
 }
 
 }  // namespace

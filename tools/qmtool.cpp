@@ -7,6 +7,8 @@
 //   qmtool run IN OUT --ticks N     the main tick N times, every window answered
 //                                   by its plain default, the clock never waiting
 //   qmtool run IN OUT --days N      the same until N new days have begun
+//   qmtool run ... --brigade        the same, the fire brigade called as soon
+//                                   as the neighbours discover a fire
 //   qmtool play IN OUT SCRIPT       a scripted opening (see PlayLine below)
 //
 // Message boxes go to standard error; a refused file exits with status 1.
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -22,6 +25,7 @@
 #include <vector>
 
 #include "business/Insurance.h"
+#include "commands/CommandGates.h"
 #include "commands/GameSpeed.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkSettings.h"
@@ -30,6 +34,7 @@
 #include "shop/Registers.h"
 #include "shop/ServiceMachines.h"
 #include "shop/Staff.h"
+#include "shop/Upkeep.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
@@ -49,7 +54,7 @@ int Usage() {
                  "  qmtool new OUT --name NAME --seed N --date YYYY-MM-DD [--time HH:MM]\n"
                  "  qmtool get FILE NAME...\n"
                  "  qmtool resave IN OUT\n"
-                 "  qmtool run IN OUT --ticks N | --days N\n"
+                 "  qmtool run IN OUT --ticks N | --days N [--brigade]\n"
                  "  qmtool play IN OUT SCRIPT\n";
     return 2;
 }
@@ -89,6 +94,10 @@ bool ParseSeed(const std::string& text, std::uint64_t& out) {
     return true;
 }
 
+// The largest part of a date or a time the tool reads: the whole number
+// fits an int, and FromDate judges it (no year of a game has more digits).
+constexpr long long kLargestDatePart = 999'999'999;
+
 // "A-B-C" or "A:B": whole numbers, each in plain digits.
 bool ParseParts(const std::string& text, char sep, std::size_t count, std::vector<long long>& parts) {
     parts.clear();
@@ -97,7 +106,7 @@ bool ParseParts(const std::string& text, char sep, std::size_t count, std::vecto
         const std::size_t end = k + 1 < count ? text.find(sep, at) : text.size();
         if (end == std::string::npos) return false;
         long long v = 0;
-        if (!ParseWhole(text.substr(at, end - at), 0, 99999, v)) return false;
+        if (!ParseWhole(text.substr(at, end - at), 0, kLargestDatePart, v)) return false;
         parts.push_back(v);
         at = end + 1;
     }
@@ -166,6 +175,19 @@ bool Lookup(GameState& g, const std::string& ref, std::string& out) {
     return true;
 }
 
+// Saves as the game's save command does (an existing file is replaced, as
+// if the player agreed) and exits 0, or 1 after the write-error box with
+// what the system says of the path, when it says anything (a loop of links).
+int Save(const GameState& g, const std::string& path) {
+    if (WriteSaveFile(g, path) == SaveResult::Saved) return 0;
+    std::error_code ec;
+    (void)std::filesystem::status(path, ec);
+    std::cerr << "qmtool: cannot save " << path;
+    if (ec && ec != std::errc::no_such_file_or_directory) std::cerr << ": " << ec.message();
+    std::cerr << "\n";
+    return 1;
+}
+
 int CmdNew(const std::vector<std::string>& a) {
     if (a.empty()) return Usage();
     std::string out = a[0], name, date, time = "00:00";
@@ -191,27 +213,36 @@ int CmdNew(const std::vector<std::string>& a) {
         std::cerr << "qmtool: --seed takes a whole number from 0 to " << UINT64_MAX << "\n";
         return 2;
     }
+    if (!ParseParts(time, ':', 2, hm) || hm[0] > 23 || hm[1] > 59) {
+        std::cerr << "qmtool: --time takes HH:MM, from 00:00 to 23:59\n";
+        return 2;
+    }
     NewGameStart start;
-    if (!ParseParts(date, '-', 3, ymd) || !ParseParts(time, ':', 2, hm) || hm[1] > 59 ||
+    if (!ParseParts(date, '-', 3, ymd) ||
         !NewGameStart::FromDate(static_cast<int>(ymd[0]), static_cast<int>(ymd[1]), static_cast<int>(ymd[2]),
                                 static_cast<int>(hm[0]), seed, start)) {
-        std::cerr << "qmtool: bad --date or --time\n";
+        std::cerr << "qmtool: --date takes a date that exists, YYYY-MM-DD, in the years 1 to "
+                  << NewGameStart::LatestYear() << "\n";
         return 2;
     }
     auto g = std::make_unique<GameState>();
     InitProgramState(*g);
     StartNewGame(*g, name, start);
-    return WriteSaveFile(*g, out) == SaveResult::Saved ? 0 : 1;
+    return Save(*g, out);
 }
 
 // Runs the main tick with every window answered by its plain default and
 // the clock never waiting, until `ticks` ticks or `days` new days have run
 // or the game has ended (the clock stops at a game over). Returns the ticks.
-long long RunTicks(GameState& g, long long ticks, long long days) {
+// With `brigade` the fire brigade is called, as the fire command calls it,
+// as soon as the neighbours have discovered a fire: left alone, a fire
+// burns every facility on the floor and the shop sells nothing after it.
+long long RunTicks(GameState& g, long long ticks, long long days, bool brigade = false) {
     long long run = 0, newDays = 0;
     while (g.GameRunning.asInt() == 1 && (days > 0 ? newDays < days : run < ticks)) {
         Value day = g.Day;
         MainTick(g);
+        if (brigade && g.FireBurning.asInt() == 1 && g.FireUndiscovered.asInt() == 0) CallFireBrigade(g);
         ++run;
         if (!(g.Day == day)) ++newDays;
         if (days > 0 && run >= 100000000) break;  // a stalled calendar never hangs the tool
@@ -224,10 +255,13 @@ bool LoadForRun(GameState& g, const std::string& path) {
     return LoadGameFile(g, path);
 }
 
-// qmtool run IN OUT --ticks N | --days N: loads IN as the game's load
-// command does, runs, saves OUT, and prints the ticks run and the seconds.
+// qmtool run IN OUT --ticks N | --days N [--brigade]: loads IN as the
+// game's load command does, runs, saves OUT, and prints the ticks run and
+// the seconds.
 int CmdRun(const std::vector<std::string>& a) {
-    if (a.size() != 4 || (a[2] != "--ticks" && a[2] != "--days")) return Usage();
+    if (a.size() < 4 || a.size() > 5 || (a[2] != "--ticks" && a[2] != "--days")) return Usage();
+    if (a.size() == 5 && a[4] != "--brigade") return Usage();
+    const bool brigade = a.size() == 5;
     long long n = 0;
     if (!ParseWhole(a[3], 0, a[2] == "--days" ? kMostDays : kMostTicks, n)) {
         std::cerr << "qmtool: " << a[2] << " takes a whole number from 0 to "
@@ -237,10 +271,10 @@ int CmdRun(const std::vector<std::string>& a) {
     auto g = std::make_unique<GameState>();
     if (!LoadForRun(*g, a[0])) return 1;
     auto t0 = std::chrono::steady_clock::now();
-    long long run = a[2] == "--days" ? RunTicks(*g, 0, n) : RunTicks(*g, n, 0);
+    long long run = a[2] == "--days" ? RunTicks(*g, 0, n, brigade) : RunTicks(*g, n, 0, brigade);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::cout << "ticks " << run << "\nseconds " << seconds << "\n";
-    return WriteSaveFile(*g, a[1]) == SaveResult::Saved ? 0 : 1;
+    return Save(*g, a[1]);
 }
 
 // One line of a play script, through the same routines the windows call:
@@ -260,6 +294,9 @@ int CmdRun(const std::vector<std::string>& a) {
 //   insure FIRE QUAKE DAMAGE the insurance dialog: each joined (1) or not (0)
 //   cleaning LEVEL METHOD    the clerk settings: the automatic cleaning's
 //                            threshold choice 0..4 and method choice 0..2
+//   proof TIMES              earthquake proofing as "进行施工" does on Yes, TIMES
+//                            times over (each raises the resistance by 2, 4
+//                            or 6 for 10万円; at 100 it does nothing)
 //   ticks N / days N         run the game on
 // Blank lines and lines starting with # are skipped. Every number must lie
 // within its table or its range; a line that breaks one is refused whole.
@@ -375,6 +412,11 @@ bool PlayLine(GameState& g, const std::string& line, std::string& why) {
         ClerkSettingsClosed(g);
         return true;
     }
+    if (cmd == "proof") {
+        if (!args({{"times", 1, kQuakeResistanceMax}})) return false;
+        for (long long n = 0; n < a[0]; ++n) ProofAgainstQuakes(g);
+        return true;
+    }
     if (cmd == "ticks") return args({{"ticks", 0, kMostTicks}}) && (RunTicks(g, a[0], 0), true);
     if (cmd == "days") return args({{"days", 0, kMostDays}}) && (RunTicks(g, 0, a[0]), true);
     why = "unknown command: " + cmd;
@@ -385,6 +427,13 @@ int CmdPlay(const std::vector<std::string>& a) {
     if (a.size() != 3) return Usage();
     auto g = std::make_unique<GameState>();
     if (!LoadForRun(*g, a[0])) return 1;
+    // A folder opens as a stream that reads nothing: it would pass for an
+    // empty script.
+    std::error_code ec;
+    if (std::filesystem::is_directory(a[2], ec)) {
+        std::cerr << "qmtool: " << a[2] << " is a folder, not a play script\n";
+        return 2;
+    }
     std::ifstream script(a[2]);
     if (!script) {
         std::cerr << "qmtool: cannot read " << a[2] << "\n";
@@ -397,7 +446,7 @@ int CmdPlay(const std::vector<std::string>& a) {
             return 2;
         }
     }
-    return WriteSaveFile(*g, a[1]) == SaveResult::Saved ? 0 : 1;
+    return Save(*g, a[1]);
 }
 
 }  // namespace
@@ -445,7 +494,7 @@ int main(int argc, char** argv) {
             std::cerr << "qmtool: " << why << "\n";
             return 1;
         }
-        return WriteSaveFile(*g, args[1]) == SaveResult::Saved ? 0 : 1;
+        return Save(*g, args[1]);
     }
     return Usage();
 }
