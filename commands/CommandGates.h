@@ -22,7 +22,6 @@ inline constexpr const char* kBankHoursText = "银行的营业时间是从上午
 inline constexpr const char* kNoFireText = "现在没有火灾发生。";
 inline constexpr const char* kFireBrigadeQuestion = "呼叫消防车，费用为50万円。";
 
-
 // UpkeepDialogMode: what the shared upkeep dialog does.
 enum UpkeepMode { UpkeepQuakeProofing = 0, UpkeepCleaning = 1 };
 
@@ -66,5 +65,3 @@ void OpenBankWindow(GameState& g);
 // whose closing ends the fire. A fire that has ended while the question
 // was up is neither charged for nor ended again.
 void CallFireBrigade(GameState& g);
-
-// The day-start report calls this as it closes; nothing happens here.

@@ -27,6 +27,9 @@ int ApplicantRows(const GameState& g) {
 
 bool Employed(const GameState& g, int row) { return g.Applicant.Employed[row].asInt() != 0; }
 
+// Neither employed nor offered since the last hire.
+bool Offerable(const GameState& g, int row) { return !Employed(g, row) && g.Applicant.Drawn[row].asInt() == 0; }
+
 int SpriteOfPersonRow(const GameState& g, int row) {
     const Value& s = g.Person.Sprite[row];
     if (s.isEmpty() || s.asInt() < 0 || s.asInt() >= kSpriteSlots) return -1;
@@ -90,16 +93,17 @@ void RebuildEmployedList(GameState& g) {
 int DrawTodayApplicants(GameState& g) {
     const int length = g.RndInt(kHireListLengths) + kHireListMinLength;
     const int n = ApplicantRows(g);
+    int left = 0;
+    for (int i = 0; i < n; ++i)
+        if (Offerable(g, i)) ++left;
+
+    // Each position draws rows of the whole table until one can be offered.
+    // That only ends while somebody is left, so the list stops early, and
+    // shorter, once everybody free has been offered since the last hire.
     int tally = 0;
-    std::vector<int> pool;
-    for (; tally < length; ++tally) {
-        // Only applicants who can still be offered are drawn from, so the
-        // list ends early, and never waits, when the pool runs dry.
-        pool.clear();
-        for (int i = 0; i < n; ++i)
-            if (!Employed(g, i) && g.Applicant.Drawn[i].asInt() == 0) pool.push_back(i);
-        if (pool.empty()) break;
-        const int row = pool[g.RndInt(static_cast<int>(pool.size()))];
+    for (; tally < length && left > 0; ++tally, --left) {
+        int row = g.RndInt(n);
+        while (!Offerable(g, row)) row = g.RndInt(n);
         g.Applicant.Drawn[row] = 1;
         g.TodayApplicants[tally] = row;
     }

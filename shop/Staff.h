@@ -39,9 +39,10 @@ void RebuildClerkRows(GameState& g);
 void RebuildEmployedList(GameState& g);
 
 // Draws the hire dialog's list at its opening: a length of 6..11, then for
-// each position one applicant among those neither employed nor already
-// offered since the last hire, marked as offered. When fewer are left than
-// the length, the list is shorter; with none left it is empty. Sets
+// each position rows of the whole applicant table, one draw after another,
+// until one is neither employed nor already offered since the last hire;
+// that one is marked as offered. When everybody free has been offered the
+// list ends there, shorter (empty with none left at the opening). Sets
 // TodayApplicants and ApplicantTally and returns the tally.
 int DrawTodayApplicants(GameState& g);
 

@@ -80,6 +80,11 @@ void ComeIn(GameState& g, int slot) {
     PutPersonAt(g, slot, kEntryX, kEntryY);
     g.Person.State[slot] = Enter;
     g.Person.HeadingSet[slot] = 0;
+    // Walking starts this tick: toward the door, not toward wherever the
+    // row's last walk ended. A new game's row holds no target at all, and
+    // heading for it would take the robber off the top edge and in again.
+    g.Person.TargetX[slot] = kLegs[0].target.x;
+    g.Person.TargetY[slot] = kLegs[0].target.y;
 }
 
 // The draw is made on every tick without a robbery, whatever else holds.

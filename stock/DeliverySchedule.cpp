@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "shop/ShopInfo.h"
 #include "sim/Calendar.h"
 #include "sim/ShownDate.h"
 #include "state/FormatMoney.h"

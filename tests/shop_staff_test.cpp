@@ -1,8 +1,12 @@
 // Hiring, dismissing and paying clerks, without windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkSettings.h"
@@ -30,7 +34,99 @@ void Hire(GameState& g, int row) {
 
 int FigureOf(const GameState& g, int personRow) { return g.Person.Sprite[personRow].i(); }
 
+// The hire list worked out on the side, from a copy of the generator and
+// who cannot be offered: the length 6..11, then for each position rows of
+// the whole table until a free one comes up; nobody free, no more
+// positions. Returns the rows and leaves `r` where the list leaves it.
+std::vector<int> ExpectedHireList(Random& r, std::vector<bool> unavailable) {
+    const int table = static_cast<int>(unavailable.size());
+    const int length = 6 + static_cast<int>(r.next() * 6);
+    std::vector<int> rows;
+    while (static_cast<int>(rows.size()) < length &&
+           std::find(unavailable.begin(), unavailable.end(), false) != unavailable.end()) {
+        for (;;) {
+            const int j = static_cast<int>(r.next() * table);
+            if (unavailable[j]) continue;
+            unavailable[j] = true;
+            rows.push_back(j);
+            break;
+        }
+    }
+    return rows;
+}
+
 }  // namespace
+
+TEST(StaffHireList, EachOpeningDrawsRowsOfTheWholeTableAndLeavesTheGeneratorThere) {
+    struct Case {
+        const char* what;
+        std::function<void(GameState&)> before;
+        int shortList;  // the list's length when the pool runs dry, else -1
+    };
+    const Case cases[] = {
+        {"a fresh game", [](GameState&) {}, -1},
+        {"after two earlier lists",
+         [](GameState& g) {
+             DrawTodayApplicants(g);
+             DrawTodayApplicants(g);
+         },
+         -1},
+        {"after a hire from an earlier list",
+         [](GameState& g) {
+             DrawTodayApplicants(g);
+             DrawTodayApplicants(g);
+             ASSERT_TRUE(HireApplicant(g, 2));
+         },
+         -1},
+        {"two clerks, three left to offer",
+         [](GameState& g) {
+             g.Applicant.Employed[0] = 1;
+             g.Applicant.Employed[39] = 1;
+             for (int i = 1; i < 39; ++i)
+                 if (i != 5 && i != 20 && i != 33) g.Applicant.Drawn[i] = 1;
+         },
+         3},
+        {"the last one left", [](GameState& g) {
+             for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = i == 38 ? 0 : 1;
+         },
+         1},
+        {"nobody left", [](GameState& g) {
+             for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = 1;
+         },
+         0},
+    };
+    for (const Case& c : cases) {
+        for (std::uint64_t seed : {1u, 2u, 3u}) {
+            SCOPED_TRACE(testing::Message() << c.what << ", seed " << seed);
+            auto g = NewTestShop({.seed = seed});
+            c.before(*g);
+            std::vector<bool> unavailable(40);
+            std::vector<int> markedBefore;
+            for (int i = 0; i < 40; ++i) {
+                unavailable[i] = g->Applicant.Employed[i].asInt() != 0 || g->Applicant.Drawn[i].asInt() != 0;
+                if (g->Applicant.Drawn[i].asInt() != 0) markedBefore.push_back(i);
+            }
+            Random expected = g->rng;
+            const std::vector<int> rows = ExpectedHireList(expected, unavailable);
+
+            const int tally = DrawTodayApplicants(*g);
+
+            ASSERT_EQ(tally, static_cast<int>(rows.size()));
+            EXPECT_EQ(g->ApplicantTally.asInt(), tally);
+            if (c.shortList >= 0)
+                EXPECT_EQ(tally, c.shortList);
+            else
+                EXPECT_GE(tally, 6);
+            for (int k = 0; k < tally; ++k) EXPECT_EQ(g->TodayApplicants[k].i(), rows[k]) << "position " << k;
+            EXPECT_EQ(g->rng.next(), expected.next()) << "the generator stands where the list leaves it";
+
+            // Marked: those marked before and those on this list, nobody else.
+            std::set<int> marked(markedBefore.begin(), markedBefore.end());
+            marked.insert(rows.begin(), rows.end());
+            for (int i = 0; i < 40; ++i) EXPECT_EQ(g->Applicant.Drawn[i].asInt(), marked.count(i)) << i;
+        }
+    }
+}
 
 TEST(StaffHireList, OffersFreshApplicantsUntilThePoolRunsDry) {
     auto g = NewShop();

@@ -3,6 +3,7 @@
 // refusal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -109,6 +110,33 @@ TEST(RobberWalk, InToRegisterOneThenOutAndOffTheFloor) {
     EXPECT_EQ(g->RobberActive.asInt(), 0);
     EXPECT_EQ(g->RobberInside.asInt(), 0);
     EXPECT_EQ(g->Sprite.Y[sprite].asInt(), -64) << "parked off the floor";
+}
+
+TEST(RobberWalk, TheFirstRobberOfAGameWalksInOnceAndReachesTheCounter) {
+    HeadlessPlatform ui{GameWindowDefaults()};
+    ScopedPlatform scoped{ui};
+    auto g = RichShop();  // the robber's row as a new game leaves it
+    g->RobberActive = 1;
+    int atCounterTick = 0, ticks = 0;
+    long long visitsAtCounter = 0;
+    ui.windowAnswers[Window::Robbery] = [&](GameState& game) {
+        atCounterTick = ticks;
+        visitsAtCounter = game.Person.Visits[kRobber].asInt();
+    };
+    double topRow = 99;  // the highest row it stands on before the counter
+    const Random before = g->rng;
+    while (atCounterTick == 0 && ticks < 200) {
+        ++ticks;
+        TickPersonSlot(*g, kRobber);
+        if (atCounterTick == 0) topRow = std::min(topRow, PersonCellY(*g, kRobber));
+    }
+    EXPECT_EQ(visitsAtCounter, 1) << "came in once, never off the map";
+    EXPECT_GE(topRow, 12) << "never above the staff entrance";
+    // In at the entrance's row 12 on the first tick, then a row a tick down
+    // to the counter's row 54.
+    EXPECT_EQ(atCounterTick, 1 + (54 - 12));
+    Random untouched = before;
+    EXPECT_EQ(g->rng.next(), untouched.next()) << "the walk in draws nothing";
 }
 
 TEST(RobberWalk, StandsAtTheCounterWhileTheWindowIsUpAndShortensAnEmptyHour) {
