@@ -66,6 +66,7 @@ void FloorGraphic::mouseMoveEvent(QMouseEvent* e) {
 // ---- FloorViewWindow ----
 
 FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent), game_(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::FloorView)));
     setWindowTitle(QStringLiteral("场景窗口"));
 
     Graphic = new FloorGraphic(this);
