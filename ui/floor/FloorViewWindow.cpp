@@ -68,6 +68,10 @@ void FloorGraphic::mouseMoveEvent(QMouseEvent* e) {
 FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent), game_(g) {
     setObjectName(QString::fromStdString(WindowObjectName(Window::FloorView)));
     setWindowTitle(QStringLiteral("场景窗口"));
+    // The scene fixes the window's largest size: its frame offers nothing
+    // to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     Graphic = new FloorGraphic(this);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
