@@ -13,6 +13,7 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/WindowRegistry.h"
+#include "ui/kit/WheelScroll.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
     connect(HScroll1, &QScrollBar::sliderMoved, this, [this] { HScroll1_Scroll(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     connect(VScroll1, &QScrollBar::sliderMoved, this, [this] { VScroll1_Scroll(); });
+    WheelMovesBars(Graphic, VScroll1, HScroll1);
 
     for (int k = 0; k < kFloorIconFrames; ++k)
         Image1[k] = QIcon(QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16))));
