@@ -71,6 +71,27 @@ private:
     std::vector<Child> last_;
 };
 
+// The frame a child window gets in the area: the one it chose for itself
+// (which title-bar buttons it offers), else the area's usual one.
+Qt::WindowFlags FrameInArea(const QWidget* w) {
+    const Qt::WindowFlags own = w->windowFlags();
+    if (!(own & Qt::CustomizeWindowHint)) return {};
+    return Qt::SubWindow | (own & ~Qt::WindowType_Mask);
+}
+
+// A child window the game shows comes in front of the others, a maximised
+// one too, and becomes the active one; one that is minimised stays so.
+void ToTheFront(QWidget* w) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    QWidget* frame = sub ? static_cast<QWidget*>(sub) : w;
+    frame->show();
+    frame->raise();
+    if (sub && g_area)
+        g_area->setActiveSubWindow(sub);
+    else
+        frame->activateWindow();
+}
+
 // A close that the window refused (the clerk's pop-up refuses the player's)
 // leaves it shown, so it still counts as open.
 bool Closed(QWidget* w) { return w->property("qmClosed").toBool() && w->isHidden(); }
@@ -127,16 +148,15 @@ bool ShowForm(Window w, GameState& g) {
         made->installEventFilter(new CloseWatcher(made));
         e.window = made;
         if (g_area) {
-            QMdiSubWindow* sub = g_area->addSubWindow(made);
+            QMdiSubWindow* sub = g_area->addSubWindow(made, FrameInArea(made));
             sub->setAttribute(Qt::WA_DeleteOnClose);
             sub->setWindowIcon(made->windowIcon());
             sub->show();
         } else {
             made->show();
         }
-    } else {
-        e.window->show();
     }
+    ToTheFront(e.window);
     return true;
 }
 

@@ -28,7 +28,10 @@ void RegisterWindow(const WindowInfo& info);
 bool IsWindowBuilt(Window w);
 
 // Opens window `w` of the game `g`: a dialog modally (returns when it has
-// closed), a child window modeless. False when the window is not built.
+// closed), a child window modeless; a child window that is open already
+// comes to the front as the active one. A child window that chose its own
+// frame (Qt::CustomizeWindowHint and the buttons it offers) keeps it in the
+// area. False when the window is not built.
 bool ShowForm(Window w, GameState& g);
 // The window if it is open, else null.
 QWidget* OpenForm(Window w);

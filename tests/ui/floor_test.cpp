@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -23,6 +24,7 @@
 #include "floor/ShopEnlargement.h"
 #include "ui/floor/FloorFrame.h"
 #include "tests/ui/ModalDriver.h"
+#include "tests/ui/WheelTurn.h"
 
 namespace {
 
@@ -271,6 +273,29 @@ TEST_F(FloorViewTest, SizeRuleAndScrolling) {
     EXPECT_GE(sub->width(), kMinOuterSize);
     EXPECT_GE(sub->height(), kMinOuterSize);
     EXPECT_EQ(view->VScroll1->maximum(), 245 - view->height());
+}
+
+// The wheel over the floor turns the vertical bar, or the horizontal one
+// when the window is as tall as the scene; it moves the view as the bar's
+// arrows do.
+TEST_F(FloorViewTest, TheWheelOverTheFloorTurnsItsBars) {
+    FloorViewWindow* view = View();
+    QMdiSubWindow* sub = Sub();
+    const QSize frame = sub->size() - view->size();
+    const int notch = std::min(QApplication::wheelScrollLines() * kScrollArrowStep, kScrollPageStep);
+
+    sub->resize(QSize(400, 200) + frame);
+    TurnWheel(view->Graphic, -1);
+    EXPECT_EQ(game().ScrollY, Value(notch));
+    EXPECT_EQ(game().ScrollX, Value(0));
+
+    sub->resize(QSize(400, 245) + frame);
+    ASSERT_FALSE(view->VScroll1->isVisibleTo(view));
+    TurnWheel(view->Graphic, -1);
+    EXPECT_EQ(game().ScrollX, Value(notch));
+    EXPECT_EQ(game().ScrollY, Value(0));
+    TurnWheel(view->Graphic, 1);
+    EXPECT_EQ(game().ScrollX, Value(0));
 }
 
 TEST_F(FloorViewTest, MaximisedTakesTheLargestSizeOfItsShopSize) {

@@ -4,6 +4,7 @@
 
 #include "tests/TestShop.h"
 #include "tests/ui/ModalDriver.h"
+#include "tests/ui/WheelTurn.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "state/NewGame.h"
@@ -137,6 +139,34 @@ TEST_F(OrderingDialogs, MagazinePagingKeepsTheSelectedSlot) {
     EXPECT_TRUE(f.SSCheck1[10]->isChecked());
     EXPECT_EQ(g.SelectedMagazineRow.asInt(), 60);
     EXPECT_EQ(f.Label6[0]->text(), Q(g.Magazine.Name[60]));
+    f.close();
+}
+
+// The wheel over the list turns its scroll bar, and the list follows as it
+// does for the bar: the selected slot keeps its place. Elsewhere in the
+// dialog the wheel leaves the list alone.
+TEST_F(OrderingDialogs, MagazineListFollowsTheWheel) {
+    GameState& g = game();
+    MagazineOrderDialog f(game());
+    f.show();
+    f.SSCheck1[3]->click();
+    const int notch = std::min(QApplication::wheelScrollLines(), f.VScroll1->pageStep());
+    ASSERT_GT(f.VScroll1->maximum(), notch);
+
+    TurnWheel(f.Label8[5], -1);  // over a title's description
+    EXPECT_EQ(f.VScroll1->value(), notch);
+    EXPECT_EQ(f.SSCheck1[0]->text(), Q(g.Magazine.Name[notch]));
+    EXPECT_EQ(g.SelectedMagazineRow.asInt(), 3 + notch);
+    EXPECT_EQ(f.Label6[0]->text(), Q(g.Magazine.Name[3 + notch]));
+
+    TurnWheel(f.SSCheck1[1], 1);
+    EXPECT_EQ(f.VScroll1->value(), 0);
+    EXPECT_EQ(g.SelectedMagazineRow.asInt(), 3);
+    TurnWheel(f.SSCheck1[1], 1);  // at the top already
+    EXPECT_EQ(f.VScroll1->value(), 0);
+
+    TurnWheel(f.Label6[4], -1);  // the funds, below the list
+    EXPECT_EQ(f.VScroll1->value(), 0);
     f.close();
 }
 

@@ -1,9 +1,11 @@
 // Every built window once, opened on the busy shop as the player meets it:
-// each carries the game's icon (the floor view its own animated one), and
-// no control of it lies outside its window or on the frame of its group box.
+// each carries its number as its object name ("Form21") and the game's icon
+// (the floor view its own animated one), and no control of it lies outside
+// its window or on the frame of its group box.
 //
 // With QM_WINDOW_SHOTS naming a folder, every window is also saved there as
-// a PNG, with two views of the whole screen: the scene window maximised, and
+// a PNG (a dialog with the title bar its window manager gives it), with two
+// views of the whole screen: the scene window maximised, and
 // the New Year's day report with the information window open.
 // tools/screenshots-windows.sh runs this on a virtual display.
 #include <gtest/gtest.h>
@@ -19,7 +21,9 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +42,8 @@
 namespace {
 
 const QString kBusyShop = QStringLiteral(QM_PROGRAM_DIR "/fixtures/busy-shop.qmt");
+// The highest number a window can have (the last of WindowOpen).
+constexpr int kLastWindowNumber = 70;
 
 // Where the pictures go, or empty when none are asked for.
 QString ShotFolder() { return qEnvironmentVariable("QM_WINDOW_SHOTS"); }
@@ -50,12 +56,15 @@ void Save(const QPixmap& picture, const QString& name) {
 }
 
 // The whole screen as the player sees it (on a virtual display, with its
-// window manager's frames when one runs).
-void SaveScreen(const QString& name) {
+// window manager's frames when one runs), or only the part that `window`
+// covers with its frame.
+void SaveScreen(const QString& name, const QWidget* window = nullptr) {
     if (ShotFolder().isEmpty()) return;
     QCoreApplication::processEvents();
     QTest::qWait(150);  // let the window manager draw its frames
-    if (QScreen* s = QGuiApplication::primaryScreen()) Save(s->grabWindow(0), name);
+    const QRect area = window ? window->frameGeometry() : QRect(0, 0, -1, -1);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        Save(s->grabWindow(0, area.x(), area.y(), area.width(), area.height()), name);
 }
 
 std::string Describe(const QWidget* w) {
@@ -138,6 +147,7 @@ protected:
     // Checks an open window and saves its picture.
     void Look(QWidget* w, Window window, bool child) {
         SCOPED_TRACE(WindowObjectName(window));
+        EXPECT_EQ(w->objectName().toStdString(), WindowObjectName(window));
         if (child)
             QTest::qWait(250);  // child windows draw from their own timers
         else
@@ -152,7 +162,11 @@ protected:
             EXPECT_EQ(SameIcon(sub->windowIcon(), GameIcon()), window != Window::FloorView);
         }
         for (const std::string& m : Misplaced(w)) ADD_FAILURE() << m;
-        Save(frame->grab(), QString::fromStdString(WindowObjectName(window)));
+        const QString name = QString::fromStdString(WindowObjectName(window));
+        if (frame->isWindow())
+            SaveScreen(name, frame);
+        else
+            Save(frame->grab(), name);
     }
 
     std::unique_ptr<MainWindow> main;
@@ -222,9 +236,13 @@ TEST_F(WindowGallery, EveryWindowCarriesTheGameIconAndKeepsItsControlsInside) {
         {Window::Robbery, false, [](GameState& g) { g.RobberyDemand = 500000; }},
         {Window::InsurancePayout, false, [](GameState& g) { g.PayoutKind = 1; }},
         // Without the earthquake insurance its closing opens no payout.
+        {Window::Earthquake},
         {Window::QuakeDamage, false, [](GameState& g) { g.InsuranceJoined[1] = 0; }},
         {Window::FireDiscovered},
+        {Window::FireOut},
+        {Window::FireBrigade},
         {Window::AwardNotice},
+        {Window::AwardCeremony},
         {Window::NewsIndex},
         {Window::ShopOfMonthNews},
         {Window::IndustryNews},
@@ -236,6 +254,14 @@ TEST_F(WindowGallery, EveryWindowCarriesTheGameIconAndKeepsItsControlsInside) {
         {Window::PromoFilm},
         {Window::GameOver, false, [](GameState& g) { g.GameOverReason = 1; }},
     };
+    // The table holds every window the game builds.
+    for (int number = 0; number <= kLastWindowNumber; ++number) {
+        const auto w = static_cast<Window>(number);
+        if (!IsWindowBuilt(w)) continue;
+        const bool listed =
+            std::any_of(std::begin(shots), std::end(shots), [w](const Shot& s) { return s.window == w; });
+        EXPECT_TRUE(listed) << WindowObjectName(w) << " is built but not in the gallery";
+    }
     for (const Shot& s : shots) {
         ASSERT_TRUE(IsWindowBuilt(s.window)) << WindowObjectName(s.window);
         s.before(game());

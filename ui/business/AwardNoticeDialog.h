@@ -1,7 +1,7 @@
 #pragma once
 // The award notice "通知": the quarter's ceremony is due. The calendar shows
 // it at the end of March, June, September and December; its one button
-// opens the ceremony, and its close box is refused.
+// opens the ceremony, and it has no close button.
 #include "ui/kit/ModalDialog.h"
 
 struct GameState;

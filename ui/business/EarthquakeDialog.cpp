@@ -59,7 +59,7 @@ EarthquakeDialog::EarthquakeDialog(GameState& g) : ModalDialog(g) {
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &EarthquakeDialog::Command1_Click);
     // Only the end of the shake closes the window.
-    RefuseCloseBox([this] { return game().QuakeInProgress.asInt() == 1; });
+    RefuseCloseBox();
 
     Form_Load();
     Timer1.setInterval(kTimerMs);

@@ -1,8 +1,8 @@
 #pragma once
 // The earthquake window "发生地震": it announces an ordinary or a major
 // earthquake; "继续 >>" shakes the floor view for 20 ticks of its timer,
-// after which it closes and the damage report opens. Its close box is
-// refused while the quake runs.
+// after which it closes and the damage report opens. It has no close
+// button: the quake runs until the shake is over.
 #include <QTimer>
 #include <array>
 

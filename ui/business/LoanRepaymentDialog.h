@@ -1,7 +1,7 @@
 #pragma once
 // The repayment notice "偿还贷款", opened by the new day for a loan that has
-// fallen due: its one button "关闭" repays 1.2 times the loan. The close box
-// is refused, so the loan is never left unpaid past its date.
+// fallen due: its one button "关闭" repays 1.2 times the loan. It has no
+// close button, so the loan is never left unpaid past its date.
 #include <array>
 
 #include "ui/kit/ModalDialog.h"

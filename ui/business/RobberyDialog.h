@@ -1,7 +1,7 @@
 #pragma once
 // The robbery window "遭遇抢劫", opened by the robber at register 1: the
 // demand, and the two answers "付钱" (pay) and "不付钱" (refuse, which may
-// cost the manager's life). The close box is refused: the title bar is no
+// cost the manager's life). It has no close button: the title bar is no
 // answer to a robber.
 #include <array>
 

@@ -13,6 +13,7 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/WindowRegistry.h"
+#include "ui/kit/WheelScroll.h"
 
 namespace {
 
@@ -66,7 +67,12 @@ void FloorGraphic::mouseMoveEvent(QMouseEvent* e) {
 // ---- FloorViewWindow ----
 
 FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent), game_(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::FloorView)));
     setWindowTitle(QStringLiteral("场景窗口"));
+    // The scene fixes the window's largest size: its frame offers nothing
+    // to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     Graphic = new FloorGraphic(this);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -84,6 +90,7 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
     connect(HScroll1, &QScrollBar::sliderMoved, this, [this] { HScroll1_Scroll(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     connect(VScroll1, &QScrollBar::sliderMoved, this, [this] { VScroll1_Scroll(); });
+    WheelMovesBars(Graphic, VScroll1, HScroll1);
 
     for (int k = 0; k < kFloorIconFrames; ++k)
         Image1[k] = QIcon(QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16))));

@@ -82,9 +82,10 @@ private:
     // The MDI sub-window that frames this view, or the view itself when it
     // stands alone.
     QWidget* Frame();
-    // Maximised, the view would leave the area beside the scene empty: it
-    // takes the largest size its shop size allows (as far as the main
-    // window's area goes) and stays a normal window.
+    // Maximised all the same (its frame offers no button for it, but the
+    // area can still do it), the view would leave the area beside the scene
+    // empty: it takes the largest size its shop size allows (as far as the
+    // main window's area goes) and stays a normal window.
     void TakeLargestSize();
     void ApplyLayout(const FloorLayout& layout);
     void LayOutBars();

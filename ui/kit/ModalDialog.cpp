@@ -17,7 +17,14 @@ ModalDialog::ModalDialog(GameState& g, QWidget* parent)
 
 ModalDialog::~ModalDialog() { releaseOnce(); }
 
-void ModalDialog::RefuseCloseBox(std::function<bool()> refused) { refused_ = std::move(refused); }
+void ModalDialog::RefuseCloseBox() {
+    closeRefused_ = true;
+    // A close button that would do nothing is not asked for; the title and
+    // the window menu stay.
+    Qt::WindowFlags frame = windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    frame &= ~Qt::WindowCloseButtonHint;
+    setWindowFlags(frame);
+}
 
 void ModalDialog::showEvent(QShowEvent* e) {
     if (!holding_) {
@@ -39,6 +46,9 @@ void ModalDialog::showEvent(QShowEvent* e) {
         }
     }
     QDialog::showEvent(e);
+    // The one the player's keys go to, even where no window manager hands
+    // a new window the focus.
+    activateWindow();
 }
 
 void ModalDialog::closeEvent(QCloseEvent* e) {

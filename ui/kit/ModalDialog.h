@@ -1,13 +1,12 @@
 #pragma once
 // The behaviour every modal dialog of the game shares: it carries the game's
 // icon, centres itself on the main window (on the screen when the main
-// window is minimised) and
-// holds the game clock from opening to closing. A dialog opened by another
-// dialog holds it too; the holds are counted, so the clock runs again only
-// when the last one closes. A dialog may refuse its close box, so that only
-// its own buttons close it.
+// window is minimised), becomes the active window and holds the game clock
+// from opening to closing. A dialog opened by another dialog holds it too;
+// the holds are counted, so the clock runs again only when the last one
+// closes. A dialog may do without a close box, so that only its own buttons
+// close it.
 #include <QDialog>
-#include <functional>
 
 struct GameState;
 
@@ -20,12 +19,12 @@ public:
     // The game this dialog shows and changes.
     GameState& game() const { return game_; }
 
-    // While `refused` answers true, the close box (and Escape) leave the
-    // dialog up; only its own buttons close it (and closing every window,
-    // as a game over does). Without a condition the close box is refused
-    // for good.
-    void RefuseCloseBox(std::function<bool()> refused = [] { return true; });
-    bool closeBoxRefused() const { return refused_ && refused_(); }
+    // The frame asks the window manager for no close button and no Close
+    // command, and Escape or a close request that comes all the same leaves
+    // the dialog up: only its own buttons close it (and closing every
+    // window, as a game over does). Called before the dialog first shows.
+    void RefuseCloseBox();
+    bool closeBoxRefused() const { return closeRefused_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -39,7 +38,7 @@ protected:
 private:
     void releaseOnce();
     GameState& game_;
-    std::function<bool()> refused_;
+    bool closeRefused_ = false;
     bool holding_ = false;
     bool centred_ = false;
     bool unloading_ = false;

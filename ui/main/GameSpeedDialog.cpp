@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "platform/Window.h"
 #include "commands/GameSpeed.h"
 
 namespace {
@@ -53,6 +54,7 @@ void SetSpeedBarWidth(QFrame* bar, const Value& speed) {
 }
 
 GameSpeedDialog::GameSpeedDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::GameSpeed)));
     setWindowTitle(QStringLiteral("调整速度"));
     setFixedSize(233, 150);
 

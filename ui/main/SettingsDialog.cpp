@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "platform/Window.h"
 #include "ui/main/GameSpeedDialog.h"
 #include "commands/GameSpeed.h"
 
 SettingsDialog::SettingsDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::Settings)));
     setWindowTitle(QStringLiteral("设定"));
     setFixedSize(265, 190);
 

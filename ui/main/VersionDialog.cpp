@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "platform/Window.h"
 #include "platform/qt/Pictures.h"
 #include "state/GameState.h"
 
@@ -14,6 +15,7 @@ constexpr int kHeight = 160;
 }  // namespace
 
 VersionDialog::VersionDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::Version)));
     setFixedSize(kWidth, kHeight);
 
     // The heading band, white text on blue.

@@ -32,8 +32,8 @@ ClerkPopupWindow::ClerkPopupWindow(GameState& g) : game_(g) {
     setWindowTitle(QString::fromUtf8(kClerkPopupCaption));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
-    // Standing alone (no child-window area), its frame has no close button;
-    // inside the area the frame comes from the area.
+    // A small fixed pop-up that only its own time closes: its frame has a
+    // title and no button at all, in the area of child windows too.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     Picture1 = talking_window::MakeBalloon(this, Window::ClerkPopup, QPoint(4, (kHeight - talking_window::kBalloonHeight) / 2));
@@ -84,9 +84,6 @@ void ClerkPopupWindow::DisableCloseCommand() {
     // never reaches it and the window still counts as open.
     installEventFilter(this);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        // A small fixed pop-up: a title and the window menu, nothing to
-        // minimise, maximise or resize.
-        sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
         sub->installEventFilter(this);
         if (QMenu* menu = sub->systemMenu()) {
             for (QAction* a : menu->actions())

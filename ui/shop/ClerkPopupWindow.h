@@ -33,8 +33,9 @@ protected:
 private:
     GameState& game_;
     GameState& game() const { return game_; }
-    // Takes the close command away from the player: the window menu's Close
-    // item is greyed, and a close request from the frame is refused.
+    // Takes the close command away from the player: the frame shows no
+    // close button, the window menu's Close item is greyed, and a close
+    // request from the frame is refused.
     void DisableCloseCommand();
     void PlaceNearLowerRight();
     void CloseItself();

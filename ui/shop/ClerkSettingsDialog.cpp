@@ -29,6 +29,7 @@ QGroupBox* MakeFrame(QWidget* parent, const QString& caption, QRect at) {
 }  // namespace
 
 ClerkSettingsDialog::ClerkSettingsDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::ClerkSettings)));
     setWindowTitle(QStringLiteral("店员的设定"));
     setFixedSize(kWidth, kHeight);
 

@@ -3,10 +3,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/Window.h"
 #include "shop/FacilityRemoval.h"
 #include "ui/shop/FacilityWindow.h"
 
 FacilityInfoDialog::FacilityInfoDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::FacilityInfo)));
     setWindowTitle(QStringLiteral("设施信息"));
     setFixedSize(320, 190);
 

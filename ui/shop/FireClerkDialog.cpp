@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "platform/Window.h"
 #include "ui/shop/HireClerkDialog.h"
 #include "shop/Staff.h"
 #include "ui/shop/ClerkParticulars.h"
@@ -14,6 +15,7 @@ constexpr int kHeight = 262;
 }  // namespace
 
 FireClerkDialog::FireClerkDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::FireClerk)));
     setWindowTitle(QStringLiteral("解雇店员"));
     setFixedSize(kWidth, kHeight);
 

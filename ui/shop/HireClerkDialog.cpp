@@ -112,6 +112,7 @@ QFrame* MakeLine(QWidget* parent, int y) {
 }  // namespace
 
 HireClerkDialog::HireClerkDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::HireClerk)));
     setWindowTitle(QStringLiteral("雇用店员"));
     setFixedSize(kWidth, kHeight);
 

@@ -5,11 +5,13 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "platform/Window.h"
 #include "shop/Placement.h"
 #include "ui/shop/FacilityWindow.h"
 #include "state/FormatMoney.h"
 
 PlaceFacilityDialog::PlaceFacilityDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::PlaceFacility)));
     setWindowTitle(QStringLiteral("设施设置"));
     setFixedSize(320, 200);
 

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "platform/Window.h"
 #include "platform/qt/Pictures.h"
 #include "ui/shop/HireClerkDialog.h"
 #include "shop/Salary.h"
@@ -21,6 +22,7 @@ constexpr int kTimerMs = 75;
 }  // namespace
 
 SalaryDialog::SalaryDialog(GameState& g) : ModalDialog(g) {
+    setObjectName(QString::fromStdString(WindowObjectName(Window::Salary)));
     setWindowTitle(QStringLiteral("调整薪资"));
     setFixedSize(kWidth, kHeight);
 

@@ -10,6 +10,7 @@
 
 #include "ui/kit/Controls.h"
 #include "ui/shop/HireClerkDialog.h"
+#include "ui/kit/WheelScroll.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ ShopServicesDialog::ShopServicesDialog(GameState& g) : ModalDialog(g) {
     VScroll1->setSingleStep(kRowHeight / 4);
     VScroll1->setPageStep(kServiceListVisibleHeight);
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1->isSliderDown() ? VScroll1_Scroll() : VScroll1_Change(); });
+    WheelMovesBars(ServiceView, VScroll1);
 
     Command1 = NamedButton(this, "Command1", QStringLiteral("确定"), QRect(kWidth - 186, kHeight - 36, 84, 25));
     Command1->setDefault(true);

@@ -10,6 +10,7 @@
 #include "stock/BookOrders.h"
 #include "ui/kit/Controls.h"
 #include "platform/qt/WindowRegistry.h"
+#include "ui/kit/WheelScroll.h"
 
 namespace os = order_sheet;
 
@@ -88,6 +89,7 @@ BookOrderDialog::BookOrderDialog(GameState& g) : ModalDialog(g) {
             if (on) SSCheck1_Click();
         });
     connect(VScroll1, &QScrollBar::valueChanged, this, &BookOrderDialog::VScroll1_Change);
+    WheelMovesBars(List.frame, VScroll1);
     connect(VScroll2, &QScrollBar::valueChanged, this, &BookOrderDialog::VScroll2_Change);
     connect(Option1, &QRadioButton::clicked, this, &BookOrderDialog::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &BookOrderDialog::Option2_Click);

@@ -5,6 +5,7 @@
 
 #include "stock/DeliverySchedule.h"
 #include "ui/kit/Controls.h"
+#include "ui/kit/WheelScroll.h"
 
 namespace rs = report_sheet;
 
@@ -46,6 +47,7 @@ DeliveryScheduleWindow::DeliveryScheduleWindow(GameState& g) : ReportWindow(Wind
     VScroll1->setRange(0, 0);
     VScroll1->setSingleStep(kScheduleRowPitch);  // a row an arrow click
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    WheelMovesBars(List.frame, VScroll1);
 
     MakeRows(kRowPool);
     MakeDateLabels(kDateLabels);

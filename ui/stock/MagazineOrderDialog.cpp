@@ -10,6 +10,7 @@
 #include "stock/MagazineOrders.h"
 #include "ui/kit/Controls.h"
 #include "platform/qt/WindowRegistry.h"
+#include "ui/kit/WheelScroll.h"
 
 namespace os = order_sheet;
 
@@ -116,6 +117,7 @@ MagazineOrderDialog::MagazineOrderDialog(GameState& g) : ModalDialog(g) {
             if (on) SSCheck1_Click();
         });
     connect(VScroll1, &QScrollBar::valueChanged, this, &MagazineOrderDialog::VScroll1_Change);
+    WheelMovesBars(List.frame, VScroll1);
     connect(VScroll2, &QScrollBar::valueChanged, this, &MagazineOrderDialog::VScroll2_Change);
     connect(Command1, &QPushButton::clicked, this, &MagazineOrderDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MagazineOrderDialog::Command2_Click);

@@ -1,6 +1,7 @@
 #include "ui/stock/StockWindow.h"
 
 #include "stock/StockReport.h"
+#include "ui/kit/WheelScroll.h"
 
 namespace rs = report_sheet;
 
@@ -31,6 +32,7 @@ StockWindow::StockWindow(const Setup& setup, GameState& g) : ReportWindow(setup.
     VScroll1->setPageStep(40);
     // Setting the value moves the sheet, and so does dragging the thumb.
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    WheelMovesBars(List.frame, VScroll1);
 
     // The refill runs after the rebuild on the same firing, and alone when
     // only the figures changed.
