@@ -64,10 +64,7 @@ bool NewGameStart::FromDate(int year, int month, int day, int hour, std::uint64_
 void ResetGameState(GameState& g) {
     const SaveLayout& L = Layout();
     for (const ColumnDef* c : L.scalars()) {
-        if (c->name == "VersionText" || c->name == "GameTitle" || c->name == "FireUndiscovered" ||
-            c->name == "GameRunning")
-            continue;
-        c->at(g, 0) = Value();
+        if (!c->survivesReset) c->at(g, 0) = Value();
     }
     for (const SaveGroup& grp : L.groups) {
         if (grp.ledger) {
