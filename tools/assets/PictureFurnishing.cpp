@@ -10,6 +10,8 @@
 // them shows which shelf is the taller or the wider; the registers and the
 // service machines stand on a piece of the counter and are drawn as large as
 // the picture allows.
+#include "tools/assets/PictureFurnishing.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -21,7 +23,6 @@
 #include <numbers>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureFurnishing.h"
 #include "tools/assets/WindowPictureKit.h"
 
 namespace {
