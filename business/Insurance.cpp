@@ -50,7 +50,7 @@ InsuranceChoices CurrentInsuranceChoices(const GameState& g) {
     return c;
 }
 
-std::int64_t HokenKeisanM(const InsuranceChoices& chosen) {
+std::int64_t MonthlyPremiumOf(const InsuranceChoices& chosen) {
     std::int64_t total = 0;
     for (int k = 0; k < kInsuranceKinds; ++k)
         if (chosen[k]) total += kInsurancePremiums[k];

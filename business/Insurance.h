@@ -28,7 +28,7 @@ using InsuranceChoices = std::array<bool, kInsuranceKinds>;
 InsuranceChoices CurrentInsuranceChoices(const GameState& g);
 
 // The monthly total of the premiums of the insurances chosen.
-std::int64_t HokenKeisanM(const InsuranceChoices& chosen);
+std::int64_t MonthlyPremiumOf(const InsuranceChoices& chosen);
 // The dialog's total line: "  合计保险费用每月" & the total & "円。".
 std::string InsuranceTotalText(std::int64_t total);
 

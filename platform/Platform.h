@@ -11,13 +11,12 @@
 
 struct GameState;
 
-// The box styles the game uses; the numbers are the style codes the game's
-// texts are written for.
+// The box styles the game uses.
 enum class MsgStyle {
-    Information = 64,         // OK, information icon, titled with the game title
-    Question = 548,           // Yes/No, question icon, No default
-    OverwriteQuestion = 292,  // Yes/No, question icon, No default, no title
-    Exclamation = 48,         // OK, exclamation icon
+    Information,        // OK, information icon, titled with the game title
+    Question,           // Yes/No, question icon, No default
+    OverwriteQuestion,  // Yes/No, question icon, No default, no title
+    Exclamation,        // OK, exclamation icon
 };
 
 enum class MsgAnswer { Ok, Yes, No };

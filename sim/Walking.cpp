@@ -16,7 +16,7 @@ namespace {
 
 // Person.Heading: 0 standing, 1..4 the four diagonal directions.
 struct Heading {
-    int dx, dy;     // cell step; the pixel step is (6 dx, 3 dy)
+    int dx, dy;     // cell step; the pixel step is one cell's pixels on each axis
     int frameRow;   // Sprite.SrcY of the walk frames
 };
 constexpr Heading kHeadings[5] = {
@@ -26,14 +26,29 @@ constexpr Heading kHeadings[5] = {
     {+1, +1, 64},  // 3 down-right
     {-1, +1, 96},  // 4 down-left
 };
+constexpr bool IsWalkingHeading(int h) { return h >= 1 && h <= 4; }
 
-// Sprite.SrcX of the walk frame by Person.WalkFrame 1..4 (before the figure
-// column is added).
-constexpr int kWalkFrameColumn[5] = {0, 0, 16, 0, 32};
+// The walking figures on the people's sprite sheet: one 112-pixel column of
+// 16-pixel frames per look (added as kFigureColumnWidth x Person.Look), the
+// row by heading (above). A walk shows stand, step A, stand, step B, by
+// Person.WalkFrame 1..4; after frame 4 the count starts again at 0.
 constexpr int kFigureColumnWidth = 112;
+constexpr int kNarrowFigureWidth = 16;
+constexpr int kStandColumn = 0, kStepAColumn = 16, kStepBColumn = 32;
+constexpr int kLastWalkFrame = 4;
+constexpr int kWalkFrameColumn[kLastWalkFrame + 1] = {kStandColumn, kStandColumn, kStepAColumn, kStandColumn,
+                                                      kStepBColumn};
+constexpr int WalkFrameColumn(int frame) {
+    return frame >= 1 && frame <= kLastWalkFrame ? kWalkFrameColumn[frame] : kStandColumn;
+}
+
+// The cyclists (Person.WideFigure 1): one 128-pixel block per look, a
+// 32-pixel column per walking heading (up-left first), and two pedalling
+// rows, the first shown at walk frames 0 and 3, the second at 1 and 2.
 constexpr int kWideFigureColumnWidth = 128;
 constexpr int kWideFigureWidth = 32;
-constexpr int kNarrowFigureWidth = 16;
+constexpr int kPedalRowA = 283, kPedalRowB = 315;
+constexpr int PedalRow(int frame) { return frame == 0 || frame == 3 ? kPedalRowA : kPedalRowB; }
 
 // The turn rules by the quadrant the target lies in, tried in this order;
 // every test that holds sets the heading, so the last one wins.
@@ -203,98 +218,163 @@ void WalkPerson(GameState& g, int slot) {
     WalkPerson(g, slot, at);
 }
 
-void WalkPerson(GameState& g, int slot, PersonPlace& at) {
-    const int sp = at.sprite;
-    if (sp < 0) return;
-    auto& P = g.Person;
-    const double gx = at.gx, gy = at.gy;
-    const double tx = P.TargetX[slot].asReal(), ty = P.TargetY[slot].asReal();
-    const bool onTarget = gx == tx && gy == ty;
+namespace {
 
-    // While mopping, the cleaner slides by itself with its heading held at 0.
-    // The rules below work on a copy of the heading and its flag, written
-    // back once (only what a rule wrote is written).
+// Where the person and its target stand: on the two axes, and on the two
+// diagonal lines a walk follows (u = x - y, v = x + y).
+struct WalkPlan {
+    double gx, gy, tx, ty;
+    bool onTarget;
+};
+
+WalkPlan PlanOf(const GameState& g, int slot, const PersonPlace& at) {
+    WalkPlan w;
+    w.gx = at.gx;
+    w.gy = at.gy;
+    w.tx = g.Person.TargetX[slot].asReal();
+    w.ty = g.Person.TargetY[slot].asReal();
+    w.onTarget = w.gx == w.tx && w.gy == w.ty;
+    return w;
+}
+
+// The heading the turn rules choose. They work on this copy of the heading,
+// written back once, and only when a rule wrote it.
+struct HeadingChoice {
     int heading = 0;
     bool turned = false;
-    const auto turn = [&](int to) {
+    void turn(int to) {
         heading = to;
         turned = true;
-    };
-    const bool mopping = slot == PersonSlot::Cleaner && CleanerMops(P.State[slot].i());
-    if (!mopping) {
-        if (onTarget) turn(0);
-        bool headingSet = P.HeadingSet[slot].asInt() != 0;
-        bool headingSetNow = false;
-        const double u = gx - gy, v = gx + gy, tu = tx - ty, tv = tx + ty;
-        const unsigned orderX = OrderOf(gx, tx), orderY = OrderOf(gy, ty);
-        for (const TurnRule& r : kTurnRules) {
-            if (!Holds(r.onX, orderX) || !Holds(r.onY, orderY)) continue;
-            if (!headingSet) {
-                turn(r.firstHeading);
-                headingSet = headingSetNow = true;
-            }
-            for (const ColumnTest& c : r.tests) {
-                if (c.heading == 0) continue;
-                const bool hit = c.axis == Axis::X ? gx + c.offset == tx : gy + c.offset == ty;
-                if (hit) turn(c.heading);
-            }
-            const double mine = r.line == Line::U ? u : v;
-            const double target = r.line == Line::U ? tu : tv;
-            if (target == mine) {
-                turn(r.lineHeading);
-            } else {
-                const Heading& first = kHeadings[r.firstHeading];
-                if (IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 1)) ||
-                    IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 2)))
-                    turn(target > mine ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow);
-            }
-        }
-        if (headingSetNow) P.HeadingSet[slot] = 1;
     }
-    if (onTarget) turn(0);
-    if (turned) P.Heading[slot] = heading;
+};
 
-    bool moved = false;
-    const int h = turned ? heading : P.Heading[slot].i();
-    if (h >= 1 && h <= 4) {
-        const Heading& hd = kHeadings[h];
-        if (!IsBlocked(GridValueAhead(g, at, hd.dx, hd.dy, 1))) {
-            Move(g.Sprite.X[sp], 6 * hd.dx);
-            Move(g.Sprite.Y[sp], 3 * hd.dy);
-            moved = true;
-        } else {
-            P.WalkFrame[slot] = 0;  // a refused step shows the first frame
-        }
-        int frame = P.WalkFrame[slot].i() + 1;
-        P.WalkFrame[slot] = frame;
-        const int look = P.Look[slot].i();
-        g.Sprite.SrcY[sp] = hd.frameRow;
-        g.Sprite.SrcX[sp] = (frame >= 1 && frame <= 4 ? kWalkFrameColumn[frame] : 0) + kFigureColumnWidth * look;
-        if (frame == 4) {
-            frame = 0;
-            P.WalkFrame[slot] = 0;
-        }
-        if (P.WideFigure[slot].asInt() == 1) {
-            g.Sprite.SrcX[sp] = (h - 1) * 32 + kWideFigureColumnWidth * look;
-            g.Sprite.SrcY[sp] = frame == 0 || frame == 3 ? 283 : 315;
-            g.Sprite.Width[sp] = kWideFigureWidth;
-        } else {
-            g.Sprite.Width[sp] = kNarrowFigureWidth;
-        }
+bool Mopping(const GameState& g, int slot) {
+    return slot == PersonSlot::Cleaner && CleanerMops(g.Person.State[slot].i());
+}
+
+// The rule's column tests: "gx + offset = tx" (or the same for y) turns.
+void TurnAtColumns(const TurnRule& r, const WalkPlan& w, HeadingChoice& choice) {
+    for (const ColumnTest& c : r.tests) {
+        if (c.heading == 0) continue;
+        const bool hit = c.axis == Axis::X ? w.gx + c.offset == w.tx : w.gy + c.offset == w.ty;
+        if (hit) choice.turn(c.heading);
     }
-    g.Sprite.Depth[sp] = g.Sprite.Y[sp].asReal() + sp / 1000.0;
-    if (!moved) return;
+}
+
+// On the target's line the person turns along it; off it, with a wall one
+// or two cells ahead on the rule's first diagonal, it turns toward the line.
+void TurnOnLineOrAtWall(const GameState& g, const PersonPlace& at, const TurnRule& r, const WalkPlan& w,
+                        HeadingChoice& choice) {
+    const double mine = r.line == Line::U ? w.gx - w.gy : w.gx + w.gy;
+    const double target = r.line == Line::U ? w.tx - w.ty : w.tx + w.ty;
+    if (target == mine) {
+        choice.turn(r.lineHeading);
+        return;
+    }
+    const Heading& first = kHeadings[r.firstHeading];
+    if (IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 1)) ||
+        IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 2)))
+        choice.turn(target > mine ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow);
+}
+
+// Runs every turn rule whose quadrant holds, in table order. The first of
+// them sets the first heading of a fresh walk (Person.HeadingSet 0) and
+// marks the walk as started.
+void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WalkPlan& w, HeadingChoice& choice) {
+    auto& P = g.Person;
+    bool headingSet = P.HeadingSet[slot].asInt() != 0;
+    bool headingSetNow = false;
+    const unsigned orderX = OrderOf(w.gx, w.tx), orderY = OrderOf(w.gy, w.ty);
+    for (const TurnRule& r : kTurnRules) {
+        if (!Holds(r.onX, orderX) || !Holds(r.onY, orderY)) continue;
+        if (!headingSet) {
+            choice.turn(r.firstHeading);
+            headingSet = headingSetNow = true;
+        }
+        TurnAtColumns(r, w, choice);
+        TurnOnLineOrAtWall(g, at, r, w, choice);
+    }
+    if (headingSetNow) P.HeadingSet[slot] = 1;
+}
+
+// One cell along the heading unless a wall stands there; a refused step
+// shows the first frame. True when the person moved.
+bool StepAhead(GameState& g, int slot, const PersonPlace& at, const Heading& hd) {
+    if (IsBlocked(GridValueAhead(g, at, hd.dx, hd.dy, 1))) {
+        g.Person.WalkFrame[slot] = 0;
+        return false;
+    }
+    Move(g.Sprite.X[at.sprite], walking_detail::kCellWidth * hd.dx);
+    Move(g.Sprite.Y[at.sprite], walking_detail::kCellHeight * hd.dy);
+    return true;
+}
+
+// The next walk frame of the figure's sheet, by heading and look; a cyclist
+// shows its own block instead.
+void ShowNextWalkFrame(GameState& g, int slot, int sp, int h) {
+    auto& P = g.Person;
+    int frame = P.WalkFrame[slot].i() + 1;
+    P.WalkFrame[slot] = frame;
+    const int look = P.Look[slot].i();
+    g.Sprite.SrcY[sp] = kHeadings[h].frameRow;
+    g.Sprite.SrcX[sp] = WalkFrameColumn(frame) + kFigureColumnWidth * look;
+    if (frame == kLastWalkFrame) {
+        frame = 0;
+        P.WalkFrame[slot] = 0;
+    }
+    if (P.WideFigure[slot].asInt() == 1) {
+        g.Sprite.SrcX[sp] = (h - 1) * kWideFigureWidth + kWideFigureColumnWidth * look;
+        g.Sprite.SrcY[sp] = PedalRow(frame);
+        g.Sprite.Width[sp] = kWideFigureWidth;
+    } else {
+        g.Sprite.Width[sp] = kNarrowFigureWidth;
+    }
+}
+
+// The drawing depth: lower on the screen draws later, the sprite slot
+// breaks ties.
+void KeyDepth(GameState& g, int sp) { g.Sprite.Depth[sp] = g.Sprite.Y[sp].asReal() + sp / 1000.0; }
+
+// Where the person stands after a step: a whole cell on is worked out in
+// whole numbers (the same cell the rule gives from the new pixels), any
+// other place again from the sprite.
+void FollowStep(const GameState& g, int slot, PersonPlace& at, const Heading& hd) {
     if (!at.whole) {
         at = PlaceOf(g, slot);
         return;
     }
-    // One whole cell on: the same cell the rule gives from the new pixels.
-    at.cx += kHeadings[h].dx;
-    at.cy += kHeadings[h].dy;
+    at.cx += hd.dx;
+    at.cy += hd.dy;
     at.gx = at.cx;
     at.gy = at.cy;
-    at.px += walking_detail::kCellWidth * kHeadings[h].dx;
-    at.py += walking_detail::kCellHeight * kHeadings[h].dy;
+    at.px += walking_detail::kCellWidth * hd.dx;
+    at.py += walking_detail::kCellHeight * hd.dy;
+}
+
+}  // namespace
+
+void WalkPerson(GameState& g, int slot, PersonPlace& at) {
+    const int sp = at.sprite;
+    if (sp < 0) return;
+    const WalkPlan w = PlanOf(g, slot, at);
+
+    // While mopping, the cleaner slides by itself with its heading held at 0.
+    HeadingChoice choice;
+    if (!Mopping(g, slot)) {
+        if (w.onTarget) choice.turn(0);
+        ChooseHeading(g, slot, at, w, choice);
+    }
+    if (w.onTarget) choice.turn(0);
+    if (choice.turned) g.Person.Heading[slot] = choice.heading;
+
+    bool moved = false;
+    const int h = choice.turned ? choice.heading : g.Person.Heading[slot].i();
+    if (IsWalkingHeading(h)) {
+        moved = StepAhead(g, slot, at, kHeadings[h]);
+        ShowNextWalkFrame(g, slot, sp, h);
+    }
+    KeyDepth(g, sp);
+    if (moved) FollowStep(g, slot, at, kHeadings[h]);
 }
 
 void CheckDoorCells(GameState& g, int slot) { CheckDoorCells(g, PlaceOf(g, slot)); }

@@ -64,10 +64,7 @@ bool NewGameStart::FromDate(int year, int month, int day, int hour, std::uint64_
 void ResetGameState(GameState& g) {
     const SaveLayout& L = Layout();
     for (const ColumnDef* c : L.scalars()) {
-        if (c->name == "VersionText" || c->name == "GameTitle" || c->name == "FireUndiscovered" ||
-            c->name == "GameRunning")
-            continue;
-        c->at(g, 0) = Value();
+        if (!c->survivesReset) c->at(g, 0) = Value();
     }
     for (const SaveGroup& grp : L.groups) {
         if (grp.ledger) {
@@ -114,20 +111,22 @@ constexpr SceneryPiece kScenery[] = {
     {-12, 158, 426, 128, 16, 30, 20, SceneryPiece::Scenery},
 };
 
-}  // namespace
-
-void InitNewGame(GameState& g, const NewGameStart& start) {
-    // 1. Seed once, then one draw thrown away.
-    g.rng.seed(start.seed);
+// One seed, then one draw thrown away.
+void SeedTheGenerator(GameState& g, std::uint64_t seed) {
+    g.rng.seed(seed);
     (void)g.Rnd();
+}
 
-    // 2.
+// The catalogues start empty; FillCatalogues counts them up.
+void EmptyCatalogueCounts(GameState& g) {
     g.RegisterTypeCount = 0;
     g.PersonCount = 0;
     g.FixtureTypeCount = 0;
     g.ApplicantCount = 0;
+}
 
-    // 3. The shop and the player's settings.
+// The shop and the player's settings.
+void SetShopAndSettings(GameState& g) {
     g.StarLevel = 1;
     g.Dirtiness = 0;
     g.Popularity = 10;
@@ -152,11 +151,13 @@ void InitNewGame(GameState& g, const NewGameStart& start) {
     g.CopiesSoldHistory.Monthly[0] = 0;
     g.SpareValue14 = 0;
     g.FloorIconPhase = 0;
+}
 
-    // 4. The award contest starts at a ceremony number from 1 to 15.
-    g.AwardRound = g.RndInt(15) + 1;
+// The award contest starts at a ceremony number from 1 to 15.
+void DrawFirstAwardRound(GameState& g) { g.AwardRound = g.RndInt(15) + 1; }
 
-    // 5. Working columns.
+// The working columns of the titles, the people and the floor start at 0.
+void ClearWorkingColumns(GameState& g) {
     for (int row = 0; row < 513; ++row) {
         g.Magazine.IssueSales[row][0] = 0;
         g.Magazine.IssueSales[row][1] = 0;
@@ -186,8 +187,10 @@ void InitNewGame(GameState& g, const NewGameStart& start) {
     g.Ledger.Income = {};
     g.Ledger.Expense = {};
     for (auto& u : g.UseCount) u = 0;
+}
 
-    // 6.
+// The opening funds, the magazine chart's scale and the empty sales counts.
+void SetOpeningFunds(GameState& g) {
     g.MagazineChartScale = 3120;
     g.ShelfCapacity = 0;
     g.SpareValue20 = 0;
@@ -195,36 +198,57 @@ void InitNewGame(GameState& g, const NewGameStart& start) {
     g.CopiesOnShelves = 0;
     g.SpareValue17 = 0;
     g.Funds = 4000000;
+}
 
-    // 7. The calendar starts at the computer's date and hour.
+// The calendar starts at the computer's date and hour.
+void StartTheCalendar(GameState& g, const NewGameStart& start) {
     g.Year = start.year;
     g.Month = start.month;
     g.Day = start.day;
     g.Weekday = start.weekday;
     g.Hour = start.hour;
+}
 
-    // 8. Scenery, door cover and the leaves of the upper door.
+// Scenery, door cover and the leaves of the upper door.
+void PlaceTheScenery(GameState& g) {
     g.SceneryCount = 0;
     SpawnSceneryPieces(g, kScenery);
+}
 
-    // 9. The catalogues.
+void FillCatalogues(GameState& g) {
     AddBuiltInMagazines(g);
     AddBuiltInBooks(g);
     AddBuiltInPersons(g);
     AddBuiltInApplicants(g);
     AddBuiltInRivalShops(g);
     AddBuiltInEquipment(g);
+}
 
-    // 10.
-    LayNewGameWalls(g);
+// The cover keeps the depth key it got out of sight at y 1000, so it is
+// drawn over everything else.
+void ShowTheDoorCover(GameState& g) { g.Sprite.Y[g.DoorCoverSprite.i()] = 33; }
 
-    // 11. The cover keeps the depth key it got out of sight at y 1000, so it
-    // is drawn over everything else.
-    g.Sprite.Y[g.DoorCoverSprite.i()] = 33;
-
-    // 12, 13.
+// The first issue of the weekly news.
+void WriteFirstNews(GameState& g) {
     g.NewsIssueTitle = "创刊号";
     WriteWeeklyNews(g);
+}
+
+}  // namespace
+
+void InitNewGame(GameState& g, const NewGameStart& start) {
+    SeedTheGenerator(g, start.seed);
+    EmptyCatalogueCounts(g);
+    SetShopAndSettings(g);
+    DrawFirstAwardRound(g);
+    ClearWorkingColumns(g);
+    SetOpeningFunds(g);
+    StartTheCalendar(g, start);
+    PlaceTheScenery(g);
+    FillCatalogues(g);
+    LayNewGameWalls(g);
+    ShowTheDoorCover(g);
+    WriteFirstNews(g);
 }
 
 NameCheck CheckShopName(const std::string& name) {

@@ -23,9 +23,10 @@ struct NewGameStart {
     static long long LatestYear();
 };
 
-// Empties every game scalar (all but FireUndiscovered and GameRunning) and
-// every table; counted tables over rows 0..count, then the count. The
-// program texts and the floor grid are left alone; ledger cells become 0.
+// Empties every scalar but those the field table marks as surviving a reset
+// (the program texts, FireUndiscovered and GameRunning) and every table;
+// counted tables over rows 0..count, then the count. The floor grid is left
+// alone; ledger cells become 0.
 void ResetGameState(GameState& g);
 
 // The first moment of a new game, on an emptied state.

@@ -41,10 +41,18 @@ struct Dims<std::array<std::array<Value, C>, R>> {
             Dims<std::remove_cvref_t<decltype(std::declval<GameState&>().expr)>>::subs       \
     }
 
+// A field the reset of a new game leaves alone: the program texts, set once
+// at start-up; FireUndiscovered, which a new game inherits; and GameRunning,
+// which tells the new game whether an old one's windows are to close.
+ColumnDef SurvivesReset(ColumnDef c) {
+    c.survivesReset = true;
+    return c;
+}
+
 std::vector<ColumnDef> AllColumns() {
     return {
         // Program texts and game scalars, in declared order.
-        QM_COL(VersionText), QM_COL(GameTitle),
+        SurvivesReset(QM_COL(VersionText)), SurvivesReset(QM_COL(GameTitle)),
         QM_COL(SelectedSlot), QM_COL(SelectedMagazineRow), QM_COL(ScrollX), QM_COL(ScrollY),
         QM_COL(VScrollReserve), QM_COL(HScrollReserve),
         QM_COL(Year), QM_COL(Month), QM_COL(Day), QM_COL(Weekday), QM_COL(Hour), QM_COL(HourTicks),
@@ -59,7 +67,7 @@ std::vector<ColumnDef> AllColumns() {
         QM_COL(Register1Tickets), QM_COL(Register2Tickets), QM_COL(SpareValue02), QM_COL(SpareValue03),
         QM_COL(Register1Served), QM_COL(Register2Served), QM_COL(CopiesHeld),
         QM_COL(FireBurning), QM_COL(FireFacilityCount), QM_COL(FireDiscoveryHold),
-        QM_COL(ShelfFillLevel), QM_COL(FireUndiscovered),
+        QM_COL(ShelfFillLevel), SurvivesReset(QM_COL(FireUndiscovered)),
         QM_COL(ClerkRowCount), QM_COL(DoorCoverSprite), QM_COL(DoorCoverSprite2), QM_COL(SpareValue04),
         QM_COL(StatusText), QM_COL(StatusTicks),
         QM_COL(TypePos), QM_COL(TypeText), QM_COL(SpareValue05), QM_COL(SpareValue06),
@@ -67,7 +75,7 @@ std::vector<ColumnDef> AllColumns() {
         QM_COL(QuakeShake), QM_COL(ShakePhase), QM_COL(QuakeTicks), QM_COL(QuakeInProgress),
         QM_COL(BorrowAmount), QM_COL(BorrowLimit), QM_COL(DueLoanSlot), QM_COL(ShopOfMonthText),
         QM_COL(GrandPrizePending), QM_COL(PrintAdCost), QM_COL(BroadcastAdCost),
-        QM_COL(SpareValue11), QM_COL(SpareValue12), QM_COL(GameRunning), QM_COL(SoundOn),
+        QM_COL(SpareValue11), QM_COL(SpareValue12), SurvivesReset(QM_COL(GameRunning)), QM_COL(SoundOn),
         QM_COL(CustomersInside), QM_COL(ClerksInside), QM_COL(CleanerInside), QM_COL(RobberInside),
         QM_COL(TicksPerHour), QM_COL(MagazineChartScale), QM_COL(DrawListCount),
         QM_COL(CaptionDirty), QM_COL(QuakeKind),
@@ -467,6 +475,10 @@ SaveLayout Build() {
     }
     for (std::size_t i = 0; i < ruled.size(); ++i)
         if (!ruled[i]) throw std::logic_error("no rule for " + std::string(L.columns[i].name));
+    // The reset keeps a scalar only: a table is emptied whole.
+    for (const ColumnDef& c : L.columns)
+        if (c.survivesReset && !c.isScalar())
+            throw std::logic_error("a table cannot survive a reset: " + std::string(c.name));
 
     // File lines 2..29: the scalars in declared order, split as the file has them.
     static const int kLineLengths[] = {2, 6, 9, 10, 5, 4, 7, 3, 5, 6, 12, 7, 11, 2,

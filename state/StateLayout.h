@@ -33,6 +33,7 @@ struct ColumnDef {
     int rows;                        // 1 for a scalar
     int subs;                        // 0 for a scalar or a one-dimensional column
     FieldRule rule = {};             // what every element may hold
+    bool survivesReset = false;      // a new game's reset leaves it as it is
 
     bool isScalar() const { return rows == 1 && subs == 0; }
     Value& at(GameState& g, int row, int sub = 0) const { return data(g)[row * (subs ? subs : 1) + sub]; }

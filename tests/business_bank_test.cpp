@@ -234,7 +234,7 @@ TEST(InsuranceTotal, ByTheInsurancesChosen) {
         {{true, false, true}, "  合计保险费用每月8万0000円。"},
         {{true, true, true}, "  合计保险费用每月11万0000円。"},
     };
-    for (const Case& c : cases) EXPECT_EQ(InsuranceTotalText(HokenKeisanM(c.chosen)), c.text);
+    for (const Case& c : cases) EXPECT_EQ(InsuranceTotalText(MonthlyPremiumOf(c.chosen)), c.text);
 }
 
 TEST(InsuranceTotal, ConfirmStoresEveryChoice) {

@@ -173,16 +173,6 @@ TEST(MonthEndReport, RowsByCategoryAndANetOfMinusOneIsADeficit) {
     EXPECT_EQ(r.copies, "1万2345册");
 }
 
-TEST(MonthEndReport, CategoryTableInScreenOrder) {
-    const std::vector<std::pair<int, std::string>> expected = {
-        {0, "杂志和书籍"}, {3, "店铺设施"}, {4, "保险相关"}, {1, "店员薪资"}, {5, "服务相关"}, {6, "租金"}, {2, "其他"}};
-    ASSERT_EQ(kLedgerTable.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(kLedgerTable[i].category, expected[i].first);
-        EXPECT_EQ(kLedgerTable[i].label, expected[i].second);
-    }
-}
-
 // The tick of the report's timer at which each report closes itself, or 0
 // when it stays open.
 int ClosingTick(GameState& g, bool (*tick)(GameState&), int limit) {

@@ -145,6 +145,8 @@ TEST(NewGame, SecondGameResetsAllButTwoScalars) {
     EXPECT_TRUE(g->StatusText.isEmpty());
     EXPECT_TRUE(g->ClerkMessages[2].isEmpty());  // one past the count is emptied too
     EXPECT_EQ(g->ClerkMessages[3], Value("past the count"));
+    EXPECT_EQ(g->VersionText, Value(kVersionText));  // the program texts stay
+    EXPECT_EQ(g->GameTitle, Value(kGameTitle));
 
     g->FireUndiscovered = fresh->FireUndiscovered;
     g->ClerkMessages[3] = Value();

@@ -37,7 +37,7 @@ struct Entry {
 
 }  // namespace
 
-TEST_F(PlacementWindows, Form5AtStarOneOffersThreeAndPlacesTheFirst) {
+TEST_F(PlacementWindows, PlaceFacilityAtStarOneOffersThreeAndPlacesTheFirst) {
     GameState& g = game();
     g.SelectedSlot = 1;
     const auto fame = g.Fame.asInt();
@@ -74,7 +74,7 @@ TEST_F(PlacementWindows, Form5AtStarOneOffersThreeAndPlacesTheFirst) {
     EXPECT_EQ(g.SelectedSlot.asInt(), 1);
 }
 
-TEST_F(PlacementWindows, Form5FollowsTheThumbAndCancelChangesNothing) {
+TEST_F(PlacementWindows, PlaceFacilityFollowsTheThumbAndCancelChangesNothing) {
     GameState& g = game();
     g.StarLevel = 5;
     g.SelectedSlot = 4;
@@ -94,7 +94,7 @@ TEST_F(PlacementWindows, Form5FollowsTheThumbAndCancelChangesNothing) {
     EXPECT_EQ(g.Funds.asInt(), 4000000);
 }
 
-TEST_F(PlacementWindows, Form20ShowsTheFacilityAndStaysAfterARefusal) {
+TEST_F(PlacementWindows, FacilityInfoShowsTheFacilityAndStaysAfterARefusal) {
     GameState& g = game();
     PlaceFacility(g, 3, 0);
     g.UseCount[3] = 7;
@@ -124,7 +124,7 @@ TEST_F(PlacementWindows, Form20ShowsTheFacilityAndStaysAfterARefusal) {
     EXPECT_EQ(g.UseCount[3].asInt(), 0);
 }
 
-TEST_F(PlacementWindows, Form20ArsonNoClosesWithoutAFire) {
+TEST_F(PlacementWindows, FacilityInfoArsonNoClosesWithoutAFire) {
     GameState& g = game();
     PlaceFacility(g, 3, 6);
     g.SelectedSlot = 3;

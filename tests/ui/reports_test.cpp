@@ -16,7 +16,9 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "business/DayReport.h"
 #include "ui/business/MonthReportDialog.h"
@@ -150,6 +152,47 @@ TEST_F(ReportWindows, MonthReportOfASurplusAndItsOwnClose) {
     EXPECT_EQ(g.Bookshop.SalesPoints[0], Value(12));
     EXPECT_EQ(g.ReportTicks, Value(0));
     EXPECT_TRUE(Ui().Clock().ticking());
+}
+
+TEST_F(ReportWindows, MonthReportListsTheCategoriesInTheirOrder) {
+    GameState& g = game();
+    g.ReportManualClose = 1;
+    for (int c = 0; c < kLedgerCategories; ++c) g.Ledger.Income[c][1] = g.Ledger.Expense[c][1] = Money();
+    // Each shown category earns a sum of its own, so a row shows whose it is.
+    const auto earned = [](int category) { return (category + 1) * 1000; };
+    for (int c = 0; c <= Rent; ++c) g.Ledger.Income[c][1] = Money::FromWhole(earned(c));
+    struct Row {
+        const char* label;
+        int category;
+    };
+    const Row expected[] = {{"杂志和书籍", BooksMagazines}, {"店铺设施", Facilities}, {"保险相关", Insurance},
+                            {"店员薪资", Salaries},        {"服务相关", Services},    {"租金", Rent},
+                            {"其他", OtherCategory}};
+
+    WithWindow<MonthReportDialog>(Window::MonthReport, game(), [&](MonthReportDialog* f) {
+        // Read the sheet as a player does: line by line from the top, the
+        // row's name on the left and its income in the income column.
+        const int incomeX = f->ILabel[BooksMagazines]->x();
+        std::map<int, std::pair<QLabel*, QLabel*>> lines;  // by y: the leftmost label, the income
+        for (QLabel* l : f->Picture1->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            auto& [name, income] = lines[l->y()];
+            if (!name || l->x() < name->x()) name = l;
+            if (l->x() == incomeX) income = l;
+        }
+        std::vector<std::pair<QString, QString>> shown;
+        for (const auto& [y, line] : lines)
+            if (line.first->x() < incomeX) shown.emplace_back(line.first->text(), line.second->text());
+
+        std::vector<std::pair<QString, QString>> want;
+        int total = 0;
+        for (const Row& r : expected) {
+            want.emplace_back(QString::fromUtf8(r.label), QStringLiteral("%1円").arg(earned(r.category)));
+            total += earned(r.category);
+        }
+        want.emplace_back(QStringLiteral("合计"), QStringLiteral("%1万%2円").arg(total / 10000).arg(total % 10000));
+        EXPECT_EQ(shown, want);
+        f->Command1->click();
+    });
 }
 
 // ---- day report ----

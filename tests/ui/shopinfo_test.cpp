@@ -74,7 +74,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ShopInfoWindows, Form4DrawsTheShopAndRaisesTheDetailsFlag) {
+TEST_F(ShopInfoWindows, ShopInfoDrawsTheShopAndRaisesTheDetailsFlag) {
     ToggleReportWindow(Window::ShopInfo, game());
     ShopInfoWindow* f = Info();
     ASSERT_NE(f, nullptr);
@@ -125,7 +125,7 @@ TEST_F(ShopInfoWindows, Form4DrawsTheShopAndRaisesTheDetailsFlag) {
     EXPECT_FALSE(IsFormOpen(Window::ShopInfo));
 }
 
-TEST_F(ShopInfoWindows, Form41DrawsDetailsAndKeepsItsCaption) {
+TEST_F(ShopInfoWindows, ShopDetailsDrawsItsFiguresAndKeepsItsCaption) {
     game().Hour = 12;
     game().ShopSize = 3;
     game().Popularity = -5;  // a dismissal can leave it below 0 until the week ends
@@ -186,7 +186,7 @@ TEST_F(ShopInfoWindows, DetailsFollowTheInformationWindowOnly) {
     EXPECT_EQ(details->HourLabel->text(), QStringLiteral("下午 3"));
 }
 
-TEST_F(ShopInfoWindows, Form4SitsBelowTheFloorView) {
+TEST_F(ShopInfoWindows, ShopInfoSitsBelowTheFloorView) {
     NewGameStart start;
     ASSERT_TRUE(NewGameStart::FromDate(2024, 3, 9, 9, 1, start));
     StartNewGame(game(), "青叶书房", start);

@@ -49,7 +49,7 @@ protected:
 
 }  // namespace
 
-TEST_F(StaffWindowTest, Form7PagesTheListAndPreviewsLooksWhileDragging) {
+TEST_F(StaffWindowTest, HireClerkPagesTheListAndPreviewsLooksWhileDragging) {
     GameState& g = game();
     HireClerkDialog f(game());
     f.show();
@@ -84,7 +84,7 @@ TEST_F(StaffWindowTest, Form7PagesTheListAndPreviewsLooksWhileDragging) {
     EXPECT_EQ(g.ClerkCount.asInt(), 0);
 }
 
-TEST_F(StaffWindowTest, Form7HireGoesOnToTheSettingsWithTheClockHeld) {
+TEST_F(StaffWindowTest, HireClerkHiresThenGoesOnToTheSettingsWithTheClockHeld) {
     GameState& g = game();
     const auto funds = g.Funds.asInt();
     int hired = -1;
@@ -117,7 +117,7 @@ TEST_F(StaffWindowTest, Form7HireGoesOnToTheSettingsWithTheClockHeld) {
     EXPECT_TRUE(Ui().Clock().ticking());
 }
 
-TEST_F(StaffWindowTest, Form7WithNobodyLeftToOfferHiresNobody) {
+TEST_F(StaffWindowTest, HireClerkWithNobodyLeftToOfferHiresNobody) {
     GameState& g = game();
     for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = 1;
     const auto funds = g.Funds.asInt();
@@ -133,7 +133,7 @@ TEST_F(StaffWindowTest, Form7WithNobodyLeftToOfferHiresNobody) {
     EXPECT_EQ(g.ClerkCount.asInt(), 0);
 }
 
-TEST_F(StaffWindowTest, Form12DismissesOnlyAfterClosingAndYes) {
+TEST_F(StaffWindowTest, FireClerkDismissesOnlyAfterClosingAndYes) {
     GameState& g = game();
     Hire(4);
     Hire(9);
@@ -171,7 +171,7 @@ TEST_F(StaffWindowTest, Form12DismissesOnlyAfterClosingAndYes) {
     EXPECT_EQ(g.ClerkCount.asInt(), 1);
 }
 
-TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
+TEST_F(StaffWindowTest, ClerkSettingsShowsStoresAndCancelsTheOrders) {
     GameState& g = game();
     Hire(12);
     {
@@ -237,7 +237,7 @@ TEST_F(StaffWindowTest, Form36ShowsStoresAndCancelsTheOrders) {
     EXPECT_EQ(g.CleaningMethod.asInt(), 3);
 }
 
-TEST_F(StaffWindowTest, Form38HeldArrowsAndTheSettingsRowAfterConfirming) {
+TEST_F(StaffWindowTest, SalaryHeldArrowsAndTheSettingsRowAfterConfirming) {
     GameState& g = game();
     Hire(3);
     Hire(8);  // 赤座 稔明, 210,000 円: list position 1

@@ -74,7 +74,7 @@ protected:
 
 }  // namespace
 
-TEST_F(StockWindows, Form17ShowsStockAgainstOrderAndKeepsItselfCurrent) {
+TEST_F(StockWindows, MagazineStockShowsStockAgainstOrderAndKeepsItselfCurrent) {
     GameState& g = game();
     // Title 0 is issued on the 1st, title 5 on the 3rd: that is their order.
     g.Magazine.Stock[0] = 12;
@@ -137,7 +137,7 @@ TEST_F(StockWindows, Form17ShowsStockAgainstOrderAndKeepsItselfCurrent) {
     EXPECT_EQ(g.WindowOpen[17].asInt(), 0);
 }
 
-TEST_F(StockWindows, Form17ScrollsALongListAndKeepsItsBounds) {
+TEST_F(StockWindows, MagazineStockScrollsALongListAndKeepsItsBounds) {
     GameState& g = game();
     for (int m = 0; m < 30; ++m) g.Magazine.StandingOrder[m] = 10;
     ToggleReportWindow(Window::MagazineStock, game());
@@ -160,7 +160,7 @@ TEST_F(StockWindows, Form17ScrollsALongListAndKeepsItsBounds) {
     EXPECT_EQ(f->List.sheet->y(), -f->VScroll1->value());
 }
 
-TEST_F(StockWindows, Form23ShowsDeliveriesAndLeavesNothingStale) {
+TEST_F(StockWindows, BookStockShowsDeliveriesAndLeavesNothingStale) {
     GameState& g = game();
     g.Book.Stock[3] = 5;
     g.Book.StandingOrder[7] = 20;
@@ -213,7 +213,7 @@ TEST_F(StockWindows, Form23ShowsDeliveriesAndLeavesNothingStale) {
     EXPECT_EQ(Frame(Window::BookStock)->height(), fitted - 2 * kStockRowPitch);
 }
 
-TEST_F(StockWindows, Form59ListsTheMonthWithTodayInRed) {
+TEST_F(StockWindows, DeliveryScheduleListsTheMonthWithTodayInRed) {
     GameState& g = game();
     g.Magazine.StandingOrder[0] = 10;  // issued on the 1st
     for (int m = 0; m < g.MagazineCount.i(); ++m)
@@ -265,7 +265,7 @@ TEST_F(StockWindows, Form59ListsTheMonthWithTodayInRed) {
     EXPECT_TRUE(f->Label2[30]->isVisibleTo(f));
 }
 
-TEST_F(StockWindows, Form59GrowsForAMonthLongerThanItsRows) {
+TEST_F(StockWindows, DeliveryScheduleGrowsForAMonthLongerThanItsRows) {
     GameState& g = game();
     // A catalogue far beyond the built-in one: 400 weekly titles.
     const int titles = 400;

@@ -53,7 +53,7 @@ QString Text(const QLabel* l) { return l->text(); }
 
 }  // namespace
 
-TEST_F(UpkeepWindows, Form19ProofingShowsTheGaugeAndProofsOnYes) {
+TEST_F(UpkeepWindows, UpkeepProofingShowsTheGaugeAndProofsOnYes) {
     GameState& g = game();
     g.QuakeResistance = 36;
     g.UpkeepDialogMode = 0;
@@ -78,7 +78,7 @@ TEST_F(UpkeepWindows, Form19ProofingShowsTheGaugeAndProofsOnYes) {
     EXPECT_FALSE(f.isVisible());
 }
 
-TEST_F(UpkeepWindows, Form19CleaningFollowsTheChosenMethod) {
+TEST_F(UpkeepWindows, UpkeepCleaningFollowsTheChosenMethod) {
     GameState& g = game();
     g.UpkeepDialogMode = 1;
     UpkeepDialog f(g);
@@ -113,7 +113,7 @@ TEST_F(UpkeepWindows, Form19CleaningFollowsTheChosenMethod) {
     EXPECT_EQ(g.Funds, Value(3'800'000));
 }
 
-TEST_F(UpkeepWindows, Form45ShowsTheServicesAndScrollsToBookTokensFromThreeStars) {
+TEST_F(UpkeepWindows, ShopServicesShowsTheServicesAndScrollsToBookTokensFromThreeStars) {
     GameState& g = game();
     g.ShopServiceOn[1] = 1;
     g.Popularity = 10;
@@ -151,7 +151,7 @@ TEST_F(UpkeepWindows, Form45ShowsTheServicesAndScrollsToBookTokensFromThreeStars
     EXPECT_EQ(g.Popularity, Value(10 + 4 + 2));
 }
 
-TEST_F(UpkeepWindows, Form62ChoosesOnePolicy) {
+TEST_F(UpkeepWindows, ReadingPolicyChoosesOnePolicy) {
     GameState& g = game();
     g.StandingReadingPolicy = 1;
     ReadingPolicyDialog f(g);
@@ -169,7 +169,7 @@ TEST_F(UpkeepWindows, Form62ChoosesOnePolicy) {
     EXPECT_EQ(g.StandingReadingPolicy, Value(2));
 }
 
-TEST_F(UpkeepWindows, Form13ListsTheClerksAndHidesEmptyRows) {
+TEST_F(UpkeepWindows, ClerkInfoListsTheClerksAndHidesEmptyRows) {
     GameState& g = game();
     g.Applicant.Employed[4] = 1;
     g.Applicant.Energy[4] = 50;
@@ -199,7 +199,7 @@ TEST_F(UpkeepWindows, Form13ListsTheClerksAndHidesEmptyRows) {
     EXPECT_EQ(g.WindowOpen[13], Value(0));
 }
 
-TEST_F(UpkeepWindows, Form10TypesTheSentenceAndCountsAnEffortOnClosing) {
+TEST_F(UpkeepWindows, CustomerOpinionsTypesTheSentenceAndCountsAnEffortOnClosing) {
     GameState& g = game();
     CustomerOpinionsDialog f(g);
     f.show();

@@ -20,11 +20,11 @@
 #include <vector>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureStaff.h"
+#include "tools/assets/WindowPictureKit.h"
 
 namespace {
 
-using staffpic::kInk;
+using pic::kInk;
 
 constexpr int kBadge = 64;                   // bank and insurance pictures
 constexpr int kSceneW = 96, kSceneH = 72;    // earthquake and fire pictures
@@ -109,7 +109,7 @@ void Smoke(QPainter& p, const std::vector<QPointF>& puffs, double r, int alpha) 
 // The bank: a stone hall with four columns under a pediment with a gold coin.
 
 QImage BankHall() {
-    return staffpic::Supersampled(kBadge, kBadge, kDaySkyLow, [](QPainter& p) {
+    return pic::Supersampled(kBadge, kBadge, kDaySkyLow, [](QPainter& p) {
         Sky(p, kBadge, kBadge, kDaySky, kDaySkyLow);
         p.setPen(Ink(0.9));
         // Steps.
@@ -145,7 +145,7 @@ QImage BankHall() {
 // Insurance: a red umbrella over a little shop, rain falling beside it.
 
 QImage InsuranceUmbrella() {
-    return staffpic::Supersampled(kBadge, kBadge, kDaySkyLow, [](QPainter& p) {
+    return pic::Supersampled(kBadge, kBadge, kDaySkyLow, [](QPainter& p) {
         Sky(p, kBadge, kBadge, QColor(0xb8, 0xc8, 0xd8), kDaySkyLow);
         // Rain outside the umbrella.
         p.setPen(QPen(QColor(0x70, 0x90, 0xc0), 0.8, Qt::SolidLine, Qt::RoundCap));
@@ -177,7 +177,7 @@ QImage InsuranceUmbrella() {
 // The earthquake: the shop leaning over a cracked street, shake lines.
 
 QImage QuakeScene() {
-    return staffpic::Supersampled(kSceneW, kSceneH, kDaySkyLow, [](QPainter& p) {
+    return pic::Supersampled(kSceneW, kSceneH, kDaySkyLow, [](QPainter& p) {
         Sky(p, kSceneW, kSceneH, QColor(0xe8, 0xd8, 0xb8), kDaySkyLow);
         p.fillRect(QRectF(0, 56, kSceneW, 16), kStreet);
         LittleShop(p, QPointF(48, 57), 38, false, -7);
@@ -213,7 +213,7 @@ QImage QuakeScene() {
 // smoke), put out (a fire engine spraying water on the smoking shop).
 
 QImage FireDiscoveredScene() {
-    return staffpic::Supersampled(kSceneW, kSceneH, kNightSky, [](QPainter& p) {
+    return pic::Supersampled(kSceneW, kSceneH, kNightSky, [](QPainter& p) {
         Sky(p, kSceneW, kSceneH, kNightSky, kNightSkyLow);
         QRadialGradient glow(QPointF(48, 40), 40);
         glow.setColorAt(0, QColor(0xff, 0x80, 0x30, 150));
@@ -238,7 +238,7 @@ QImage FireDiscoveredScene() {
 }
 
 QImage FireOutScene() {
-    return staffpic::Supersampled(kSceneW, kSceneH, kNightSkyLow, [](QPainter& p) {
+    return pic::Supersampled(kSceneW, kSceneH, kNightSkyLow, [](QPainter& p) {
         Sky(p, kSceneW, kSceneH, QColor(0x5c, 0x58, 0x60), QColor(0x9a, 0x94, 0x90));
         p.fillRect(QRectF(0, 58, kSceneW, 14), QColor(0x6a, 0x64, 0x60));
         // The blackened frame of the shop: charred posts and a broken beam.
@@ -262,7 +262,7 @@ QImage FireOutScene() {
 }
 
 QImage FireBrigadeScene() {
-    return staffpic::Supersampled(kSceneW, kSceneH, kNightSkyLow, [](QPainter& p) {
+    return pic::Supersampled(kSceneW, kSceneH, kNightSkyLow, [](QPainter& p) {
         Sky(p, kSceneW, kSceneH, kNightSky, kNightSkyLow);
         p.fillRect(QRectF(0, 58, kSceneW, 14), kStreetNight);
         LittleShop(p, QPointF(72, 59), 34, false);
@@ -319,8 +319,8 @@ std::vector<Output> Outputs() {
     for (bool up : {true, false})
         for (int k = 1; k <= 2; ++k)
             list.push_back({QStringLiteral("Graphic/Forms/Form25_Button%1_%2.png").arg(up ? 'U' : 'D').arg(k),
-                            staffpic::kArrowW, staffpic::kArrowH, up ? "up arrow" : "down arrow",
-                            [up, k] { return staffpic::ArrowButton(up, k == 2); }});
+                            pic::kArrowW, pic::kArrowH, up ? "up arrow" : "down arrow",
+                            [up, k] { return pic::ArrowButton(up, k == 2); }});
     return list;
 }
 

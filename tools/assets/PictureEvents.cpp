@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureStaff.h"
+#include "tools/assets/WindowPictureKit.h"
 #include "tools/assets/SpriteSheetArt.h"
 
 namespace {
@@ -593,8 +593,8 @@ std::vector<Output> Outputs() {
         for (bool up : {true, false})
             for (int k = 1; k <= 2; ++k)
                 list.push_back({QStringLiteral("Graphic/Forms/Form%1_Button%2_%3.png").arg(form).arg(up ? 'U' : 'D').arg(k),
-                                staffpic::kArrowW, staffpic::kArrowH, up ? "up arrow" : "down arrow",
-                                [up, k] { return staffpic::ArrowButton(up, k == 2); }});
+                                pic::kArrowW, pic::kArrowH, up ? "up arrow" : "down arrow",
+                                [up, k] { return pic::ArrowButton(up, k == 2); }});
     return list;
 }
 

@@ -10,6 +10,8 @@
 // them shows which shelf is the taller or the wider; the registers and the
 // service machines stand on a piece of the counter and are drawn as large as
 // the picture allows.
+#include "tools/assets/PictureFurnishing.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -21,11 +23,11 @@
 #include <numbers>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureStaff.h"
+#include "tools/assets/WindowPictureKit.h"
 
 namespace {
 
-using staffpic::kInk;
+using pic::kInk;
 
 constexpr int kFixtureSide = 100;                // the fixture pictures, square
 constexpr int kCounterW = 96, kCounterH = 72;    // the register and service-machine pictures
@@ -1122,7 +1124,7 @@ const Picture kPictures[] = {
 };
 
 QImage Render(const Picture& item) {
-    return staffpic::Supersampled(item.w, item.h, kSkyBottom, [&item](QPainter& p) {
+    return pic::Supersampled(item.w, item.h, kSkyBottom, [&item](QPainter& p) {
         Sky(p, item.w, item.h);
         p.save();
         if (item.board == Board::CounterShrunk) {
@@ -1140,7 +1142,7 @@ QImage Render(const Picture& item) {
 
 }  // namespace
 
-bool staffpic::MakeFurnishingPictures(const QDir& out) {
+bool MakeFurnishingPictures(const QDir& out) {
     bool ok = true;
     for (const Picture& item : kPictures) ok = ok && pic::Save(Render(item), out, QString::fromLatin1(item.file));
     return ok;

@@ -1,5 +1,5 @@
 // The ceremony, news and advertising pictures, drawn with the painter at
-// four times their size and shrunk (staffpic::Supersampled), except the
+// four times their size and shrunk (pic::Supersampled), except the
 // pointer, which is pixel art.
 #include "tools/assets/PictureShowcase.h"
 
@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "tools/assets/PictureKit.h"
-#include "tools/assets/PictureStaff.h"
+#include "tools/assets/WindowPictureKit.h"
 
 namespace {
 
-using staffpic::kInk;
-using staffpic::Supersampled;
+using pic::kInk;
+using pic::Supersampled;
 
 // The sizes the windows show them at.
 constexpr int kFace = 64;                 // the host, Form22 Image1

@@ -22,30 +22,15 @@
 
 #include "tools/assets/PictureKit.h"
 #include "tools/assets/SpriteSheetArt.h"
-
-namespace staffpic {
-
-QImage Supersampled(int w, int h, QColor fill, const std::function<void(QPainter&)>& draw) {
-    constexpr int kOver = 4;
-    QImage big(w * kOver, h * kOver, QImage::Format_ARGB32_Premultiplied);
-    big.fill(fill);
-    {
-        QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kOver, kOver);
-        draw(p);
-    }
-    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-}  // namespace staffpic
+#include "tools/assets/WindowPictureKit.h"
 
 namespace {
 
-using staffpic::ArrowButton;
-using staffpic::kArrowH;
-using staffpic::kArrowW;
-using staffpic::kInk;
+using pic::ArrowButton;
+using pic::kArrowH;
+using pic::kArrowW;
+using pic::kButtonFace;
+using pic::kInk;
 
 // ---------------------------------------------------------------------------
 // The nine looks
@@ -114,7 +99,6 @@ const Backdrop kNight{QColor(0x4a, 0x50, 0x6a), QColor(0x1e, 0x22, 0x32)};
 const Backdrop kMint{QColor(0xec, 0xf7, 0xf2), QColor(0xbc, 0xdc, 0xd2)};
 const QColor kFrame(0x8a, 0x96, 0xa8);
 const QColor kIconBack(0xdc, 0xe4, 0xee);  // the studio blue, flat
-const QColor kButtonFace(0xef, 0xef, 0xef);  // the windows' background
 
 // ---------------------------------------------------------------------------
 // Faces
@@ -794,7 +778,7 @@ void PropInFront(QPainter& p, const Look& L, Prop prop) {
 }
 
 QImage Portrait(const Look& L, bool open, const Backdrop& back, Prop prop) {
-    return staffpic::Supersampled(kFace, kFace, back.bottom, [&](QPainter& p) {
+    return pic::Supersampled(kFace, kFace, back.bottom, [&](QPainter& p) {
         const Head h = HeadOf(L);
         FillBackdrop(p, back);
         // A soft light behind the head.
@@ -824,7 +808,7 @@ QImage Face(int look, bool open) { return Portrait(kLooks[look], open, kStudio, 
 
 // What a face box shows before a face is put in it: an outline of nobody.
 QImage NobodyFace() {
-    return staffpic::Supersampled(kFace, kFace, kStudio.bottom, [](QPainter& p) {
+    return pic::Supersampled(kFace, kFace, kStudio.bottom, [](QPainter& p) {
         FillBackdrop(p, kStudio);
         const QColor shadow(0xa4, 0xb0, 0xc0);
         p.setPen(Qt::NoPen);
@@ -969,49 +953,10 @@ QImage LookIcon(int look) {
 }
 
 // ---------------------------------------------------------------------------
-// The arrow buttons: raised at rest, sunk while held.
-
-const pic::Palette kArrowInk = {{'k', QColor(0x10, 0x10, 0x10)}};
-const pic::PixelArt kArrowUp = {{
-    "..k..",
-    ".kkk.",
-    "kkkkk",
-}};
-const pic::PixelArt kArrowDown = {{
-    "kkkkk",
-    ".kkk.",
-    "..k..",
-}};
-
-void Bevel(QImage& img, bool pressed) {
-    const QColor light(0xff, 0xff, 0xff), soft(0xdf, 0xdf, 0xdf), mid(0xa0, 0xa0, 0xa0), dark(0x40, 0x40, 0x40);
-    const QColor outerTL = pressed ? dark : light, innerTL = pressed ? mid : soft;
-    const QColor outerBR = pressed ? light : dark, innerBR = pressed ? soft : mid;
-    const int w = img.width(), h = img.height();
-    for (int x = 0; x < w; ++x) img.setPixelColor(x, 0, outerTL), img.setPixelColor(x, h - 1, outerBR);
-    for (int y = 0; y < h; ++y) img.setPixelColor(0, y, outerTL), img.setPixelColor(w - 1, y, outerBR);
-    for (int x = 1; x < w - 1; ++x) img.setPixelColor(x, 1, innerTL), img.setPixelColor(x, h - 2, innerBR);
-    for (int y = 1; y < h - 1; ++y) img.setPixelColor(1, y, innerTL), img.setPixelColor(w - 2, y, innerBR);
-}
-
-}  // namespace
-
-QImage staffpic::ArrowButton(bool up, bool pressed) {
-    QImage img = pic::Blank(kArrowW, kArrowH, kButtonFace);
-    // A held button shows its arrow one pixel down and to the right.
-    const int shift = pressed ? 1 : 0;
-    pic::Paint(img, (kArrowW - 5) / 2 + shift, (kArrowH - 3) / 2 + shift, up ? kArrowUp : kArrowDown, kArrowInk);
-    Bevel(img, pressed);
-    return img;
-}
-
-namespace {
-
-// ---------------------------------------------------------------------------
 // The hire dialog's decoration: a "staff wanted" notice pinned up.
 
 QImage StaffWantedNotice() {
-    return staffpic::Supersampled(kNoticeSize, kNoticeSize, kButtonFace, [](QPainter& p) {
+    return pic::Supersampled(kNoticeSize, kNoticeSize, kButtonFace, [](QPainter& p) {
         p.scale(kNoticeSize / 32.0, kNoticeSize / 32.0);  // drawn on a 32 x 32 board
         p.translate(16, 16);
         p.rotate(-6);
@@ -1079,6 +1024,4 @@ std::vector<Output> Outputs() {
 
 }  // namespace
 
-bool MakeFurnishingAndStaffPictures(const QDir& out) {
-    return pic::SaveAll(Outputs(), out) && staffpic::MakeFurnishingPictures(out);
-}
+bool MakeStaffPictures(const QDir& out) { return pic::SaveAll(Outputs(), out); }

@@ -10,11 +10,11 @@
 
 #include "tools/assets/PictureKit.h"
 #include "tools/assets/PictureMakers.h"
-#include "tools/assets/PictureStaff.h"
+#include "tools/assets/WindowPictureKit.h"
 
 namespace {
 
-const QColor kButtonFace(0xef, 0xef, 0xef);  // the windows' background
+using pic::kButtonFace;
 const QColor kWall(0xf4, 0xee, 0xe0);
 const QColor kFloor(0xd8, 0xc8, 0xa8);
 const QColor kWood(0xa8, 0x74, 0x44);
@@ -32,7 +32,7 @@ constexpr int kBalloonW = 129, kBalloonH = 73;
 void Shelf(QPainter& p, bool sealed) {
     p.fillRect(QRectF(0, 0, kPolicyW, 44), kWall);
     p.fillRect(QRectF(0, 44, kPolicyW, kPolicyH - 44), kFloor);
-    p.setPen(QPen(staffpic::kInk, 0.8));
+    p.setPen(QPen(pic::kInk, 0.8));
     p.setBrush(kWood);
     p.drawRect(QRectF(4, 4, 72, 40));
     p.setBrush(kWood.darker(130));
@@ -41,7 +41,7 @@ void Shelf(QPainter& p, bool sealed) {
         const double top = 7 + 18 * row;
         for (int k = 0; k < 11; ++k) {
             const double h = 13 - (k * 7 + row * 3) % 4;
-            p.setPen(QPen(staffpic::kInk, 0.4));
+            p.setPen(QPen(pic::kInk, 0.4));
             p.setBrush(kSpines[(k + 3 * row) % 8]);
             p.drawRect(QRectF(7 + 6 * k, top + 14 - h, 5.4, h));
         }
@@ -59,7 +59,7 @@ void Shelf(QPainter& p, bool sealed) {
 // An open book seen from the front, its centre at (cx, cy).
 void OpenBook(QPainter& p, double cx, double cy, double w, QColor cover) {
     const double h = w * 0.62;
-    p.setPen(QPen(staffpic::kInk, 0.7));
+    p.setPen(QPen(pic::kInk, 0.7));
     p.setBrush(cover);
     p.drawRect(QRectF(cx - w / 2 - 1, cy - h / 2 + 1, w + 2, h));
     p.setBrush(Qt::white);
@@ -82,7 +82,7 @@ void OpenBook(QPainter& p, double cx, double cy, double w, QColor cover) {
 
 // A shopper from the waist up, reading a book held before the chest.
 void Reader(QPainter& p, double cx) {
-    p.setPen(QPen(staffpic::kInk, 0.8));
+    p.setPen(QPen(pic::kInk, 0.8));
     p.setBrush(QColor(70, 120, 200));
     QPainterPath body;
     body.moveTo(cx - 12, 60);
@@ -99,11 +99,11 @@ void Reader(QPainter& p, double cx) {
     hair.quadTo(cx + 8, 19, cx + 7.5, 29);
     hair.quadTo(cx, 23, cx - 7.5, 29);
     p.drawPath(hair);
-    p.setBrush(staffpic::kInk);
+    p.setBrush(pic::kInk);
     p.setPen(Qt::NoPen);
     for (double dx : {-2.6, 2.6}) p.drawEllipse(QPointF(cx + dx, 31.5), 0.8, 0.6);  // eyes cast down
     OpenBook(p, cx, 46, 20, QColor(196, 60, 60));
-    p.setPen(QPen(staffpic::kInk, 0.6));
+    p.setPen(QPen(pic::kInk, 0.6));
     p.setBrush(kSkin);
     for (double dx : {-10.5, 10.5}) p.drawEllipse(QPointF(cx + dx, 48), 2, 2.4);
 }
@@ -117,7 +117,7 @@ void Badge(QPainter& p, QColor colour, const std::function<void(QPainter&)>& mar
 }
 
 QImage FreeReading() {
-    return staffpic::Supersampled(kPolicyW, kPolicyH, kWall, [](QPainter& p) {
+    return pic::Supersampled(kPolicyW, kPolicyH, kWall, [](QPainter& p) {
         Shelf(p, false);
         Reader(p, 30);
         Badge(p, kOk, [](QPainter& q) {
@@ -129,17 +129,17 @@ QImage FreeReading() {
 }
 
 QImage OneBrowsingCopy() {
-    return staffpic::Supersampled(kPolicyW, kPolicyH, kWall, [](QPainter& p) {
+    return pic::Supersampled(kPolicyW, kPolicyH, kWall, [](QPainter& p) {
         Shelf(p, true);
         // The sample copy on a little stand, with its tag.
-        p.setPen(QPen(staffpic::kInk, 0.7));
+        p.setPen(QPen(pic::kInk, 0.7));
         p.setBrush(kWood);
         p.drawRect(QRectF(20, 50, 24, 4));
         p.drawLine(QPointF(32, 50), QPointF(32, 44));
         OpenBook(p, 32, 42, 24, QColor(60, 110, 190));
         p.setBrush(QColor(250, 220, 80));
         p.drawRect(QRectF(40, 27, 16, 9));
-        p.setPen(staffpic::kInk);
+        p.setPen(pic::kInk);
         p.setFont(pic::SansFont(7, true));
         p.drawText(QRectF(40, 27, 16, 9), Qt::AlignCenter, QStringLiteral("样本"));
         Badge(p, kOk, [](QPainter& q) {
@@ -151,7 +151,7 @@ QImage OneBrowsingCopy() {
 }
 
 QImage ReadingForbidden() {
-    return staffpic::Supersampled(kPolicyW, kPolicyH, kWall, [](QPainter& p) {
+    return pic::Supersampled(kPolicyW, kPolicyH, kWall, [](QPainter& p) {
         Shelf(p, true);
         OpenBook(p, 30, 46, 24, QColor(70, 150, 90));
         // The sign: a red ring struck through, over the open book.
@@ -170,7 +170,7 @@ QImage ReadingForbidden() {
 // The customer's speech balloon: white, rounded, its tail pointing right
 // toward the face beside it.
 QImage SpeechBalloon() {
-    return staffpic::Supersampled(kBalloonW, kBalloonH, kButtonFace, [](QPainter& p) {
+    return pic::Supersampled(kBalloonW, kBalloonH, kButtonFace, [](QPainter& p) {
         QPainterPath body;
         body.addRoundedRect(QRectF(1.5, 1.5, kBalloonW - 15, kBalloonH - 3), 14, 14);
         QPainterPath tail;
@@ -183,7 +183,7 @@ QImage SpeechBalloon() {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 40));
         p.drawPath(shape.translated(1.5, 1.5));
-        p.setPen(QPen(staffpic::kInk, 1.2));
+        p.setPen(QPen(pic::kInk, 1.2));
         p.setBrush(Qt::white);
         p.drawPath(shape);
     });

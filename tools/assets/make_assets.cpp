@@ -9,6 +9,7 @@
 #include "tools/assets/Assets.h"
 #include "tools/assets/PictureDisasters.h"
 #include "tools/assets/PictureEvents.h"
+#include "tools/assets/PictureFurnishing.h"
 #include "tools/assets/PictureShowcase.h"
 #include "tools/assets/PictureStaff.h"
 
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath("Graphic");
-    bool ok = MakeSpriteSheets(out) && MakePictures(out) && MakeFurnishingAndStaffPictures(out) &&
+    bool ok = MakeSpriteSheets(out) && MakePictures(out) && MakeStaffPictures(out) && MakeFurnishingPictures(out) &&
               MakeEventAndOrderingPictures(out) && MakeShowcasePictures(out) && MakeDisasterAndBankPictures(out) &&
               MakeSounds(out) && MakeHelp(out);
     return ok ? 0 : 1;

@@ -94,7 +94,7 @@ InsuranceChoices InsuranceDialog::Chosen() const {
 
 void InsuranceDialog::Option_Click() { HokenKeisanM(); }
 
-void InsuranceDialog::HokenKeisanM() { TotalLabel->setText(QText(InsuranceTotalText(::HokenKeisanM(Chosen())))); }
+void InsuranceDialog::HokenKeisanM() { TotalLabel->setText(QText(InsuranceTotalText(MonthlyPremiumOf(Chosen())))); }
 
 void InsuranceDialog::Command1_Click() { reject(); }
 

@@ -23,7 +23,7 @@ public:
     void Form_Load();
     // Every option click recounts the total; nothing is stored yet.
     void Option_Click();
-    void HokenKeisanM();
+    void HokenKeisanM();  // shows the monthly premium of the options chosen
     void Command1_Click();  // "取消"
     void Command2_Click();  // "确定"
 
