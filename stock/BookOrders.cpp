@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "state/TableRows.h"
+
 namespace {
 
-int Titles(const GameState& g) { return std::clamp(g.BookCount.i(), 0, static_cast<int>(g.Book.Title.size())); }
+int Titles(const GameState& g) { return RowsInUse(g.BookCount, g.Book.Title); }
 
 // The UTF-16 code units of a UTF-8 text. A byte that does not start or
 // continue a character stands for itself, so no text fails to compare.

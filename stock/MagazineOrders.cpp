@@ -1,16 +1,14 @@
 #include "stock/MagazineOrders.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "state/FormatMoney.h"
+#include "state/TableRows.h"
 
 namespace {
 
-int Titles(const GameState& g) {
-    return std::clamp(g.MagazineCount.i(), 0, static_cast<int>(g.Magazine.Name.size()));
-}
+int Titles(const GameState& g) { return RowsInUse(g.MagazineCount, g.Magazine.Name); }
 
 bool Listed(const GameState& g, int t) { return g.Magazine.Listed[t].asInt() == 1; }
 

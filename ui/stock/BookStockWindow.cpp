@@ -1,7 +1,6 @@
 #include "ui/stock/BookStockWindow.h"
 
-#include <algorithm>
-
+#include "state/TableRows.h"
 #include "stock/StockReport.h"
 #include "ui/kit/Controls.h"
 
@@ -33,7 +32,7 @@ BookStockWindow::BookStockWindow(GameState& g) : StockWindow(BookStockSetup(), g
     for (const auto& h : heads) rs::HeaderBox(this, h.box, QString::fromUtf8(h.caption), QRect(h.x, 10, h.w, kCellHeight));
 
     // One slot for every title and one more.
-    const int rowSlots = std::clamp(g.BookCount.i(), 0, static_cast<int>(g.Book.Title.size())) + 1;
+    const int rowSlots = RowsInUse(g.BookCount, g.Book.Title) + 1;
     MakeRows(rowSlots);
     PrepareSheet(rowSlots);
 }

@@ -1,7 +1,6 @@
 #include "ui/stock/MagazineStockWindow.h"
 
-#include <algorithm>
-
+#include "state/TableRows.h"
 #include "stock/StockReport.h"
 #include "ui/kit/Controls.h"
 
@@ -34,7 +33,7 @@ MagazineStockWindow::MagazineStockWindow(GameState& g) : StockWindow(MagazineSto
     for (const auto& h : heads) rs::HeaderBox(this, h.box, QString::fromUtf8(h.caption), QRect(h.x, 10, h.w, kCellHeight));
 
     int listed = 0;
-    for (int m = 0; m < std::min<int>(g.MagazineCount.i(), static_cast<int>(g.Magazine.Listed.size())); ++m)
+    for (int m = 0; m < RowsInUse(g.MagazineCount, g.Magazine.Listed); ++m)
         if (g.Magazine.Listed[m].asInt() == 1) ++listed;
     MakeRows(listed);
     PrepareSheet(listed);
