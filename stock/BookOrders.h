@@ -1,7 +1,8 @@
 #pragma once
 // The book ordering dialog's game side: the list of titles in title order,
-// the texts of its rows and detail panel, the edited quantities and
-// re-order modes, and what 进货 commits. Also the delivery text the book
+// the columns its rows read (the rows themselves are OrderList's), the
+// texts of its detail panel, the edited quantities and re-order modes, and
+// what 进货 commits. Also the delivery text the book
 // stock window shows.
 #include <string>
 #include <string_view>

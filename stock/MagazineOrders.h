@@ -1,8 +1,8 @@
 #pragma once
 // The magazine stocking dialog's game side: the list of titles by issue
-// day, the texts of its rows and detail panel, the edited quantities (one
-// title by the spinner, every title by the hold-down adjuster) and what OK
-// commits.
+// day, the columns its rows read (the rows themselves are OrderList's), the
+// texts of its detail panel, the edited quantities (one title by the
+// spinner, every title by the hold-down adjuster) and what OK commits.
 #include <string>
 
 #include "state/GameState.h"
