@@ -17,23 +17,13 @@ OrderDialog::Setup BookOrderSetup() {
             .headingTop = 4,
             .headings = {{8, 135, "书籍名"}, {144, 47, "类型"}, {192, 47, "进货价"},
                          {240, 47, "零售价"}, {288, 39, "进货数"}, {330, 185, "简介"}},
-            .listTop = 24,
-            .columnX = {8, 136, 184, 232, 280, 320, 504},
-            .columnsFollowRows = false,
-            .second = {137, 46},
-            .cost = {184, 46},
-            .price = {232, 46},
-            .detailTop = 212,
-            .nameHeading = "书籍名",
-            .nameWidth = 145,
-            .besideName = nullptr,
-            .allSoldName = "Frame2",
-            .allSoldAt = {198, 206},
-            .adjusterHeading = "调整全部书籍的进货数",
-            .adjusterTop = 312,
+            .listTop = 24, .columnX = {8, 136, 184, 232, 280, 320, 504}, .columnsFollowRows = false,
+            .second = {137, 46}, .cost = {184, 46}, .price = {232, 46},
+            .detailTop = 212, .nameHeading = "书籍名", .nameWidth = 145, .besideName = nullptr,
+            .allSoldName = "Frame2", .allSoldAt = {198, 206},
+            .adjusterHeading = "调整全部书籍的进货数", .adjusterTop = 312,
             .commands = {{{2, "书籍TOP10"}, {1, "进货"}, {3, "取消"}}},
-            .selectedRow = &GameState::SelectedBookRow,
-            .adjustHold = &GameState::BookAdjustHold};
+            .selectedRow = &GameState::SelectedBookRow, .adjustHold = &GameState::BookAdjustHold};
 }
 
 }  // namespace

@@ -54,23 +54,13 @@ OrderDialog::Setup MagazineOrderSetup() {
             .headingTop = 8,
             .headings = {{8, 135, "杂志名"}, {144, 63, "发售日"}, {208, 39, "进货价"},
                          {248, 39, "零售价"}, {288, 39, "进货数"}, {330, 185, "简介"}},
-            .listTop = 29,
-            .columnX = {8, 136, 200, 240, 280, 320, 504},
-            .columnsFollowRows = true,
-            .second = {137, 65},
-            .cost = {201, 38},
-            .price = {240, 38},
-            .detailTop = 221,
-            .nameHeading = "杂志名",
-            .nameWidth = 113,
-            .besideName = "发售日",
-            .allSoldName = "Frame1",
-            .allSoldAt = {198, 240},
-            .adjusterHeading = "调整全部杂志的进货数",
-            .adjusterTop = 316,
+            .listTop = 29, .columnX = {8, 136, 200, 240, 280, 320, 504}, .columnsFollowRows = true,
+            .second = {137, 65}, .cost = {201, 38}, .price = {240, 38},
+            .detailTop = 221, .nameHeading = "杂志名", .nameWidth = 113, .besideName = "发售日",
+            .allSoldName = "Frame1", .allSoldAt = {198, 240},
+            .adjusterHeading = "调整全部杂志的进货数", .adjusterTop = 316,
             .commands = {{{3, "杂志TOP10"}, {1, "确定"}, {2, "取消"}}},
-            .selectedRow = &GameState::SelectedMagazineRow,
-            .adjustHold = &GameState::MagazineAdjustHold};
+            .selectedRow = &GameState::SelectedMagazineRow, .adjustHold = &GameState::MagazineAdjustHold};
 }
 
 }  // namespace
