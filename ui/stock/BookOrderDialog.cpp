@@ -32,15 +32,9 @@ BookOrderDialog::BookOrderDialog(GameState& g) : OrderDialog(BookOrderSetup(), g
     setObjectName("Form21");
     setWindowTitle(QStringLiteral("书籍进货"));
 
-    Label6[0] = detail_.name;
-    Label6[2] = detail_.description;
-    Label6[3] = detail_.copies;
-    Label6[1] = detail_.stock;
-    Label6[4] = detail_.funds;
+    Label6 = {detail_.name,       detail_.stock,   detail_.description, detail_.copies, detail_.funds,
+              allSold_.wholesale, allSold_.retail, allSold_.profit};
     Frame2 = allSold_.box;
-    Label6[6] = allSold_.retail;
-    Label6[5] = allSold_.wholesale;
-    Label6[7] = allSold_.profit;
     for (int k = 0; k < 8; ++k) Label6[k]->setObjectName(QStringLiteral("Label6_%1").arg(k));
 
     Frame1 = new QGroupBox(QStringLiteral("售完后"), this);

@@ -69,16 +69,10 @@ MagazineOrderDialog::MagazineOrderDialog(GameState& g) : OrderDialog(MagazineOrd
     setObjectName("Form6");
     setWindowTitle(QStringLiteral("选择进货杂志"));
 
-    Label6[0] = detail_.name;
-    Label6[1] = detail_.beside;
-    Label6[2] = detail_.description;
-    Label6[3] = detail_.copies;
-    Label6[8] = detail_.stock;
-    Label6[4] = detail_.funds;
+    Label6 = {detail_.name,  detail_.beside,     detail_.description, detail_.copies, detail_.funds,
+              nullptr,       nullptr,            nullptr,  // 5 to 7 unused
+              detail_.stock, allSold_.wholesale, allSold_.retail, allSold_.profit};
     Frame1 = allSold_.box;
-    Label6[10] = allSold_.retail;
-    Label6[9] = allSold_.wholesale;
-    Label6[11] = allSold_.profit;
     for (int k : {0, 1, 2, 3, 4, 8, 9, 10, 11}) Label6[k]->setObjectName(QStringLiteral("Label6_%1").arg(k));
 
     // The circulation chart.
