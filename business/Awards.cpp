@@ -1,9 +1,9 @@
 #include "business/Awards.h"
 
-#include <algorithm>
 #include <tuple>
 
 #include "state/Ledger.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr int kGameOverWorstAward = 2;
 constexpr int kGrandPrizeDue = 5;
 
 int ShopRows(const GameState& g) {
-    return std::clamp(g.BookshopCount.i(), 0, static_cast<int>(g.Bookshop.Name.size()));
+    return RowsInUse(g.BookshopCount, g.Bookshop.Name);
 }
 
 int Draw(GameState& g, const Jitter& j) { return j.base - g.RndInt(j.span); }

@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "state/TableRows.h"
+
 namespace {
 
 // What a step does at every tick while the script stands on it.
@@ -64,7 +66,7 @@ constexpr int kRestingFrame = 1;
 constexpr int kLastFrame = 2;
 
 int ShopRows(const GameState& g) {
-    return std::clamp(g.BookshopCount.i(), 0, static_cast<int>(g.Bookshop.Name.size()));
+    return RowsInUse(g.BookshopCount, g.Bookshop.Name);
 }
 
 std::string ShopName(const GameState& g, int row) {

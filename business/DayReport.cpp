@@ -1,9 +1,10 @@
 #include "business/DayReport.h"
 
-#include <cstdint>
+#include <cstddef>
 
 #include "business/MonthEnd.h"
 #include "state/Ledger.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -28,12 +29,6 @@ bool IssuedToday(const Value& issueCode, int day, int weekday) {
            (code == kTwiceMonthly && (day == kFirstHalfIssueDay || day == kSecondHalfIssueDay));
 }
 
-// The filled rows of a catalogue, never past its bound.
-int Rows(const Value& count, std::size_t bound) {
-    const auto n = count.asInt();
-    return n < 0 ? 0 : (n > static_cast<std::int64_t>(bound) ? static_cast<int>(bound) : static_cast<int>(n));
-}
-
 }  // namespace
 
 DayReport BuildDayReport(const GameState& g) {
@@ -47,7 +42,7 @@ DayReport BuildDayReport(const GameState& g) {
     const int weekday = g.Weekday.i();
     r.lines.push_back(kMagazineHeading);
     std::size_t before = r.lines.size();
-    for (int k = 0; k < Rows(g.MagazineCount, g.Magazine.Name.size()); ++k) {
+    for (int k = 0; k < RowsInUse(g.MagazineCount, g.Magazine.Name); ++k) {
         if (g.Magazine.Listed[k].asInt() != 1 || !IssuedToday(g.Magazine.IssueCode[k], day, weekday)) continue;
         const bool stocked = g.Magazine.StandingOrder[k].asReal() != 0;
         r.lines.push_back((stocked ? kStockedMark : kNotStockedMark) + g.Magazine.Name[k].asText());
@@ -56,7 +51,7 @@ DayReport BuildDayReport(const GameState& g) {
 
     r.lines.push_back(kBookHeading);
     before = r.lines.size();
-    for (int b = 0; b < Rows(g.BookCount, g.Book.Title.size()); ++b)
+    for (int b = 0; b < RowsInUse(g.BookCount, g.Book.Title); ++b)
         if (g.Book.DaysToDelivery[b].asInt() == 1) r.lines.push_back(kStockedMark + g.Book.Title[b].asText());
     if (r.lines.size() == before) r.lines.push_back(kNone);
     return r;

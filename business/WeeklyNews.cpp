@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "state/FormatMoney.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ void RankCatalogue(GameState& g, const Value& rowCount, const Col<Rows>& popular
                    Col<Rows>& score, Col<11>& top) {
     // The count never exceeds the columns' room in a real game; the clamp
     // only keeps a damaged save from writing past them.
-    const int n = std::clamp(rowCount.i(), 0, static_cast<int>(Rows));
+    const int n = RowsInUse(rowCount, score);
 
     for (int i = 0; i < n; ++i) score[i] = 0.0;
 

@@ -1,10 +1,9 @@
 #include "commands/CommandGates.h"
 
-#include <algorithm>
-
 #include "business/Fire.h"
 #include "platform/Platform.h"
 #include "state/Ledger.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -13,12 +12,6 @@ void Refuse(const GameState& g, const char* text) {
 }
 
 void Open(Window w, GameState& g) { Ui().ShowWindow(w, g); }
-
-// A table's rows in use, within its bounds whatever a saved game says.
-template <typename Column>
-int RowsInUse(const Value& count, const Column& column) {
-    return std::clamp(count.i(), 0, static_cast<int>(column.size()));
-}
 
 }  // namespace
 

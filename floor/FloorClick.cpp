@@ -1,10 +1,9 @@
 #include "floor/FloorClick.h"
 
-#include <algorithm>
-
 #include "platform/Platform.h"
 #include "shop/PersonInfo.h"
 #include "state/SpritePool.h"
+#include "state/TableRows.h"
 
 using namespace FloorClick;
 
@@ -76,7 +75,7 @@ int PlaceAt(const PlaceBoxRun& run, double u, double v) {
 // could not be spawned has none to hit.
 int PersonAt(const GameState& g, double x, double y) {
     const auto& P = g.Person;
-    const int people = std::clamp(g.PersonCount.i(), 0, static_cast<int>(P.Sprite.size()));
+    const int people = RowsInUse(g.PersonCount, P.Sprite);
     for (int i = 0; i < people; ++i) {
         const Value& slot = P.Sprite[i];
         if (slot.isEmpty() || slot.asInt() < 0 || slot.asInt() >= kSpriteSlots) continue;

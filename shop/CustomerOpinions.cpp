@@ -5,6 +5,7 @@
 
 #include "shop/Complaints.h"
 #include "shop/Staff.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ std::string FirstChars(const std::string& s, int n) {
 
 int EmployedClerks(const GameState& g) {
     int n = 0;
-    const int rows = std::min(g.ApplicantCount.i(), static_cast<int>(g.Applicant.Employed.size()));
+    const int rows = RowsInUse(g.ApplicantCount, g.Applicant.Employed);
     for (int k = 0; k < rows; ++k)
         if (g.Applicant.Employed[k].asReal() != 0) ++n;
     return n;

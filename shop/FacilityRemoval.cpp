@@ -9,6 +9,7 @@
 #include "sim/ShelfFill.h"
 #include "state/SpritePool.h"
 #include "floor/Litter.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ void CutReservation(GameState& g, Value& personCopies, Value& titleHeld, const V
 // customer who reaches the register must never pay for a copy that is gone.
 void FitReservationsToStock(GameState& g) {
     auto& P = g.Person;
-    const int people = std::clamp(g.PersonCount.i(), 0, static_cast<int>(P.MagazineCopies.size()));
+    const int people = RowsInUse(g.PersonCount, P.MagazineCopies);
     for (int p = 0; p < people; ++p) {
         const int t = P.TitleTaken[p].i();
         if (t < 0 || t >= kHeldRows) continue;
@@ -80,7 +81,7 @@ void TrimShelfStock(GameState& g) {
     std::int64_t kept = 0;
     bool full = false;
 
-    const int magazines = std::clamp(g.MagazineCount.i(), 0, static_cast<int>(g.Magazine.Stock.size()));
+    const int magazines = RowsInUse(g.MagazineCount, g.Magazine.Stock);
     for (int m = 0; m < magazines; ++m) {
         const std::int64_t n = g.Magazine.Stock[m].asInt();
         if (g.Magazine.Listed[m].asInt() != 1 || n == 0) continue;
@@ -91,7 +92,7 @@ void TrimShelfStock(GameState& g) {
         g.MagazineStockDirty = 1;
     }
 
-    const int books = std::clamp(g.BookCount.i(), 0, static_cast<int>(g.Book.Stock.size()));
+    const int books = RowsInUse(g.BookCount, g.Book.Stock);
     for (int b = 0; b < books; ++b) {
         const std::int64_t n = g.Book.Stock[b].asInt();
         if (n == 0) continue;

@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "shop/Staff.h"
+#include "state/TableRows.h"
 
 namespace {
 
 // Pending salaries exist for the first two list positions, the most clerks
 // a shop can employ.
 int EditedPositions(const GameState& g) {
-    return std::clamp(g.EmployedListCount.i(), 0, static_cast<int>(g.EditedSalary.size()));
+    return RowsInUse(g.EmployedListCount, g.EditedSalary);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
 #include "state/SpritePool.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr int kParkedFigureY = -64;
 // The applicant rows in use, kept within the table's bounds whatever a
 // saved game says.
 int ApplicantRows(const GameState& g) {
-    return std::clamp(g.ApplicantCount.i(), 0, static_cast<int>(g.Applicant.Name.size()));
+    return RowsInUse(g.ApplicantCount, g.Applicant.Name);
 }
 
 bool Employed(const GameState& g, int row) { return g.Applicant.Employed[row].asInt() != 0; }
@@ -112,7 +113,7 @@ int DrawTodayApplicants(GameState& g) {
 }
 
 bool HireApplicant(GameState& g, int listPos) {
-    const int tally = std::min(g.ApplicantTally.i(), static_cast<int>(g.TodayApplicants.size()));
+    const int tally = RowsInUse(g.ApplicantTally, g.TodayApplicants);
     if (listPos < 0 || listPos >= tally) return false;
     const int a = g.TodayApplicants[listPos].i();
     const int n = ApplicantRows(g);
@@ -131,7 +132,7 @@ bool HireApplicant(GameState& g, int listPos) {
 }
 
 bool DismissClerk(GameState& g, int listPos) {
-    const int count = std::min(g.EmployedListCount.i(), static_cast<int>(g.EmployedList.size()));
+    const int count = RowsInUse(g.EmployedListCount, g.EmployedList);
     if (listPos < 0 || listPos >= count) return false;
     const std::string title = g.GameTitle.asText();
     if (g.ShopOpen.asInt() == 1) {

@@ -5,6 +5,7 @@
 #include "sim/ClerkMessages.h"
 #include "state/Ledger.h"
 #include "state/MagazineCatalogue.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ bool MagazineIssuedToday(const GameState& g, int m) {
 }
 
 void DeliverBooks(GameState& g) {
-    const int n = std::min<int>(g.BookCount.i(), static_cast<int>(g.Book.Title.size()));
+    const int n = RowsInUse(g.BookCount, g.Book.Title);
     for (int b = 0; b < n; ++b) {
         if (g.Book.DaysToDelivery[b].asInt() == 0) continue;
         g.Book.DaysToDelivery[b] = g.Book.DaysToDelivery[b].asInt() - 1;
@@ -113,7 +114,7 @@ void DeliverBooks(GameState& g) {
 }
 
 void IssueMagazines(GameState& g) {
-    const int n = std::min<int>(g.MagazineCount.i(), static_cast<int>(g.Magazine.Name.size()));
+    const int n = RowsInUse(g.MagazineCount, g.Magazine.Name);
     for (int m = 0; m < n; ++m)
         if (MagazineIssuedToday(g, m)) IssueMagazine(g, m);
 }

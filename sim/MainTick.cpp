@@ -1,8 +1,5 @@
 #include "sim/MainTick.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "business/GameOver.h"
 #include "platform/Platform.h"
 #include "sim/Cleaner.h"
@@ -13,6 +10,7 @@
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
 #include "state/FormatMoney.h"
+#include "state/TableRows.h"
 
 namespace {
 bool g_inTick = false;
@@ -109,8 +107,7 @@ void MainTick(GameState& g) {
     ShopTick(g);
 
     // 5. Every person slot, the count taken once (and never past the table).
-    const auto slots = static_cast<int>(
-        std::clamp<std::int64_t>(g.PersonCount.asInt(), 0, static_cast<std::int64_t>(g.Person.State.size())));
+    const int slots = RowsInUse(g.PersonCount, g.Person.State);
     for (int s = 0; s < slots; ++s) TickPersonSlot(g, s);
 
     // 6. The doors.

@@ -1,11 +1,10 @@
 #include "state/BookCatalogue.h"
 
-#include <cstddef>
 #include <iterator>
 
-namespace {
+#include "state/TableRows.h"
 
-constexpr std::size_t kBookRows = 513;
+namespace {
 
 struct BookRow {
     const char* title;
@@ -126,11 +125,10 @@ static_assert(std::size(kBuiltInBooks) == 94);
 void AddBook(GameState& g, std::string_view title, std::int64_t cost, std::int64_t price,
              std::string_view description, std::string_view genreText, int flag, int category,
              int popularity) {
-    const std::int64_t r = g.BookCount.asInt();
-    // The table never fills in play; refuse rather than write past its end.
-    if (r < 0 || r >= static_cast<std::int64_t>(kBookRows)) return;
-    const auto row = static_cast<std::size_t>(r);
     auto& b = g.Book;
+    // The table never fills in play; refuse rather than write past its end.
+    const int row = FreeRow(g.BookCount, b.Title);
+    if (row < 0) return;
 
     b.Title[row] = title;
     b.Cost[row] = cost;
@@ -140,7 +138,7 @@ void AddBook(GameState& g, std::string_view title, std::int64_t cost, std::int64
     b.Flag[row] = flag;
     b.Category[row] = category;
     b.Popularity[row] = popularity;
-    g.BookCount = r + 1;
+    g.BookCount = row + 1;
 }
 
 void AddBuiltInBooks(GameState& g) {

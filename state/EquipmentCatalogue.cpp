@@ -1,13 +1,8 @@
 #include "state/EquipmentCatalogue.h"
 
-namespace {
+#include "state/TableRows.h"
 
-// A counter as a row index, or -1 when the table has no room for the row.
-template <std::size_t N>
-int FreeRow(const Value& counter, const Col<N>&) {
-    const auto r = counter.asInt();
-    return (r >= 0 && r < static_cast<std::int64_t>(N)) ? static_cast<int>(r) : -1;
-}
+namespace {
 
 struct FixtureRow {
     int price;     // 円

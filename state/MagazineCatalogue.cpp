@@ -2,12 +2,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstddef>
 #include <iterator>
+
+#include "state/TableRows.h"
 
 namespace {
 
-constexpr std::size_t kMagazineRows = 513;
 constexpr int kHistoryLength = 12;
 
 struct MagazineRow {
@@ -113,11 +113,10 @@ std::int64_t CirculationStep(GameState& g, std::int64_t figure) {
 void AddMagazine(GameState& g, std::string_view name, std::int64_t cost, std::int64_t price,
                  std::string_view issueDayText, int issueCode, int category, int popularity,
                  std::string_view description, std::int64_t baseCirculation, int listed) {
-    const std::int64_t r = g.MagazineCount.asInt();
-    // The table never fills in play; refuse rather than write past its end.
-    if (r < 0 || r >= static_cast<std::int64_t>(kMagazineRows)) return;
-    const auto row = static_cast<std::size_t>(r);
     auto& m = g.Magazine;
+    // The table never fills in play; refuse rather than write past its end.
+    const int row = FreeRow(g.MagazineCount, m.Name);
+    if (row < 0) return;
 
     m.Name[row] = name;
     m.Cost[row] = cost;
@@ -137,9 +136,9 @@ void AddMagazine(GameState& g, std::string_view name, std::int64_t cost, std::in
         history[k + 1] = history[k];
     }
 
-    m.IssueCode[row] = static_cast<double>(issueCode) + static_cast<double>(r) / 1000.0;
+    m.IssueCode[row] = static_cast<double>(issueCode) + static_cast<double>(row) / 1000.0;
     m.Listed[row] = listed;
-    g.MagazineCount = r + 1;
+    g.MagazineCount = row + 1;
 }
 
 bool IsIssueDay(const Value& issueCode, int day, int weekday) {

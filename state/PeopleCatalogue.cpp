@@ -1,15 +1,9 @@
 #include "state/PeopleCatalogue.h"
 
 #include "state/SpritePool.h"
+#include "state/TableRows.h"
 
 namespace {
-
-// A counter as a row index, or -1 when the table has no room for the row.
-template <std::size_t N>
-int FreeRow(const Value& counter, const Col<N>&) {
-    const auto r = counter.asInt();
-    return (r >= 0 && r < static_cast<std::int64_t>(N)) ? static_cast<int>(r) : -1;
-}
 
 struct PersonRow {
     std::string_view name;

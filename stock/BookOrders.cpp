@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "state/TableRows.h"
+
 namespace {
 
-int Titles(const GameState& g) { return std::clamp(g.BookCount.i(), 0, static_cast<int>(g.Book.Title.size())); }
+int Titles(const GameState& g) { return RowsInUse(g.BookCount, g.Book.Title); }
 
 // The UTF-16 code units of a UTF-8 text. A byte that does not start or
 // continue a character stands for itself, so no text fails to compare.
@@ -73,21 +75,10 @@ int OpenBookOrders(GameState& g) {
     return Titles(g);
 }
 
-BookOrderRow BookOrderRowAt(const GameState& g, int position) {
-    BookOrderRow row;
-    if (position < 0 || position >= Titles(g)) return row;
-    const int t = g.BookDisplayOrder[position].i();
-    if (t < 0 || t >= Titles(g)) return row;
-    const auto& b = g.Book;
-    row.filled = true;
-    row.title = t;
-    row.name = b.Title[t].asText();
-    row.genre = b.GenreText[t].asText();
-    row.cost = PlainYenText(b.Cost[t]);
-    row.price = PlainYenText(b.Price[t]);
-    row.copies = CopiesText(b.EditedOrder[t]);
-    row.description = b.Description[t].asText();
-    return row;
+OrderCatalogue BookOrderCatalogue(GameState& g) {
+    auto& b = g.Book;
+    return {.list = g.BookDisplayOrder, .name = b.Title, .second = b.GenreText, .cost = b.Cost, .price = b.Price,
+            .description = b.Description, .edited = b.EditedOrder, .titles = Titles(g)};
 }
 
 BookOrderDetail BookOrderDetailOf(const GameState& g, int title) {
@@ -96,13 +87,11 @@ BookOrderDetail BookOrderDetailOf(const GameState& g, int title) {
     d.name = b.Title[title].asText();
     d.stock = b.Stock[title].asText() + "册";
     d.description = b.Description[title].asText();
-    d.copies = CopiesText(b.EditedOrder[title]);
-    d.totals = TotalsIfAllSold(b.Cost[title], b.Price[title], b.EditedOrder[title]);
     d.keepReordering = b.EditedReorder[title].asInt() == 1;
     return d;
 }
 
-void SetBookEditedOrder(GameState& g, int title, int copies) { g.Book.EditedOrder[title] = ClampOrderCopies(copies); }
+void SetBookEditedOrder(GameState& g, int title, int copies) { SetEditedOrder(BookOrderCatalogue(g), title, copies); }
 
 void SetBookEditedReorder(GameState& g, int title, bool keepReordering) {
     g.Book.EditedReorder[title] = keepReordering ? 1 : 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The book ordering dialog's game side: the list of titles in title order,
-// the texts of its rows and detail panel, the edited quantities and
-// re-order modes, and what 进货 commits. Also the delivery text the book
+// the columns its rows read (the rows themselves are OrderList's), the
+// texts of its detail panel, the edited quantities and re-order modes, and
+// what 进货 commits. Also the delivery text the book
 // stock window shows.
 #include <string>
 #include <string_view>
@@ -26,21 +27,16 @@ void FillBookDisplayOrder(GameState& g);
 // titles listed (BookCount).
 int OpenBookOrders(GameState& g);
 
-// One row of the list. A position outside 0..BookCount-1 gives a blank row.
-struct BookOrderRow {
-    bool filled = false;
-    int title = -1;
-    std::string name, genre, cost, price, copies, description;
-};
-BookOrderRow BookOrderRowAt(const GameState& g, int position);
+// The catalogue as the list reads it: the titles in BookDisplayOrder, the
+// genre in the second column.
+OrderCatalogue BookOrderCatalogue(GameState& g);
 
-// The detail panel of the selected title.
+// The detail panel of the selected title (its quantity and what the order
+// would bring come from the catalogue, as on every change).
 struct BookOrderDetail {
     std::string name;
     std::string stock;   // plain digits: "12册"
     std::string description;
-    std::string copies;  // "20册"
-    OrderTotals totals;
     bool keepReordering = false;  // "售完后继续进货" rather than "售完为止"
 };
 BookOrderDetail BookOrderDetailOf(const GameState& g, int title);

@@ -7,15 +7,14 @@
 #include "sim/ShownDate.h"
 #include "state/FormatMoney.h"
 #include "state/MagazineCatalogue.h"
+#include "state/TableRows.h"
 
 namespace {
 
 constexpr int kDaysPerWeek = 7;
 
-int Magazines(const GameState& g) {
-    return std::clamp(g.MagazineCount.i(), 0, static_cast<int>(g.Magazine.Name.size()));
-}
-int Books(const GameState& g) { return std::clamp(g.BookCount.i(), 0, static_cast<int>(g.Book.Title.size())); }
+int Magazines(const GameState& g) { return RowsInUse(g.MagazineCount, g.Magazine.Name); }
+int Books(const GameState& g) { return RowsInUse(g.BookCount, g.Book.Title); }
 
 // The whole standing order, also when the shelves will take fewer copies
 // on the day.

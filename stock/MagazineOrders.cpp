@@ -1,16 +1,14 @@
 #include "stock/MagazineOrders.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "state/FormatMoney.h"
+#include "state/TableRows.h"
 
 namespace {
 
-int Titles(const GameState& g) {
-    return std::clamp(g.MagazineCount.i(), 0, static_cast<int>(g.Magazine.Name.size()));
-}
+int Titles(const GameState& g) { return RowsInUse(g.MagazineCount, g.Magazine.Name); }
 
 bool Listed(const GameState& g, int t) { return g.Magazine.Listed[t].asInt() == 1; }
 
@@ -42,21 +40,10 @@ int OpenMagazineOrders(GameState& g) {
     return FillMagazineWorkList(g);
 }
 
-MagazineOrderRow MagazineOrderRowAt(const GameState& g, int position, int listed) {
-    MagazineOrderRow row;
-    if (position < 0 || position >= listed || position >= static_cast<int>(g.MagazineWorkList.size())) return row;
-    const int t = g.MagazineWorkList[position].i();
-    if (t < 0 || t >= Titles(g)) return row;
-    const auto& m = g.Magazine;
-    row.filled = true;
-    row.title = t;
-    row.name = m.Name[t].asText();
-    row.issueDay = m.IssueDayText[t].asText();
-    row.cost = PlainYenText(m.Cost[t]);
-    row.price = PlainYenText(m.Price[t]);
-    row.copies = CopiesText(m.EditedOrder[t]);
-    row.description = m.Description[t].asText();
-    return row;
+OrderCatalogue MagazineOrderCatalogue(GameState& g) {
+    auto& m = g.Magazine;
+    return {.list = g.MagazineWorkList, .name = m.Name, .second = m.IssueDayText, .cost = m.Cost, .price = m.Price,
+            .description = m.Description, .edited = m.EditedOrder, .titles = Titles(g)};
 }
 
 MagazineOrderDetail MagazineOrderDetailOf(const GameState& g, int title) {
@@ -66,13 +53,11 @@ MagazineOrderDetail MagazineOrderDetailOf(const GameState& g, int title) {
     d.issueDay = m.IssueDayText[title].asText() + "发售";
     d.description = m.Description[title].asText();
     d.stock = FormatMoney(m.Stock[title].asInt()) + "册";
-    d.copies = CopiesText(m.EditedOrder[title]);
-    d.totals = TotalsIfAllSold(m.Cost[title], m.Price[title], m.EditedOrder[title]);
     return d;
 }
 
 void SetMagazineEditedOrder(GameState& g, int title, int copies) {
-    g.Magazine.EditedOrder[title] = ClampOrderCopies(copies);
+    SetEditedOrder(MagazineOrderCatalogue(g), title, copies);
 }
 
 bool StepAllMagazineOrders(GameState& g) {

@@ -1,8 +1,8 @@
 #pragma once
 // The magazine stocking dialog's game side: the list of titles by issue
-// day, the texts of its rows and detail panel, the edited quantities (one
-// title by the spinner, every title by the hold-down adjuster) and what OK
-// commits.
+// day, the columns its rows read (the rows themselves are OrderList's), the
+// texts of its detail panel, the edited quantities (one title by the
+// spinner, every title by the hold-down adjuster) and what OK commits.
 #include <string>
 
 #include "state/GameState.h"
@@ -18,22 +18,17 @@ int FillMagazineWorkList(GameState& g);
 // standing order, and the list is built. Returns the number listed.
 int OpenMagazineOrders(GameState& g);
 
-// One row of the list. A position outside 0..listed-1 gives a blank row.
-struct MagazineOrderRow {
-    bool filled = false;
-    int title = -1;
-    std::string name, issueDay, cost, price, copies, description;
-};
-MagazineOrderRow MagazineOrderRowAt(const GameState& g, int position, int listed);
+// The catalogue as the list reads it: the titles in MagazineWorkList
+// order, the issue day in the second column.
+OrderCatalogue MagazineOrderCatalogue(GameState& g);
 
-// The detail panel of the selected title.
+// The detail panel of the selected title (its quantity and what the order
+// would bring come from the catalogue, as on every change).
 struct MagazineOrderDetail {
     std::string name;
     std::string issueDay;  // "毎月 1日发售"
     std::string description;
     std::string stock;     // grouped: "1万2000册"
-    std::string copies;    // "300册"
-    OrderTotals totals;
 };
 MagazineOrderDetail MagazineOrderDetailOf(const GameState& g, int title);
 

@@ -36,3 +36,25 @@ OrderTotals TotalsIfAllSold(const Value& cost, const Value& price, const Value& 
     return OrderTotals{FormatMoney(retail) + "円", FormatMoney(wholesale) + "円",
                        FormatMoney(retail - wholesale) + "円"};
 }
+
+OrderRow OrderRowAt(const OrderCatalogue& c, int position, int listed) {
+    OrderRow row;
+    if (position < 0 || position >= listed || position >= static_cast<int>(c.list.size())) return row;
+    const int t = c.list[position].i();
+    if (t < 0 || t >= c.titles) return row;
+    row.filled = true;
+    row.title = t;
+    row.name = c.name[t].asText();
+    row.second = c.second[t].asText();
+    row.cost = PlainYenText(c.cost[t]);
+    row.price = PlainYenText(c.price[t]);
+    row.copies = CopiesText(c.edited[t]);
+    row.description = c.description[t].asText();
+    return row;
+}
+
+void SetEditedOrder(const OrderCatalogue& c, int title, int copies) { c.edited[title] = ClampOrderCopies(copies); }
+
+OrderTotals TotalsOf(const OrderCatalogue& c, int title) {
+    return TotalsIfAllSold(c.cost[title], c.price[title], c.edited[title]);
+}

@@ -1,7 +1,7 @@
 #pragma once
 // What the two ordering dialogs share: the list of twelve row slots over a
-// viewport that shows eleven in full, the upside-down quantity spinner, and
-// the money a whole order would bring if every copy sold.
+// viewport that shows eleven in full, its rows, the upside-down quantity
+// spinner, and the money a whole order would bring if every copy sold.
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -48,3 +48,33 @@ struct OrderTotals {
     std::string profit;     // the difference (利润)
 };
 OrderTotals TotalsIfAllSold(const Value& cost, const Value& price, const Value& copies);
+
+// One catalogue as its ordering list reads and edits it: the magazines and
+// the books keep the same kinds of columns under names of their own.
+// Built from the game for each use (MagazineOrderCatalogue,
+// BookOrderCatalogue).
+struct OrderCatalogue {
+    std::span<const Value> list;         // list position -> title row, in the order listed
+    std::span<const Value> name;
+    std::span<const Value> second;       // the list's second column: issue day or genre
+    std::span<const Value> cost, price;  // 円 a copy
+    std::span<const Value> description;
+    std::span<Value> edited;             // the quantity the dialog edits, EditedOrder
+    int titles = 0;                      // the catalogue's rows in use
+};
+
+// One row of the list: the title at list position `position` of the
+// `listed` titles. A position outside them, or a list entry that names no
+// title of the catalogue, gives a blank row.
+struct OrderRow {
+    bool filled = false;
+    int title = -1;
+    std::string name, second, cost, price, copies, description;
+};
+OrderRow OrderRowAt(const OrderCatalogue& c, int position, int listed);
+
+// The spinner sets one title's edited quantity, kept within 0..999.
+void SetEditedOrder(const OrderCatalogue& c, int title, int copies);
+
+// TotalsIfAllSold of one title's edited quantity.
+OrderTotals TotalsOf(const OrderCatalogue& c, int title);

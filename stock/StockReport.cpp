@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
+#include "state/TableRows.h"
 #include "stock/BookOrders.h"
 #include "stock/MagazineOrders.h"
 #include "stock/OrderList.h"
 
 namespace {
 
-int Magazines(const GameState& g) {
-    return std::clamp(g.MagazineCount.i(), 0, static_cast<int>(g.Magazine.Name.size()));
-}
-int Books(const GameState& g) { return std::clamp(g.BookCount.i(), 0, static_cast<int>(g.Book.Title.size())); }
+int Magazines(const GameState& g) { return RowsInUse(g.MagazineCount, g.Magazine.Name); }
+int Books(const GameState& g) { return RowsInUse(g.BookCount, g.Book.Title); }
 
 // A count in plain digits; an empty figure is 0.
 std::string Whole(const Value& v) { return std::to_string(v.asInt()); }

@@ -79,9 +79,9 @@ TEST(MagazineOrders, OpeningListsEveryTitleByIssueDayAndLoadsTheEdits) {
     for (int p = 0; p < 61; ++p) EXPECT_EQ(g->MagazineWorkList[p].i(), p);
     EXPECT_EQ(g->Magazine.EditedOrder[5].asInt(), 40);
 
-    const MagazineOrderRow row = MagazineOrderRowAt(*g, 5, 61);
+    const OrderRow row = OrderRowAt(MagazineOrderCatalogue(*g), 5, 61);
     EXPECT_EQ(row.name, "The词典月刊");
-    EXPECT_EQ(row.issueDay, "毎月 3日");
+    EXPECT_EQ(row.second, "毎月 3日");  // the issue day
     EXPECT_EQ(row.cost, "4000円");  // plain digits in the rows
     EXPECT_EQ(row.price, "5480円");
     EXPECT_EQ(row.copies, "40册");
@@ -110,9 +110,9 @@ TEST(MagazineOrders, ListOrderWithEqualKeysAndUnlistedTitles) {
     for (int p = 0; p < 5; ++p) EXPECT_EQ(g->MagazineWorkList[p].i(), expected[p]) << "position " << p;
 
     // Past the last title the rows are blank.
-    EXPECT_TRUE(MagazineOrderRowAt(*g, 4, 5).filled);
+    EXPECT_TRUE(OrderRowAt(MagazineOrderCatalogue(*g), 4, 5).filled);
     for (int p : {5, 11, -1}) {
-        const MagazineOrderRow row = MagazineOrderRowAt(*g, p, 5);
+        const OrderRow row = OrderRowAt(MagazineOrderCatalogue(*g), p, 5);
         EXPECT_FALSE(row.filled);
         EXPECT_EQ(row.name, "");
         EXPECT_EQ(row.copies, "");
@@ -211,7 +211,14 @@ TEST(BookOrders, TitleOrderKeepsEveryTitleWithTiesByRow) {
     EXPECT_EQ(std::set<int>(order.begin(), order.end()).size(), 94u);
     for (int p = 1; p < 94; ++p)
         EXPECT_TRUE(TitleSortsBefore(n->Book.Title[order[p - 1]].asText(), n->Book.Title[order[p]].asText())) << p;
-    EXPECT_FALSE(BookOrderRowAt(*n, 94).filled);  // the cut-off slot at the bottom
+    EXPECT_FALSE(OrderRowAt(BookOrderCatalogue(*n), 94, 94).filled);  // the cut-off slot at the bottom
+
+    // A row reads its own title's columns, the genre second.
+    const OrderRow first = OrderRowAt(BookOrderCatalogue(*n), 0, 94);
+    EXPECT_EQ(first.title, order[0]);
+    EXPECT_EQ(first.name, n->Book.Title[order[0]].asText());
+    EXPECT_EQ(first.second, n->Book.GenreText[order[0]].asText());
+    EXPECT_EQ(first.description, n->Book.Description[order[0]].asText());
 }
 
 TEST(BookOrders, CommitRulesForTheDeliveryCountdown) {

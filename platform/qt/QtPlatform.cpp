@@ -26,6 +26,25 @@ QStringList FilterList() {
     return out;
 }
 
+// The file dialog of loading (AcceptOpen: an existing file) and of saving
+// (AcceptSave) a game, over the main window, starting at `path` or at the
+// default name. True, with `path` the file chosen, unless cancelled.
+bool ChooseSavedGame(QFileDialog::AcceptMode mode, std::string& path) {
+    QFileDialog dlg(MainWidget(), QString::fromUtf8(kSaveFileDialogTitle));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    if (mode == QFileDialog::AcceptOpen)
+        dlg.setFileMode(QFileDialog::ExistingFile);
+    else
+        dlg.setOption(QFileDialog::DontConfirmOverwrite);  // the game asks its own overwrite question
+    dlg.setAcceptMode(mode);
+    dlg.setNameFilters(FilterList());
+    dlg.selectNameFilter(FilterList().value(1));
+    dlg.selectFile(QString::fromStdString(path.empty() ? kSaveFileDefaultName : path));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    path = dlg.selectedFiles().first().toStdString();
+    return true;
+}
+
 }  // namespace
 
 MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
@@ -73,31 +92,12 @@ void QtPlatform::PlaySound(const std::string& file) {
 
 bool QtPlatform::ChooseOpenFile(std::string& path) {
     ClockHold hold(*this);
-    QFileDialog dlg(MainWidget(), QString::fromUtf8(kSaveFileDialogTitle));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
-    dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setNameFilters(FilterList());
-    dlg.selectNameFilter(FilterList().value(1));
-    dlg.selectFile(QString::fromStdString(path.empty() ? kSaveFileDefaultName : path));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-    path = dlg.selectedFiles().first().toStdString();
-    return true;
+    return ChooseSavedGame(QFileDialog::AcceptOpen, path);
 }
 
 bool QtPlatform::ChooseSaveFile(std::string& path) {
     ClockHold hold(*this);
-    QFileDialog dlg(MainWidget(), QString::fromUtf8(kSaveFileDialogTitle));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
-    // The game asks its own overwrite question.
-    dlg.setOption(QFileDialog::DontConfirmOverwrite);
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setNameFilters(FilterList());
-    dlg.selectNameFilter(FilterList().value(1));
-    dlg.selectFile(QString::fromStdString(path.empty() ? kSaveFileDefaultName : path));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-    path = dlg.selectedFiles().first().toStdString();
-    return true;
+    return ChooseSavedGame(QFileDialog::AcceptSave, path);
 }
 
 void QtPlatform::ShowHelp() {

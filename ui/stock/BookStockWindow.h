@@ -16,18 +16,12 @@ public:
     explicit BookStockWindow(GameState& g);
 
     // Row slots, one per title and one more (more are made should a refill
-    // need them).
-    std::vector<QLabel*> Label;    // title
-    std::vector<QLabel*> KLabel;   // profit per copy
-    std::vector<QLabel*> ZLabel;   // stock
-    std::vector<QLabel*> SLabel;   // copies sold
-    std::vector<QLabel*> ZaLabel;  // next delivery
+    // need them); beside the shared columns, the next delivery.
+    std::vector<QLabel*> ZaLabel;
 
 protected:
     int Rebuild(GameState& g) override;
-    void Refill(GameState& g) override;
-    void BlankRows(int first) override;
-
-private:
-    void MakeRows(int count);
+    int Refill(GameState& g) override;
+    void MakeOwnCells(int r, int top) override;
+    void BlankOwnCells(int r) override;
 };

@@ -3,7 +3,6 @@
 // profit per copy, its stock against its standing order as text and gauge,
 // and the copies sold of its previous issue. Opened and brought back by
 // the stock command; closes itself when nothing is carried any more.
-#include <QLabel>
 #include <vector>
 
 #include "ui/stock/StockWindow.h"
@@ -16,18 +15,12 @@ public:
     explicit MagazineStockWindow(GameState& g);
 
     // Row slots, one per listed title (more are made should a refill need
-    // them).
-    std::vector<QLabel*> Label;   // name
-    std::vector<QLabel*> KLabel;  // profit per copy
-    std::vector<QLabel*> ZLabel;  // stock text
-    std::vector<QLabel*> SLabel;  // previous issue's sales
-    std::vector<StockGaugeBox*> Shape;  // the gauge (background and fill)
+    // them); beside the shared columns, the gauge (background and fill).
+    std::vector<StockGaugeBox*> Shape;
 
 protected:
     int Rebuild(GameState& g) override;
-    void Refill(GameState& g) override;
-    void BlankRows(int first) override;
-
-private:
-    void MakeRows(int count);
+    int Refill(GameState& g) override;
+    void MakeOwnCells(int r, int top) override;
+    void BlankOwnCells(int r) override;
 };

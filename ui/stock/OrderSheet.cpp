@@ -53,7 +53,7 @@ void ButtonFace(QWidget* w) {
     w->setPalette(p);
 }
 
-void Headings(QWidget* parent, int top, std::initializer_list<Heading> heads) {
+void Headings(QWidget* parent, int top, const std::vector<Heading>& heads) {
     for (const Heading& h : heads) HeadingCell(parent, QString::fromUtf8(h.text), QRect(h.x, top, h.w, 17));
 }
 

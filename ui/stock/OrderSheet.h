@@ -46,7 +46,7 @@ struct Heading {
     const char* text;
 };
 // The list's column headings, cells 17 high with their tops at y `top`.
-void Headings(QWidget* parent, int top, std::initializer_list<Heading> heads);
+void Headings(QWidget* parent, int top, const std::vector<Heading>& heads);
 
 // The title options (SSCheck1), or the labels of one column, of the row slots.
 using RowOptions = std::array<QRadioButton*, kOrderRowSlots>;

@@ -1,6 +1,7 @@
 #include "ui/stock/StockWindow.h"
 
 #include "stock/StockReport.h"
+#include "ui/kit/Controls.h"
 #include "ui/kit/WheelScroll.h"
 
 namespace rs = report_sheet;
@@ -11,6 +12,7 @@ constexpr int kSheetWidth = 321;
 constexpr int kScrollTop = 32;
 constexpr int kScrollWidth = 17;
 constexpr int kSeparatorTop = 4;
+constexpr int kCellHeight = 12;
 }  // namespace
 
 StockWindow::StockWindow(const Setup& setup, GameState& g) : ReportWindow(setup.window, setup.dirty, g), setup_(setup) {
@@ -37,11 +39,44 @@ StockWindow::StockWindow(const Setup& setup, GameState& g) : ReportWindow(setup.
     // The refill runs after the rebuild on the same firing, and alone when
     // only the figures changed.
     connect(&Timer1, &QTimer::timeout, this, [this] { RefillStage(); });
+
+    for (const Setup::Heading& h : setup.headings)
+        rs::HeaderBox(this, h.box, QString::fromUtf8(h.caption), QRect(h.x, 10, h.w, kCellHeight));
 }
 
 int StockWindow::sheetHeight() const { return List.sheet->height(); }
 
+void StockWindow::MakeRows(int count) {
+    QWidget* sheet = List.sheet;
+    for (int r = static_cast<int>(Label.size()); r < count; ++r) {
+        const int top = StockRowTop(r);
+        const std::array<std::vector<QLabel*>*, 4> columns{&Label, &KLabel, &ZLabel, &SLabel};
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            const Setup::Cell& c = setup_.cells[k];
+            columns[k]->push_back(rs::Cell(sheet, QRect(c.x, top, c.w, kCellHeight), c.align));
+            columns[k]->back()->show();
+        }
+        MakeOwnCells(r, top);
+    }
+}
+
+void StockWindow::BlankRows(int first) {
+    for (std::size_t r = static_cast<std::size_t>(first); r < Label.size(); ++r) {
+        for (QLabel* l : {Label[r], KLabel[r], ZLabel[r], SLabel[r]}) l->clear();
+        BlankOwnCells(static_cast<int>(r));
+    }
+}
+
+void StockWindow::ShowTexts(int r, const std::string& name, const std::string& profit, const std::string& stock,
+                            const std::string& sold) {
+    Label[r]->setText(QText(name));
+    KLabel[r]->setText(QText(profit));
+    ZLabel[r]->setText(QText(stock));
+    SLabel[r]->setText(QText(sold));
+}
+
 void StockWindow::PrepareSheet(int rows) {
+    MakeRows(rows);
     List.sheet->resize(List.sheet->width(), StockSheetHeight(rows));
     List.sheet->setColumnBottom(StockRuleBottom(rows));
 }
@@ -101,5 +136,7 @@ void StockWindow::Redraw() {
 void StockWindow::RefillStage() {
     GameState& g = game();
     if (closing_ || (g.*setup_.refill).asInt() != 1) return;
-    Refill(g);
+    // Slots below the last row are blanked too, so a title that went since
+    // the last rebuild leaves nothing behind.
+    BlankRows(Refill(g));
 }
