@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QTest>
 #include <functional>
 
 #include "sim/ClerkMessages.h"
@@ -169,7 +170,9 @@ TEST_F(WindowFrames, AWindowShownOverAMaximisedReportWindowIsTheActiveOne) {
     area->setActiveSubWindow(ledger);
     bool active = false;
     WhenModal([&](QWidget* w) {
-        active = QApplication::activeWindow() == w;
+        // The activation reaches the application through the event queue,
+        // a moment after the dialog shows.
+        active = QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }, 2000);
         static_cast<QDialog*>(w)->reject();
     });
     ShowForm(Window::Version, game());
