@@ -13,6 +13,7 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/WindowRegistry.h"
+#include "ui/floor/FloorTitleIcon.h"
 
 namespace {
 
@@ -86,8 +87,8 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
     connect(VScroll1, &QScrollBar::sliderMoved, this, [this] { VScroll1_Scroll(); });
 
     for (int k = 0; k < kFloorIconFrames; ++k)
-        Image1[k] = QIcon(QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16))));
-    setWindowIcon(Image1[0]);
+        Image1[k] = QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16)));
+    setWindowIcon(QIcon(Image1[0]));
     shownIcon_ = 0;
 
     // The view first opens as large as the scene; the first showing fits it
@@ -163,6 +164,8 @@ void FloorViewWindow::showEvent(QShowEvent* e) {
         if (QMdiArea* area = sub->mdiArea()) outer = outer.boundedTo(area->viewport()->size());
         sub->resize(outer);
         sub->installEventFilter(this);
+        titleIcon_ = new FloorTitleIcon(sub);
+        titleIcon_->Show(Image1[std::max(shownIcon_, 0)]);
     }
     Form_Resize();
 }
@@ -280,6 +283,9 @@ void FloorViewWindow::Graphic_MouseMove(int, int, int, int) {
 void FloorViewWindow::Timer1_Timer() {
     QWidget* main = MainWidget();
     if (main && main->isMinimized()) return;  // no work at all while minimised
+    // The ticks due by now run first, so the frame shows them; while frames
+    // come, the game clock needs no wake-up of its own.
+    if (QtPlatform* qt = QtUi()) qt->FloorFrameDue();
 
     GameState& g = game();
     g.VisibleSpriteCount = 0;
@@ -290,39 +296,48 @@ void FloorViewWindow::Timer1_Timer() {
     const int n = CullAndSortFloorSprites(g, vp);
     const FloorPresent how = NextFloorPresent(g);
     // A paused game, or a slow one between its ticks, would draw the frame
-    // on the screen once more: only a frame made of other inputs is drawn.
+    // on the screen once more: only what differs from it is drawn.
     FloorFrameInputs inputs = FloorFrameInputsOf(g, n, vp, BitMap, sheets_, how);
     if (inputs == shownFrame_) return;
+    QRegion changed;
     if (how == FloorPresent::Normal) {
-        // Drawn where it is shown: a frame presented as composed needs no
-        // copy of its own.
-        DrawFloorFrame(g, n, vp, BitMap, sheets_, screen_);
+        // Drawn where it is shown, and only where it changed: the rest of
+        // the frame on the screen is what this one would draw there.
+        for (const QRect& area : ChangedFloorArea(shownFrame_, inputs)) {
+            DrawFloorArea(g, n, vp, BitMap, sheets_, screen_, area);
+            changed += area;
+        }
     } else {
         // A shaken frame is drawn apart and shifted in, leaving the strip it
         // uncovers as the last frame showed it.
         if (composed_.isNull()) composed_ = QImage(screen_.size(), QImage::Format_RGB32);
         DrawFloorFrame(g, n, vp, BitMap, sheets_, composed_);
         PresentFloorFrame(how, composed_, vp.viewWidth(), vp.viewHeight(), screen_);
+        changed = QRegion(0, 0, vp.viewWidth(), vp.viewHeight());
     }
     shownFrame_ = std::move(inputs);
     ++framesDrawn_;
-    // Only the floor where it can be seen is repainted: the bars and the
-    // corner box over it, and whatever covers the view (the main window's
-    // own scroll bars when the view reaches under them), keep their pixels.
-    QRegion floor = QRegion(0, 0, vp.viewWidth(), vp.viewHeight()) - QRegion(Command1->geometry());
+    // Only the floor where it changed and can be seen is repainted: the
+    // bars and the corner box over it, and whatever covers the view (the
+    // main window's own scroll bars when the view reaches under them), keep
+    // their pixels.
+    QRegion floor = changed - QRegion(Command1->geometry());
     if (auto* sub = qobject_cast<QMdiSubWindow*>(Frame()); sub && sub->mdiArea()) {
         const QWidget* area = sub->mdiArea()->viewport();
         floor &= QRect(Graphic->mapFrom(area, QPoint(0, 0)), area->size());
     }
-    Graphic->update(floor);
+    if (!floor.isEmpty()) Graphic->update(floor);
 }
 
 void FloorViewWindow::ShowIcon(int icon) {
     if (icon < 0 || icon == shownIcon_) return;
     shownIcon_ = icon;
-    // Set once, where it is shown: the frame (the view itself reads its
-    // icon from there). Each setting repaints the frame's title bar.
-    Frame()->setWindowIcon(Image1[icon]);
+    // Inside the main window the picture over the title bar shows it; a view
+    // of its own (benchmarks) has the system draw its icon.
+    if (titleIcon_)
+        titleIcon_->Show(Image1[icon]);
+    else
+        Frame()->setWindowIcon(QIcon(Image1[icon]));
 }
 
 void FloorViewWindow::LoadShopGraphics() {

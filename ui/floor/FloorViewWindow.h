@@ -4,8 +4,8 @@
 // is smaller than the scene. Its 64 ms timer redraws the floor from the
 // sprite pool (see FloorRenderer.h and qt/FloorFrame.h); it also holds the
 // floor pictures that LoadShopGraphics and SwitchDayNightSheet change.
-#include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QString>
 #include <QTimer>
@@ -16,6 +16,7 @@
 #include "ui/floor/FloorFrame.h"
 
 class FloorViewWindow;
+class FloorTitleIcon;
 
 // The picture box Graphic: shows the presented frame and takes the clicks.
 class FloorGraphic : public QWidget {
@@ -61,6 +62,9 @@ public:
     // The frame the window shows now, and how many frames it has drawn.
     const QImage& Presented() const { return screen_; }
     int FramesDrawn() const { return framesDrawn_; }
+    // The picture over the title bar that shows the icon (null outside the
+    // main window).
+    FloorTitleIcon* TitleIcon() const { return titleIcon_; }
     QScrollBar* HScroll1 = nullptr;
     QScrollBar* VScroll1 = nullptr;
     QWidget* Command1 = nullptr;
@@ -98,7 +102,8 @@ private:
     QImage Image2, Image3, BitMap;
     QString image2File_, image3File_, bitmapFile_;
     FloorSpriteSheets sheets_;             // GraphicM and GraphicC
-    std::array<QIcon, 24> Image1;          // the window icon's frames
+    std::array<QPixmap, 24> Image1;        // the window icon's frames
+    FloorTitleIcon* titleIcon_ = nullptr;  // shows them over the frame's title bar
     QImage composed_;                      // where a shaken frame is drawn (made when one comes)
     QImage screen_;                        // what the window shows
     FloorFrameInputs shownFrame_;          // what screen_ was made of

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QPixmap>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -77,7 +78,12 @@ protected:
 private:
     void MDIForm_Load();
     bool MDIForm_QueryUnload();
+    // One tick of the game clock.
     void Timer1_Timer();
+    // Runs, in order, every tick of the game clock that is due by now.
+    void RunDueTicks();
+    // Sets the clock's own wake-up after the next tick falls due.
+    void WakeClockLater();
     void BuildMenus();
     void BuildToolbar();
     void RunCommand(const QString& name);
@@ -97,7 +103,14 @@ private:
     QMdiArea* area_ = nullptr;
     QWidget* Picture1 = nullptr;
     QLabel* status_ = nullptr;
+    // The game clock. While it ticks, its ticks fall due one interval apart
+    // from the moment it started; a floor frame or the clock's own wake-up
+    // (Timer1, a little later) runs those that are due.
     QTimer Timer1;
+    std::chrono::steady_clock::time_point due_;  // when the next tick falls due
+    int clockInterval_ = 0;                      // ms between ticks; 0 while the clock stands
+    int clockStarts_ = 0;                        // ends a run of ticks that stopped or restarted the clock
+    bool inTicks_ = false;
     std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
     QString background_;
     QHash<QString, QAction*> items_;
