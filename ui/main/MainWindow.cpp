@@ -427,8 +427,9 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 
 void MainWindow::SetBackground(const QString& file) {
     background_ = file;
-    QImage img = LoadPicture(file, QSize(64, 64));
-    area_->setBackground(QBrush(QPixmap::fromImage(img)));
+    // The area draws straight from the picture: the title picture is large,
+    // and read from where it lies in memory rather than copied.
+    area_->setBackground(QBrush(LoadPicture(file, QSize(64, 64))));
 }
 
 void MainWindow::SetGameMenusEnabled(bool on) {
