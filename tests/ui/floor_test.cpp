@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -449,6 +450,32 @@ TEST_F(FloorViewTest, TheIconRepaintsItsOwnPixelsAndNotTheTitleBar) {
     EXPECT_NE(icon->Shown().toImage(), first);
     view->Timer1_Timer();
     EXPECT_EQ(icon->Shown().toImage(), first);
+}
+
+TEST_F(FloorViewTest, WithTheClockStillTheViewRestsUntilItsIconOrTheFloorChanges) {
+    FloorViewWindow* view = View();
+    ASSERT_FALSE(Ui().Clock().ticking());
+    view->Timer1.stop();
+    auto* loop = QAbstractEventDispatcher::instance();
+    // The icon's first run ends on frame 23 at the 24th firing; the next new
+    // frame, 22, comes at the 7th firing after the 25th.
+    for (int i = 0; i < 24; ++i) view->Timer1_Timer();
+    const int frames = view->FramesDrawn();
+    view->FrameDue();
+    EXPECT_GT(view->Timer1.remainingTime(), 5 * 64);
+    emit loop->aboutToBlock();  // something else ran and changed nothing
+    EXPECT_GT(view->Timer1.remainingTime(), 5 * 64);
+
+    // A sprite moves: the next frame comes at the frame's usual pace and
+    // draws it.
+    const int slot = game().VisibleSprites[0].i();
+    game().Sprite.X[slot] = game().Sprite.X[slot].asInt() + 2;
+    emit loop->aboutToBlock();
+    EXPECT_LE(view->Timer1.remainingTime(), 64);
+    view->FrameDue();
+    EXPECT_EQ(view->FramesDrawn(), frames + 1);
+    EXPECT_EQ(game().FloorIconTicks, Value(26));
+    view->Timer1.stop();
 }
 
 TEST_F(FloorViewTest, DrawingOnlyWhatChangedGivesTheWholeFrame) {

@@ -129,6 +129,27 @@ void PresentFloorFrame(FloorPresent how, const QImage& graphic, int viewWidth, i
     }
 }
 
+std::vector<std::int64_t> FloorInputsKey(const GameState& g, const FloorViewport& vp, const QImage& bitmap,
+                                         const FloorSpriteSheets& sheets) {
+    std::vector<std::int64_t> key{vp.scrollX,          vp.scrollY,           vp.innerWidth,
+                                  vp.innerHeight,      vp.vScrollReserve,    vp.hScrollReserve,
+                                  bitmap.cacheKey(),   sheets.mask.cacheKey(), sheets.colour.cacheKey(),
+                                  g.QuakeShake.asInt(), g.DrawListCount.asInt()};
+    const auto& s = g.Sprite;
+    const int count = std::clamp(g.DrawListCount.i(), 0, static_cast<int>(g.DrawList.size()));
+    for (int k = 0; k < count; ++k) {
+        const std::int64_t slot = g.DrawList[k].asInt();
+        key.push_back(slot);
+        if (slot < 0 || slot >= static_cast<std::int64_t>(s.X.size())) continue;
+        const double depth = s.Depth[slot].asReal();
+        std::int64_t depthBits;
+        std::memcpy(&depthBits, &depth, sizeof depthBits);
+        key.insert(key.end(), {s.X[slot].asInt(), s.Y[slot].asInt(), s.SrcX[slot].asInt(), s.SrcY[slot].asInt(),
+                               s.Width[slot].asInt(), s.Height[slot].asInt(), depthBits});
+    }
+    return key;
+}
+
 namespace {
 
 using SpriteDraw = FloorFrameInputs::SpriteDraw;

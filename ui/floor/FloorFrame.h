@@ -65,6 +65,13 @@ struct FloorFrameInputs {
 FloorFrameInputs FloorFrameInputsOf(const GameState& g, int count, const FloorViewport& vp, const QImage& bitmap,
                                     const FloorSpriteSheets& sheets, FloorPresent how);
 
+// Everything the next frame would be made of, read without drawing or
+// culling anything: the viewport, the pictures, the shake, and every sprite of
+// the draw list with its place, picture and depth. While two keys are equal,
+// the view's frame stays what it is.
+std::vector<std::int64_t> FloorInputsKey(const GameState& g, const FloorViewport& vp, const QImage& bitmap,
+                                         const FloorSpriteSheets& sheets);
+
 // Where the frame made of `next` differs from the one made of `shown`, both
 // presented as composed: the places of the sprites that came, went or
 // changed, and of those drawn in another order among the rest. The whole

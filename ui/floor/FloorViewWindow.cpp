@@ -1,5 +1,6 @@
 #include "ui/floor/FloorViewWindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -105,9 +106,14 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
 
     Form_Load();
 
-    Timer1.setInterval(64);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    Timer1.start();
+    Timer1.setSingleShot(true);
+    Timer1.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, &FloorViewWindow::FrameDue);
+    // Whatever else the game does while the view rests may change the floor.
+    if (auto* loop = QAbstractEventDispatcher::instance())
+        connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &FloorViewWindow::WakeIfChanged);
+    lastFrame_ = std::chrono::steady_clock::now();
+    Timer1.start(kFrame);
 }
 
 FloorViewWindow::~FloorViewWindow() { Disconnect(); }
@@ -327,6 +333,55 @@ void FloorViewWindow::Timer1_Timer() {
         floor &= QRect(Graphic->mapFrom(area, QPoint(0, 0)), area->size());
     }
     if (!floor.isEmpty()) Graphic->update(floor);
+}
+
+void FloorViewWindow::FrameDue() {
+    // The firings a rest skipped count for the icon alone: nothing else on
+    // the floor changed meanwhile, or the rest would have ended.
+    const auto now = std::chrono::steady_clock::now();
+    int firings = 1;
+    if (restFirings_ > 1)
+        firings = std::clamp(static_cast<int>((now - lastFrame_ + kFrame / 2) / kFrame), 1, restFirings_);
+    lastFrame_ = now;
+    QWidget* main = MainWidget();
+    const bool minimised = main && main->isMinimized();
+    for (int i = 1; i < firings && !minimised; ++i) ShowIcon(AdvanceFloorIcon(game()));
+    Timer1_Timer();
+    PlanNextFrame();
+}
+
+void FloorViewWindow::PlanNextFrame() {
+    // A frame every 64 ms while the clock runs or the floor shakes. Else the
+    // floor stands still, and the view rests until its icon changes (or,
+    // minimised, a while), unless something changes the floor before.
+    restFirings_ = 1;
+    GameState& g = game();
+    if (!Ui().Clock().ticking() && g.QuakeShake.asInt() == 0) {
+        QWidget* main = MainWidget();
+        const bool minimised = main && main->isMinimized();
+        restFirings_ = minimised ? kMinimisedRest : FloorIconFiringsToChange(g, shownIcon_);
+    }
+    resting_ = restFirings_ > 1;
+    if (resting_) restingOn_ = RestKey();
+    Timer1.start(kFrame * restFirings_);
+}
+
+std::vector<std::int64_t> FloorViewWindow::RestKey() {
+    QWidget* main = MainWidget();
+    std::vector<std::int64_t> key = FloorInputsKey(game(), ViewportOf(game(), width(), height()), BitMap, sheets_);
+    key.push_back(main && main->isMinimized());
+    return key;
+}
+
+void FloorViewWindow::WakeIfChanged() {
+    if (!resting_ || !Timer1.isActive()) return;
+    if (!Ui().Clock().ticking() && RestKey() == restingOn_) return;
+    // The next frame comes at the next of the rest's 64 ms steps.
+    resting_ = false;
+    const auto now = std::chrono::steady_clock::now();
+    const auto steps = (now - lastFrame_) / kFrame + 1;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(lastFrame_ + steps * kFrame - now);
+    Timer1.start(std::max<int>(0, static_cast<int>(wait.count())));
 }
 
 void FloorViewWindow::ShowIcon(int icon) {

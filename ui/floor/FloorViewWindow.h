@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
+#include <cstdint>
+#include <vector>
 
 #include "floor/FloorLayout.h"
 #include "ui/floor/FloorFrame.h"
@@ -41,6 +44,9 @@ public:
     void Form_Load();
     void Form_Resize();
     void Timer1_Timer();
+    // What Timer1 runs: the firings due since the last frame (a rest's
+    // skipped ones count for the icon alone), then the next frame's time.
+    void FrameDue();
     void HScroll1_Change();
     void HScroll1_Scroll();
     void VScroll1_Change();
@@ -97,6 +103,11 @@ private:
     void Disconnect();
     // Shows icon frame `icon` (-1: none) unless it is shown already.
     void ShowIcon(int icon);
+    void PlanNextFrame();
+    // What the floor's next frame depends on, while the view rests.
+    std::vector<std::int64_t> RestKey();
+    // Ends a rest once the clock runs again or the floor changed.
+    void WakeIfChanged();
 
     // The floor pictures: Image2 day, Image3 night, BitMap the one shown.
     QImage Image2, Image3, BitMap;
@@ -108,6 +119,13 @@ private:
     QImage screen_;                        // what the window shows
     FloorFrameInputs shownFrame_;          // what screen_ was made of
     int framesDrawn_ = 0;
+    // A frame every 64 ms; at rest, the next comes this many frames later.
+    static constexpr std::chrono::milliseconds kFrame{64};
+    static constexpr int kMinimisedRest = 16;
+    int restFirings_ = 1;                  // the firings the present wait stands for
+    bool resting_ = false;
+    std::vector<std::int64_t> restingOn_;
+    std::chrono::steady_clock::time_point lastFrame_;
     int shownIcon_ = -1;                   // the Image1 frame the window shows
     bool shown_ = false;
     bool resizing_ = false;
