@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "platform/qt/Pictures.h"
+#include "platform/qt/QtPlatform.h"
 
 ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWidget* parent)
     : QWidget(parent), window_(w), dirty_(dirty), game_(g) {
@@ -14,6 +15,15 @@ ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWid
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &ReportWindow::Timer1_Timer);
     Timer1.start();
+    // The floor view's frames wake the game anyway: the window looks at its
+    // flag with each (after the ticks the frame runs), and its own timer
+    // fires only when no frame came for its interval.
+    if (QtPlatform* qt = QtUi())
+        connect(qt, &QtPlatform::floorFrameDue, this, [this] {
+            if (!Timer1.isActive()) return;  // closed
+            Timer1.start();
+            Timer1_Timer();
+        });
 }
 
 ReportWindow::~ReportWindow() {
