@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "platform/Platform.h"
@@ -249,6 +250,35 @@ void ImageButton::enterEvent(QEnterEvent*) {
     if (mouseMove) mouseMove();
 }
 
+// ---- the status bar's line ----
+
+// The status bar's text, drawn as a label draws it. Its size does not depend
+// on the text, so a new text repaints the line and lays out nothing again.
+class StatusLine : public QWidget {
+public:
+    explicit StatusLine(QWidget* parent) : QWidget(parent) {
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    const QString& text() const { return text_; }
+    void setText(const QString& text) {
+        if (text == text_) return;
+        text_ = text;
+        update();
+    }
+    QSize sizeHint() const override { return QSize(0, fontMetrics().height()); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        style()->drawItemText(&p, rect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text_,
+                              QPalette::WindowText);
+    }
+
+private:
+    QString text_;
+};
+
 // ---- MainWindow ----
 
 MainWindow* MainWindow::Instance() { return g_instance; }
@@ -261,7 +291,7 @@ MainWindow::MainWindow() {
     area_->setObjectName("MdiArea");
     Picture1 = new QWidget(this);
     Picture1->setObjectName("Picture1");
-    status_ = new QLabel(this);
+    status_ = new StatusLine(this);
     statusBar()->addWidget(status_, 1);
 
     auto* central = new QWidget(this);

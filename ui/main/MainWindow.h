@@ -16,6 +16,7 @@
 #include "state/GameState.h"
 
 class QMenu;
+class StatusLine;
 
 // One picture button of the toolbar strip: item 0 is the face shown, items 1
 // and 2 hold the released and the pressed picture.
@@ -102,7 +103,7 @@ private:
 
     QMdiArea* area_ = nullptr;
     QWidget* Picture1 = nullptr;
-    QLabel* status_ = nullptr;
+    StatusLine* status_ = nullptr;
     // The game clock. While it ticks, its ticks fall due one interval apart
     // from the moment it started; a floor frame or the clock's own wake-up
     // (Timer1, a little later) runs those that are due.
