@@ -34,7 +34,7 @@ StockWindow::StockWindow(const Setup& setup, GameState& g) : ReportWindow(setup.
 
     // The refill runs after the rebuild on the same firing, and alone when
     // only the figures changed.
-    connect(&Timer1, &QTimer::timeout, this, [this] { RefillStage(); });
+    connect(this, &ReportWindow::fired, this, [this] { RefillStage(); });
 }
 
 int StockWindow::sheetHeight() const { return List.sheet->height(); }
