@@ -18,11 +18,14 @@ FloorTitleIcon::FloorTitleIcon(QMdiSubWindow* frame) : QWidget(frame), frame_(fr
     show();
 }
 
-void FloorTitleIcon::Show(const QPixmap& picture) {
+void FloorTitleIcon::Show(const QPixmap& picture, bool now) {
     const bool resized = picture.size() != picture_.size();
     picture_ = picture;
     if (resized) Place();
-    update();
+    if (now)
+        repaint();
+    else
+        update();
 }
 
 void FloorTitleIcon::paintEvent(QPaintEvent*) {

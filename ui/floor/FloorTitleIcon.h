@@ -14,8 +14,10 @@ class FloorTitleIcon : public QWidget {
 public:
     explicit FloorTitleIcon(QMdiSubWindow* frame);
 
-    // Shows `picture` (an opaque 16 x 16 frame of the icon).
-    void Show(const QPixmap& picture);
+    // Shows `picture` (an opaque 16 x 16 frame of the icon): painted at
+    // once when `now` (nothing else is to be painted with it), else with the
+    // window's next paint.
+    void Show(const QPixmap& picture, bool now = false);
     const QPixmap& Shown() const { return picture_; }
 
 protected:

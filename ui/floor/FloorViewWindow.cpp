@@ -304,7 +304,10 @@ void FloorViewWindow::Timer1_Timer() {
     // A paused game, or a slow one between its ticks, would draw the frame
     // on the screen once more: only what differs from it is drawn.
     FloorFrameInputs inputs = FloorFrameInputsOf(g, n, vp, BitMap, sheets_, how);
-    if (inputs == shownFrame_) return;
+    if (inputs == shownFrame_) {
+        PresentIcon(false);
+        return;
+    }
     QRegion changed;
     if (how == FloorPresent::Normal) {
         // Drawn where it is shown, and only where it changed: the rest of
@@ -333,6 +336,7 @@ void FloorViewWindow::Timer1_Timer() {
         floor &= QRect(Graphic->mapFrom(area, QPoint(0, 0)), area->size());
     }
     if (!floor.isEmpty()) Graphic->update(floor);
+    PresentIcon(!floor.isEmpty());
 }
 
 void FloorViewWindow::FrameDue() {
@@ -347,6 +351,7 @@ void FloorViewWindow::FrameDue() {
     const bool minimised = main && main->isMinimized();
     for (int i = 1; i < firings && !minimised; ++i) ShowIcon(AdvanceFloorIcon(game()));
     Timer1_Timer();
+    PresentIcon(false);
     PlanNextFrame();
 }
 
@@ -387,12 +392,19 @@ void FloorViewWindow::WakeIfChanged() {
 void FloorViewWindow::ShowIcon(int icon) {
     if (icon < 0 || icon == shownIcon_) return;
     shownIcon_ = icon;
-    // Inside the main window the picture over the title bar shows it; a view
-    // of its own (benchmarks) has the system draw its icon.
+    iconPending_ = true;
+}
+
+void FloorViewWindow::PresentIcon(bool withFloor) {
+    if (!iconPending_) return;
+    iconPending_ = false;
+    // Inside the main window the picture over the title bar shows it, with
+    // the floor's paint or, alone, at once (no paint request to wake the game
+    // for); a view of its own (benchmarks) has the system draw its icon.
     if (titleIcon_)
-        titleIcon_->Show(Image1[icon]);
+        titleIcon_->Show(Image1[shownIcon_], !withFloor);
     else
-        Frame()->setWindowIcon(QIcon(Image1[icon]));
+        Frame()->setWindowIcon(QIcon(Image1[shownIcon_]));
 }
 
 void FloorViewWindow::LoadShopGraphics() {

@@ -101,8 +101,10 @@ private:
     void ResizeSurfaces();
     // Stops the timer and takes the hooks back, once the view is closed.
     void Disconnect();
-    // Shows icon frame `icon` (-1: none) unless it is shown already.
+    // Takes icon frame `icon` (-1: none) unless it is shown already;
+    // PresentIcon then puts it on the screen, with the floor's paint or alone.
     void ShowIcon(int icon);
+    void PresentIcon(bool withFloor);
     void PlanNextFrame();
     // What the floor's next frame depends on, while the view rests.
     std::vector<std::int64_t> RestKey();
@@ -127,6 +129,7 @@ private:
     std::vector<std::int64_t> restingOn_;
     std::chrono::steady_clock::time_point lastFrame_;
     int shownIcon_ = -1;                   // the Image1 frame the window shows
+    bool iconPending_ = false;             // taken, not yet on the screen
     bool shown_ = false;
     bool resizing_ = false;
     QSize frameExtra_;                     // the frame's share of the outer size
