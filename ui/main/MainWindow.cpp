@@ -215,18 +215,27 @@ void ShowTitleState() {
 
 ImageButton::ImageButton(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
-    released_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_1.png", QSize(23, 22)));
-    pressedFace_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_2.png", QSize(23, 22)));
     setFixedSize(23, 22);
     setMouseTracking(true);
 }
 
+void ImageButton::LoadFaces() {
+    // Read when a face is first shown: the strip stays hidden at the title,
+    // so its pictures need not stand between the start and the first title.
+    if (!released_.isNull()) return;
+    const QString name = objectName();
+    released_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_1.png", QSize(23, 22)));
+    pressedFace_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_2.png", QSize(23, 22)));
+}
+
 void ImageButton::showReleased() {
+    LoadFaces();
     pressed_ = false;
     setPixmap(released_);
 }
 
 void ImageButton::showPressed() {
+    LoadFaces();
     pressed_ = true;
     setPixmap(pressedFace_);
 }

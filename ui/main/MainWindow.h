@@ -38,6 +38,7 @@ protected:
     void enterEvent(QEnterEvent* e) override;
 
 private:
+    void LoadFaces();
     QPixmap released_, pressedFace_;
     bool pressed_ = false;
 };
