@@ -75,41 +75,65 @@ int CullAndSortFloorSprites(GameState& g, const FloorViewport& vp) {
     return n;
 }
 
-int AdvanceFloorIcon(GameState& g) {
-    g.FloorIconTicks = g.FloorIconTicks.asInt() + 1;
+namespace {
+
+// One firing's step of the icon's count and phase; the frame it shows, or -1.
+int StepFloorIcon(int& ticks, int& phase) {
+    ++ticks;
     int frame = -1;
     // The three phase tests follow one another: a phase that ends here
     // leaves a count of 0, which no later test shows.
-    if (g.FloorIconPhase.asInt() == 0) {
-        const int t = g.FloorIconTicks.i();
-        if (t >= 1 && t <= 24) frame = t - 1;
-        if (t == 30) {
-            g.FloorIconTicks = 0;
-            g.FloorIconPhase = 1;
+    if (phase == 0) {
+        if (ticks >= 1 && ticks <= 24) frame = ticks - 1;
+        if (ticks == 30) {
+            ticks = 0;
+            phase = 1;
         }
     }
-    if (g.FloorIconPhase.asInt() == 1) {
-        const int t = g.FloorIconTicks.i();
-        if (t >= 1 && t <= 24) frame = 24 - t;
-        if (t == 30) {
-            g.FloorIconTicks = 0;
-            g.FloorIconPhase = 2;
+    if (phase == 1) {
+        if (ticks >= 1 && ticks <= 24) frame = 24 - ticks;
+        if (ticks == 30) {
+            ticks = 0;
+            phase = 2;
         }
     }
-    if (g.FloorIconPhase.asInt() == 2) {
-        switch (g.FloorIconTicks.i()) {
+    if (phase == 2) {
+        switch (ticks) {
         case 1: frame = 0; break;
         case 4: frame = 7; break;
         case 7: frame = 15; break;
         case 10: frame = 23; break;
         case 15:
-            g.FloorIconTicks = 0;
-            g.FloorIconPhase = 0;
+            ticks = 0;
+            phase = 0;
             break;
         default: break;
         }
     }
     return frame;
+}
+
+}  // namespace
+
+int AdvanceFloorIcon(GameState& g) {
+    int ticks = g.FloorIconTicks.asInt(), phase = g.FloorIconPhase.asInt();
+    const int before = phase;
+    const int frame = StepFloorIcon(ticks, phase);
+    g.FloorIconTicks = ticks;
+    if (phase != before) g.FloorIconPhase = phase;
+    return frame;
+}
+
+int FloorIconFiringsToChange(const GameState& g, int shown) {
+    int ticks = g.FloorIconTicks.asInt(), phase = g.FloorIconPhase.asInt();
+    // A whole cycle shows every frame; a count outside the cycle (a saved
+    // game may hold any) runs on until it wraps like the firings would.
+    constexpr int kCycle = 75;
+    for (int n = 1; n <= kCycle; ++n) {
+        const int frame = StepFloorIcon(ticks, phase);
+        if (frame >= 0 && frame != shown) return n;
+    }
+    return kCycle;
 }
 
 FloorPresent NextFloorPresent(GameState& g) {

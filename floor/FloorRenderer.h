@@ -40,6 +40,9 @@ constexpr int kFloorIconFrames = 24;
 // icon stays as it is. One cycle takes 75 firings: frames 0..23 up, a rest,
 // 23..0 down, a rest, then four quick frames.
 int AdvanceFloorIcon(GameState& g);
+// How many firings from now the icon first shows a frame other than `shown`
+// (1 when the next firing does), leaving the game as it is.
+int FloorIconFiringsToChange(const GameState& g, int shown);
 
 // How the composed frame reaches the window on this firing.
 enum class FloorPresent {

@@ -4,13 +4,59 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QSysInfo>
 #include <cstring>
+#include <sys/mman.h>
 #include <vector>
 
 #include "platform/ProgramDir.h"
+#include "platform/qt/PlainPicture.h"
+
+QImage LoadPlainPicture(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray header = f.read(kPlainPictureHeader);
+    if (header.size() != kPlainPictureHeader || !header.startsWith(QByteArray(kPlainPictureMagic, sizeof kPlainPictureMagic)))
+        return {};
+    const quint32 w = qFromLittleEndian<quint32>(header.constData() + 8);
+    const quint32 h = qFromLittleEndian<quint32>(header.constData() + 12);
+    if (w == 0 || h == 0 || w > 16384 || h > 16384) return {};
+    const qint64 bytes = static_cast<qint64>(w) * h * 4;
+    if (f.size() != kPlainPictureHeader + bytes) return {};
+    if constexpr (QSysInfo::ByteOrder != QSysInfo::LittleEndian) {
+        QImage img(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
+        for (int y = 0; y < img.height(); ++y) {
+            const QByteArray line = f.read(static_cast<qint64>(w) * 4);
+            if (line.size() != static_cast<qint64>(w) * 4) return {};
+            auto* to = reinterpret_cast<quint32*>(img.scanLine(y));
+            for (quint32 x = 0; x < w; ++x) to[x] = qFromLittleEndian<quint32>(line.constData() + x * 4);
+        }
+        return img;
+    }
+    // Mapped whole and at once (one call rather than a fault per page); the
+    // picture lives as long as an image or brush holds it.
+    const std::size_t length = static_cast<std::size_t>(kPlainPictureHeader + bytes);
+    void* map = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, f.handle(), 0);
+    if (map == MAP_FAILED) return {};
+    struct Mapping {
+        void* at;
+        std::size_t length;
+    };
+    auto* mapping = new Mapping{map, length};
+    return QImage(
+        static_cast<const uchar*>(map) + kPlainPictureHeader, static_cast<int>(w), static_cast<int>(h),
+        static_cast<qsizetype>(w) * 4, QImage::Format_RGB32,
+        [](void* cookie) {
+            auto* m = static_cast<Mapping*>(cookie);
+            munmap(m->at, m->length);
+            delete m;
+        },
+        mapping);
+}
 
 QImage LoadPicture(const QString& relativePath, QSize fallback) {
     QString path = QString::fromStdString(ProgramFile(relativePath.toStdString()));
+    if (QImage plain = LoadPlainPicture(path); !plain.isNull()) return plain;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage img = reader.read();

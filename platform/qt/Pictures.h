@@ -6,8 +6,10 @@
 #include <QRect>
 #include <QString>
 
-// Loads a picture by its content. A picture that cannot be read gives a
-// blank (white) picture of `fallback` size, and the game goes on.
+// Loads a picture by its content (any format Qt reads, or a plain picture,
+// PlainPicture.h, which is mapped rather than decoded). A picture that cannot
+// be read gives a blank (white) picture of `fallback` size, and the game goes
+// on.
 QImage LoadPicture(const QString& relativePath, QSize fallback = QSize(1, 1));
 
 // The game's own icon, which every window but the floor view carries (the

@@ -6,7 +6,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QUrl>
@@ -81,13 +81,14 @@ MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const 
 }
 
 void QtPlatform::PlaySound(const std::string& file) {
-    QString path = QString::fromStdString(ProgramFile(file));
-    QSoundEffect*& effect = sounds_[path];
-    if (!effect) {
-        effect = new QSoundEffect(qApp);
-        effect->setSource(QUrl::fromLocalFile(path));
-    }
-    effect->play();  // asynchronous: the game never waits for a sound
+    // The sound module beside the program, loaded with the first sound;
+    // without it the game goes on silently.
+    using Play = void (*)(const QString&);
+    static const Play play = [] {
+        QLibrary module(QString::fromStdString(ProgramFile("qmsound.so")));
+        return reinterpret_cast<Play>(module.resolve("QmPlaySound"));
+    }();
+    if (play) play(QString::fromStdString(ProgramFile(file)));
 }
 
 bool QtPlatform::ChooseOpenFile(std::string& path) {

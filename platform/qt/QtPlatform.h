@@ -11,7 +11,6 @@
 
 #include "platform/Platform.h"
 
-class QSoundEffect;
 class QTextBrowser;
 
 class QtPlatform : public QObject, public Platform {
@@ -30,6 +29,9 @@ public:
     void LoadShopGraphics(const GameState&) override { emit loadShopGraphics(); }
     void SwitchDayNightSheet(const GameState&) override { emit switchDayNightSheet(); }
     void LayOutFloorViewAgain(const GameState&) override { emit layOutFloorViewAgain(); }
+    // The floor view is about to draw a frame: the game clock first runs the
+    // ticks that are due.
+    void FloorFrameDue() { emit floorFrameDue(); }
 
     // The one live game of the program, owned by the main window: every
     // window the game opens must be one of its windows.
@@ -43,13 +45,13 @@ signals:
     void loadShopGraphics();
     void switchDayNightSheet();
     void layOutFloorViewAgain();
+    void floorFrameDue();
 
 protected:
     void ClockChanged() override { emit clockChanged(); }
 
 private:
     bool IsLive(const GameState& g) const;
-    QHash<QString, QSoundEffect*> sounds_;
     QPointer<QTextBrowser> help_;
     const GameState* live_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -23,6 +24,7 @@
 #include "ui/floor/FloorViewWindow.h"
 #include "floor/ShopEnlargement.h"
 #include "ui/floor/FloorFrame.h"
+#include "ui/floor/FloorTitleIcon.h"
 #include "tests/ui/ModalDriver.h"
 #include "tests/ui/WheelTurn.h"
 
@@ -437,12 +439,107 @@ TEST_F(FloorViewTest, DrawsAFrameOnceAndRepaintsOnlyTheFloor) {
     EXPECT_NE(view->Presented(), before);
 }
 
-TEST_F(FloorViewTest, TheIconIsSetOnlyWhenItsFrameChanges) {
+TEST_F(FloorViewTest, TheIconRepaintsItsOwnPixelsAndNotTheTitleBar) {
     FloorViewWindow* view = View();
     view->Timer1.stop();  // the test fires the frames itself, however slow the machine
+    QApplication::processEvents();
+    FloorTitleIcon* icon = view->TitleIcon();
+    ASSERT_NE(icon, nullptr);
+    // Where the title bar shows an icon: at its left, above the view.
+    const QRect place = icon->geometry();
+    EXPECT_TRUE(icon->isVisible());
+    EXPECT_EQ(place.size(), QSize(16, 16));
+    EXPECT_LT(place.bottom(), view->geometry().top());
+    EXPECT_LT(place.left(), Sub()->width() / 4);
+
+    EventTally iconPaints(QEvent::Paint, {icon});
+    EventTally titleBar(QEvent::Paint, {Sub()});
     EventTally iconChanges(QEvent::WindowIconChange, {Sub()});
     // One cycle of 75 firings shows frames 0..23 up, 23..0 down, then 0, 7,
-    // 15, 23; the first frame of each run is the one already shown.
-    for (int i = 0; i < 75; ++i) view->Timer1_Timer();
-    EXPECT_EQ(iconChanges.count, 23 + 23 + 3);
+    // 15, 23; the first frame of each run is the one already shown. The
+    // sprites stand still, so the floor is not drawn again either.
+    view->Timer1_Timer();
+    QApplication::processEvents();
+    const int frames = view->FramesDrawn();
+    iconPaints.count = titleBar.count = 0;
+    const QImage first = icon->Shown().toImage();
+    for (int i = 1; i < 75; ++i) {
+        view->Timer1_Timer();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(iconPaints.count, 23 + 23 + 3);
+    EXPECT_EQ(titleBar.count, 0);
+    EXPECT_EQ(iconChanges.count, 0);
+    EXPECT_EQ(view->FramesDrawn(), frames);
+    // The cycle ends on frame 23; the next one starts again at frame 0.
+    EXPECT_NE(icon->Shown().toImage(), first);
+    view->Timer1_Timer();
+    EXPECT_EQ(icon->Shown().toImage(), first);
+}
+
+TEST_F(FloorViewTest, WithTheClockStillTheViewRestsUntilItsIconOrTheFloorChanges) {
+    FloorViewWindow* view = View();
+    ASSERT_FALSE(Ui().Clock().ticking());
+    view->Timer1.stop();
+    auto* loop = QAbstractEventDispatcher::instance();
+    // The icon's first run ends on frame 23 at the 24th firing; the next new
+    // frame, 22, comes at the 7th firing after the 25th.
+    for (int i = 0; i < 24; ++i) view->Timer1_Timer();
+    const int frames = view->FramesDrawn();
+    view->FrameDue();
+    EXPECT_GT(view->Timer1.remainingTime(), 5 * 64);
+    emit loop->aboutToBlock();  // something else ran and changed nothing
+    EXPECT_GT(view->Timer1.remainingTime(), 5 * 64);
+
+    // A sprite moves: the next frame comes at the frame's usual pace and
+    // draws it.
+    const int slot = game().VisibleSprites[0].i();
+    game().Sprite.X[slot] = game().Sprite.X[slot].asInt() + 2;
+    emit loop->aboutToBlock();
+    EXPECT_LE(view->Timer1.remainingTime(), 64);
+    view->FrameDue();
+    EXPECT_EQ(view->FramesDrawn(), frames + 1);
+    EXPECT_EQ(game().FloorIconTicks, Value(26));
+    view->Timer1.stop();
+}
+
+TEST_F(FloorViewTest, DrawingOnlyWhatChangedGivesTheWholeFrame) {
+    FloorViewWindow* view = View();
+    view->Timer1.stop();
+    GameState& g = game();
+    // Two sprites on one spot, to swap their order without moving them.
+    const int under = SpawnSprite(g, 100, 60, 0, 0, 40, 40, 0);
+    const int over = SpawnSprite(g, 110, 70, 64, 0, 40, 40, 5);
+    ASSERT_GE(under, 0);
+    ASSERT_GE(over, 0);
+    const FloorSpriteSheets sheets = LoadFloorSpriteSheets();
+    view->Timer1_Timer();
+    std::mt19937 rnd(23);
+    for (int frame = 0; frame < 40; ++frame) {
+        SCOPED_TRACE(frame);
+        switch (frame % 4) {
+        case 0: {  // a few sprites move or change their picture
+            for (int k = 0; k < 3; ++k) {
+                const int slot = g.DrawList[static_cast<int>(rnd() % g.DrawListCount.i())].i();
+                g.Sprite.X[slot] = g.Sprite.X[slot].asInt() + static_cast<int>(rnd() % 7) - 3;
+                g.Sprite.SrcY[slot] = g.Sprite.SrcY[slot].asInt() == 0 ? 32 : 0;
+            }
+            break;
+        }
+        case 1: std::swap(g.Sprite.Depth[under], g.Sprite.Depth[over]); break;
+        case 2: RemoveSprite(g, over); break;
+        case 3: {
+            const int again = SpawnSprite(g, 110 + frame, 70, 64, 0, 40, 40, 5);
+            ASSERT_EQ(again, over);
+            break;
+        }
+        }
+        view->Timer1_Timer();
+        const FloorViewport vp = ViewportOf(g, view->width(), view->height());
+        QImage whole(view->Presented().size(), QImage::Format_RGB32);
+        whole.fill(Qt::black);
+        ComposeFloorFrame(g, vp, view->BitMapPicture(), sheets, whole);
+        const QRect shown(0, 0, vp.viewWidth(), vp.viewHeight());
+        ASSERT_EQ(view->Presented().copy(shown), whole.copy(shown));
+    }
 }

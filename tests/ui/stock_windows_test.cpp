@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "platform/qt/QtPlatform.h"
 #include "platform/qt/WindowRegistry.h"
 #include "state/FormatMoney.h"
 #include "state/NewGame.h"
@@ -135,6 +136,23 @@ TEST_F(StockWindows, MagazineStockShowsStockAgainstOrderAndKeepsItselfCurrent) {
     g.MagazineStockDirty = 1;
     EXPECT_TRUE(QTest::qWaitFor([] { return !IsFormOpen(Window::MagazineStock); }, 1000));
     EXPECT_EQ(g.WindowOpen[17].asInt(), 0);
+}
+
+TEST_F(StockWindows, BothStagesRunWithTheFloorViewsFrames) {
+    // The floor view's frames come faster than the window's own timer, which
+    // they put back each time: each frame runs both of the window's stages.
+    game().Magazine.Stock[0] = 12;
+    ToggleReportWindow(Window::MagazineStock, game());
+    ASSERT_NE(Open<MagazineStockWindow>(Window::MagazineStock), nullptr);
+    ASSERT_TRUE(MagazinesDrawn());
+    game().MagazineStockDirty = 1;
+    game().MagazineStockRefill = 1;
+    for (int frame = 0; frame < 8; ++frame) {
+        QtUi()->FloorFrameDue();
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(game().MagazineStockDirty, Value(0));
+    EXPECT_EQ(game().MagazineStockRefill, Value(0));
 }
 
 TEST_F(StockWindows, MagazineStockScrollsALongListAndKeepsItsBounds) {

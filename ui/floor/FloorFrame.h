@@ -5,6 +5,7 @@
 // an earthquake shakes the floor). Kept apart from the window so that tests
 // and the benchmark can draw frames without one.
 #include <QImage>
+#include <QRect>
 #include <cstdint>
 #include <vector>
 
@@ -40,6 +41,10 @@ void ComposeFloorFrame(GameState& g, const FloorViewport& vp, const QImage& bitm
 // the visible list as CullAndSortFloorSprites left it.
 void DrawFloorFrame(const GameState& g, int count, const FloorViewport& vp, const QImage& bitmap,
                     const FloorSpriteSheets& sheets, QImage& graphic);
+// The same for the part `area` of the view alone: every pixel in it comes
+// out as DrawFloorFrame would draw it, the pixels around it stay as they were.
+void DrawFloorArea(const GameState& g, int count, const FloorViewport& vp, const QImage& bitmap,
+                   const FloorSpriteSheets& sheets, QImage& graphic, const QRect& area);
 
 // Everything a presented frame is made of: the viewport, the pictures, the
 // sprites drawn in their order (position and source rectangle, in the whole
@@ -59,6 +64,20 @@ struct FloorFrameInputs {
 };
 FloorFrameInputs FloorFrameInputsOf(const GameState& g, int count, const FloorViewport& vp, const QImage& bitmap,
                                     const FloorSpriteSheets& sheets, FloorPresent how);
+
+// Everything the next frame would be made of, read without drawing or
+// culling anything: the viewport, the pictures, the shake, and every sprite of
+// the draw list with its place, picture and depth. While two keys are equal,
+// the view's frame stays what it is.
+std::vector<std::int64_t> FloorInputsKey(const GameState& g, const FloorViewport& vp, const QImage& bitmap,
+                                         const FloorSpriteSheets& sheets);
+
+// Where the frame made of `next` differs from the one made of `shown`, both
+// presented as composed: the places of the sprites that came, went or
+// changed, and of those drawn in another order among the rest. The whole
+// view when the viewport or a picture changed or either frame is shaken;
+// nothing when the two are equal. The rectangles lie in the view.
+std::vector<QRect> ChangedFloorArea(const FloorFrameInputs& shown, const FloorFrameInputs& next);
 
 // Copies the view (viewWidth x viewHeight from the top-left of `graphic`)
 // onto `screen`, shifted as `how` says. Pixels a shifted copy leaves

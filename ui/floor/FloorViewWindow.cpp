@@ -1,5 +1,6 @@
 #include "ui/floor/FloorViewWindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -13,6 +14,7 @@
 #include "platform/qt/Pictures.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/WindowRegistry.h"
+#include "ui/floor/FloorTitleIcon.h"
 #include "ui/kit/WheelScroll.h"
 
 namespace {
@@ -93,8 +95,8 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
     WheelMovesBars(Graphic, VScroll1, HScroll1);
 
     for (int k = 0; k < kFloorIconFrames; ++k)
-        Image1[k] = QIcon(QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16))));
-    setWindowIcon(Image1[0]);
+        Image1[k] = QPixmap::fromImage(LoadPicture(QStringLiteral("Graphic/Icon/Icon%1.png").arg(k), QSize(16, 16)));
+    setWindowIcon(QIcon(Image1[0]));
     shownIcon_ = 0;
 
     // The view first opens as large as the scene; the first showing fits it
@@ -111,9 +113,14 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
 
     Form_Load();
 
-    Timer1.setInterval(64);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    Timer1.start();
+    Timer1.setSingleShot(true);
+    Timer1.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, &FloorViewWindow::FrameDue);
+    // Whatever else the game does while the view rests may change the floor.
+    if (auto* loop = QAbstractEventDispatcher::instance())
+        connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &FloorViewWindow::WakeIfChanged);
+    lastFrame_ = std::chrono::steady_clock::now();
+    Timer1.start(kFrame);
 }
 
 FloorViewWindow::~FloorViewWindow() { Disconnect(); }
@@ -170,6 +177,8 @@ void FloorViewWindow::showEvent(QShowEvent* e) {
         if (QMdiArea* area = sub->mdiArea()) outer = outer.boundedTo(area->viewport()->size());
         sub->resize(outer);
         sub->installEventFilter(this);
+        titleIcon_ = new FloorTitleIcon(sub);
+        titleIcon_->Show(Image1[std::max(shownIcon_, 0)]);
     }
     Form_Resize();
 }
@@ -287,6 +296,9 @@ void FloorViewWindow::Graphic_MouseMove(int, int, int, int) {
 void FloorViewWindow::Timer1_Timer() {
     QWidget* main = MainWidget();
     if (main && main->isMinimized()) return;  // no work at all while minimised
+    // The ticks due by now run first, so the frame shows them; while frames
+    // come, the game clock needs no wake-up of its own.
+    if (QtPlatform* qt = QtUi()) qt->FloorFrameDue();
 
     GameState& g = game();
     g.VisibleSpriteCount = 0;
@@ -297,39 +309,109 @@ void FloorViewWindow::Timer1_Timer() {
     const int n = CullAndSortFloorSprites(g, vp);
     const FloorPresent how = NextFloorPresent(g);
     // A paused game, or a slow one between its ticks, would draw the frame
-    // on the screen once more: only a frame made of other inputs is drawn.
+    // on the screen once more: only what differs from it is drawn.
     FloorFrameInputs inputs = FloorFrameInputsOf(g, n, vp, BitMap, sheets_, how);
-    if (inputs == shownFrame_) return;
+    if (inputs == shownFrame_) {
+        PresentIcon(false);
+        return;
+    }
+    QRegion changed;
     if (how == FloorPresent::Normal) {
-        // Drawn where it is shown: a frame presented as composed needs no
-        // copy of its own.
-        DrawFloorFrame(g, n, vp, BitMap, sheets_, screen_);
+        // Drawn where it is shown, and only where it changed: the rest of
+        // the frame on the screen is what this one would draw there.
+        for (const QRect& area : ChangedFloorArea(shownFrame_, inputs)) {
+            DrawFloorArea(g, n, vp, BitMap, sheets_, screen_, area);
+            changed += area;
+        }
     } else {
         // A shaken frame is drawn apart and shifted in, leaving the strip it
         // uncovers as the last frame showed it.
         if (composed_.isNull()) composed_ = QImage(screen_.size(), QImage::Format_RGB32);
         DrawFloorFrame(g, n, vp, BitMap, sheets_, composed_);
         PresentFloorFrame(how, composed_, vp.viewWidth(), vp.viewHeight(), screen_);
+        changed = QRegion(0, 0, vp.viewWidth(), vp.viewHeight());
     }
     shownFrame_ = std::move(inputs);
     ++framesDrawn_;
-    // Only the floor where it can be seen is repainted: the bars and the
-    // corner box over it, and whatever covers the view (the main window's
-    // own scroll bars when the view reaches under them), keep their pixels.
-    QRegion floor = QRegion(0, 0, vp.viewWidth(), vp.viewHeight()) - QRegion(Command1->geometry());
+    // Only the floor where it changed and can be seen is repainted: the
+    // bars and the corner box over it, and whatever covers the view (the
+    // main window's own scroll bars when the view reaches under them), keep
+    // their pixels.
+    QRegion floor = changed - QRegion(Command1->geometry());
     if (auto* sub = qobject_cast<QMdiSubWindow*>(Frame()); sub && sub->mdiArea()) {
         const QWidget* area = sub->mdiArea()->viewport();
         floor &= QRect(Graphic->mapFrom(area, QPoint(0, 0)), area->size());
     }
-    Graphic->update(floor);
+    if (!floor.isEmpty()) Graphic->update(floor);
+    PresentIcon(!floor.isEmpty());
+}
+
+void FloorViewWindow::FrameDue() {
+    // The firings a rest skipped count for the icon alone: nothing else on
+    // the floor changed meanwhile, or the rest would have ended.
+    const auto now = std::chrono::steady_clock::now();
+    int firings = 1;
+    if (restFirings_ > 1)
+        firings = std::clamp(static_cast<int>((now - lastFrame_ + kFrame / 2) / kFrame), 1, restFirings_);
+    lastFrame_ = now;
+    QWidget* main = MainWidget();
+    const bool minimised = main && main->isMinimized();
+    for (int i = 1; i < firings && !minimised; ++i) ShowIcon(AdvanceFloorIcon(game()));
+    Timer1_Timer();
+    PresentIcon(false);
+    PlanNextFrame();
+}
+
+void FloorViewWindow::PlanNextFrame() {
+    // A frame every 64 ms while the clock runs or the floor shakes. Else the
+    // floor stands still, and the view rests until its icon changes (or,
+    // minimised, a while), unless something changes the floor before.
+    restFirings_ = 1;
+    GameState& g = game();
+    if (!Ui().Clock().ticking() && g.QuakeShake.asInt() == 0) {
+        QWidget* main = MainWidget();
+        const bool minimised = main && main->isMinimized();
+        restFirings_ = minimised ? kMinimisedRest : FloorIconFiringsToChange(g, shownIcon_);
+    }
+    resting_ = restFirings_ > 1;
+    if (resting_) restingOn_ = RestKey();
+    Timer1.start(kFrame * restFirings_);
+}
+
+std::vector<std::int64_t> FloorViewWindow::RestKey() {
+    QWidget* main = MainWidget();
+    std::vector<std::int64_t> key = FloorInputsKey(game(), ViewportOf(game(), width(), height()), BitMap, sheets_);
+    key.push_back(main && main->isMinimized());
+    return key;
+}
+
+void FloorViewWindow::WakeIfChanged() {
+    if (!resting_ || !Timer1.isActive()) return;
+    if (!Ui().Clock().ticking() && RestKey() == restingOn_) return;
+    // The next frame comes at the next of the rest's 64 ms steps.
+    resting_ = false;
+    const auto now = std::chrono::steady_clock::now();
+    const auto steps = (now - lastFrame_) / kFrame + 1;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(lastFrame_ + steps * kFrame - now);
+    Timer1.start(std::max<int>(0, static_cast<int>(wait.count())));
 }
 
 void FloorViewWindow::ShowIcon(int icon) {
     if (icon < 0 || icon == shownIcon_) return;
     shownIcon_ = icon;
-    // Set once, where it is shown: the frame (the view itself reads its
-    // icon from there). Each setting repaints the frame's title bar.
-    Frame()->setWindowIcon(Image1[icon]);
+    iconPending_ = true;
+}
+
+void FloorViewWindow::PresentIcon(bool withFloor) {
+    if (!iconPending_) return;
+    iconPending_ = false;
+    // Inside the main window the picture over the title bar shows it, with
+    // the floor's paint or, alone, at once (no paint request to wake the game
+    // for); a view of its own (benchmarks) has the system draw its icon.
+    if (titleIcon_)
+        titleIcon_->Show(Image1[shownIcon_], !withFloor);
+    else
+        Frame()->setWindowIcon(QIcon(Image1[shownIcon_]));
 }
 
 void FloorViewWindow::LoadShopGraphics() {

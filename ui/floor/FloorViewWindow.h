@@ -4,18 +4,22 @@
 // is smaller than the scene. Its 64 ms timer redraws the floor from the
 // sprite pool (see FloorRenderer.h and qt/FloorFrame.h); it also holds the
 // floor pictures that LoadShopGraphics and SwitchDayNightSheet change.
-#include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
+#include <cstdint>
+#include <vector>
 
 #include "floor/FloorLayout.h"
 #include "ui/floor/FloorFrame.h"
 
 class FloorViewWindow;
+class FloorTitleIcon;
 
 // The picture box Graphic: shows the presented frame and takes the clicks.
 class FloorGraphic : public QWidget {
@@ -40,6 +44,9 @@ public:
     void Form_Load();
     void Form_Resize();
     void Timer1_Timer();
+    // What Timer1 runs: the firings due since the last frame (a rest's
+    // skipped ones count for the icon alone), then the next frame's time.
+    void FrameDue();
     void HScroll1_Change();
     void HScroll1_Scroll();
     void VScroll1_Change();
@@ -61,6 +68,9 @@ public:
     // The frame the window shows now, and how many frames it has drawn.
     const QImage& Presented() const { return screen_; }
     int FramesDrawn() const { return framesDrawn_; }
+    // The picture over the title bar that shows the icon (null outside the
+    // main window).
+    FloorTitleIcon* TitleIcon() const { return titleIcon_; }
     QScrollBar* HScroll1 = nullptr;
     QScrollBar* VScroll1 = nullptr;
     QWidget* Command1 = nullptr;
@@ -92,19 +102,35 @@ private:
     void ResizeSurfaces();
     // Stops the timer and takes the hooks back, once the view is closed.
     void Disconnect();
-    // Shows icon frame `icon` (-1: none) unless it is shown already.
+    // Takes icon frame `icon` (-1: none) unless it is shown already;
+    // PresentIcon then puts it on the screen, with the floor's paint or alone.
     void ShowIcon(int icon);
+    void PresentIcon(bool withFloor);
+    void PlanNextFrame();
+    // What the floor's next frame depends on, while the view rests.
+    std::vector<std::int64_t> RestKey();
+    // Ends a rest once the clock runs again or the floor changed.
+    void WakeIfChanged();
 
     // The floor pictures: Image2 day, Image3 night, BitMap the one shown.
     QImage Image2, Image3, BitMap;
     QString image2File_, image3File_, bitmapFile_;
     FloorSpriteSheets sheets_;             // GraphicM and GraphicC
-    std::array<QIcon, 24> Image1;          // the window icon's frames
+    std::array<QPixmap, 24> Image1;        // the window icon's frames
+    FloorTitleIcon* titleIcon_ = nullptr;  // shows them over the frame's title bar
     QImage composed_;                      // where a shaken frame is drawn (made when one comes)
     QImage screen_;                        // what the window shows
     FloorFrameInputs shownFrame_;          // what screen_ was made of
     int framesDrawn_ = 0;
+    // A frame every 64 ms; at rest, the next comes this many frames later.
+    static constexpr std::chrono::milliseconds kFrame{64};
+    static constexpr int kMinimisedRest = 16;
+    int restFirings_ = 1;                  // the firings the present wait stands for
+    bool resting_ = false;
+    std::vector<std::int64_t> restingOn_;
+    std::chrono::steady_clock::time_point lastFrame_;
     int shownIcon_ = -1;                   // the Image1 frame the window shows
+    bool iconPending_ = false;             // taken, not yet on the screen
     bool shown_ = false;
     bool resizing_ = false;
     QSize frameExtra_;                     // the frame's share of the outer size

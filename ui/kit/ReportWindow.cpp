@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "platform/qt/Pictures.h"
+#include "platform/qt/QtPlatform.h"
 
 ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWidget* parent)
     : QWidget(parent), window_(w), dirty_(dirty), game_(g) {
@@ -12,8 +13,22 @@ ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWid
     g.*dirty_ = 1;  // the first firing draws the window
     g.WindowOpen[WindowNumber(w)] = 1;
     Timer1.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &ReportWindow::Timer1_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &ReportWindow::Fire);
     Timer1.start();
+    // The floor view's frames wake the game anyway: the window looks at its
+    // flag with each (after the ticks the frame runs), and its own timer
+    // fires only when no frame came for its interval.
+    if (QtPlatform* qt = QtUi())
+        connect(qt, &QtPlatform::floorFrameDue, this, [this] {
+            if (!Timer1.isActive()) return;  // closed
+            Timer1.start();
+            Fire();
+        });
+}
+
+void ReportWindow::Fire() {
+    Timer1_Timer();
+    emit fired();
 }
 
 ReportWindow::~ReportWindow() {

@@ -19,10 +19,16 @@ public:
     // The game this window shows.
     GameState& game() const { return game_; }
 
+signals:
+    // After each look at the redraw flag, for the window's further stages.
+    void fired();
+
 protected:
     // Draws the window from the game state.
     virtual void Redraw() = 0;
     void Timer1_Timer();
+    // One firing: the look at the redraw flag, then the further stages.
+    void Fire();
     void closeEvent(QCloseEvent* e) override;
     QTimer Timer1;
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "platform/Platform.h"
@@ -28,6 +29,16 @@ namespace {
 MainWindow* g_instance = nullptr;
 
 constexpr int kTwipsPerPixel = 15;
+
+// The game clock wakes the game on its own only this long after a tick fell
+// due: a little more than one frame of the floor view (64 ms), which runs the
+// due ticks before it draws, so while the view draws the game wakes once a
+// frame rather than once a tick. Without frames, the ticks of that time run
+// together.
+constexpr std::chrono::milliseconds kClockSlack{80};
+// A clock further behind than this (the program stood still) runs no
+// backlog: as a timer would, it takes up its pace from now.
+constexpr std::chrono::milliseconds kClockBacklog{250};
 constexpr const char* kTitleStatus = "开始新游戏，或读取之前保存的游戏存档。";
 
 // The menu tree, in the order shown. A row with an empty caption is a
@@ -204,18 +215,27 @@ void ShowTitleState() {
 
 ImageButton::ImageButton(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
-    released_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_1.png", QSize(23, 22)));
-    pressedFace_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_2.png", QSize(23, 22)));
     setFixedSize(23, 22);
     setMouseTracking(true);
 }
 
+void ImageButton::LoadFaces() {
+    // Read when a face is first shown: the strip stays hidden at the title,
+    // so its pictures need not stand between the start and the first title.
+    if (!released_.isNull()) return;
+    const QString name = objectName();
+    released_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_1.png", QSize(23, 22)));
+    pressedFace_ = QPixmap::fromImage(LoadPicture("Graphic/Toolbar/" + name + "_2.png", QSize(23, 22)));
+}
+
 void ImageButton::showReleased() {
+    LoadFaces();
     pressed_ = false;
     setPixmap(released_);
 }
 
 void ImageButton::showPressed() {
+    LoadFaces();
     pressed_ = true;
     setPixmap(pressedFace_);
 }
@@ -239,6 +259,35 @@ void ImageButton::enterEvent(QEnterEvent*) {
     if (mouseMove) mouseMove();
 }
 
+// ---- the status bar's line ----
+
+// The status bar's text, drawn as a label draws it. Its size does not depend
+// on the text, so a new text repaints the line and lays out nothing again.
+class StatusLine : public QWidget {
+public:
+    explicit StatusLine(QWidget* parent) : QWidget(parent) {
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    const QString& text() const { return text_; }
+    void setText(const QString& text) {
+        if (text == text_) return;
+        text_ = text;
+        update();
+    }
+    QSize sizeHint() const override { return QSize(0, fontMetrics().height()); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        style()->drawItemText(&p, rect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text_,
+                              QPalette::WindowText);
+    }
+
+private:
+    QString text_;
+};
+
 // ---- MainWindow ----
 
 MainWindow* MainWindow::Instance() { return g_instance; }
@@ -251,7 +300,7 @@ MainWindow::MainWindow() {
     area_->setObjectName("MdiArea");
     Picture1 = new QWidget(this);
     Picture1->setObjectName("Picture1");
-    status_ = new QLabel(this);
+    status_ = new StatusLine(this);
     statusBar()->addWidget(status_, 1);
 
     auto* central = new QWidget(this);
@@ -266,8 +315,11 @@ MainWindow::MainWindow() {
     BuildMenus();
     BuildToolbar();
 
-    connect(&Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    Timer1.setSingleShot(true);
+    Timer1.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, &MainWindow::RunDueTicks);
     if (QtPlatform* qt = QtUi()) {
+        connect(qt, &QtPlatform::floorFrameDue, this, &MainWindow::RunDueTicks);
         qt->SetLiveGame(game_.get());
         connect(qt, &QtPlatform::clockChanged, this, &MainWindow::FollowClock);
         connect(qt, &QtPlatform::pauseFaceChanged, this, &MainWindow::ShowPauseFace);
@@ -414,8 +466,9 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 
 void MainWindow::SetBackground(const QString& file) {
     background_ = file;
-    QImage img = LoadPicture(file, QSize(64, 64));
-    area_->setBackground(QBrush(QPixmap::fromImage(img)));
+    // The area draws straight from the picture: the title picture is large,
+    // and read from where it lies in memory rather than copied.
+    area_->setBackground(QBrush(LoadPicture(file, QSize(64, 64))));
 }
 
 void MainWindow::SetGameMenusEnabled(bool on) {
@@ -446,11 +499,38 @@ void MainWindow::setStatusBarText(const QString& text) { status_->setText(text);
 
 void MainWindow::FollowClock() {
     const GameClock& c = Ui().Clock();
-    if (c.ticking()) {
-        if (Timer1.interval() != c.interval() || !Timer1.isActive()) Timer1.start(c.interval());
-    } else {
-        Timer1.stop();  // an interval of 0 never fires
+    if (!c.ticking()) {
+        clockInterval_ = 0;
+        Timer1.stop();  // held, off or an interval of 0: nothing wakes
+        return;
     }
+    if (clockInterval_ == c.interval()) return;  // ticking at this pace already
+    // Started, or at a new pace: the first tick falls due one interval from now.
+    clockInterval_ = c.interval();
+    ++clockStarts_;
+    due_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(clockInterval_);
+    WakeClockLater();
+}
+
+void MainWindow::RunDueTicks() {
+    if (clockInterval_ == 0 || inTicks_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - due_ > kClockBacklog) due_ = now;
+    // A tick that opens a dialog holds the clock; once it runs again its
+    // ticks fall due afresh, and this run ends.
+    inTicks_ = true;
+    const int start = clockStarts_;
+    while (clockStarts_ == start && clockInterval_ != 0 && due_ <= now) {
+        due_ += std::chrono::milliseconds(clockInterval_);
+        Timer1_Timer();
+    }
+    inTicks_ = false;
+    if (clockStarts_ == start && clockInterval_ != 0) WakeClockLater();
+}
+
+void MainWindow::WakeClockLater() {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due_ + kClockSlack - std::chrono::steady_clock::now());
+    Timer1.start(std::max<int>(0, static_cast<int>(wait.count())));
 }
 
 void MainWindow::Timer1_Timer() { MainTick(game()); }

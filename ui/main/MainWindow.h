@@ -9,12 +9,14 @@
 #include <QMdiArea>
 #include <QPixmap>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 #include <memory>
 
 #include "state/GameState.h"
 
 class QMenu;
+class StatusLine;
 
 // One picture button of the toolbar strip: item 0 is the face shown, items 1
 // and 2 hold the released and the pressed picture.
@@ -36,6 +38,7 @@ protected:
     void enterEvent(QEnterEvent* e) override;
 
 private:
+    void LoadFaces();
     QPixmap released_, pressedFace_;
     bool pressed_ = false;
 };
@@ -77,7 +80,12 @@ protected:
 private:
     void MDIForm_Load();
     bool MDIForm_QueryUnload();
+    // One tick of the game clock.
     void Timer1_Timer();
+    // Runs, in order, every tick of the game clock that is due by now.
+    void RunDueTicks();
+    // Sets the clock's own wake-up after the next tick falls due.
+    void WakeClockLater();
     void BuildMenus();
     void BuildToolbar();
     void RunCommand(const QString& name);
@@ -96,8 +104,15 @@ private:
 
     QMdiArea* area_ = nullptr;
     QWidget* Picture1 = nullptr;
-    QLabel* status_ = nullptr;
+    StatusLine* status_ = nullptr;
+    // The game clock. While it ticks, its ticks fall due one interval apart
+    // from the moment it started; a floor frame or the clock's own wake-up
+    // (Timer1, a little later) runs those that are due.
     QTimer Timer1;
+    std::chrono::steady_clock::time_point due_;  // when the next tick falls due
+    int clockInterval_ = 0;                      // ms between ticks; 0 while the clock stands
+    int clockStarts_ = 0;                        // ends a run of ticks that stopped or restarted the clock
+    bool inTicks_ = false;
     std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
     QString background_;
     QHash<QString, QAction*> items_;

@@ -38,7 +38,7 @@ StockWindow::StockWindow(const Setup& setup, GameState& g) : ReportWindow(setup.
 
     // The refill runs after the rebuild on the same firing, and alone when
     // only the figures changed.
-    connect(&Timer1, &QTimer::timeout, this, [this] { RefillStage(); });
+    connect(this, &ReportWindow::fired, this, [this] { RefillStage(); });
 
     for (const Setup::Heading& h : setup.headings)
         rs::HeaderBox(this, h.box, QString::fromUtf8(h.caption), QRect(h.x, 10, h.w, kCellHeight));
