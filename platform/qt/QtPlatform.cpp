@@ -80,15 +80,25 @@ MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const 
     return MsgAnswer::Ok;
 }
 
-void QtPlatform::PlaySound(const std::string& file) {
-    // The sound module beside the program, loaded with the first sound;
-    // without it the game goes on silently.
-    using Play = void (*)(const QString&);
-    static const Play play = [] {
+namespace {
+
+// The sound module beside the program, loaded with the first sound; null
+// when it is missing, and the game goes on silently.
+using PlayFn = void (*)(const QString&);
+PlayFn SoundModule() {
+    static const PlayFn play = [] {
         QLibrary module(QString::fromStdString(ProgramFile("qmsound.so")));
-        return reinterpret_cast<Play>(module.resolve("QmPlaySound"));
+        return reinterpret_cast<PlayFn>(module.resolve("QmPlaySound"));
     }();
-    if (play) play(QString::fromStdString(ProgramFile(file)));
+    return play;
+}
+
+}  // namespace
+
+bool QtPlatform::CanPlaySounds() { return SoundModule() != nullptr; }
+
+void QtPlatform::PlaySound(const std::string& file) {
+    if (PlayFn play = SoundModule()) play(QString::fromStdString(ProgramFile(file)));
 }
 
 bool QtPlatform::ChooseOpenFile(std::string& path) {

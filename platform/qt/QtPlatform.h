@@ -18,6 +18,8 @@ class QtPlatform : public QObject, public Platform {
 public:
     MsgAnswer MessageBox(const std::string& text, MsgStyle style, const std::string& title) override;
     void PlaySound(const std::string& file) override;
+    // Whether the sound module beside the program is there to play them.
+    static bool CanPlaySounds();
     bool ChooseOpenFile(std::string& path) override;
     bool ChooseSaveFile(std::string& path) override;
     void ShowHelp() override;
