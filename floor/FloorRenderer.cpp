@@ -1,4 +1,5 @@
 #include "floor/FloorRenderer.h"
+#include "state/Counters.h"
 
 #include <array>
 #include <cstddef>
@@ -76,7 +77,7 @@ int CullAndSortFloorSprites(GameState& g, const FloorViewport& vp) {
 }
 
 int AdvanceFloorIcon(GameState& g) {
-    g.FloorIconTicks = g.FloorIconTicks.asInt() + 1;
+    CountUp(g.FloorIconTicks);
     int frame = -1;
     // The three phase tests follow one another: a phase that ends here
     // leaves a count of 0, which no later test shows.

@@ -124,8 +124,8 @@ constexpr DoorStep kDoorSteps[] = {
 };
 
 
-// Which state codes of each role count the person inside the shop (between
-// its entry and the door on its way out).
+}  // namespace
+
 bool CountedInside(int slot, int state) {
     switch (RoleOfSlot(slot)) {
     case PersonSlotRole::Clerk: return state >= ClerkArrive && state <= ClerkToDoor;
@@ -147,6 +147,8 @@ bool CountedInside(int slot, int state) {
     }
     return false;
 }
+
+namespace {
 
 void CountDown(Value& v) {
     if (v.asInt() > 0) v = v.asInt() - 1;
