@@ -15,6 +15,7 @@
 #include "sim/Robber.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
+#include "state/NewGame.h"
 #include "state/SpritePool.h"
 
 namespace {
@@ -161,12 +162,16 @@ string PersonSprites(const GameState& g) {
 string SpriteOwners(const GameState& g) {
     std::vector<int64_t> owned;
     string d;
-    auto own = [&](const Value& v, const string& who) {
-        if (!d.empty() || v.isEmpty() || v.asInt() == -1) return;  // nothing shown (a full pool)
+    // A fixture, a flame, a register or a machine may show none (the pool
+    // was full); a person, a door and every entry of the scenery and litter
+    // lists always show one.
+    auto own = [&](const Value& v, const string& who, bool always = false) {
+        if (!d.empty()) return;
+        if (!always && (v.isEmpty() || v.asInt() == -1)) return;
         if (!SpriteInUse(g, v)) d = who + " shows sprite " + v.asText() + ", which is not in use";
         owned.push_back(v.asInt());
     };
-    for (int p = 0; p < People(g); ++p) own(g.Person.Sprite[p], "person " + Num(p));
+    for (int p = 0; p < People(g); ++p) own(g.Person.Sprite[p], "person " + Num(p), true);
     for (int s = kFirstSpot; s <= kLastSpot; ++s) {
         if (KindOn(g, s) != 0) own(g.FacilitySlot.Sprite[s], "spot " + Num(s));
         if (g.FacilitySlot.FireState[s].asInt() >= SpotFireState::FirstPhase)
@@ -176,16 +181,16 @@ string SpriteOwners(const GameState& g) {
         if (g.RegisterSlot.Kind[p].asInt() != 0) own(g.RegisterSlot.Sprite[p - 1], "register " + Num(p));
         if (g.ServiceSlot.Kind[p].asInt() != 0) own(g.ServiceSlot.Sprite[p - 1], "service machine " + Num(p));
     }
-    own(g.Door.LeafSprites[0], "the front door");
-    own(g.Door.LeafSprites[1], "the front door");
-    own(g.DoorCoverSprite, "the front door's cover");
+    own(g.Door.LeafSprites[0], "the front door", true);
+    own(g.Door.LeafSprites[1], "the front door", true);
+    own(g.DoorCoverSprite, "the front door's cover", true);
     if (SideDoorBuilt(g)) {
-        own(g.Door.LeafSprites[2], "the side door");
-        own(g.Door.LeafSprites[3], "the side door");
-        own(g.DoorCoverSprite2, "the side door's cover");
+        own(g.Door.LeafSprites[2], "the side door", true);
+        own(g.Door.LeafSprites[3], "the side door", true);
+        own(g.DoorCoverSprite2, "the side door's cover", true);
     }
-    for (int k = 0; k < RowsOf(g.SceneryCount, g.SceneryList); ++k) own(g.SceneryList[k], "the scenery");
-    for (int k = 0; k < RowsOf(g.LitterCount, g.LitterList); ++k) own(g.LitterList[k], "the litter");
+    for (int k = 0; k < RowsOf(g.SceneryCount, g.SceneryList); ++k) own(g.SceneryList[k], "the scenery", true);
+    for (int k = 0; k < RowsOf(g.LitterCount, g.LitterList); ++k) own(g.LitterList[k], "the litter", true);
     if (!d.empty()) return d;
     std::sort(owned.begin(), owned.end());
     const auto twice = std::adjacent_find(owned.begin(), owned.end());
@@ -399,6 +404,12 @@ string Fire(const GameState& g) {
     return {};
 }
 
+string OpeningHours(const GameState& g) {
+    if (g.OpeningHour.asInt() != kOpeningHour || g.ClosingHour.asInt() != kClosingHour)
+        return "the shop keeps the hours " + g.OpeningHour.asText() + " to " + g.ClosingHour.asText();
+    return {};
+}
+
 string HourLength(const GameState& g) {
     const int64_t t = g.TicksPerHour.asInt();
     if (t == 0) return {};  // a new game's: its first tick ends the hour and sets a length
@@ -523,6 +534,9 @@ const AgreementRule kRules[] = {
     {"the fire", "a fire burns on furnished spots from its outbreak until it is put out, one flame counted for each "
                  "spot alight",
      Fire},
+    {"the opening hours", "every new game opens the shop at 9 and closes it after 21, and nothing changes that; "
+                          "other hours can leave customers waiting at registers no clerk comes to",
+     OpeningHours},
     {"the hour's length", "the clock sets one of its five hour lengths (none before a new game's first hour), and waits for people only while someone is "
                           "inside",
      HourLength},
