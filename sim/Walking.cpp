@@ -341,7 +341,13 @@ void FreePersonAtEdge(GameState& g, int slot, const PersonPlace& at) {
     auto& P = g.Person;
     if (CountedInside(slot, P.State[slot].i())) {
         switch (RoleOfSlot(slot)) {
-        case PersonSlotRole::Clerk: CountDown(g.ClerksInside); break;
+        case PersonSlotRole::Clerk:
+            CountDown(g.ClerksInside);
+            // Its register is no longer attended (a dismissed clerk's figure
+            // is sent off the floor from its post).
+            if (P.State[slot].asInt() == ClerkAtPostA) g.RegisterSlot.ClerkState[0] = Unattended;
+            if (P.State[slot].asInt() == ClerkAtPostB) g.RegisterSlot.ClerkState[1] = Unattended;
+            break;
         case PersonSlotRole::Robber: g.RobberInside = 0; break;
         case PersonSlotRole::Cleaner: g.CleanerInside = 0; break;
         case PersonSlotRole::Customer:

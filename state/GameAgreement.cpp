@@ -11,6 +11,7 @@
 #include "shop/FloorSpots.h"
 #include "sim/Cleaner.h"
 #include "sim/Clerk.h"
+#include "sim/CustomerStates.h"
 #include "sim/PersonSlots.h"
 #include "sim/Robber.h"
 #include "sim/ShopTick.h"
@@ -151,8 +152,11 @@ string PersonStates(const GameState& g) {
 }
 
 string PersonSprites(const GameState& g) {
-    for (int p = 0; p < People(g); ++p)
+    for (int p = 0; p < People(g); ++p) {
         if (!SpriteInUse(g, g.Person.Sprite[p])) return "person " + Num(p) + " has no sprite in use";
+        if (p > 0 && g.Person.Sprite[p].asInt() <= g.Person.Sprite[p - 1].asInt())
+            return "person " + Num(p) + " shows a sprite taken before its row was added";
+    }
     return {};
 }
 
@@ -233,6 +237,17 @@ string PeopleInside(const GameState& g) {
     if (d.empty()) d = Tally("CleanerInside", g.CleanerInside.asInt(), cleaner);
     if (d.empty()) d = Tally("RobberInside", g.RobberInside.asInt(), robber);
     return d;
+}
+
+string RegistersAttended(const GameState& g) {
+    for (int k = 0; k < 2; ++k) {
+        if (g.RegisterSlot.ClerkState[k].asInt() == Unattended) continue;
+        bool clerk = false;
+        for (int p = PersonSlot::Clerk1; p <= PersonSlot::Clerk2 && p < People(g); ++p)
+            clerk = clerk || StateOf(g, p) == ClerkAtPostA + k;
+        if (!clerk) return "register " + Num(k + 1) + " is marked attended with no clerk at its post";
+    }
+    return {};
 }
 
 string Staff(const GameState& g) {
@@ -473,6 +488,10 @@ string CustomerRoutes(const GameState& g) {
             if (points < 1 || points > kMostRoutePoints || back > points ||
                 (s == CustomerState::WalkBack && back >= points))
                 return "customer " + Num(p) + " has walked back over route points it never recorded";
+            for (int k = 1; k < points; ++k)
+                if (!IsRecordedRoutePoint({P.WaypointX[p][k].i(), P.WaypointY[p][k].i()}) ||
+                    !P.WaypointX[p][k].isNumber() || !P.WaypointY[p][k].isNumber())
+                    return "customer " + Num(p) + " recorded a route point no way in passes";
         }
     }
     return {};
@@ -497,8 +516,9 @@ const AgreementRule kRules[] = {
     {"the persons' states", "a state its role has no step for never ends: a person counted inside in one keeps the "
                             "shop from closing",
      PersonStates},
-    {"the persons' sprites", "each person row gets a sprite of its own for the whole game; a person without one "
-                             "never arrives anywhere",
+    {"the persons' sprites", "the new game adds the person rows one after another, each taking the next free "
+                             "sprite for the whole game; a person without one never arrives anywhere, and one with "
+                             "another row's stands where that person stood (in the street, say)",
      PersonSprites},
     {"the sprites' owners", "a sprite is spawned for one thing and freed with it; a sprite shown by two things "
                             "moves one with the other (a door leaf dragging a person off its cell)",
@@ -513,6 +533,9 @@ const AgreementRule kRules[] = {
                           "in and fall at a door on the way out; a tally above the people inside keeps the shop "
                           "from ever counting as empty",
      PeopleInside},
+    {"the registers attended", "a register is marked attended by the clerk at its post or on the way to it, and "
+                               "free again when the clerk leaves; a register marked for nobody is never chosen",
+     RegistersAttended},
     {"the clerks employed", "hiring and firing count the clerks and rebuild their rows and the employed list from "
                             "the applicants employed",
      Staff},
