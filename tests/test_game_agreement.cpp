@@ -179,6 +179,35 @@ TEST_F(GameAgreement, DamagedFilesAreRefusedOrPlayOnAndSaveAFileThatLoads) {
     }
 }
 
+// A shopper whose shelf turned into a machine on its way walks back out
+// without paying: the door gives its reserved copies back, so that the
+// tallies still agree.
+TEST_F(GameAgreement, ACustomerGoingOutGivesBackTheCopiesItStillHolds) {
+    auto g = BusyShopAtNoon();
+    ASSERT_TRUE(g);
+    int p = 6;
+    while (p < 26 && g->Person.State[p].asInt() != 0) ++p;
+    ASSERT_LT(p, 26);
+    const std::int64_t held = g->CopiesHeld.asInt(), titleHeld = g->Magazine.HeldCopies[0].asInt();
+    g->Person.State[p] = 7;  // going out by the upper door, one step from it
+    const int sprite = g->Person.Sprite[p].i();
+    g->Sprite.X[sprite] = 6 * (45 - 20);
+    g->Sprite.Y[sprite] = 3 * (29 - 20);
+    g->Person.MagazineCopies[p] = 2;
+    g->Person.TitleTaken[p] = 0;
+    g->WaypointCount[p] = 1;
+    g->CopiesHeld = held + 2;
+    g->Magazine.HeldCopies[0] = titleHeld + 2;
+    g->CustomersInside = g->CustomersInside.asInt() + 1;
+    std::string why;
+    ASSERT_TRUE(CheckAgreement(*g, &why)) << why;
+
+    for (int t = 0; t < 3 && g->Person.State[p].asInt() == 7; ++t) MainTick(*g);
+    ASSERT_NE(g->Person.State[p].asInt(), 7);
+    EXPECT_EQ(g->Person.MagazineCopies[p].asInt(), 0);
+    EXPECT_TRUE(CheckAgreement(*g, &why)) << why;
+}
+
 // The last guard of a save: a state the loader would refuse is not written,
 // the player sees the write error, and the file saved before stays as it was.
 TEST_F(GameAgreement, ASaveTheLoaderWouldRefuseKeepsThePreviousFile) {
