@@ -26,21 +26,13 @@
 #include "state/LoadSave.h"
 #include "state/NewGame.h"
 #include "state/SaveGame.h"
+#include "tests/fuzz/ProgramState.h"
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
 
 namespace {
 
 constexpr int kTicksOfPlay = 100;
-
-const GameState& ProgramState() {
-    static const auto base = [] {
-        auto g = std::make_unique<GameState>();
-        InitProgramState(*g);
-        return g;
-    }();
-    return *base;
-}
 
 [[noreturn]] void Broken(const char* what, const std::string& why) {
     std::fprintf(stderr, "qmfuzz: %s: %s\n", what, why.c_str());

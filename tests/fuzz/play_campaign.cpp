@@ -42,6 +42,7 @@
 #include "state/NewGame.h"
 #include "state/SaveGame.h"
 #include "state/StateLayout.h"
+#include "tests/fuzz/ProgramState.h"
 
 namespace fs = std::filesystem;
 
@@ -66,15 +67,6 @@ std::string ReadAll(const fs::path& p) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 void WriteAll(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
-
-const GameState& ProgramState() {
-    static const auto base = [] {
-        auto g = std::make_unique<GameState>();
-        InitProgramState(*g);
-        return g;
-    }();
-    return *base;
-}
 
 // ---- a saved game as lines of fields, each field known by its column ----
 
