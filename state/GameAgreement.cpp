@@ -1,9 +1,11 @@
 #include "state/GameAgreement.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 #include "business/Fire.h"
@@ -16,6 +18,7 @@
 #include "sim/Robber.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
+#include "state/EquipmentCatalogue.h"
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 
@@ -497,6 +500,56 @@ string CustomerRoutes(const GameState& g) {
     return {};
 }
 
+// The catalogues of shelves, registers and machines as every new game adds
+// them.
+const GameState& BuiltInEquipment() {
+    static const auto built = [] {
+        auto g = std::make_unique<GameState>();
+        g->FixtureTypeCount = 0;
+        g->RegisterTypeCount = 0;
+        AddBuiltInEquipment(*g);
+        return g;
+    }();
+    return *built;
+}
+
+bool SameValue(const Value& a, const Value& b) {
+    if (a.isNumber() && b.isNumber()) return a.asReal() == b.asReal();
+    return a == b;
+}
+
+template <std::size_t N>
+bool SameRows(const std::array<Value, N>& a, const std::array<Value, N>& b, int64_t rows) {
+    for (int64_t r = 0; r < rows; ++r)
+        if (!SameValue(a[r], b[r])) return false;
+    return true;
+}
+
+string Equipment(const GameState& g) {
+    const GameState& e = BuiltInEquipment();
+    const auto& F = g.FixtureType;
+    const auto& R = g.RegisterType;
+    const auto& S = g.ServiceFacilityType;
+    const int64_t fixtures = e.FixtureTypeCount.asInt(), registers = e.RegisterTypeCount.asInt(),
+                  services = e.ServiceTypeCount.asInt();
+    if (g.FixtureTypeCount.asInt() != fixtures || !SameRows(F.Price, e.FixtureType.Price, fixtures) ||
+        !SameRows(F.Capacity, e.FixtureType.Capacity, fixtures) ||
+        !SameRows(F.Description, e.FixtureType.Description, fixtures) ||
+        !SameRows(F.Param3, e.FixtureType.Param3, fixtures) || !SameRows(F.Index, e.FixtureType.Index, fixtures))
+        return "the shelves and machines on offer are not the game's";
+    if (g.RegisterTypeCount.asInt() != registers || !SameRows(R.Price, e.RegisterType.Price, registers) ||
+        !SameRows(R.SpeedText, e.RegisterType.SpeedText, registers) ||
+        !SameRows(R.Name, e.RegisterType.Name, registers) || !SameRows(R.Index, e.RegisterType.Index, registers))
+        return "the registers on offer are not the game's";
+    if (g.ServiceTypeCount.asInt() != services || !SameRows(S.Price, e.ServiceFacilityType.Price, services) ||
+        !SameRows(S.Description, e.ServiceFacilityType.Description, services) ||
+        !SameRows(S.Name, e.ServiceFacilityType.Name, services) ||
+        !SameRows(S.Param5, e.ServiceFacilityType.Param5, services) ||
+        !SameRows(S.Index, e.ServiceFacilityType.Index, services))
+        return "the service machines on offer are not the game's";
+    return {};
+}
+
 string Counters(const GameState& g) {
     const auto& R = g.RegisterSlot;
     if (R.Kind[0].asInt() != 0) return "register place 0, which is no place, holds a register";
@@ -572,6 +625,10 @@ const AgreementRule kRules[] = {
                             "the way on or the walk back, and the walk back runs over the points recorded on the "
                             "way in",
      CustomerRoutes},
+    {"the equipment on offer", "the new game fills the catalogues of shelves, registers and machines, and nothing "
+                               "changes them; a fixture row of another capacity would move ShelfCapacity by other "
+                               "amounts than the shelves hold (below 0 at a removal)",
+     Equipment},
     {"the registers and machines", "a register or service machine stands only on its two places, and is a row of "
                                    "its catalogue",
      Counters},

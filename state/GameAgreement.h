@@ -3,8 +3,9 @@
 // holds each saved value to its own range; these rules hold the values to
 // each other: every tally to the table it counts (the people inside, the
 // queue tickets, the copies held and on the shelves, the shelf capacity, the
-// occupied spots, the sprites drawn, the clerks employed), and each person's
-// and each floor spot's fields to a combination that play reaches. A file
+// occupied spots, the sprites drawn, the clerks employed), each person's
+// and each floor spot's fields to a combination that play reaches, and the
+// equipment catalogues to the ones every new game fills. A file
 // that breaks one is refused by the loader as a damaged one, and a save
 // reads its own bytes back through them before it replaces the old file.
 // Nothing here repairs: a rule only says what disagrees.

@@ -160,7 +160,7 @@ TEST_F(GameAgreement, DamagedFilesAreRefusedOrPlayOnAndSaveAFileThatLoads) {
         {"the capacity of a fixture row in use changed", Expect::Refused,
          [](GameState& g) { g.FixtureType.Capacity[0] = 400; }},
         {"a title's copies raised", Expect::Refused, [](GameState& g) { g.Book.Stock[0] = g.Book.Stock[0].asInt() + 5; }},
-        {"the capacity of a fixture row nobody placed changed", Expect::PlaysOn,
+        {"the capacity of a fixture row nobody placed changed", Expect::Refused,
          [](GameState& g) { g.FixtureType.Capacity[5] = 1; }},
         {"a title's price changed", Expect::PlaysOn, [](GameState& g) { g.Book.Price[0] = 1; }},
     };
