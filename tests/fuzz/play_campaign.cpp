@@ -231,17 +231,15 @@ Target PickField(const std::vector<Line>& lines, int regions, Rng& r) {
     Target t;
     for (int tries = 0; tries < 20; ++tries) {
         const int region = Pick(r, regions);
-        std::vector<int> in;
+        std::vector<int> in;  // lines of the region that still hold a field
         for (int k = 0; k < static_cast<int>(lines.size()); ++k)
-            if (lines[k].region == region) in.push_back(k);
+            if (lines[k].region == region && !lines[k].fields.empty()) in.push_back(k);
         if (in.empty()) continue;
         t.line = in[Pick(r, static_cast<int>(in.size()))];
         t.field = Pick(r, static_cast<int>(lines[t.line].fields.size()));
         return t;
     }
-    t.line = Pick(r, static_cast<int>(lines.size()));
-    t.field = 0;
-    return t;
+    return t;  // nothing found: no mutation
 }
 
 enum Family {
@@ -253,8 +251,8 @@ const char* const kFamilyNames[] = {"edge", "negate", "scale", "shift", "swap-fi
 
 // Returns where it struck: the line and the field's column.
 std::string MutateLines(std::vector<Line>& lines, int regions, Family f, Rng& r) {
-    if (lines.empty()) return {};
     const Target t = PickField(lines, regions, r);
+    if (t.line < 0) return {};
     Line& l = lines[t.line];
     std::string& field = l.fields[t.field];
     const ColumnDef* col = t.field < static_cast<int>(l.cols.size()) ? l.cols[t.field] : nullptr;
@@ -314,8 +312,8 @@ std::string MutateLines(std::vector<Line>& lines, int regions, Family f, Rng& r)
             for (int k = 0; k < 3; ++k) lines[3].fields[k] = d[k];
         } else {
             for (Line& x : lines)
-                if (x.cols.size() == 6 && x.cols[1] && x.cols[1]->name == std::string_view("Loan.Amount") &&
-                    Pick(r, 2)) {
+                if (x.cols.size() == 6 && x.fields.size() == 6 && x.cols[1] &&
+                    x.cols[1]->name == std::string_view("Loan.Amount") && Pick(r, 2)) {
                     if (x.fields[1].empty()) x.fields[1] = "100000";
                     for (int k = 0; k < 3; ++k) x.fields[2 + k] = d[k];
                     break;
