@@ -10,6 +10,7 @@
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
 #include "state/FormatMoney.h"
+#include "state/Counters.h"
 #include "state/TableRows.h"
 
 namespace {
@@ -66,7 +67,7 @@ void TickPersonSlot(GameState& g, int slot) {
     // with every draw it makes. A place is worked out where it is first
     // needed and updated in place, never copied on the way.
     if (ParkedAndAbsent(g, slot)) {
-        g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
+        CountUp(g.Person.TicksAlive[slot]);
         StepPerson(g, slot);
         if (ParkedAndAbsent(g, slot)) return;
         PersonPlace at = PlaceOf(g, slot);
@@ -75,7 +76,7 @@ void TickPersonSlot(GameState& g, int slot) {
     }
     PersonPlace at = PlaceOf(g, slot);
     if (BeyondTheEdge(at)) FreePersonAtEdge(g, slot, at);
-    g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
+    CountUp(g.Person.TicksAlive[slot]);
     StepPerson(g, slot);
     if (!StillAt(g, slot, at)) at = PlaceOf(g, slot);
     WalkAndOpenDoors(g, slot, at);
@@ -92,7 +93,7 @@ void MainTick(GameState& g) {
     // blanked twenty ticks later.
     g.StatusTicks = g.StatusTicks.asInt() + 1;
     if (g.StatusTicks.asInt() == 1) Ui().SetStatusBar(g.StatusText.asText());
-    if (g.StatusTicks.asInt() == 20) {
+    if (g.StatusTicks.asInt() >= 20) {
         g.StatusText = "";
         g.StatusTicks = 0;
     }
