@@ -88,17 +88,11 @@ constexpr NextBlockTable MakeNextBlockTable() {
 }
 constexpr NextBlockTable kNextBlock = MakeNextBlockTable();
 
-// The state as a row of the table; -1 for a value no block tests (a block
-// tests a state by numeric equality).
-int StateRow(const Value& state) {
-    if (state.isInt()) {
-        const std::int64_t s = state.asInt();
-        return s >= 0 && s < kStateCodes ? static_cast<int>(s) : -1;
-    }
-    const double s = state.asReal();
-    if (!(s >= 0 && s < kStateCodes)) return -1;
-    const int row = static_cast<int>(s);
-    return row == s ? row : -1;
+// The state as a row of the table; -1 for a code no block tests (an Empty
+// state is 0).
+int StateRow(const WholeCell& state) {
+    const std::int32_t s = state.get();
+    return s >= 0 && s < kStateCodes ? static_cast<int>(s) : -1;
 }
 
 }  // namespace

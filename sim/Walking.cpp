@@ -193,7 +193,7 @@ inline int GridValueAhead(const GameState& g, const PersonPlace& at, int dx, int
     return GridValueAheadBetween(g, at, dx, dy, steps);
 }
 
-void Move(Value& v, int delta) { v = v.isReal() ? Value(v.asReal() + delta) : Value(v.asInt() + delta); }
+void Move(WholeCell& v, int delta) { v = v.get() + delta; }
 
 void PlaceLeaves(GameState& g, int door, LeafStage stage) {
     for (int leaf = 0; leaf < 2; ++leaf) {

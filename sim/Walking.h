@@ -42,9 +42,10 @@ struct PersonPlace {
         if (whole) return cx == c.x && cy == c.y;
         return sprite >= 0 && gx == c.x && gy == c.y;
     }
-    bool on(const Value& tx, const Value& ty) const {
-        if (whole && tx.isInt() && ty.isInt()) return cx == tx.asInt() && cy == ty.asInt();
-        return sprite >= 0 && gx == tx.asReal() && gy == ty.asReal();
+    // On the cell (tx, ty) (an Empty coordinate is 0).
+    bool on(const WholeCell& tx, const WholeCell& ty) const {
+        if (whole) return cx == tx.get() && cy == ty.get();
+        return sprite >= 0 && gx == tx.get() && gy == ty.get();
     }
 };
 
@@ -54,35 +55,32 @@ inline constexpr int kCellWidth = 6, kCellHeight = 3, kCellOrigin = 20;
 
 // One axis of the cell rule, by the real division.
 template <int Step>
-double CellOnAxis(const Value& pixel) {
-    return pixel.asReal() / Step + kCellOrigin;
+double CellOnAxis(std::int32_t pixel) {
+    return static_cast<double>(pixel) / Step + kCellOrigin;
 }
 
-// Whole pixels that fit 32 bits (every position the game gives a sprite):
-// the cell when the pixel lies on a cell's edge, in whole numbers.
+// The cell when the pixel lies on a cell's edge, in whole numbers.
 template <int Step>
-bool WholeCellOnAxis(const Value& pixel, int& cell) {
-    if (!pixel.isInt()) return false;
-    const std::int64_t p = pixel.asInt();
-    if (p != static_cast<std::int32_t>(p)) return false;
-    const std::int32_t q = static_cast<std::int32_t>(p) / Step;
-    if (q * Step != p) return false;
+bool WholeCellOnAxis(std::int32_t pixel, int& cell) {
+    const std::int32_t q = pixel / Step;
+    if (q * Step != pixel) return false;
     cell = q + kCellOrigin;
     return true;
 }
 }  // namespace walking_detail
 
+// (Sprite pixels are whole numbers; an Empty one stands at 0.)
 inline PersonPlace PlaceOf(const GameState& g, int slot) {
     using namespace walking_detail;
     PersonPlace at;
     at.sprite = PersonSpriteSlot(g, slot);
     if (at.sprite < 0) return at;
-    const Value& x = g.Sprite.X[at.sprite];
-    const Value& y = g.Sprite.Y[at.sprite];
+    const std::int32_t x = g.Sprite.X[at.sprite].get();
+    const std::int32_t y = g.Sprite.Y[at.sprite].get();
     if (WholeCellOnAxis<kCellWidth>(x, at.cx) && WholeCellOnAxis<kCellHeight>(y, at.cy)) {
         at.whole = true;
-        at.px = static_cast<std::int32_t>(x.asInt());
-        at.py = static_cast<std::int32_t>(y.asInt());
+        at.px = x;
+        at.py = y;
         at.gx = at.cx;
         at.gy = at.cy;
         return at;
@@ -98,9 +96,7 @@ inline PersonPlace PlaceOf(const GameState& g, int slot) {
 // step, which seldom moves anybody, instead of working the place out again.)
 inline bool StillAt(const GameState& g, int slot, const PersonPlace& before) {
     if (!before.whole || PersonSpriteSlot(g, slot) != before.sprite) return false;
-    const Value& x = g.Sprite.X[before.sprite];
-    const Value& y = g.Sprite.Y[before.sprite];
-    return x.isInt() && y.isInt() && x.asInt() == before.px && y.asInt() == before.py;
+    return g.Sprite.X[before.sprite].get() == before.px && g.Sprite.Y[before.sprite].get() == before.py;
 }
 
 // Puts the person's sprite at pixel (x, y), where it comes in or appears;
@@ -136,11 +132,11 @@ inline constexpr int kParkedPersonY = -64;
 inline bool ParkedAndAbsent(const GameState& g, int slot) {
     const int sp = PersonSpriteSlot(g, slot);
     if (sp < 0) return false;
-    const Value& y = g.Sprite.Y[sp];
-    const Value& state = g.Person.State[slot];
-    const Value& wide = g.Person.WideFigure[slot];
-    return y.isInt() && y.asInt() == kParkedPersonY && state.isInt() && state.asInt() == 0 && wide.isInt() &&
-           wide.asInt() == 0;
+    const WholeCell& y = g.Sprite.Y[sp];
+    const WholeCell& state = g.Person.State[slot];
+    const WholeCell& wide = g.Person.WideFigure[slot];
+    return y.isNumber() && y.get() == kParkedPersonY && state.isNumber() && state.get() == 0 && wide.isNumber() &&
+           wide.get() == 0;
 }
 
 // One walking step of a person: turns toward the target along the diagonal
