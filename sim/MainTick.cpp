@@ -66,19 +66,22 @@ void TickPersonSlot(GameState& g, int slot) {
     // stays so, the walk and the door cells; its state machine still runs
     // with every draw it makes. A place is worked out where it is first
     // needed and updated in place, never copied on the way.
-    if (ParkedAndAbsent(g, slot)) {
+    // A person's sprite slot is laid out by a new game and never changes in
+    // play, so it is looked up once.
+    const int sp = PersonSpriteSlot(g, slot);
+    if (ParkedAndAbsent(g, slot, sp)) {
         CountUp(g.Person.TicksAlive[slot]);
         StepPerson(g, slot);
-        if (ParkedAndAbsent(g, slot)) return;
-        PersonPlace at = PlaceOf(g, slot);
+        if (ParkedAndAbsent(g, slot, sp)) return;
+        PersonPlace at = PlaceOfSprite(g, sp);
         WalkAndOpenDoors(g, slot, at);
         return;
     }
-    PersonPlace at = PlaceOf(g, slot);
+    PersonPlace at = PlaceOfSprite(g, sp);
     if (BeyondTheEdge(at)) FreePersonAtEdge(g, slot, at);
     CountUp(g.Person.TicksAlive[slot]);
     StepPerson(g, slot);
-    if (!StillAt(g, slot, at)) at = PlaceOf(g, slot);
+    if (!StillAt(g, at)) at = PlaceOfSprite(g, sp);
     WalkAndOpenDoors(g, slot, at);
 }
 
@@ -109,7 +112,10 @@ void MainTick(GameState& g) {
 
     // 5. Every person slot, the count taken once (and never past the table).
     const int slots = RowsInUse(g.PersonCount, g.Person.State);
+    g.tickMemo = {};
+    g.tickMemo.inPersonLoop = true;
     for (int s = 0; s < slots; ++s) TickPersonSlot(g, s);
+    g.tickMemo = {};
 
     // 6. The doors.
     CycleDoors(g);

@@ -69,11 +69,12 @@ bool WholeCellOnAxis(std::int32_t pixel, int& cell) {
 }
 }  // namespace walking_detail
 
-// (Sprite pixels are whole numbers; an Empty one stands at 0.)
-inline PersonPlace PlaceOf(const GameState& g, int slot) {
+// (Sprite pixels are whole numbers; an Empty one stands at 0.) The second
+// form takes the person's sprite slot (PersonSpriteSlot) already looked up.
+inline PersonPlace PlaceOfSprite(const GameState& g, int sprite) {
     using namespace walking_detail;
     PersonPlace at;
-    at.sprite = PersonSpriteSlot(g, slot);
+    at.sprite = sprite;
     if (at.sprite < 0) return at;
     const std::int32_t x = g.Sprite.X[at.sprite].get();
     const std::int32_t y = g.Sprite.Y[at.sprite].get();
@@ -90,12 +91,14 @@ inline PersonPlace PlaceOf(const GameState& g, int slot) {
     at.gy = CellOnAxis<kCellHeight>(y);
     return at;
 }
+inline PersonPlace PlaceOf(const GameState& g, int slot) { return PlaceOfSprite(g, PersonSpriteSlot(g, slot)); }
 
-// True when the person still stands where `before` says: shown by the same
-// sprite at the same whole pixels. (The tick asks this after the state
-// step, which seldom moves anybody, instead of working the place out again.)
-inline bool StillAt(const GameState& g, int slot, const PersonPlace& before) {
-    if (!before.whole || PersonSpriteSlot(g, slot) != before.sprite) return false;
+// True when the person still stands where `before` says: at the same whole
+// pixels of its sprite (a person's sprite slot is laid out by a new game
+// and never changes in play). The tick asks this after the state step,
+// which seldom moves anybody, instead of working the place out again.
+inline bool StillAt(const GameState& g, const PersonPlace& before) {
+    if (!before.whole) return false;
     return g.Sprite.X[before.sprite].get() == before.px && g.Sprite.Y[before.sprite].get() == before.py;
 }
 
@@ -129,8 +132,8 @@ inline bool StandsOnTarget(const GameState& g, int slot) {
 // Where an absent person's sprite waits, above the scene and out of sight.
 inline constexpr int kParkedPersonY = -64;
 
-inline bool ParkedAndAbsent(const GameState& g, int slot) {
-    const int sp = PersonSpriteSlot(g, slot);
+// `sp` is the person's sprite slot (PersonSpriteSlot).
+inline bool ParkedAndAbsent(const GameState& g, int slot, int sp) {
     if (sp < 0) return false;
     const WholeCell& y = g.Sprite.Y[sp];
     const WholeCell& state = g.Person.State[slot];

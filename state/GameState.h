@@ -174,6 +174,16 @@ struct GameState {
     // Not saved: the roll-over only stands between its steps inside one
     // tick, while a game can be neither saved nor loaded.
     NewDayStep newDayStep = NewDayStep::Settled;
+    // Not saved: what the main tick's person slots read and none of their
+    // steps changes, worked out by the first slot of the tick that needs it
+    // (sim/CustomerArrival.cpp). It holds only while the main tick runs its
+    // person slots; outside them every step works it out afresh.
+    struct {
+        bool inPersonLoop = false;
+        bool arrivalsKnown = false;
+        bool arrivalHours = false;  // a shopper may come: working hours with a clerk
+        int arrivalDivisor = 0;     // the shopper's one-in-N chance, from the attraction
+    } tickMemo;
 
     // Int(Rnd * n): a uniform draw 0..n-1 from the game's generator.
     double Rnd() { return rng.next(); }
