@@ -90,9 +90,8 @@ struct ArrivalOutlook {
     bool hours;
     int divisor;
 };
-ArrivalOutlook OutlookOf(GameState& g) {
+[[gnu::noinline]] ArrivalOutlook WorkOutOutlook(GameState& g) {
     auto& memo = g.tickMemo;
-    if (memo.inPersonLoop && memo.arrivalsKnown) return {memo.arrivalHours, memo.arrivalDivisor};
     ArrivalOutlook o{ArrivalHoursWithStaff(g), 0};
     if (o.hours) {
         RecomputeAttraction(g);
@@ -104,6 +103,11 @@ ArrivalOutlook OutlookOf(GameState& g) {
         memo.arrivalDivisor = o.divisor;
     }
     return o;
+}
+ArrivalOutlook OutlookOf(GameState& g) {
+    const auto& memo = g.tickMemo;
+    if (memo.inPersonLoop && memo.arrivalsKnown) return {memo.arrivalHours, memo.arrivalDivisor};
+    return WorkOutOutlook(g);
 }
 
 bool FreeCopies(const Value& stock, const Value& held) { return stock.asInt() - held.asInt() > 0; }

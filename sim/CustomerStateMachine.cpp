@@ -95,11 +95,10 @@ int StateRow(const WholeCell& state) {
     return s >= 0 && s < kStateCodes ? static_cast<int>(s) : -1;
 }
 
-}  // namespace
-
-void StepCustomer(GameState& g, int slot) {
-    if (slot < 0 || slot >= static_cast<int>(g.Person.State.size())) return;
-    for (int from = 0; from < kBlocks;) {
+// The blocks from `from` on, each whose state the slot holds when it is
+// reached.
+void RunBlocksFrom(GameState& g, int slot, int from) {
+    while (from < kBlocks) {
         const int row = StateRow(g.Person.State[slot]);
         if (row < 0) return;
         const int at = kNextBlock[row][from];
@@ -107,4 +106,19 @@ void StepCustomer(GameState& g, int slot) {
         kBlockOrder[at].handler(g, slot);
         from = at + 1;
     }
+}
+
+// The arrival is the first block and the only one of the absent state.
+static_assert(kBlockOrder[0].state == Absent && kBlockOrder[0].handler == ArriveAtSlot && kNextBlock[Absent][1] < 0);
+
+}  // namespace
+
+void StepCustomer(GameState& g, int slot) {
+    if (slot < 0 || slot >= static_cast<int>(g.Person.State.size())) return;
+    RunBlocksFrom(g, slot, 0);
+}
+
+void StepAbsentCustomer(GameState& g, int slot) {
+    ArriveAtSlot(g, slot);
+    if (g.Person.State[slot].get() != Absent) RunBlocksFrom(g, slot, 1);
 }

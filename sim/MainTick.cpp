@@ -71,7 +71,10 @@ void TickPersonSlot(GameState& g, int slot) {
     const int sp = PersonSpriteSlot(g, slot);
     if (ParkedAndAbsent(g, slot, sp)) {
         CountUp(g.Person.TicksAlive[slot]);
-        StepPerson(g, slot);
+        if (slot >= PersonSlot::FirstCustomer)
+            StepAbsentCustomer(g, slot);
+        else
+            StepPerson(g, slot);
         if (ParkedAndAbsent(g, slot, sp)) return;
         PersonPlace at = PlaceOfSprite(g, sp);
         WalkAndOpenDoors(g, slot, at);

@@ -154,6 +154,8 @@ void WalkPerson(GameState& g, int slot, PersonPlace& at);
 // outside it stands on none, and the tick asks nothing more.
 inline constexpr int kDoorCellsLeft = 28, kDoorCellsTop = 31, kDoorCellsRight = 53, kDoorCellsBottom = 78;
 inline bool NearTheDoors(const PersonPlace& at) {
+    if (at.whole)
+        return at.cx >= kDoorCellsLeft && at.cx <= kDoorCellsRight && at.cy >= kDoorCellsTop && at.cy <= kDoorCellsBottom;
     return at.sprite >= 0 && at.gx >= kDoorCellsLeft && at.gx <= kDoorCellsRight && at.gy >= kDoorCellsTop &&
            at.gy <= kDoorCellsBottom;
 }
@@ -171,8 +173,9 @@ void CheckDoorCells(GameState& g, const PersonPlace& at);
 void CycleDoors(GameState& g);
 
 // The edge rule's lines: beyond them a person has left the map.
-inline constexpr double kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
+inline constexpr int kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
 inline bool BeyondTheEdge(const PersonPlace& at) {
+    if (at.whole) return at.cx <= kEdgeLeft || at.cx >= kEdgeRight || at.cy <= kEdgeTop;
     return at.sprite >= 0 && (at.gx <= kEdgeLeft || at.gx >= kEdgeRight || at.gy <= kEdgeTop);
 }
 
