@@ -259,13 +259,13 @@ namespace {
 // has it in reals, by the comparisons of the cells' real values.
 struct WholePlan {
     std::int64_t dx, dy;  // target minus person, in cells
-    bool onTarget() const { return dx == 0 && dy == 0; }
-    static int OrderRow(std::int64_t d) { return d > 0 ? 0 : (d == 0 ? 1 : 2); }
-    int orderX() const { return OrderRow(dx); }
-    int orderY() const { return OrderRow(dy); }
-    bool onColumn(const ColumnTest& c) const { return (c.axis == Axis::X ? dx : dy) == c.offset; }
+    constexpr bool onTarget() const { return dx == 0 && dy == 0; }
+    static constexpr int OrderRow(std::int64_t d) { return d > 0 ? 0 : (d == 0 ? 1 : 2); }
+    constexpr int orderX() const { return OrderRow(dx); }
+    constexpr int orderY() const { return OrderRow(dy); }
+    constexpr bool onColumn(const ColumnTest& c) const { return (c.axis == Axis::X ? dx : dy) == c.offset; }
     // Where the target's value on the line lies from the person's: -1, 0 or 1.
-    int lineSide(Line l) const {
+    constexpr int lineSide(Line l) const {
         const std::int64_t d = l == Line::U ? dx - dy : dx + dy;
         return (d > 0) - (d < 0);
     }
@@ -289,55 +289,114 @@ struct RealPlan {
 struct HeadingChoice {
     int heading = 0;
     bool turned = false;
-    void turn(int to) {
+    constexpr void turn(int to) {
         heading = to;
         turned = true;
     }
 };
 
+// The turn rules whose quadrant holds, in table order. The first of them
+// gives a fresh walk (Person.HeadingSet 0) its first heading; then each
+// turns at its columns ("gx + offset = tx", or the same for y), along the
+// target's line when the person stands on it, and otherwise toward that
+// line when `wallAhead(heading)` finds a wall one or two cells ahead on the
+// rule's first diagonal.
+template <class Plan, class WallAhead>
+constexpr void RunTurnRules(const Plan& w, bool fresh, WallAhead wallAhead, HeadingChoice& choice) {
+    const RulesWhere& rules = kRulesWhere[w.orderX()][w.orderY()];
+    if (fresh) choice.turn(kTurnRules[rules.rule[0]].firstHeading);
+    for (int k = 0; k < rules.count; ++k) {
+        const TurnRule& r = kTurnRules[rules.rule[k]];
+        for (const ColumnTest& c : r.tests)
+            if (c.heading != 0 && w.onColumn(c)) choice.turn(c.heading);
+        const int side = w.lineSide(r.line);
+        if (side == 0)
+            choice.turn(r.lineHeading);
+        else if (wallAhead(r.firstHeading))
+            choice.turn(side > 0 ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow);
+    }
+}
+
+// What the turn rules do for a whole target, by where it lies: dx and dy
+// (target minus person) each as at most -2, -1, 0 or at least 1 (the column
+// tests look at offsets -1 and 0), and the signs of dx - dy and dx + dy (the
+// lines). Worked out from the rules themselves, for every place of the
+// target within four cells; a place the table does not know is run through
+// the rules.
+constexpr int kDeltaClasses = 4;
+constexpr int DeltaClass(std::int64_t d) { return d <= -2 ? 0 : (d == -1 ? 1 : (d == 0 ? 2 : 3)); }
+constexpr int SignRow(std::int64_t d) { return (d > 0) - (d < 0) + 1; }
+struct TurnLookup {
+    bool known = false;
+    std::int8_t wallHeading = -1;  // the diagonal whose cells ahead are asked for a wall; -1: none are
+    std::int8_t turn[2][2] = {{-1, -1}, {-1, -1}};  // [fresh walk][wall ahead]: the heading turned to; -1: none
+    constexpr bool operator==(const TurnLookup&) const = default;
+};
+using TurnLookupTable =
+    std::array<std::array<std::array<std::array<TurnLookup, 3>, 3>, kDeltaClasses>, kDeltaClasses>;
+constexpr TurnLookupTable MakeTurnLookup() {
+    for (const TurnRule& r : kTurnRules)
+        for (const ColumnTest& c : r.tests)
+            if (c.heading != 0 && c.offset != 0 && c.offset != -1) throw "a column test the classes cannot tell";
+    TurnLookupTable t{};
+    constexpr int kReach = 4;
+    for (int dx = -kReach; dx <= kReach; ++dx)
+        for (int dy = -kReach; dy <= kReach; ++dy) {
+            const WholePlan w{dx, dy};
+            TurnLookup found;
+            found.known = true;
+            for (int fresh = 0; fresh < 2; ++fresh)
+                for (int wall = 0; wall < 2; ++wall) {
+                    HeadingChoice choice;
+                    auto wallAhead = [&found, wall](int heading) {
+                        if (found.wallHeading >= 0 && found.wallHeading != heading) throw "two diagonals asked";
+                        found.wallHeading = static_cast<std::int8_t>(heading);
+                        return wall == 1;
+                    };
+                    RunTurnRules(w, fresh == 1, wallAhead, choice);
+                    found.turn[fresh][wall] = static_cast<std::int8_t>(choice.turned ? choice.heading : -1);
+                }
+            TurnLookup& e = t[DeltaClass(dx)][DeltaClass(dy)][SignRow(dx - dy)][SignRow(dx + dy)];
+            if (e.known && !(e == found)) throw "one place of the table, two outcomes";
+            e = found;
+        }
+    return t;
+}
+constexpr TurnLookupTable kTurnLookup = MakeTurnLookup();
+
 bool Mopping(const GameState& g, int slot) {
     return slot == PersonSlot::Cleaner && CleanerMops(g.Person.State[slot].i());
 }
 
-// The rule's column tests: "gx + offset = tx" (or the same for y) turns.
-template <class Plan>
-void TurnAtColumns(const TurnRule& r, const Plan& w, HeadingChoice& choice) {
-    for (const ColumnTest& c : r.tests) {
-        if (c.heading != 0 && w.onColumn(c)) choice.turn(c.heading);
-    }
+// A wall one or two cells ahead on a diagonal.
+bool WallAhead(const GameState& g, const PersonPlace& at, int heading) {
+    const Heading& h = kHeadings[heading];
+    return IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 1)) || IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 2));
 }
 
-// On the target's line the person turns along it; off it, with a wall one
-// or two cells ahead on the rule's first diagonal, it turns toward the line.
-template <class Plan>
-void TurnOnLineOrAtWall(const GameState& g, const PersonPlace& at, const TurnRule& r, const Plan& w,
-                        HeadingChoice& choice) {
-    const int side = w.lineSide(r.line);
-    if (side == 0) {
-        choice.turn(r.lineHeading);
+// Marks the walk as started; true when it was a fresh one.
+bool StartWalk(GameState& g, int slot) {
+    Value& headingSet = g.Person.HeadingSet[slot];
+    if (headingSet.asInt() != 0) return false;
+    headingSet = 1;
+    return true;
+}
+
+void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WholePlan& w, HeadingChoice& choice) {
+    const TurnLookup& t =
+        kTurnLookup[DeltaClass(w.dx)][DeltaClass(w.dy)][SignRow(w.dx - w.dy)][SignRow(w.dx + w.dy)];
+    const bool fresh = StartWalk(g, slot);
+    if (!t.known) {
+        RunTurnRules(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
         return;
     }
-    const Heading& first = kHeadings[r.firstHeading];
-    if (IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 1)) ||
-        IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 2)))
-        choice.turn(side > 0 ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow);
+    const bool wall = t.wallHeading >= 0 && WallAhead(g, at, t.wallHeading);
+    if (const int h = t.turn[fresh][wall]; h >= 0) choice.turn(h);
 }
 
-// Runs the turn rules whose quadrant holds, in table order. The first of
-// them sets the first heading of a fresh walk (Person.HeadingSet 0) and
-// marks the walk as started.
-template <class Plan>
-void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const Plan& w, HeadingChoice& choice) {
-    const RulesWhere& rules = kRulesWhere[w.orderX()][w.orderY()];
-    if (Value& headingSet = g.Person.HeadingSet[slot]; headingSet.asInt() == 0) {
-        choice.turn(kTurnRules[rules.rule[0]].firstHeading);
-        headingSet = 1;
-    }
-    for (int k = 0; k < rules.count; ++k) {
-        const TurnRule& r = kTurnRules[rules.rule[k]];
-        TurnAtColumns(r, w, choice);
-        TurnOnLineOrAtWall(g, at, r, w, choice);
-    }
+void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const RealPlan& w, HeadingChoice& choice) {
+    const bool fresh = StartWalk(g, slot);
+    RunTurnRules(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
 }
 
 // The turn of this step. While mopping, the cleaner slides by itself with
