@@ -240,9 +240,9 @@ bool DoorExists(const GameState& g, int door) { return door == 0 || SideDoorBuil
 
 }  // namespace
 
-double PersonCellX(const GameState& g, int slot) { return PlaceOf(g, slot).gx; }
+double PersonCellX(const GameState& g, int slot) { return PlaceOf(g, slot).cellX(); }
 
-double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).gy; }
+double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).cellY(); }
 
 bool StandsOn(const GameState& g, int slot, GridCell cell) { return PlaceOf(g, slot).on(cell); }
 
@@ -460,8 +460,6 @@ void FollowStep(const GameState& g, int slot, PersonPlace& at, const Heading& hd
     }
     at.cx += hd.dx;
     at.cy += hd.dy;
-    at.gx = at.cx;
-    at.gy = at.cy;
     at.px += walking_detail::kCellWidth * hd.dx;
     at.py += walking_detail::kCellHeight * hd.dy;
 }

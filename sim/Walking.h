@@ -36,7 +36,11 @@ struct PersonPlace {
     bool whole = false;      // on a whole cell: (cx, cy), from pixels (px, py)
     int cx = 0, cy = 0;
     std::int32_t px = 0, py = 0;
-    double gx = 0, gy = 0;   // the cell, whole or not (0, 0 without a sprite)
+    double gx = 0, gy = 0;   // the cell between cells (read only when not whole)
+
+    // The cell, whole or not (0, 0 without a sprite).
+    double cellX() const { return whole ? cx : gx; }
+    double cellY() const { return whole ? cy : gy; }
 
     bool on(GridCell c) const {
         if (whole) return cx == c.x && cy == c.y;
@@ -82,8 +86,6 @@ inline PersonPlace PlaceOfSprite(const GameState& g, int sprite) {
         at.whole = true;
         at.px = x;
         at.py = y;
-        at.gx = at.cx;
-        at.gy = at.cy;
         return at;
     }
     at.cx = at.cy = 0;
@@ -138,8 +140,10 @@ inline bool ParkedAndAbsent(const GameState& g, int slot, int sp) {
     const WholeCell& y = g.Sprite.Y[sp];
     const WholeCell& state = g.Person.State[slot];
     const WholeCell& wide = g.Person.WideFigure[slot];
-    return y.isNumber() && y.get() == kParkedPersonY && state.isNumber() && state.get() == 0 && wide.isNumber() &&
-           wide.get() == 0;
+    // Every part is read and the answer taken at once: the tick asks this of
+    // every slot, and which slots are parked changes from tick to tick.
+    return (y.isNumber() & (y.get() == kParkedPersonY) & state.isNumber() & (state.get() == 0) & wide.isNumber() &
+            (wide.get() == 0)) != 0;
 }
 
 // One walking step of a person: turns toward the target along the diagonal
