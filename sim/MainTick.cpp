@@ -53,14 +53,13 @@ namespace {
 
 // The rest of a person's tick, from where it stands after its state step:
 // the walk, then the door cells under it.
-void WalkAndOpenDoors(GameState& g, int slot, PersonPlace& at) {
-    if (g.Person.State[slot].asInt() != 0) WalkPerson(g, slot, at);
+inline void WalkAndOpenDoors(GameState& g, int slot, PersonPlace& at) {
+    if (g.Person.State[slot].get() != 0) WalkPerson(g, slot, at);
     if (NearTheDoors(at)) CheckDoorCells(g, at);
 }
 
-}  // namespace
-
-void TickPersonSlot(GameState& g, int slot) {
+// TickPersonSlot, built into the tick's loop over the slots.
+[[gnu::always_inline]] inline void TickSlot(GameState& g, int slot) {
     // Most slots are empty most of the time: an absent person parked out of
     // sight skips the edge rule (it would change nothing) and, while it
     // stays so, the walk and the door cells; its state machine still runs
@@ -87,6 +86,10 @@ void TickPersonSlot(GameState& g, int slot) {
     if (!StillAt(g, at)) at = PlaceOfSprite(g, sp);
     WalkAndOpenDoors(g, slot, at);
 }
+
+}  // namespace
+
+void TickPersonSlot(GameState& g, int slot) { TickSlot(g, slot); }
 
 void MainTick(GameState& g) {
     if (g_inTick) return;
@@ -117,7 +120,7 @@ void MainTick(GameState& g) {
     const int slots = RowsInUse(g.PersonCount, g.Person.State);
     g.tickMemo = {};
     g.tickMemo.inPersonLoop = true;
-    for (int s = 0; s < slots; ++s) TickPersonSlot(g, s);
+    for (int s = 0; s < slots; ++s) TickSlot(g, s);
     g.tickMemo = {};
 
     // 6. The doors.
