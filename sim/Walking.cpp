@@ -369,7 +369,7 @@ bool Mopping(const GameState& g, int slot) {
 }
 
 // A wall one or two cells ahead on a diagonal.
-bool WallAhead(const GameState& g, const PersonPlace& at, int heading) {
+inline bool WallAhead(const GameState& g, const PersonPlace& at, int heading) {
     const Heading& h = kHeadings[heading];
     return IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 1)) || IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 2));
 }
