@@ -64,9 +64,9 @@ inline void WalkAndOpenDoors(GameState& g, int slot, PersonPlace& at) {
     // sight skips the edge rule (it would change nothing) and, while it
     // stays so, the walk and the door cells; its state machine still runs
     // with every draw it makes. A place is worked out where it is first
-    // needed and updated in place, never copied on the way.
-    // A person's sprite slot is laid out by a new game and never changes in
-    // play, so it is looked up once.
+    // needed and updated in place, never copied on the way. A person's
+    // sprite slot is laid out by a new game and never changes in play, so
+    // it is looked up once.
     const int sp = PersonSpriteSlot(g, slot);
     if (ParkedAndAbsent(g, slot, sp)) {
         CountUp(g.Person.TicksAlive[slot]);
@@ -86,6 +86,22 @@ inline void WalkAndOpenDoors(GameState& g, int slot, PersonPlace& at) {
     if (!StillAt(g, at)) at = PlaceOfSprite(g, sp);
     WalkAndOpenDoors(g, slot, at);
 }
+
+// The tick's memo (GameState::tickMemo) holds from the first slot to the
+// last, and not a moment longer.
+class PersonLoop {
+public:
+    explicit PersonLoop(GameState& g) : g_(g) {
+        g_.tickMemo = {};
+        g_.tickMemo.inPersonLoop = true;
+    }
+    ~PersonLoop() { g_.tickMemo = {}; }
+    PersonLoop(const PersonLoop&) = delete;
+    PersonLoop& operator=(const PersonLoop&) = delete;
+
+private:
+    GameState& g_;
+};
 
 }  // namespace
 
@@ -118,10 +134,10 @@ void MainTick(GameState& g) {
 
     // 5. Every person slot, the count taken once (and never past the table).
     const int slots = RowsInUse(g.PersonCount, g.Person.State);
-    g.tickMemo = {};
-    g.tickMemo.inPersonLoop = true;
-    for (int s = 0; s < slots; ++s) TickSlot(g, s);
-    g.tickMemo = {};
+    {
+        PersonLoop loop(g);
+        for (int s = 0; s < slots; ++s) TickSlot(g, s);
+    }
 
     // 6. The doors.
     CycleDoors(g);
