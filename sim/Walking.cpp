@@ -368,10 +368,11 @@ bool Mopping(const GameState& g, int slot) {
     return slot == PersonSlot::Cleaner && CleanerMops(g.Person.State[slot].i());
 }
 
-// A wall one or two cells ahead on a diagonal.
+// A wall one or two cells ahead on a diagonal (both cells are read, and the
+// answer taken at once: walls stand here and there along a walk).
 inline bool WallAhead(const GameState& g, const PersonPlace& at, int heading) {
     const Heading& h = kHeadings[heading];
-    return IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 1)) || IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 2));
+    return (IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 1)) | IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 2))) != 0;
 }
 
 // Marks the walk as started; true when it was a fresh one.
