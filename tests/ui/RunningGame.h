@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"
 #include "ui/main/MainWindow.h"
 

@@ -23,7 +23,7 @@
 #include "ui/business/GrandPrizeDialog.h"
 #include "business/GameOver.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"
 #include "commands/GameSpeed.h"
 #include "ui/kit/Controls.h"

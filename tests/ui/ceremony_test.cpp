@@ -11,7 +11,7 @@
 
 #include "business/CeremonyScript.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"
 #include "tests/ui/ModalDriver.h"
 #include "ui/business/AwardCeremonyDialog.h"

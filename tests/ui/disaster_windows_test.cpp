@@ -17,7 +17,7 @@
 #include "business/Insurance.h"
 #include "business/Robbery.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "shop/FacilityRemoval.h"
 #include "shop/Placement.h"
 #include "state/NewGame.h"

@@ -16,8 +16,8 @@
 #include <random>
 
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "floor/FloorPictures.h"

@@ -21,8 +21,8 @@
 #include <unistd.h>
 
 #include "platform/Platform.h"
-#include "platform/qt/QtPlatform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/floor/FloorViewWindow.h"
 #include "ui/main/NewGameDialog.h"
 #include "state/NewGame.h"

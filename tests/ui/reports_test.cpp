@@ -24,7 +24,7 @@
 #include "ui/business/MonthReportDialog.h"
 #include "ui/business/DayReportDialog.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/shop/ClerkPopupWindow.h"
 #include "ui/shop/ComplaintDialog.h"
 #include "sim/MainTick.h"

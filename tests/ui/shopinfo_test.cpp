@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "platform/Platform.h"
 #include "ui/shop/ShopInfoWindow.h"
 #include "ui/shop/ShopDetailsWindow.h"

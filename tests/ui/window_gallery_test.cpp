@@ -29,8 +29,8 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
 #include "sim/Calendar.h"
 #include "sim/ClerkMessages.h"
 #include "tests/ui/ModalDriver.h"

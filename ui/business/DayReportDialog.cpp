@@ -7,7 +7,7 @@
 
 #include "business/DayReport.h"
 #include "sim/MainTick.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/kit/NoticeWindow.h"
 
 namespace {

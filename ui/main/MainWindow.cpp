@@ -13,9 +13,9 @@
 
 #include "platform/Platform.h"
 #include "platform/ProgramDir.h"
-#include "platform/qt/WindowRegistry.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/QtPlatform.h"
+#include "ui/platform/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/QtPlatform.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
 #include "state/LoadSave.h"

@@ -3,10 +3,10 @@
 #include <QFrame>
 
 #include "platform/Platform.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "state/NewGame.h"
 #include "ui/main/MainWindow.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/QtPlatform.h"
+#include "ui/platform/QtPlatform.h"
 #include "ui/main/WindowList.h"
 #include "ui/main/MainWindow.h"
 
