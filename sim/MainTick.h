@@ -5,7 +5,7 @@
 // opens the game-over or grand-prize window when they are due.
 #include <string>
 
-#include "sim/ShownDate.h"
+#include "state/ShownDate.h"
 #include "state/GameState.h"
 
 // One tick, in its fixed order. Guarded against re-entry: a tick that is

@@ -8,7 +8,7 @@
 #include "business/StarPromotion.h"
 #include "platform/Platform.h"
 #include "shop/Upkeep.h"
-#include "sim/Calendar.h"
+#include "sim/NewDay.h"
 #include "sim/ClerkAdvice.h"
 #include "sim/ClerkMessages.h"
 #include "state/FormatMoney.h"

@@ -11,7 +11,7 @@
 #include "state/Value.h"
 
 // How far the new day's roll-over has gone while one of its windows is up;
-// the windows that show the date read it (sim/ShownDate.h).
+// the windows that show the date read it (state/ShownDate.h).
 enum class NewDayStep : std::uint8_t {
     Settled,       // Day and Weekday name one day (Day may stand one past the
                    // month's end, Month at 13: the next month's 1st)

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "sim/Calendar.h"
+#include "state/Calendar.h"
 #include "state/Gbk.h"
 #include "state/NewGame.h"
 #include "state/StateLayout.h"

@@ -14,7 +14,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkPopup.h"
 #include "shop/Complaints.h"
-#include "sim/Calendar.h"
+#include "sim/NewDay.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"

@@ -31,7 +31,7 @@
 #include "platform/Platform.h"
 #include "ui/platform/Pictures.h"
 #include "ui/platform/WindowRegistry.h"
-#include "sim/Calendar.h"
+#include "sim/NewDay.h"
 #include "sim/ClerkMessages.h"
 #include "tests/ui/ModalDriver.h"
 #include "ui/main/MainWindow.h"
