@@ -5,7 +5,7 @@
 #include "shop/FacilityRemoval.h"
 #include "shop/FloorSpots.h"
 #include "sim/ShelfFill.h"
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "state/SpritePool.h"
 
 namespace {

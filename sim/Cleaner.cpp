@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "floor/Litter.h"
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "sim/Walking.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "sim/CustomerStates.h"
-#include "sim/PersonSlots.h"
-#include "sim/ShopTick.h"
+#include "state/PersonSlots.h"
+#include "state/HourLength.h"
 
 using namespace CustomerState;
 

@@ -5,11 +5,11 @@
 #include "sim/Cleaner.h"
 #include "sim/Clerk.h"
 #include "sim/Customer.h"
-#include "sim/PersonSlots.h"
+#include "state/PersonSlots.h"
 #include "sim/Robber.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
-#include "state/FormatMoney.h"
+#include "state/MainCaption.h"
 #include "state/TableRows.h"
 
 namespace {
@@ -27,28 +27,6 @@ void StepPerson(GameState& g, int slot) {
     else if (slot >= 6)
         StepCustomer(g, slot);
 }
-}  // namespace
-
-std::string MainCaption(const GameState& g) { return MainCaptionOn(g, TodayShown(g)); }
-
-std::string MainCaptionOn(const GameState& g, const ShownDate& date) {
-    std::string c = g.GameTitle.asText();
-    c += " ";
-    c += g.ShopName.asText();
-    c += "  资金";
-    c += FormatMoney(g.Funds.asInt());
-    c += "円 ";
-    c += std::to_string(date.year) + "年 ";
-    c += std::to_string(date.month) + "月 ";
-    c += std::to_string(date.day) + "日 ";
-    c += WeekdayName(date.weekday);
-    long long h = g.Hour.asInt();
-    c += h >= 12 ? "下午 " + std::to_string(h - 12) : "上午 " + std::to_string(h);
-    c += "时";
-    return c;
-}
-
-namespace {
 
 // The rest of a person's tick, from where it stands after its state step:
 // the walk, then the door cells under it.

@@ -111,15 +111,6 @@ bool WithinWorkingHours(const GameState& g) {
 
 }  // namespace
 
-bool NobodyInside(const GameState& g) {
-    return g.CustomersInside.asInt() == 0 && g.ClerksInside.asInt() == 0 && g.CleanerInside.asInt() == 0 &&
-           g.RobberInside.asInt() == 0;
-}
-
-void ShortenHourWhenEmpty(GameState& g) {
-    if (NobodyInside(g)) g.TicksPerHour = kHourTicksLastLeft;
-}
-
 void RunHourStep(GameState& g) {
     g.HourTicks = 0;
     g.Hour = g.Hour.asInt() + 1;

@@ -13,7 +13,7 @@
 #include "shop/ShopInfo.h"
 #include "sim/NewDay.h"
 #include "state/Calendar.h"
-#include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "state/ShownDate.h"
 #include "stock/DeliverySchedule.h"
 #include "tests/TestShop.h"

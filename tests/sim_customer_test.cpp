@@ -11,7 +11,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/Customer.h"
 #include "sim/MainTick.h"
-#include "sim/PersonSlots.h"
+#include "state/PersonSlots.h"
 #include "sim/Walking.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"

@@ -6,6 +6,7 @@
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "tests/TestSupport.h"
 
 TEST(MainCaption, PartsInOrder) {

@@ -27,7 +27,7 @@
 #include "ui/platform/WindowRegistry.h"
 #include "ui/shop/ClerkPopupWindow.h"
 #include "ui/shop/ComplaintDialog.h"
-#include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 #include "tests/ui/ModalDriver.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "business/DayReport.h"
-#include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "ui/platform/WindowRegistry.h"
 #include "ui/kit/NoticeWindow.h"
 

@@ -17,6 +17,7 @@
 #include "ui/platform/Pictures.h"
 #include "ui/platform/QtPlatform.h"
 #include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "state/Ledger.h"
 #include "state/LoadSave.h"
 #include "state/NewGame.h"
