@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "floor/Litter.h"
+#include "shop/Litter.h"
 #include "state/HourLength.h"
 #include "sim/Walking.h"
 

@@ -9,12 +9,12 @@
 #include "business/WeeklyNews.h"
 #include "platform/Platform.h"
 #include "sim/Deliveries.h"
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 #include "sim/ClerkMessages.h"
 #include "shop/ReadingPolicy.h"
 #include "state/Calendar.h"
 #include "state/Ledger.h"
-#include "floor/Litter.h"
+#include "shop/Litter.h"
 
 namespace {
 

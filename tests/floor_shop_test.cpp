@@ -13,7 +13,7 @@
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
 #include "floor/FloorPictures.h"
-#include "floor/Litter.h"
+#include "shop/Litter.h"
 #include "floor/ShopEnlargement.h"
 #include "tests/TestShop.h"
 

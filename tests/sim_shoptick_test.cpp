@@ -7,7 +7,7 @@
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MachineSales.h"
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 #include "sim/ShopTick.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
