@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "floor/FloorClick.h"
+#include "commands/FloorViewClick.h"
 #include "floor/FloorPictures.h"
 #include "floor/FloorRenderer.h"
 #include "ui/platform/Pictures.h"
