@@ -51,6 +51,10 @@ public:
     // minimises it (normal) or restores it (minimised); otherwise restores
     // or focuses it.
     virtual void ToggleReportWindow(Window w, GameState& g) = 0;
+    // Closes every window of the running game `g`, before a new game
+    // replaces it (the new-game dialog that asked for it stays until it is
+    // done).
+    virtual void CloseGameWindows(const GameState& g) = 0;
 
     // ---- the main window ----
 

@@ -11,6 +11,7 @@
 #include "TestSupport.h"
 #include "business/DayReport.h"
 #include "business/MonthEnd.h"
+#include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkPopup.h"
 #include "shop/Complaints.h"

@@ -8,6 +8,7 @@
 #include <set>
 #include <unistd.h>
 
+#include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "state/NewGame.h"
 #include "state/SaveGame.h"

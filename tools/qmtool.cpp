@@ -27,6 +27,7 @@
 #include "business/Insurance.h"
 #include "commands/CommandGates.h"
 #include "commands/GameSpeed.h"
+#include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkSettings.h"
 #include "shop/FacilityRemoval.h"

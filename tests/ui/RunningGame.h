@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <memory>
 
+#include "commands/StartNewGame.h"
 #include "platform/Platform.h"
 #include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"

@@ -3,6 +3,7 @@
 // button or their close box.
 #include <gtest/gtest.h>
 
+#include "commands/StartNewGame.h"
 #include "tests/ui/ModalDriver.h"
 #include "tests/ui/RunningGame.h"
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "business/CeremonyScript.h"
+#include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"

@@ -2,6 +2,7 @@
 // and damage report, and the three fire windows with the fire brigade.
 #include <gtest/gtest.h>
 
+#include "commands/StartNewGame.h"
 #include "tests/ui/ModalDriver.h"
 #include "tests/ui/RunningGame.h"
 

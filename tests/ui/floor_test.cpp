@@ -15,6 +15,7 @@
 #include <memory>
 #include <random>
 
+#include "commands/StartNewGame.h"
 #include "platform/Platform.h"
 #include "ui/platform/WindowRegistry.h"
 #include "ui/platform/Pictures.h"

@@ -153,6 +153,16 @@ TEST_F(MainWindowTest, PauseSurvivesADialogAndAQuitQuestion) {
     EXPECT_TRUE(Ui().Clock().ticking());
 }
 
+TEST_F(MainWindowTest, ASecondNewGameClosesTheFirstGamesWindows) {
+    NewGame("书店");
+    ShowForm(Window::Ledger, game());
+    ASSERT_TRUE(IsFormOpen(Window::Ledger));
+    NewGame("第二家书店");
+    EXPECT_FALSE(IsFormOpen(Window::Ledger));
+    EXPECT_TRUE(IsFormOpen(Window::FloorView));
+    EXPECT_EQ(game().ShopName, Value("第二家书店"));
+}
+
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsTheGameRunning) {
     NewGame("书店");
     AnswerBoxes({QMessageBox::No});

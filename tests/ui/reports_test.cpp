@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "business/DayReport.h"
+#include "commands/StartNewGame.h"
 #include "ui/business/MonthReportDialog.h"
 #include "ui/business/DayReportDialog.h"
 #include "platform/Platform.h"

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "commands/StartNewGame.h"
 #include "ui/platform/WindowRegistry.h"
 #include "platform/Platform.h"
 #include "ui/shop/ShopInfoWindow.h"

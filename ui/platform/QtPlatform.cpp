@@ -154,4 +154,8 @@ void QtPlatform::ToggleReportWindow(Window w, GameState& g) {
     if (IsLive(g)) ::ToggleReportWindow(w, g);
 }
 
+void QtPlatform::CloseGameWindows(const GameState& g) {
+    if (IsLive(g)) UnloadAllForms();
+}
+
 QtPlatform* QtUi() { return dynamic_cast<QtPlatform*>(&Ui()); }
