@@ -106,11 +106,16 @@ inline constexpr const char* kSaveFileFilter = "所有文件 (*.*)|*.*|Quillmart
 inline constexpr const char* kSaveFileDefaultName = "Game.qmt";
 inline constexpr const char* kSaveFileDialogTitle = "Quillmart文件";
 
-// The implementation in use. Never null: until one is installed, a headless
-// one that answers every box with its default (OK / Yes) and skips every
-// window is used.
+// The implementation in use. Asking for it before one is installed is a
+// fault of the program, not a quiet headless run: it throws
+// std::logic_error saying so (the desktop build installs the Qt platform at
+// start-up; the headless tool and every test that reaches the screen
+// install a headless one).
 Platform& Ui();
+// Installs `p` (null: none).
 void SetPlatform(Platform* p);
+// The platform installed, or null.
+Platform* InstalledPlatform();
 
 // Holds the game clock for a scope (a box, a dialog, a save).
 class ClockHold {

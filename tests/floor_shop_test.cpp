@@ -187,6 +187,8 @@ TEST(ShopEnlargement, NoChangesNothing) {
 }
 
 TEST(ShopEnlargement, FullPoolRecordsOnlyPiecesThatWerePlaced) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     auto g = NewShop();
     while (SpawnSprite(*g, 0, 0, 0, 0, 1, 1, 0) >= 0) {
     }

@@ -158,4 +158,4 @@ void QtPlatform::CloseGameWindows(const GameState& g) {
     if (IsLive(g)) UnloadAllForms();
 }
 
-QtPlatform* QtUi() { return dynamic_cast<QtPlatform*>(&Ui()); }
+QtPlatform* QtUi() { return dynamic_cast<QtPlatform*>(InstalledPlatform()); }
