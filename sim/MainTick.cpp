@@ -13,7 +13,19 @@
 #include "state/TableRows.h"
 
 namespace {
-bool g_inTick = false;
+
+// Marks the game as inside its tick for the scope and clears the mark
+// however the scope is left, a thrown error included.
+class TickScope {
+public:
+    explicit TickScope(GameState& g) : g_(g) { g_.inTick = true; }
+    ~TickScope() { g_.inTick = false; }
+    TickScope(const TickScope&) = delete;
+    TickScope& operator=(const TickScope&) = delete;
+
+private:
+    GameState& g_;
+};
 
 // The state machine of a slot: 0-1 clerks, 2 the robber, 5 the cleaner, 6 and
 // up customers and passers-by; 3 and 4 are spare clerk rows never stepped.
@@ -60,8 +72,8 @@ void TickPersonSlot(GameState& g, int slot) {
 }
 
 void MainTick(GameState& g) {
-    if (g_inTick) return;
-    g_inTick = true;
+    if (g.inTick) return;
+    const TickScope tick(g);
 
     // 1. One draw thrown away.
     (void)g.Rnd();
@@ -94,6 +106,4 @@ void MainTick(GameState& g) {
     // 7, 8. A game over, then a grand prize (never over a finished game).
     if (g.GameOverReason.asInt() != 0) Ui().ShowWindow(Window::GameOver, g);
     if (GrandPrizeCertificateDue(g)) Ui().ShowWindow(Window::GrandPrize, g);
-
-    g_inTick = false;
 }

@@ -5,8 +5,9 @@
 // opens the game-over or grand-prize window when they are due.
 #include "state/GameState.h"
 
-// One tick, in its fixed order. Guarded against re-entry: a tick that is
-// still waiting in a window never has a second tick run inside it.
+// One tick, in its fixed order. Guarded against re-entry, game by game
+// (GameState::inTick): a tick that is still waiting in a window never has a
+// second tick of the same game run inside it.
 void MainTick(GameState& g);
 
 // The tick's step for one person slot: a person who reached the floor's

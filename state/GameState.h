@@ -162,6 +162,9 @@ struct GameState {
     // Not saved: the roll-over only stands between its steps inside one
     // tick, while a game can be neither saved nor loaded.
     NewDayStep newDayStep = NewDayStep::Settled;
+    // Not saved: set while this game's main tick runs (its re-entry guard),
+    // and cleared however the tick ends.
+    bool inTick = false;
 
     // Int(Rnd * n): a uniform draw 0..n-1 from the game's generator.
     double Rnd() { return rng.next(); }
