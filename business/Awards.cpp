@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "state/Ledger.h"
+#include "state/Counters.h"
 #include "state/TableRows.h"
 
 namespace {
@@ -31,8 +32,8 @@ int Draw(GameState& g, const Jitter& j) { return j.base - g.RndInt(j.span); }
 
 // A total plus a whole jitter; whole totals stay whole numbers.
 Value Plus(const Value& total, int jitter) {
-    if (total.isInt() || total.isEmpty()) return total.asInt() + jitter;
-    return total.asReal() + jitter;
+    if (total.isInt() || total.isEmpty()) return ScoreWithinLimit(total.asInt() + jitter);
+    return ScoreWithinLimit(total.asReal() + jitter);
 }
 
 bool LowerWins(AwardKind award) { return award == AwardKind::Cleaning; }
@@ -56,9 +57,9 @@ void CeremonyOpened(GameState& g) {
     double placeWeights = 0;
     for (int s = kFirstPlace; s <= kLastPlace; ++s)
         placeWeights += 1 + kPlaceWeightPerKind * g.FacilitySlot.Kind[s].asReal();
-    shop.FacilityScore[0] = shop.FacilityScore[0].asReal() + placeWeights;
+    shop.FacilityScore[0] = ScoreWithinLimit(shop.FacilityScore[0].asReal() + placeWeights);
 
-    g.AwardRound = g.AwardRound.asInt() + 1;
+    CountUp(g.AwardRound);
     g.CeremonyStep = 0;
 
     for (int i = 0; i < ShopRows(g); ++i) {

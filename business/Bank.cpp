@@ -6,6 +6,7 @@
 #include "shop/FloorSpots.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
+#include "state/Counters.h"
 
 namespace {
 
@@ -70,11 +71,11 @@ void BorrowSpinTick(GameState& g) {
     const std::int64_t amount = g.BorrowAmount.asInt(), limit = g.BorrowLimit.asInt();
     const auto direction = g.BorrowSpinDirection.asInt();
     if (direction == SpinUp) {
-        g.SpinHoldTicks = g.SpinHoldTicks.asInt() + 1;
+        CountUp(g.SpinHoldTicks);
         g.BorrowAmount = amount + step <= limit ? amount + step : limit;
     }
     if (direction == SpinDown) {
-        g.SpinHoldTicks = g.SpinHoldTicks.asInt() + 1;
+        CountUp(g.SpinHoldTicks);
         g.BorrowAmount = amount - step > 0 ? amount - step : 0;
     }
 }

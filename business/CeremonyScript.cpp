@@ -1,4 +1,5 @@
 #include "business/CeremonyScript.h"
+#include "state/Counters.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -109,7 +110,7 @@ void SpinRoulette(GameState& g, CeremonyShow& show, const std::string& result) {
         show.spotlight = result;
         return;
     }
-    g.RouletteTicks = g.RouletteTicks.asInt() + 1;
+    CountUp(g.RouletteTicks);
     show.spotlight = ShopName(g, g.RndInt(ShopRows(g)));
 }
 

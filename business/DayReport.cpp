@@ -4,6 +4,7 @@
 
 #include "business/MonthEnd.h"
 #include "state/Ledger.h"
+#include "state/Counters.h"
 #include "state/TableRows.h"
 
 namespace {
@@ -69,8 +70,8 @@ void DayClose(GameState& g) {
     }
     ShiftHistory(g.ProfitHistory.Daily);
     g.ClerkAdviceToday = 0;
-    g.DaysSinceRobbery = g.DaysSinceRobbery.asInt() + 1;
-    g.DaysSinceDisaster = g.DaysSinceDisaster.asInt() + 1;
+    CountUp(g.DaysSinceRobbery);
+    CountUp(g.DaysSinceDisaster);
     g.ReportTicks = 0;
     g.LedgerDirty = 1;
 }

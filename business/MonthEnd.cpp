@@ -7,6 +7,7 @@
 #include "state/MainCaption.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
+#include "state/Counters.h"
 
 namespace {
 
@@ -28,9 +29,9 @@ void Charge(GameState& g, std::int64_t amount, int category) { AddMoney(g, -amou
 // Award points are kept as whole numbers while both sides are whole.
 void AddPoints(Value& points, const Value& add) {
     if ((points.isInt() || points.isEmpty()) && (add.isInt() || add.isEmpty()))
-        points = points.asInt() + add.asInt();
+        points = ScoreWithinLimit(points.asInt() + add.asInt());
     else
-        points = points.asReal() + add.asReal();
+        points = ScoreWithinLimit(points.asReal() + add.asReal());
 }
 
 }  // namespace
@@ -69,7 +70,7 @@ MonthReport BuildMonthReport(const GameState& g) {
 void MonthReportOpened(GameState& g) { g.ReportTicks = 0; }
 
 bool ReportTimerTick(GameState& g, int ticksPerStep) {
-    g.ReportTicks = g.ReportTicks.asInt() + 1;
+    CountUp(g.ReportTicks);
     const std::int64_t wait = static_cast<std::int64_t>(ticksPerStep) * (kReportSpeedSteps - g.ReportCloseSpeed.asInt());
     return g.ReportTicks.asInt() >= wait && g.ReportManualClose.asInt() == 0;
 }

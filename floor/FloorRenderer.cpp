@@ -1,7 +1,10 @@
 #include "floor/FloorRenderer.h"
+#include "state/Counters.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace {
 
@@ -78,20 +81,21 @@ int CullAndSortFloorSprites(GameState& g, const FloorViewport& vp) {
 namespace {
 
 // One firing's step of the icon's count and phase; the frame it shows, or -1.
-int StepFloorIcon(int& ticks, int& phase) {
-    ++ticks;
+// The count stops at the top of its saved range, as every count does.
+int StepFloorIcon(std::int64_t& ticks, int& phase) {
+    ticks = std::min(ticks + 1, kCountLimit);
     int frame = -1;
     // The three phase tests follow one another: a phase that ends here
     // leaves a count of 0, which no later test shows.
     if (phase == 0) {
-        if (ticks >= 1 && ticks <= 24) frame = ticks - 1;
+        if (ticks >= 1 && ticks <= 24) frame = static_cast<int>(ticks) - 1;
         if (ticks == 30) {
             ticks = 0;
             phase = 1;
         }
     }
     if (phase == 1) {
-        if (ticks >= 1 && ticks <= 24) frame = 24 - ticks;
+        if (ticks >= 1 && ticks <= 24) frame = 24 - static_cast<int>(ticks);
         if (ticks == 30) {
             ticks = 0;
             phase = 2;
@@ -116,7 +120,8 @@ int StepFloorIcon(int& ticks, int& phase) {
 }  // namespace
 
 int AdvanceFloorIcon(GameState& g) {
-    int ticks = g.FloorIconTicks.asInt(), phase = g.FloorIconPhase.asInt();
+    std::int64_t ticks = g.FloorIconTicks.asInt();
+    int phase = g.FloorIconPhase.i();
     const int before = phase;
     const int frame = StepFloorIcon(ticks, phase);
     g.FloorIconTicks = ticks;
@@ -125,7 +130,8 @@ int AdvanceFloorIcon(GameState& g) {
 }
 
 int FloorIconFiringsToChange(const GameState& g, int shown) {
-    int ticks = g.FloorIconTicks.asInt(), phase = g.FloorIconPhase.asInt();
+    std::int64_t ticks = g.FloorIconTicks.asInt();
+    int phase = g.FloorIconPhase.i();
     // A whole cycle shows every frame; a count outside the cycle (a saved
     // game may hold any) runs on until it wraps like the firings would.
     constexpr int kCycle = 75;

@@ -1,6 +1,7 @@
 #include "shop/ClerkPopup.h"
 
 #include "shop/Staff.h"
+#include "state/Counters.h"
 
 namespace {
 constexpr int kClerkRows = 2;
@@ -10,7 +11,7 @@ ClerkPopupView ClerkPopupOpened(GameState& g) {
     // A fresh count, so a window never inherits the count of an earlier one
     // (a saved game keeps it, and only the 25th tick sets it back).
     g.ClerkPopupTicks = 0;
-    g.ClerkAdviceToday = g.ClerkAdviceToday.asInt() + 1;
+    CountUp(g.ClerkAdviceToday);
 
     ClerkPopupView v;
     v.speaker = g.ClerkCount.asInt() == 1 ? 0 : g.RndInt(kClerkRows);
@@ -25,7 +26,7 @@ ClerkPopupView ClerkPopupOpened(GameState& g) {
 }
 
 bool ClerkPopupTick(GameState& g) {
-    g.ClerkPopupTicks = g.ClerkPopupTicks.asInt() + 1;
+    CountUp(g.ClerkPopupTicks);
     if (g.ClerkPopupTicks.asInt() < kClerkPopupLifeTicks) return false;
     g.ClerkPopupTicks = 0;
     return true;

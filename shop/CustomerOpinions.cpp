@@ -5,6 +5,7 @@
 
 #include "shop/Complaints.h"
 #include "shop/Staff.h"
+#include "state/Counters.h"
 #include "state/TableRows.h"
 
 namespace {
@@ -125,7 +126,7 @@ TypedFrame TypeOpinion(GameState& g) {
         f.mouth = Mouth::Closed;
         return f;
     }
-    g.BlinkTicks = g.BlinkTicks.asInt() + 1;
+    CountUp(g.BlinkTicks);
     if (g.BlinkTicks.asInt() == 1) {
         f.mouth = Mouth::Closed;
     } else if (g.BlinkTicks.asInt() == 2) {
@@ -140,4 +141,4 @@ std::string OpinionFacePicture(const GameState& g, bool mouthOpen) {
     return "Graphic/Human" + std::to_string(g.OpinionFace.asInt() + 1) + ".1.dat";
 }
 
-void CustomerOpinionsClosed(GameState& g) { g.Bookshop.EffortPoints[0] = g.Bookshop.EffortPoints[0].asInt() + 1; }
+void CustomerOpinionsClosed(GameState& g) { g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asInt() + 1); }

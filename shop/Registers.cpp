@@ -7,6 +7,7 @@
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
 #include "state/SpritePool.h"
+#include "state/Counters.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ void BuyRegister(GameState& g, int place, int modelRow) {
     const int i = place - 1;
     const RegisterModelEffect& effect = kRegisterEffects[modelRow];
 
-    g.Bookshop.EffortPoints[0] = g.Bookshop.EffortPoints[0].asReal() + 1;
+    g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asReal() + 1);
     g.RegisterSlot.TypeIndex[i] = modelRow;
     AddMoney(g, -g.RegisterType.Price[modelRow].asInt(), Facilities, 0);
 

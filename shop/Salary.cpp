@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "shop/Staff.h"
+#include "state/Counters.h"
 #include "state/TableRows.h"
 
 namespace {
@@ -37,11 +38,11 @@ void SalarySpinTick(GameState& g, int listPos) {
     Value& salary = g.EditedSalary[listPos];
     const auto direction = g.SalarySpinDirection.asInt();
     if (direction == SpinUp) {
-        g.SpinHoldTicks = g.SpinHoldTicks.asInt() + 1;
+        CountUp(g.SpinHoldTicks);
         if (salary.asInt() <= kSalaryRaiseLimit) salary = salary.asInt() + step;
     }
     if (direction == SpinDown) {
-        g.SpinHoldTicks = g.SpinHoldTicks.asInt() + 1;
+        CountUp(g.SpinHoldTicks);
         salary = std::max<std::int64_t>(salary.asInt() - step, 0);
     }
 }

@@ -8,6 +8,7 @@
 #include "sim/Customer.h"
 #include "shop/ShelfFill.h"
 #include "state/Ledger.h"
+#include "state/Counters.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ std::int64_t CopiesInStock(std::int64_t wanted, const Value& stock, const Value&
 
 void CountSold(GameState& g, std::int64_t sold) {
     Add(g.CopiesOnShelves, -sold);
-    Add(g.CopiesSold, sold);
-    Add(g.CopiesSoldHistory.Daily[0], sold);
-    Add(g.CopiesSoldHistory.Monthly[0], sold);
-    Add(g.CopiesSoldHistory.Yearly[0], sold);
+    CountUp(g.CopiesSold, sold);
+    CountUp(g.CopiesSoldHistory.Daily[0], sold);
+    CountUp(g.CopiesSoldHistory.Monthly[0], sold);
+    CountUp(g.CopiesSoldHistory.Yearly[0], sold);
 }
 
 void ShowSold(GameState& g, const char* text, std::int64_t sold, std::int64_t amount) {
@@ -104,7 +105,7 @@ void SellMagazines(GameState& g, int slot) {
     AddMoney(g, amount, BooksMagazines, 1);
     ShowSold(g, kMagazineSoldText, sold, amount);
     if (known) {
-        Add(M.IssueSales[t][0], sold);
+        CountUp(M.IssueSales[t][0], sold, kCopyLimit);
         Add(M.Stock[t], -sold);
     }
     ReleaseReservation(g, slot);
@@ -124,7 +125,7 @@ void SellBooks(GameState& g, int slot) {
     const std::int64_t sold = known ? CopiesInStock(reserved, B.Stock[t], g.CopiesOnShelves) : 0;
 
     CountSold(g, sold);
-    if (known) Add(B.CopiesSold[t], sold);
+    if (known) CountUp(B.CopiesSold[t], sold);
     const std::int64_t amount = known ? Takings(B.Price[t], sold) : 0;
     AddMoney(g, amount, BooksMagazines, 1);
     ShowSold(g, kBookSoldText, sold, amount);

@@ -6,6 +6,7 @@
 #include "shop/Litter.h"
 #include "state/HourLength.h"
 #include "sim/Walking.h"
+#include "state/Counters.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ void Mop(GameState& g, int slot) {
         g.Sprite.SrcX[sp] = kMopFrameColumn + look * kFigureColumnWidth;
         g.Sprite.SrcY[sp] = s->mopFrameRows[((tick - kFirstStepTick) / 2) % 2];
     }
-    if (tick != s->lastTick) return;
+    if (tick < s->lastTick) return;
     ChangeState(g, slot, s->next);
     if (s->lastStretch(g)) {
         ChangeState(g, slot, FromArea2);
@@ -135,7 +136,7 @@ void Mop(GameState& g, int slot) {
 
 void ComeIn(GameState& g, int slot) {
     g.CleanerInside = 1;
-    g.Person.Visits[slot] = g.Person.Visits[slot].asInt() + 1;
+    CountUp(g.Person.Visits[slot]);
     PutPersonAt(g, slot, kEntryX, kEntryY);
     g.Person.State[slot] = Enter;
     g.Person.HeadingSet[slot] = 0;

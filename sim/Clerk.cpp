@@ -3,6 +3,7 @@
 #include "state/HourLength.h"
 #include "sim/Walking.h"
 #include "state/SpritePool.h"
+#include "state/Counters.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ void Enter(GameState& g, int slot) {
     const bool toStaffedShop = slot == 1 && AnyRegisterAttended(g);
     if (!InState(g, slot, ClerkAbsent) || !(lead || behindFirst || toStaffedShop)) return;
 
-    g.Person.Visits[slot] = g.Person.Visits[slot].asInt() + 1;
+    CountUp(g.Person.Visits[slot]);
     g.ClerksInside = g.ClerksInside.asInt() + 1;
     PutPersonAt(g, slot, kEntryX, kEntryY);
     g.Person.State[slot] = ClerkArrive;

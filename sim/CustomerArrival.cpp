@@ -10,6 +10,7 @@
 #include "state/PersonSlots.h"
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
+#include "state/Counters.h"
 
 using namespace CustomerState;
 
@@ -163,11 +164,11 @@ bool ReserveCopies(GameState& g, int slot) {
 // Every shopper and service-counter customer who comes in is counted.
 void CountVisitor(GameState& g, int slot, int serviceCustomer) {
     auto& P = g.Person;
-    P.Visits[slot] = P.Visits[slot].asInt() + 1;
+    CountUp(P.Visits[slot]);
     g.WaypointCount[slot] = 1;
     P.WaypointsBack[slot] = 0;
     g.CustomersInside = g.CustomersInside.asInt() + 1;
-    g.TotalCustomers = g.TotalCustomers.asInt() + 1;
+    CountUp(g.TotalCustomers);
     P.ServiceCustomer[slot] = serviceCustomer;
     if (FindVisitorMilestone(g.TotalCustomers)) Ui().ShowWindow(Window::VisitorNotice, g);
 }

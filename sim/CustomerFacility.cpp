@@ -8,6 +8,7 @@
 #include "state/PersonSlots.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/Ledger.h"
+#include "state/Counters.h"
 
 using namespace CustomerState;
 
@@ -247,8 +248,10 @@ void ActAtFacility(GameState& g, int slot) {
         }
         if (u.actions & ClawFee) AddMoney(g, kClawFee, Facilities, 1);
         if (u.actions & PhotoFee) AddMoney(g, (g.RndInt(4) + 1) * kPhotoFeeStep, Facilities, 1);
-        if (u.actions & CountUse) g.UseCount[spot] = g.UseCount[spot].asInt() + 1;
+        if (u.actions & CountUse) CountUp(g.UseCount[spot]);
     }
-    const bool done = use->doneFromThenOn ? !listed && t >= use->doneTick : t == use->doneTick;
+    // Past its last tick too: the facility may have changed under a person
+    // already counting (a removal after hours), and a use ends all the same.
+    const bool done = use->doneFromThenOn ? !listed && t >= use->doneTick : t >= use->doneTick;
     if (done) g.FacilityDone = 1;
 }

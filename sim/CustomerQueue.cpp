@@ -1,11 +1,14 @@
 // The queues at the two registers: a numbered ticket, a waiting cell by the
 // place in line, the service ticks at the counter while the clerk stands
 // there, the payment, and the way out.
+#include <algorithm>
+
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
 #include "sim/MachineSales.h"
 #include "state/PersonSlots.h"
 #include "state/EquipmentCatalogue.h"
+#include "state/Counters.h"
 
 using namespace CustomerState;
 
@@ -63,15 +66,31 @@ void Pay(GameState& g, int slot, const RegisterQueue& q) {
     ShowFrame(g, slot, q, kPayingColumn);
     if (P.ServiceCustomer[slot].asInt() == 0) {
         CheckoutCustomer(g, slot);
-        g.ServedCount[r - 1] = g.ServedCount[r - 1].asInt() + 1;
+        CountUp(g.ServedCount[r - 1]);
     }
     if (P.ServiceCustomer[slot].asInt() == 1) {
         SellAtServiceCounter(g, r);
-        g.ServedCount[r - 1] = g.ServedCount[r - 1].asInt() + 1;
+        CountUp(g.ServedCount[r - 1]);
     }
     P.ServiceCustomer[slot] = 0;
     // One customer in three also takes something from the service machine.
     if (g.RndInt(3) == 0 && SellsSomething(g, r)) SellAtServiceCounter(g, r);
+}
+
+// The customer at the counter has gone: everyone behind moves up a place.
+// That is one more customer served; at the top of its count (which no game
+// reaches) the tickets held count down instead, so the places still fall.
+void MoveQueueUp(GameState& g, int r) {
+    Value& served = Served(g, r);
+    if (served.asInt() < kCountLimit) {
+        served = served.asInt() + 1;
+        return;
+    }
+    auto& P = g.Person;
+    const int people = std::clamp(g.PersonCount.i(), 0, static_cast<int>(P.HasTicket.size()));
+    for (int p = 0; p < people; ++p)
+        if (P.HasTicket[p].asInt() != 0 && P.QueueRegister[p].asInt() == r)
+            P.QueueTicket[p] = P.QueueTicket[p].asInt() - 1;
 }
 
 void LeaveCounter(GameState& g, int slot, const RegisterQueue& q) {
@@ -82,9 +101,9 @@ void LeaveCounter(GameState& g, int slot, const RegisterQueue& q) {
     P.QueueTicket[slot] = 0;
     P.AtCounter[slot] = 0;
     Tickets(g, r) = Tickets(g, r).asInt() - 1;
-    Served(g, r) = Served(g, r).asInt() + 1;
     P.HasTicket[slot] = 0;
     P.QueueRegister[slot] = 0;
+    MoveQueueUp(g, r);
 }
 
 }  // namespace

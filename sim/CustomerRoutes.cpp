@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "sim/Customer.h"
 #include "sim/CustomerStates.h"
 #include "state/PersonSlots.h"
 #include "state/HourLength.h"
@@ -164,9 +165,18 @@ void ChangeCustomerState(GameState& g, int slot, int state) {
     g.Person.StateTicks[slot] = 0;
 }
 
-void CustomerLeavesShop(GameState& g) {
+void CustomerLeavesShop(GameState& g, int slot) {
+    // Copies still reserved go back to the shelves: a shopper whose shelf
+    // became a machine on its way walks back out without paying.
+    ReleaseReservation(g, slot);
     if (g.CustomersInside.asInt() > 0) g.CustomersInside = g.CustomersInside.asInt() - 1;
     ShortenHourWhenEmpty(g);
+}
+
+bool IsRecordedRoutePoint(GridCell cell) {
+    for (const Leg& leg : kLegs)
+        if (leg.records && leg.target == cell) return true;
+    return false;
 }
 
 GridCell RecordedPoint(const GameState& g, int slot, int k) {
@@ -190,14 +200,14 @@ void StepRouteLeg(GameState& g, int slot) {
 void StepLeaveUpperDoor(GameState& g, int slot) {
     SetTarget(g, slot, kOutsideUpperDoor);
     if (!StandsOnTarget(g, slot)) return;
-    CustomerLeavesShop(g);
+    CustomerLeavesShop(g, slot);
     ChangeCustomerState(g, slot, g.RndInt(2) == 0 ? ExitUpperTop : ExitUpperLeft);
 }
 
 void StepLeaveSideDoor(GameState& g, int slot) {
     SetTarget(g, slot, kSideDoorCell);
     if (!StandsOnTarget(g, slot)) return;
-    CustomerLeavesShop(g);
+    CustomerLeavesShop(g, slot);
     ChangeCustomerState(g, slot, ExitSideLeft);
 }
 

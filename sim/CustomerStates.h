@@ -32,11 +32,15 @@ void SetTarget(GameState& g, int slot, GridCell cell);
 // A change of state starts the new state afresh: a new first heading for the
 // walk and its own tick count from 0.
 void ChangeCustomerState(GameState& g, int slot, int state);
-// A customer goes out by a door: off the inside count (never below 0), and
-// when that left the shop empty the hour ends soon.
-void CustomerLeavesShop(GameState& g);
+// A customer goes out by a door: what it still holds reserved is given back,
+// it is off the inside count (never below 0), and when that left the shop
+// empty the hour ends soon.
+void CustomerLeavesShop(GameState& g, int slot);
 // Recorded route point k of the slot; (0, 0) outside the recorded range.
 GridCell RecordedPoint(const GameState& g, int slot, int k);
+// True for a cell the way in records as a route point (a door cell, a
+// zone's entry); the walk back retraces only such cells.
+bool IsRecordedRoutePoint(GridCell cell);
 
 // The handlers, each run only while Person.State holds its state.
 void ArriveAtSlot(GameState& g, int slot);        // state 0

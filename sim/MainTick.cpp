@@ -9,6 +9,7 @@
 #include "sim/Robber.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
+#include "state/Counters.h"
 #include "state/MainCaption.h"
 #include "state/TableRows.h"
 
@@ -56,7 +57,7 @@ void TickPersonSlot(GameState& g, int slot) {
     // with every draw it makes. A place is worked out where it is first
     // needed and updated in place, never copied on the way.
     if (ParkedAndAbsent(g, slot)) {
-        g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
+        CountUp(g.Person.TicksAlive[slot]);
         StepPerson(g, slot);
         if (ParkedAndAbsent(g, slot)) return;
         PersonPlace at = PlaceOf(g, slot);
@@ -65,7 +66,7 @@ void TickPersonSlot(GameState& g, int slot) {
     }
     PersonPlace at = PlaceOf(g, slot);
     if (BeyondTheEdge(at)) FreePersonAtEdge(g, slot, at);
-    g.Person.TicksAlive[slot] = g.Person.TicksAlive[slot].asInt() + 1;
+    CountUp(g.Person.TicksAlive[slot]);
     StepPerson(g, slot);
     if (!StillAt(g, slot, at)) at = PlaceOf(g, slot);
     WalkAndOpenDoors(g, slot, at);
@@ -82,7 +83,7 @@ void MainTick(GameState& g) {
     // blanked twenty ticks later.
     g.StatusTicks = g.StatusTicks.asInt() + 1;
     if (g.StatusTicks.asInt() == 1) Ui().SetStatusBar(g.StatusText.asText());
-    if (g.StatusTicks.asInt() == 20) {
+    if (g.StatusTicks.asInt() >= 20) {
         g.StatusText = "";
         g.StatusTicks = 0;
     }

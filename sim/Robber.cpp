@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "state/HourLength.h"
 #include "sim/Walking.h"
+#include "state/Counters.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ void RunLeg(GameState& g, int slot, const RobberLeg& leg) {
 // The robber appears at the staff entrance, counted inside.
 void ComeIn(GameState& g, int slot) {
     g.RobberInside = 1;
-    g.Person.Visits[slot] = g.Person.Visits[slot].asInt() + 1;
+    CountUp(g.Person.Visits[slot]);
     PutPersonAt(g, slot, kEntryX, kEntryY);
     g.Person.State[slot] = Enter;
     g.Person.HeadingSet[slot] = 0;

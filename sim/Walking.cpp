@@ -139,8 +139,8 @@ constexpr DoorStep kDoorSteps[] = {
 };
 
 
-// Which state codes of each role count the person inside the shop (between
-// its entry and the door on its way out).
+}  // namespace
+
 bool CountedInside(int slot, int state) {
     switch (RoleOfSlot(slot)) {
     case PersonSlotRole::Clerk: return state >= ClerkArrive && state <= ClerkToDoor;
@@ -162,6 +162,8 @@ bool CountedInside(int slot, int state) {
     }
     return false;
 }
+
+namespace {
 
 void CountDown(Value& v) {
     if (v.asInt() > 0) v = v.asInt() - 1;
@@ -419,7 +421,13 @@ void FreePersonAtEdge(GameState& g, int slot, const PersonPlace& at) {
     auto& P = g.Person;
     if (CountedInside(slot, P.State[slot].i())) {
         switch (RoleOfSlot(slot)) {
-        case PersonSlotRole::Clerk: CountDown(g.ClerksInside); break;
+        case PersonSlotRole::Clerk:
+            CountDown(g.ClerksInside);
+            // Its register is no longer attended (a dismissed clerk's figure
+            // is sent off the floor from its post).
+            if (P.State[slot].asInt() == ClerkAtPostA) g.RegisterSlot.ClerkState[0] = Unattended;
+            if (P.State[slot].asInt() == ClerkAtPostB) g.RegisterSlot.ClerkState[1] = Unattended;
+            break;
         case PersonSlotRole::Robber: g.RobberInside = 0; break;
         case PersonSlotRole::Cleaner: g.CleanerInside = 0; break;
         case PersonSlotRole::Customer:

@@ -177,6 +177,12 @@ inline bool BeyondTheEdge(const PersonPlace& at) {
     return at.sprite >= 0 && (at.gx <= kEdgeLeft || at.gx >= kEdgeRight || at.gy <= kEdgeTop);
 }
 
+// Which state codes of each role count the person of `slot` inside the shop:
+// from its entry until it passes a door on its way out (a customer from its
+// arrival to its door, passers-by never; clerks from the staff entrance to
+// the front door; the cleaner and the robber likewise).
+bool CountedInside(int slot, int state);
+
 // The main tick's edge rule, run for every slot before its state machine:
 // a person standing beyond the floor's edge (cell x <= 16, x >= 118 or
 // y <= 6) becomes absent (state 0, narrow figure) and its sprite is parked

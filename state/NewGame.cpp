@@ -141,8 +141,8 @@ void SetShopAndSettings(GameState& g) {
     g.RegisterSlot.ServiceTime[0] = 10;
     g.RegisterSlot.ServiceTime[1] = 10;
     g.BookshopCount = 1;
-    g.OpeningHour = 9;
-    g.ClosingHour = 21;
+    g.OpeningHour = kOpeningHour;
+    g.ClosingHour = kClosingHour;
     g.CleaningOrdered = 0;
     g.BookCount = 0;
     g.BookTally = 0;

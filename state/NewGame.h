@@ -50,3 +50,8 @@ inline constexpr const char* kVersionText = "1.00";
 // What program start does to the state before any game: the program texts
 // and the start-up walls of the floor grid.
 void InitProgramState(GameState& g);
+
+// The shop's hours, set by every new game and changed by nothing: it opens
+// at 9 and its last hour of business is 21.
+inline constexpr int kOpeningHour = 9;
+inline constexpr int kClosingHour = 21;

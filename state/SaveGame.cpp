@@ -14,6 +14,7 @@
 
 #include "platform/Platform.h"
 #include "state/Calendar.h"
+#include "state/GameAgreement.h"
 #include "state/Gbk.h"
 #include "state/NewGame.h"
 #include "state/StateLayout.h"
@@ -205,7 +206,8 @@ bool CheckTheWhole(const GameState& g, std::string* why) {
     }
     if (!g.ShopName.isText() || CheckShopName(g.ShopName.text()) != NameCheck::Ok)
         return Fail(why, "the shop's name \"" + g.ShopName.asText() + "\" is not one a new game takes");
-    return true;
+    // And what the fields must agree on among themselves.
+    return CheckAgreement(g, why);
 }
 
 }  // namespace
@@ -502,12 +504,24 @@ SaveResult WriteSaveFile(const GameState& g, const std::string& path) {
         if (Ui().MessageBox(kOverwriteQuestion, MsgStyle::OverwriteQuestion, "") != MsgAnswer::Yes)
             return SaveResult::Declined;
     }
-    std::string bytes;
-    if (!SerializeGame(g, bytes) || !ReplaceFile(path, bytes)) {
+    std::string bytes, why;
+    bool ok = SerializeGame(g, bytes, &why);
+    // The last guard: a file the loader would refuse never replaces one it
+    // takes. The reason goes to the log; the player sees the write error.
+    if (ok && !CheckSavedBytes(bytes, &why)) {
+        std::fprintf(stderr, "quillmart: the save was not written, its file would not load back: %s\n", why.c_str());
+        ok = false;
+    }
+    if (!ok || !ReplaceFile(path, bytes)) {
         Ui().MessageBox(kWriteErrorText, MsgStyle::Exclamation, "");
         return SaveResult::Failed;
     }
     return SaveResult::Saved;
+}
+
+bool CheckSavedBytes(std::string_view bytes, std::string* why) {
+    auto scratch = std::make_unique<GameState>();
+    return DeserializeGame(bytes, *scratch, why);
 }
 
 bool ReadSaveFile(GameState& g, const std::string& path, std::string* why) {

@@ -26,18 +26,25 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why = nu
 // bytes are taken only as this game writes them: the format line "006",
 // each line holding exactly its fields, every value of the kind and within
 // the range its field is declared with (StateLayout), a date that exists,
-// a shop name the new game would take, and nothing after the last line.
+// a shop name the new game would take, nothing after the last line, and
+// fields that agree with each other (GameAgreement).
 // False with a reason (naming the line) otherwise; `into` is then exactly
 // as it was (nothing is put in place until the whole file has passed).
 bool DeserializeGame(std::string_view bytes, GameState& into, std::string* why = nullptr);
 
+// True when the loader takes `bytes` (read into a scratch game, which is
+// then thrown away); false with the loader's reason.
+bool CheckSavedBytes(std::string_view bytes, std::string* why = nullptr);
+
 enum class SaveResult { Saved, Declined, Failed };
 
 // Saves to `path`. An existing file is only replaced after the player agrees
-// to overwrite it, and only once the new file is complete and on disk: a
-// failure leaves the old file as it was, leaves no temporary file behind and
-// shows the write-error box. A path that is a symbolic link writes the file
-// the link points to and keeps the link; a loop of links is refused.
+// to overwrite it, and only once the new file is complete, read back by the
+// loader's own checks and on disk: a failure (or a file the loader would
+// refuse, whose reason goes to standard error) leaves the old file as it
+// was, leaves no temporary file behind and shows the write-error box. A
+// path that is a symbolic link writes the file the link points to and keeps
+// the link; a loop of links is refused.
 SaveResult WriteSaveFile(const GameState& g, const std::string& path);
 
 // Loads `path` into the game. The running game is replaced only when the

@@ -8,6 +8,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "state/Counters.h"
+
 namespace {
 
 template <class T>
@@ -184,8 +186,8 @@ std::vector<ColumnDef> AllColumns() {
 // that only grow get a bound no game reaches, so their sums stay far from
 // the edge of 64 bits; money is bounded by kYenLimit, which AddMoney keeps.
 
-constexpr long long kNever = 1'000'000'000'000'000LL;  // 10^15: a running count no game reaches
-constexpr long long kCopyLimit = 1'000'000'000LL;      // copies of a title, on shelves or held
+constexpr long long kNever = kCountLimit;  // 10^15: a running count no game reaches (play stops there)
+// kCopyLimit (Counters.h): copies of a title, on shelves or held
 constexpr long long kPriceLimit = 1'000'000'000LL;     // a catalogue price; price x copies fits 64 bits
 constexpr long long kLastSprite = 500;
 constexpr long long kLastCell = GameState::kGridSize - 1;
@@ -419,7 +421,9 @@ const NamedRule kRules[] = {
     {"Person.WaypointsBack", Whole(0, 11)}, {"Person.WideFigure", kFlag},
     {"Person.Heading", Whole(0, 4)}, {"Person.WalkFrame", Whole(0, 4)}, {"Person.TicksAlive", kCount},
     {"Person.QueueRegister", Whole(0, 2)}, {"Person.ServiceCustomer", kFlag},
-    {"Person.HasTicket", kFlag}, {"Person.QueueTicket", kCount}, {"Person.AtCounter", kFlag},
+    {"Person.HasTicket", kFlag},
+    {"Person.QueueTicket", Whole(0, kNever + kLastPerson)},  // the count served, and the line after it
+    {"Person.AtCounter", kFlag},
 
     // Applicants and the employed clerks.
     {"Applicant.Name", kText}, {"Applicant.Age", Whole(0, 200)}, {"Applicant.Intro", kText},

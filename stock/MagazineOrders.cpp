@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "state/FormatMoney.h"
+#include "state/Counters.h"
 #include "state/TableRows.h"
 
 namespace {
@@ -78,7 +79,7 @@ bool CommitMagazineOrders(GameState& g) {
     g.MagazineTally = ordered;
     g.MagazineTitlesStocked = stocked;
     // Every visit to the order desk counts as effort, changed or not.
-    g.Bookshop.EffortPoints[0] = g.Bookshop.EffortPoints[0].asInt() + 1;
+    g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asInt() + 1);
     g.MagazineStockDirty = 1;
     g.ScheduleDirty = 1;
     return ordered == 0;

@@ -4,9 +4,12 @@
 // running off the end of 64 bits.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "commands/CommandGates.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
@@ -27,8 +30,10 @@ constexpr int kYearsOfPlay = 10;
 #endif
 
 // Runs `years` game years (or until the game ends), saving at every new
-// month and at the end, and reads every save back. Returns the saves taken.
-int SaveEveryMonth(GameState& g, int years) {
+// month and at the end, and reads every save back; the owner calls the fire
+// brigade as soon as a fire is discovered. Returns the saves taken, and
+// fills `soldByYear` with the copies sold at the start and after each year.
+int SaveEveryMonth(GameState& g, int years, std::vector<std::int64_t>* soldByYear = nullptr) {
     auto months = [&g] { return g.Year.asInt() * 12 + g.Month.asInt(); };
     const std::int64_t end = months() + 12 * years;
     int saves = 0;
@@ -39,11 +44,15 @@ int SaveEveryMonth(GameState& g, int years) {
         auto back = std::make_unique<GameState>();
         ASSERT_TRUE(DeserializeGame(bytes, *back, &why)) << g.Year.asText() << "-" << g.Month.asText() << ": " << why;
     };
+    const std::int64_t start = months();
+    if (soldByYear) soldByYear->assign(1, g.CopiesSold.asInt());
     Value month = g.Month;
     while (g.GameRunning.asInt() == 1 && months() < end) {
         MainTick(g);
+        if (g.FireBurning.asInt() == 1 && g.FireUndiscovered.asInt() == 0) CallFireBrigade(g);
         if (g.Month == month) continue;
         month = g.Month;
+        if (soldByYear && (months() - start) % 12 == 0) soldByYear->push_back(g.CopiesSold.asInt());
         saveAndReadBack();
         if (::testing::Test::HasFatalFailure()) return saves;
     }
@@ -64,7 +73,10 @@ TEST_F(SavedGamesInPlay, TenYearsOfTheBusyShopSaveAndLoadBack) {
     auto g = std::make_unique<GameState>();
     InitProgramState(*g);
     ASSERT_TRUE(LoadGameFile(*g, QM_BUSY_SHOP));
-    EXPECT_GE(SaveEveryMonth(*g, kYearsOfPlay), 12 * kYearsOfPlay - 1);
+    std::vector<std::int64_t> sold;
+    EXPECT_GE(SaveEveryMonth(*g, kYearsOfPlay, &sold), 12 * kYearsOfPlay - 1);
+    ASSERT_EQ(sold.size(), static_cast<std::size_t>(kYearsOfPlay) + 1);
+    for (std::size_t y = 1; y < sold.size(); ++y) EXPECT_GT(sold[y], sold[y - 1]) << "nothing sold in year " << y;
 }
 
 // A new game left to itself runs out of money within a few years; every

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "business/Bank.h"
 #include "business/Insurance.h"
 #include "commands/CommandGates.h"
 #include "commands/GameSpeed.h"
@@ -287,6 +288,8 @@ int CmdRun(const std::vector<std::string>& a) {
 //   magazine ROW COPIES      a standing order of COPIES per issue
 //   book ROW COPIES          an order of COPIES, delivered three days later
 //   income YEN               money from outside the shop (a fixture's backer)
+//   borrow YEN               a bank loan of YEN, as the borrowing dialog takes
+//                            it (within its limit; at most three at a time)
 //   arson SPOT               set the facility on SPOT on fire ("烧掉"; the shop
 //                            must be closed and no fire burning)
 //   speed N                  the game speed 0..10, as the speed dialog sets it
@@ -379,6 +382,16 @@ bool PlayLine(GameState& g, const std::string& line, std::string& why) {
         if (!args({{"yen", -kYenLimit, kYenLimit}})) return false;
         AddMoney(g, a[0], OtherCategory, 1);
         return true;
+    }
+    if (cmd == "borrow") {
+        if (LoansInUse(g) >= kLoanSlots) {
+            why = "three loans are already taken";
+            return false;
+        }
+        BorrowDialogOpened(g);
+        if (!args({{"yen", 1, g.BorrowLimit.asInt()}})) return false;
+        g.BorrowAmount = a[0];
+        return BorrowCommand(g) || (why = "the bank refused the loan", false);
     }
     if (cmd == "arson") {
         if (!args({{"floor place", 1, 61}})) return false;
