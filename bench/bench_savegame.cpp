@@ -12,7 +12,7 @@
 
 #include "bench/BenchGames.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 namespace {
 

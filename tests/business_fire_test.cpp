@@ -19,7 +19,7 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "sim/ShopTick.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "state/SpritePool.h"
 #include "tests/TestShop.h"
 #include "tests/TestSupport.h"

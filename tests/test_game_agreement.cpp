@@ -17,10 +17,10 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Counters.h"
-#include "state/GameAgreement.h"
-#include "state/LoadSave.h"
+#include "savegame/GameAgreement.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 namespace fs = std::filesystem;
 

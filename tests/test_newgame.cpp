@@ -7,7 +7,7 @@
 #include "tests/TestSupport.h"
 #include "state/FloorWalls.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 namespace {
 

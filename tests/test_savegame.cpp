@@ -11,7 +11,7 @@
 #include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
 #include "tests/TestSupport.h"
 

@@ -44,9 +44,9 @@
 #include "stock/MagazineOrders.h"
 #include "stock/OrderList.h"
 #include "floor/ShopEnlargement.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
 
 namespace {

@@ -26,7 +26,7 @@
 #include "ui/floor/FloorViewWindow.h"
 #include "ui/main/NewGameDialog.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "ui/main/MainWindow.h"
 
 namespace fs = std::filesystem;

@@ -19,7 +19,7 @@
 #include "sim/MainTick.h"
 #include "state/MainCaption.h"
 #include "state/Ledger.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
 #include "floor/ShopEnlargement.h"
 #include "commands/CommandGates.h"

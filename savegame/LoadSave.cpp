@@ -1,4 +1,4 @@
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 
 #include "state/FloorWalls.h"
 

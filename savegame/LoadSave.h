@@ -3,7 +3,7 @@
 #include <string>
 
 #include "state/GameState.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 // Reads a saved game into `g` and makes it ready to run: the game is
 // running, not paused, no window counts as open (the load opens its own),

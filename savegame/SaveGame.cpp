@@ -1,4 +1,4 @@
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 
 #include "platform/Platform.h"
 #include "state/Calendar.h"
-#include "state/GameAgreement.h"
+#include "savegame/GameAgreement.h"
 #include "state/Gbk.h"
 #include "state/NewGame.h"
 #include "state/StateLayout.h"
