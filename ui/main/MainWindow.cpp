@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "commands/SaveAndLoad.h"
 #include "platform/Platform.h"
 #include "platform/ProgramDir.h"
 #include "ui/platform/WindowRegistry.h"
@@ -566,7 +567,7 @@ void MainWindow::SaveGameCommand() {
     std::string path = lastFile_;
     if (!Ui().ChooseSaveFile(path)) return;
     lastFile_ = path;
-    WriteSaveFile(game(), path);
+    SaveGameTo(game(), path);
 }
 
 void MainWindow::LoadGameCommand() {
@@ -576,7 +577,7 @@ void MainWindow::LoadGameCommand() {
     lastFile_ = path;
     // A file that cannot be read has shown its box and changed nothing:
     // the running game or the title state stays as it was.
-    if (!LoadGameFile(game(), path)) return;
+    if (!LoadGameFrom(game(), path)) return;
     UnloadAllForms();
     EnterRunningState();
     ShowForm(Window::FloorView, game());
