@@ -11,7 +11,7 @@
 #include "state/Value.h"
 
 // How far the new day's roll-over has gone while one of its windows is up;
-// the windows that show the date read it (sim/ShownDate.h).
+// the windows that show the date read it (state/ShownDate.h).
 enum class NewDayStep : std::uint8_t {
     Settled,       // Day and Weekday name one day (Day may stand one past the
                    // month's end, Month at 13: the next month's 1st)
@@ -162,6 +162,9 @@ struct GameState {
     // Not saved: the roll-over only stands between its steps inside one
     // tick, while a game can be neither saved nor loaded.
     NewDayStep newDayStep = NewDayStep::Settled;
+    // Not saved: set while this game's main tick runs (its re-entry guard),
+    // and cleared however the tick ends.
+    bool inTick = false;
 
     // Int(Rnd * n): a uniform draw 0..n-1 from the game's generator.
     double Rnd() { return rng.next(); }
