@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "state/GameState.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
 
 // The busy-shop fixture: the largest floor, every place furnished, two

@@ -11,8 +11,9 @@
 #include <string>
 
 #include "bench/BenchGames.h"
+#include "commands/SaveAndLoad.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ void BM_SaveGameToFile(benchmark::State& st) {
     ScopedPlatform scoped(ui);
     auto g = BusyShop();
     const std::string path = SaveDir() + "/save.qmt";
-    for (auto _ : st) benchmark::DoNotOptimize(WriteSaveFile(*g, path));
+    for (auto _ : st) benchmark::DoNotOptimize(SaveGameTo(*g, path));
     st.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
 }
 BENCHMARK(BM_SaveGameToFile)->Unit(benchmark::kMicrosecond);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/ShownDate.h"
+#include "state/ShownDate.h"
 #include "state/GameState.h"
 
 struct DayReport {

@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 #include "shop/FacilityRemoval.h"
 #include "shop/FloorSpots.h"
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 
 namespace {
 

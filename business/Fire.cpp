@@ -4,8 +4,8 @@
 #include "platform/Platform.h"
 #include "shop/FacilityRemoval.h"
 #include "shop/FloorSpots.h"
-#include "sim/ShelfFill.h"
-#include "sim/ShopTick.h"
+#include "shop/ShelfFill.h"
+#include "state/HourLength.h"
 #include "state/SpritePool.h"
 
 namespace {

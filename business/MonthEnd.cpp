@@ -4,7 +4,7 @@
 
 #include "business/LedgerView.h"
 #include "shop/Staff.h"
-#include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
 #include "state/Counters.h"

@@ -273,3 +273,8 @@ void WriteWeeklyNews(GameState& g) {
         g.IndustryNewsText = g.ColumnArticles[g.RndInt(g.ColumnArticleCount.i())];
     }
 }
+
+void WriteFirstWeeklyNews(GameState& g) {
+    g.NewsIssueTitle = "创刊号";
+    WriteWeeklyNews(g);
+}

@@ -9,3 +9,6 @@
 // given seed always gives the same issue. Reports and clears the pending
 // NewsEventCode. The caller sets NewsIssueTitle.
 void WriteWeeklyNews(GameState& g);
+
+// The first issue, "创刊号", written as a new game starts.
+void WriteFirstWeeklyNews(GameState& g);

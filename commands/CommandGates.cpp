@@ -2,6 +2,7 @@
 
 #include "business/Fire.h"
 #include "platform/Platform.h"
+#include "shop/Upkeep.h"
 #include "state/Ledger.h"
 #include "state/TableRows.h"
 

@@ -22,9 +22,6 @@ inline constexpr const char* kBankHoursText = "银行的营业时间是从上午
 inline constexpr const char* kNoFireText = "现在没有火灾发生。";
 inline constexpr const char* kFireBrigadeQuestion = "呼叫消防车，费用为50万円。";
 
-// UpkeepDialogMode: what the shared upkeep dialog does.
-enum UpkeepMode { UpkeepQuakeProofing = 0, UpkeepCleaning = 1 };
-
 // The magazine stocking and book ordering dialogs open whatever the state.
 void OpenMagazineOrderDialog(GameState& g);
 void OpenBookOrderDialog(GameState& g);

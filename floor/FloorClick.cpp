@@ -1,7 +1,5 @@
 #include "floor/FloorClick.h"
 
-#include "platform/Platform.h"
-#include "shop/PersonInfo.h"
 #include "state/SpritePool.h"
 #include "state/TableRows.h"
 
@@ -87,16 +85,6 @@ int PersonAt(const GameState& g, double x, double y) {
     return -1;
 }
 
-PersonPopupMode PopupModeOfSlot(int slot) {
-    switch (slot) {
-    case 0:
-    case 1: return PersonPopupMode::Clerk;
-    case 2: return PersonPopupMode::Robber;
-    case 5: return PersonPopupMode::CleaningContractor;
-    default: return PersonPopupMode::Customer;
-    }
-}
-
 }  // namespace
 
 FloorClickResult HitFloor(GameState& g, int button, double x, double y) {
@@ -106,13 +94,8 @@ FloorClickResult HitFloor(GameState& g, int button, double x, double y) {
     g.SelectedSlot = 0;
     g.SelectedRegisterSlot = 0;
     g.SelectedServiceSlot = 0;
-    g.ClickedPersonKind = static_cast<int>(PersonPopupMode::Customer);
 
-    if (const int person = PersonAt(g, x, y); person >= 0) {
-        g.ClickedPersonKind = static_cast<int>(PopupModeOfSlot(person));
-        g.ClickedPersonSlot = person;
-        return {FloorHit::Person, person, Window::PersonPopup};
-    }
+    if (const int person = PersonAt(g, x, y); person >= 0) return {FloorHit::Person, person, Window::PersonPopup};
 
     const double u = x / 2 + y, v = y - x / 2;
     const int size = g.ShopSize.i();
@@ -136,12 +119,5 @@ FloorClickResult HitFloor(GameState& g, int button, double x, double y) {
         return {FloorHit::Register, r, g.RegisterSlot.Kind[r].asInt() == 0 ? Window::BuyRegister : Window::RegisterInfo};
     if (const int s = g.SelectedServiceSlot.i(); s != 0)
         return {FloorHit::Service, s, g.ServiceSlot.Kind[s].asInt() == 0 ? Window::BuyService : Window::ServiceInfo};
-    return result;
-}
-
-FloorClickResult ClickFloor(GameState& g, int button, int x, int y) {
-    const FloorClickResult result =
-        HitFloor(g, button, x + g.ScrollX.asReal(), y + g.ScrollY.asReal());
-    if (result.window) Ui().ShowWindow(*result.window, g);
     return result;
 }

@@ -1,10 +1,10 @@
 #pragma once
-// A click on the floor view: a person under the pointer is inspected; else
-// the floor spot, register place or service place under it is selected and
-// the window that buys for it (empty) or shows it (occupied) opens. People
+// What a click on the floor view hits: a person under the pointer; else the
+// floor spot, register place or service place under it, which is selected,
+// with the window that buys for it (empty) or shows it (occupied). People
 // are hit by their figure's rectangle, places by boxes in isometric
 // coordinates (u = x / 2 + y, v = y - x / 2), only the places the current
-// shop size has.
+// shop size has. The caller opens the window (commands/FloorViewClick.h).
 #include <optional>
 
 #include "platform/Window.h"
@@ -25,12 +25,8 @@ struct FloorClickResult {
 };
 
 // The click at scene point (x, y) with mouse button `button`: stores the
-// selection (SelectedSlot, SelectedRegisterSlot, SelectedServiceSlot,
-// ClickedPersonKind, ClickedPersonSlot) and says what was hit and which
-// window belongs to it. A right click changes nothing at all.
+// place selection (SelectedSlot, SelectedRegisterSlot, SelectedServiceSlot;
+// all 0 when a person was hit) and says what was hit and which window
+// belongs to it (the person pop-up for a person). A right click changes
+// nothing at all.
 FloorClickResult HitFloor(GameState& g, int button, double x, double y);
-
-// The floor view's mouse-down: (x, y) in pixels of the view, turned into
-// scene coordinates with the scroll offsets; opens the window of what was
-// hit (modal; returns when it has closed).
-FloorClickResult ClickFloor(GameState& g, int button, int x, int y);

@@ -51,6 +51,10 @@ public:
     // minimises it (normal) or restores it (minimised); otherwise restores
     // or focuses it.
     virtual void ToggleReportWindow(Window w, GameState& g) = 0;
+    // Closes every window of the running game `g`, before a new game
+    // replaces it (the new-game dialog that asked for it stays until it is
+    // done).
+    virtual void CloseGameWindows(const GameState& g) = 0;
 
     // ---- the main window ----
 
@@ -102,11 +106,16 @@ inline constexpr const char* kSaveFileFilter = "所有文件 (*.*)|*.*|Quillmart
 inline constexpr const char* kSaveFileDefaultName = "Game.qmt";
 inline constexpr const char* kSaveFileDialogTitle = "Quillmart文件";
 
-// The implementation in use. Never null: until one is installed, a headless
-// one that answers every box with its default (OK / Yes) and skips every
-// window is used.
+// The implementation in use. Asking for it before one is installed is a
+// fault of the program, not a quiet headless run: it throws
+// std::logic_error saying so (the desktop build installs the Qt platform at
+// start-up; the headless tool and every test that reaches the screen
+// install a headless one).
 Platform& Ui();
+// Installs `p` (null: none).
 void SetPlatform(Platform* p);
+// The platform installed, or null.
+Platform* InstalledPlatform();
 
 // Holds the game clock for a scope (a box, a dialog, a save).
 class ClockHold {

@@ -6,9 +6,9 @@
 #include "platform/Platform.h"
 #include "shop/FloorSpots.h"
 #include "shop/Placement.h"
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 #include "state/SpritePool.h"
-#include "floor/Litter.h"
+#include "shop/Litter.h"
 #include "state/Counters.h"
 #include "state/TableRows.h"
 

@@ -1,6 +1,5 @@
 #include "shop/HeadlessAnswers.h"
 
-#include "commands/CommandGates.h"
 #include "platform/Platform.h"
 #include "shop/ClerkInfo.h"
 #include "shop/ClerkPopup.h"

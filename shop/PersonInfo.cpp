@@ -1,6 +1,7 @@
 #include "shop/PersonInfo.h"
 
 #include "shop/Staff.h"
+#include "state/PersonSlots.h"
 
 namespace {
 
@@ -14,6 +15,24 @@ std::string Years(const Value& age) { return age.asText() + "岁"; }
 std::string OutOf100(const Value& v) { return v.asText() + "/100"; }
 
 }  // namespace
+
+PersonPopupMode PopupModeOfSlot(int slot) {
+    switch (RoleOfSlot(slot)) {
+    case PersonSlotRole::Clerk: return PersonPopupMode::Clerk;
+    case PersonSlotRole::Robber: return PersonPopupMode::Robber;
+    case PersonSlotRole::Cleaner: return PersonPopupMode::CleaningContractor;
+    case PersonSlotRole::SpareClerk:
+    case PersonSlotRole::Customer: break;
+    }
+    return PersonPopupMode::Customer;
+}
+
+void NoteClickedPerson(GameState& g, const FloorClickResult& click) {
+    g.ClickedPersonKind = static_cast<int>(PersonPopupMode::Customer);
+    if (click.hit != FloorHit::Person) return;
+    g.ClickedPersonKind = static_cast<int>(PopupModeOfSlot(click.number));
+    g.ClickedPersonSlot = click.number;
+}
 
 std::string FacePictureFile(int look) { return "Graphic/Human" + std::to_string(look + 1) + ".dat"; }
 

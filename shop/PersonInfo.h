@@ -1,9 +1,11 @@
 #pragma once
 // Who a person on the shop floor is: the texts the person popup (PersonPopupDialog)
 // shows for the clicked person. The floor click stores the kind of person
-// in ClickedPersonKind and the person slot in ClickedPersonSlot.
+// in ClickedPersonKind and the person slot in ClickedPersonSlot
+// (NoteClickedPerson).
 #include <string>
 
+#include "floor/FloorClick.h"
 #include "state/GameState.h"
 
 // The values of ClickedPersonKind: which panel the popup shows.
@@ -13,6 +15,14 @@ enum class PersonPopupMode : int {
     Clerk = 2,               // slots 0 and 1
     Robber = 3,              // slot 2
 };
+
+// The panel of the person in `slot`, by the part the slot plays: the
+// clerks', the robber's, the cleaning contractor's, else a customer's.
+PersonPopupMode PopupModeOfSlot(int slot);
+
+// What a floor click leaves for the popup: the kind of the person hit (a
+// customer's when no person was hit) and, for a person, its slot.
+void NoteClickedPerson(GameState& g, const FloorClickResult& click);
 
 // The face picture of look k (mouth closed): "Graphic/Human1.dat" for 0.
 std::string FacePictureFile(int look);

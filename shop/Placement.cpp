@@ -5,7 +5,7 @@
 
 #include "platform/Platform.h"
 #include "shop/FloorSpots.h"
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 #include "state/Ledger.h"
 #include "state/SpritePool.h"
 #include "state/Counters.h"

@@ -4,7 +4,7 @@
 // without a window.
 #include <string>
 
-#include "sim/ShownDate.h"
+#include "state/ShownDate.h"
 #include "state/GameState.h"
 
 // The hour on the twelve-hour dial: "上午 9", "下午 0" (the window writes

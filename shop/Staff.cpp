@@ -4,10 +4,10 @@
 
 #include "platform/Platform.h"
 #include "shop/ShopInfo.h"
-#include "sim/Clerk.h"
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
+#include "state/PersonSlots.h"
 #include "state/SpritePool.h"
 #include "state/TableRows.h"
 

@@ -56,6 +56,9 @@ void OrderAutomaticCleaning(GameState& g);
 
 // ---- the upkeep dialog ----
 
+// UpkeepDialogMode: what the shared upkeep dialog does.
+enum UpkeepMode { UpkeepQuakeProofing = 0, UpkeepCleaning = 1 };
+
 inline constexpr const char* kProofingCaption = "抗震施工";
 inline constexpr const char* kProofingHeading = "== 进行抗震施工 ==";
 inline constexpr const char* kProofingQuestion = "要进行抗震施工吗？";

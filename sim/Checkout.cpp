@@ -6,7 +6,7 @@
 
 #include "platform/Platform.h"
 #include "sim/Customer.h"
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 #include "state/Ledger.h"
 #include "state/Counters.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "floor/Litter.h"
-#include "sim/ShopTick.h"
+#include "shop/Litter.h"
+#include "state/HourLength.h"
 #include "sim/Walking.h"
 #include "state/Counters.h"
 

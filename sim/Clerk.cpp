@@ -1,6 +1,6 @@
 #include "sim/Clerk.h"
 
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "sim/Walking.h"
 #include "state/SpritePool.h"
 #include "state/Counters.h"

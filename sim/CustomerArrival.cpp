@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
-#include "sim/PersonSlots.h"
+#include "state/PersonSlots.h"
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/Counters.h"

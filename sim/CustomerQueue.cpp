@@ -6,7 +6,7 @@
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
 #include "sim/MachineSales.h"
-#include "sim/PersonSlots.h"
+#include "state/PersonSlots.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/Counters.h"
 

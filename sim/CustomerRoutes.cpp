@@ -7,8 +7,8 @@
 
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
-#include "sim/PersonSlots.h"
-#include "sim/ShopTick.h"
+#include "state/PersonSlots.h"
+#include "state/HourLength.h"
 
 using namespace CustomerState;
 

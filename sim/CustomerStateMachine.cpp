@@ -4,7 +4,7 @@
 
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
-#include "sim/PersonSlots.h"
+#include "state/PersonSlots.h"
 
 namespace {
 

@@ -5,16 +5,28 @@
 #include "sim/Cleaner.h"
 #include "sim/Clerk.h"
 #include "sim/Customer.h"
-#include "sim/PersonSlots.h"
+#include "state/PersonSlots.h"
 #include "sim/Robber.h"
 #include "sim/ShopTick.h"
 #include "sim/Walking.h"
-#include "state/FormatMoney.h"
 #include "state/Counters.h"
+#include "state/MainCaption.h"
 #include "state/TableRows.h"
 
 namespace {
-bool g_inTick = false;
+
+// Marks the game as inside its tick for the scope and clears the mark
+// however the scope is left, a thrown error included.
+class TickScope {
+public:
+    explicit TickScope(GameState& g) : g_(g) { g_.inTick = true; }
+    ~TickScope() { g_.inTick = false; }
+    TickScope(const TickScope&) = delete;
+    TickScope& operator=(const TickScope&) = delete;
+
+private:
+    GameState& g_;
+};
 
 // The state machine of a slot: 0-1 clerks, 2 the robber, 5 the cleaner, 6 and
 // up customers and passers-by; 3 and 4 are spare clerk rows never stepped.
@@ -28,28 +40,6 @@ void StepPerson(GameState& g, int slot) {
     else if (slot >= 6)
         StepCustomer(g, slot);
 }
-}  // namespace
-
-std::string MainCaption(const GameState& g) { return MainCaptionOn(g, TodayShown(g)); }
-
-std::string MainCaptionOn(const GameState& g, const ShownDate& date) {
-    std::string c = g.GameTitle.asText();
-    c += " ";
-    c += g.ShopName.asText();
-    c += "  资金";
-    c += FormatMoney(g.Funds.asInt());
-    c += "円 ";
-    c += std::to_string(date.year) + "年 ";
-    c += std::to_string(date.month) + "月 ";
-    c += std::to_string(date.day) + "日 ";
-    c += WeekdayName(date.weekday);
-    long long h = g.Hour.asInt();
-    c += h >= 12 ? "下午 " + std::to_string(h - 12) : "上午 " + std::to_string(h);
-    c += "时";
-    return c;
-}
-
-namespace {
 
 // The rest of a person's tick, from where it stands after its state step:
 // the walk, then the door cells under it.
@@ -108,8 +98,8 @@ private:
 void TickPersonSlot(GameState& g, int slot) { TickSlot(g, slot); }
 
 void MainTick(GameState& g) {
-    if (g_inTick) return;
-    g_inTick = true;
+    if (g.inTick) return;
+    const TickScope tick(g);
 
     // 1. One draw thrown away.
     (void)g.Rnd();
@@ -145,6 +135,4 @@ void MainTick(GameState& g) {
     // 7, 8. A game over, then a grand prize (never over a finished game).
     if (g.GameOverReason.asInt() != 0) Ui().ShowWindow(Window::GameOver, g);
     if (GrandPrizeCertificateDue(g)) Ui().ShowWindow(Window::GrandPrize, g);
-
-    g_inTick = false;
 }

@@ -1,7 +1,7 @@
 #include "sim/Robber.h"
 
 #include "platform/Platform.h"
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "sim/Walking.h"
 #include "state/Counters.h"
 

@@ -5,16 +5,7 @@
 // the player has answered, walks out and off the floor by the top or the
 // left edge. While no robbery runs, every tick only draws the trigger.
 #include "state/GameState.h"
-
-// Person.State of the robber's slot (code 3 is not used).
-namespace RobberState {
-inline constexpr int Absent = 0;
-inline constexpr int Enter = 1;       // toward a cell of the front door
-inline constexpr int AtRegister = 2;  // toward register 1's counter
-inline constexpr int ToDoor = 4;      // out past the front door
-inline constexpr int LeaveNorth = 5;  // off the top edge
-inline constexpr int LeaveWest = 6;   // off the left edge
-}  // namespace RobberState
+#include "state/PersonSlots.h"  // RobberState
 
 // A robbery needs at least this much money in the shop.
 inline constexpr int kRobberyFundsAtLeast = 7'000'000;

@@ -8,7 +8,7 @@
 #include "business/StarPromotion.h"
 #include "platform/Platform.h"
 #include "shop/Upkeep.h"
-#include "sim/Calendar.h"
+#include "sim/NewDay.h"
 #include "sim/ClerkAdvice.h"
 #include "sim/ClerkMessages.h"
 #include "state/FormatMoney.h"
@@ -110,15 +110,6 @@ bool WithinWorkingHours(const GameState& g) {
 }
 
 }  // namespace
-
-bool NobodyInside(const GameState& g) {
-    return g.CustomersInside.asInt() == 0 && g.ClerksInside.asInt() == 0 && g.CleanerInside.asInt() == 0 &&
-           g.RobberInside.asInt() == 0;
-}
-
-void ShortenHourWhenEmpty(GameState& g) {
-    if (NobodyInside(g)) g.TicksPerHour = kHourTicksLastLeft;
-}
 
 void RunHourStep(GameState& g) {
     g.HourTicks = 0;

@@ -12,7 +12,7 @@
 #include "state/Value.h"
 
 // How far the new day's roll-over has gone while one of its windows is up;
-// the windows that show the date read it (sim/ShownDate.h).
+// the windows that show the date read it (state/ShownDate.h).
 enum class NewDayStep : std::uint8_t {
     Settled,       // Day and Weekday name one day (Day may stand one past the
                    // month's end, Month at 13: the next month's 1st)
@@ -174,6 +174,9 @@ struct GameState {
     // Not saved: the roll-over only stands between its steps inside one
     // tick, while a game can be neither saved nor loaded.
     NewDayStep newDayStep = NewDayStep::Settled;
+    // Not saved: set while this game's main tick runs (its re-entry guard),
+    // and cleared however the tick ends.
+    bool inTick = false;
     // Not saved: what the main tick's person slots read and none of their
     // steps changes, worked out by the first slot of the tick that needs it
     // (sim/CustomerArrival.cpp). It holds only while the main tick runs its

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <ctime>
 
-#include "business/WeeklyNews.h"
 #include "state/BookCatalogue.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/FloorWalls.h"
@@ -228,12 +227,6 @@ void FillCatalogues(GameState& g) {
 // drawn over everything else.
 void ShowTheDoorCover(GameState& g) { g.Sprite.Y[g.DoorCoverSprite.i()] = 33; }
 
-// The first issue of the weekly news.
-void WriteFirstNews(GameState& g) {
-    g.NewsIssueTitle = "创刊号";
-    WriteWeeklyNews(g);
-}
-
 }  // namespace
 
 void InitNewGame(GameState& g, const NewGameStart& start) {
@@ -248,7 +241,6 @@ void InitNewGame(GameState& g, const NewGameStart& start) {
     FillCatalogues(g);
     LayNewGameWalls(g);
     ShowTheDoorCover(g);
-    WriteFirstNews(g);
 }
 
 NameCheck CheckShopName(const std::string& name) {
@@ -260,15 +252,6 @@ NameCheck CheckShopName(const std::string& name) {
     if (chars > kShopNameMaxChars) return NameCheck::TooLong;
     if (!IsGbkText(name)) return NameCheck::NotGbk;
     return NameCheck::Ok;
-}
-
-void StartNewGame(GameState& g, const std::string& shopName, const NewGameStart& start, void (*closeWindows)()) {
-    ResetGameState(g);
-    if (g.GameRunning.asInt() == 1 && closeWindows) closeWindows();
-    InitNewGame(g, start);
-    g.GameRunning = 1;
-    g.ShopName = shopName;
-    g.Bookshop.Name[0] = g.ShopName;
 }
 
 void InitProgramState(GameState& g) {

@@ -1,6 +1,7 @@
 #pragma once
-// Starting a game: emptying the state, the first moment of a new game, and
-// the whole new-game step the name dialog runs on OK.
+// Starting a game: emptying the state and the first moment of a new game.
+// The whole new-game step the name dialog runs on OK, with the first news,
+// is the command StartNewGame (commands/StartNewGame.h).
 #include <cstdint>
 #include <string>
 
@@ -29,7 +30,9 @@ struct NewGameStart {
 // alone; ledger cells become 0.
 void ResetGameState(GameState& g);
 
-// The first moment of a new game, on an emptied state.
+// The first moment of a new game, on an emptied state: the generator
+// seeded, the shop, the calendar, the scenery and the catalogues (the first
+// weekly news comes after it, from the command).
 void InitNewGame(GameState& g, const NewGameStart& start);
 
 constexpr int kShopNameMaxChars = 16;
@@ -39,13 +42,6 @@ enum class NameCheck { Ok, Empty, TooLong, HasQuote, NotGbk };
 // no double quote (the saved game could not hold it) and only characters
 // the saved game's GBK text can write.
 NameCheck CheckShopName(const std::string& name);
-
-// OK of the new-game dialog, after the name was accepted: empties the
-// state, initialises the new game, stores the name and marks the game as
-// running. `closeWindows` runs before the initialisation when a game was
-// already running (the windows of the old game close).
-void StartNewGame(GameState& g, const std::string& shopName, const NewGameStart& start,
-                  void (*closeWindows)() = nullptr);
 
 // The program texts set at start-up.
 inline constexpr const char* kGameTitle = "Quillmart";

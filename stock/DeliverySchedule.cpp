@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "sim/Calendar.h"
-#include "sim/ShownDate.h"
+#include "state/Calendar.h"
+#include "state/ShownDate.h"
 #include "state/FormatMoney.h"
 #include "state/MagazineCatalogue.h"
 #include "state/TableRows.h"

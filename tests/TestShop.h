@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "commands/StartNewGame.h"
 #include "state/GameState.h"
 #include "state/NewGame.h"
 

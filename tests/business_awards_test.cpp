@@ -15,7 +15,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
 #include "tests/TestShop.h"
 #include "tests/TestSupport.h"

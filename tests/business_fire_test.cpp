@@ -12,6 +12,7 @@
 #include "business/Fire.h"
 #include "business/Insurance.h"
 #include "commands/CommandGates.h"
+#include "commands/SaveAndLoad.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/FacilityRemoval.h"
 #include "shop/FloorSpots.h"
@@ -19,7 +20,7 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "sim/ShopTick.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "state/SpritePool.h"
 #include "tests/TestShop.h"
 #include "tests/TestSupport.h"
@@ -296,11 +297,11 @@ TEST_F(Fire, AGameSavedMidFireLoadsAndBurnsOn) {
     ShopTick(*g);   // spot 1 burns with its flame
     g->FacilitySlot.FlameSprite[2] = kNoFlame;  // a spot whose flame the full pool refused
     const std::string path = ::testing::TempDir() + "qm_fire_saved.qmt";
-    ASSERT_EQ(WriteSaveFile(*g, path), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, path), SaveResult::Saved);
 
     auto loaded = NewTestShop();
     std::string why;
-    ASSERT_TRUE(ReadSaveFile(*loaded, path, &why)) << why;
+    ASSERT_TRUE(ReadGameFrom(*loaded, path, &why)) << why;
     std::remove(path.c_str());
     EXPECT_EQ(loaded->FireBurning.asInt(), 1);
     EXPECT_EQ(loaded->FacilitySlot.FlameSprite[1], g->FacilitySlot.FlameSprite[1]);

@@ -11,7 +11,7 @@
 #include "shop/Upkeep.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
 

@@ -1,5 +1,6 @@
 // Clicking the floor: the hit boxes of the places at their borders and by
-// shop size, the people, and which window opens.
+// shop size, the people, the person the pop-up shows, and which window
+// opens.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,8 +8,9 @@
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "state/NewGame.h"
-#include "tests/TestSupport.h"
+#include "commands/FloorViewClick.h"
 #include "floor/FloorClick.h"
+#include "tests/TestSupport.h"
 #include "tests/TestShop.h"
 
 namespace {
@@ -150,22 +152,27 @@ TEST(FloorClick, PeopleAreHitInsideTheirFigureOnly) {
         if (c.hit) {
             EXPECT_EQ(r.number, 9) << c.name;
             EXPECT_EQ(r.window, Window::PersonPopup) << c.name;
-            EXPECT_EQ(g->ClickedPersonSlot.asInt(), 9) << c.name;
         }
     }
 }
 
-TEST(FloorClick, PersonKindBySlot) {
+TEST(FloorClick, ThePopUpShowsThePersonHitWithThePanelOfItsSlot) {
     const struct {
         int slot, kind;
-    } cases[] = {{0, 2}, {1, 2}, {2, 3}, {5, 1}, {6, 0}, {25, 0}};
+    } cases[] = {{0, 2}, {1, 2}, {2, 3}, {3, 0}, {5, 1}, {6, 0}, {25, 0}};
     for (const auto& c : cases) {
+        HeadlessPlatform ui;
+        ScopedPlatform scoped(ui);
         auto g = NewShop(1);
         g->ClickedPersonKind = 9;
         Stand(*g, c.slot, 100, 100);
-        HitFloor(*g, LeftButton, 105, 110);
+        const FloorClickResult r = HitFloor(*g, LeftButton, 105, 110);
+        EXPECT_EQ(g->ClickedPersonKind.asInt(), 9) << "the hit alone notes nobody, slot " << c.slot;
+        ClickFloor(*g, LeftButton, 105, 110);
+        EXPECT_EQ(r.number, c.slot);
         EXPECT_EQ(g->ClickedPersonKind.asInt(), c.kind) << "slot " << c.slot;
         EXPECT_EQ(g->ClickedPersonSlot.asInt(), c.slot) << "slot " << c.slot;
+        EXPECT_EQ(ui.windowsShown, std::vector<Window>{Window::PersonPopup}) << "slot " << c.slot;
     }
 }
 
@@ -192,16 +199,23 @@ TEST(FloorClick, PersonWithoutAFigureCannotBeHit) {
 }
 
 TEST(FloorClick, RightClickChangesNothingMiddleClickSelects) {
+    HeadlessPlatform ui;
+    ScopedPlatform scoped(ui);
     auto g = NewShop(1);
-    Click(*g, 194.5, -83);
+    const ScenePoint spot1 = At(194.5, -83), register1 = At(243, 17);
+    ClickFloor(*g, LeftButton, static_cast<int>(spot1.x), static_cast<int>(spot1.y));
     g->ClickedPersonKind = 3;
-    const FloorClickResult right = Click(*g, 243, 17, RightButton);
+    ui.windowsShown.clear();
+    const FloorClickResult right =
+        ClickFloor(*g, RightButton, static_cast<int>(register1.x), static_cast<int>(register1.y));
     EXPECT_FALSE(right.window);
+    EXPECT_TRUE(ui.windowsShown.empty());
     EXPECT_EQ(g->SelectedSlot.asInt(), 1);
     EXPECT_EQ(g->SelectedRegisterSlot.asInt(), 0);
     EXPECT_EQ(g->ClickedPersonKind.asInt(), 3);
 
-    const FloorClickResult middle = Click(*g, 243, 17, MiddleButton);
+    const FloorClickResult middle =
+        ClickFloor(*g, MiddleButton, static_cast<int>(register1.x), static_cast<int>(register1.y));
     EXPECT_EQ(middle.window, Window::BuyRegister);
     EXPECT_EQ(g->SelectedSlot.asInt(), 0);
     EXPECT_EQ(g->SelectedRegisterSlot.asInt(), 1);

@@ -13,7 +13,7 @@
 #include "state/SpritePool.h"
 #include "tests/TestSupport.h"
 #include "floor/FloorPictures.h"
-#include "floor/Litter.h"
+#include "shop/Litter.h"
 #include "floor/ShopEnlargement.h"
 #include "tests/TestShop.h"
 
@@ -187,6 +187,8 @@ TEST(ShopEnlargement, NoChangesNothing) {
 }
 
 TEST(ShopEnlargement, FullPoolRecordsOnlyPiecesThatWerePlaced) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     auto g = NewShop();
     while (SpawnSprite(*g, 0, 0, 0, 0, 1, 1, 0) >= 0) {
     }

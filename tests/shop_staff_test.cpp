@@ -13,7 +13,7 @@
 #include "shop/Salary.h"
 #include "shop/Staff.h"
 #include "sim/Clerk.h"
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"

@@ -11,9 +11,10 @@
 #include "business/MonthEnd.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ShopInfo.h"
-#include "sim/Calendar.h"
-#include "sim/MainTick.h"
-#include "sim/ShownDate.h"
+#include "sim/NewDay.h"
+#include "state/Calendar.h"
+#include "state/MainCaption.h"
+#include "state/ShownDate.h"
 #include "stock/DeliverySchedule.h"
 #include "tests/TestShop.h"
 

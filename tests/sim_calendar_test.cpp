@@ -7,7 +7,7 @@
 #include "business/DayReport.h"
 #include "business/MonthEnd.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "sim/Calendar.h"
+#include "state/Calendar.h"
 #include "sim/ShopTick.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"

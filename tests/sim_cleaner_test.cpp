@@ -13,7 +13,7 @@
 #include "sim/Cleaner.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "sim/Walking.h"
 #include "tests/TestShop.h"
 #include "tests/TestSupport.h"

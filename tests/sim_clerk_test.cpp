@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "sim/Clerk.h"
-#include "sim/ShopTick.h"
+#include "state/HourLength.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
 #include "tests/TestShop.h"

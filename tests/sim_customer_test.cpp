@@ -11,7 +11,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/Customer.h"
 #include "sim/MainTick.h"
-#include "sim/PersonSlots.h"
+#include "state/PersonSlots.h"
 #include "sim/Walking.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
@@ -472,6 +472,8 @@ TEST(Checkout, ReservationAlwaysEndsAndStockNeverGoesNegative) {
 }
 
 TEST(Checkout, ReorderOnlyWhenTheLastFreeCopySells) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     struct Case {
         const char* name;
         int copies;  // carried by the customer
@@ -510,6 +512,8 @@ TEST(Checkout, ReorderOnlyWhenTheLastFreeCopySells) {
 }
 
 TEST(Checkout, ServiceSalesDrawTheSameWhetherOfferedOrNot) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     // s = 4: all four services, 0 to 2 units each, booked in category 5.
     auto offered = NewShop();
     auto none = NewShop();

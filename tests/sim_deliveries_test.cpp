@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
-#include "sim/Calendar.h"
 #include "sim/Deliveries.h"
 #include "sim/ShopTick.h"
 #include "state/Ledger.h"

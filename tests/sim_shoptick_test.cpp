@@ -7,7 +7,7 @@
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MachineSales.h"
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 #include "sim/ShopTick.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
@@ -53,6 +53,8 @@ std::vector<int> Moved(const SpriteSnapshot& a, const SpriteSnapshot& b) {
 // ---- the clock ----
 
 TEST(ShopTickClock, HourEndsOnceTheCountReachesTheHourLength) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     struct Case {
         const char* what;
         Value hourTicks, ticksPerHour;
@@ -81,6 +83,8 @@ TEST(ShopTickClock, HourEndsOnceTheCountReachesTheHourLength) {
 }
 
 TEST(ShopTickClock, EveryTickDrawsOneNumberAndDiscardsIt) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     auto g = NewShop(10);
     g->TicksPerHour = 3;
     g->HourTicks = 0;
@@ -97,6 +101,8 @@ TEST(ShopTickClock, EveryTickDrawsOneNumberAndDiscardsIt) {
 }
 
 TEST(ShopTickClock, TicksPerHourFollowsWhoIsInsideAndTheFire) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     enum Action { HourChange, PlainTick, LastOneLeaves };
     struct Case {
         const char* what;
@@ -139,6 +145,8 @@ TEST(ShopTickClock, TicksPerHourFollowsWhoIsInsideAndTheFire) {
 }
 
 TEST(ShopTickClock, NoHourPassesWhileAFireBurns) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     auto g = NewShop(14);
     g->FireBurning = 1;
     g->TicksPerHour = kHourTicksOpen;
@@ -150,6 +158,8 @@ TEST(ShopTickClock, NoHourPassesWhileAFireBurns) {
 // ---- opening and closing ----
 
 TEST(ShopTickHours, OpenFromOpeningHourThroughClosingHour) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     struct Case {
         int opening, closing;
     };
@@ -230,6 +240,8 @@ TEST(ShopTickHours, OneProfitReportPerClosing) {
 // ---- the closed-door covers ----
 
 TEST(ShopTickDoors, SmallShopShutsOnlyTheFrontDoor) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     struct Case {
         const char* what;
         int shopSize;  // 2 without the side door: a size the enlargement never built
@@ -294,6 +306,8 @@ TEST(ShopTickDoors, EnlargedShopShutsTheSideDoorToo) {
 }
 
 TEST(ShopTickDoors, CoversStayUpWhileSomeoneIsInsideAfterHours) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     auto g = NewShop(21);
     const int cover = g->DoorCoverSprite.i();
     g->Sprite.Y[cover] = 1000;

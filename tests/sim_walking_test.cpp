@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/headless/HeadlessPlatform.h"
 #include "sim/Walking.h"
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
@@ -171,6 +172,8 @@ TEST(Door, OneCycleAndHeldOpen) {
 }
 
 TEST(Door, SideDoorStaysStillUntilBuilt) {
+    HeadlessPlatform ui;
+    ScopedPlatform use(ui);
     auto g = NewShop();
     g->ShopOpen = 1;
     ASSERT_FALSE(SideDoorBuilt(*g));

@@ -7,9 +7,9 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MainTick.h"
 #include "sim/HeadlessWindows.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "tests/TestSupport.h"
 
 namespace {

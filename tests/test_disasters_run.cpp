@@ -14,7 +14,7 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
 

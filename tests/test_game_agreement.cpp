@@ -13,14 +13,15 @@
 #include <string>
 #include <utility>
 
+#include "commands/SaveAndLoad.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Counters.h"
-#include "state/GameAgreement.h"
-#include "state/LoadSave.h"
+#include "savegame/GameAgreement.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 namespace fs = std::filesystem;
 
@@ -222,13 +223,13 @@ TEST_F(GameAgreement, ASaveTheLoaderWouldRefuseKeepsThePreviousFile) {
     const fs::path file = dir / "game.qmt";
     auto g = BusyShopAtNoon();
     ASSERT_TRUE(g);
-    ASSERT_EQ(WriteSaveFile(*g, file.string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, file.string()), SaveResult::Saved);
     std::ifstream in(file, std::ios::binary);
     const std::string before{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 
     g->CustomersInside = g->CustomersInside.asInt() + 1;  // within its field, not the people inside
     ui.shown.clear();
-    EXPECT_EQ(WriteSaveFile(*g, file.string()), SaveResult::Failed);
+    EXPECT_EQ(SaveGameTo(*g, file.string()), SaveResult::Failed);
     ASSERT_EQ(ui.shown.size(), 2u);  // the overwrite question, then the error
     EXPECT_EQ(ui.shown[1].text, kWriteErrorText);
     std::ifstream again(file, std::ios::binary);

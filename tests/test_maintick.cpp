@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "tests/TestSupport.h"
 
 TEST(MainCaption, PartsInOrder) {
@@ -57,4 +60,55 @@ TEST(MainTick, StatusMessageShowsNextTickAndBlanksAfterTwenty) {
     ASSERT_EQ(bar.size(), 2u);
     EXPECT_EQ(bar[1], "");
     EXPECT_EQ(ui.captions.size(), 1u);  // not rebuilt until something marks it again
+}
+
+namespace {
+
+// A game whose every tick counts in StatusTicks and ends no hour.
+std::unique_ptr<GameState> CountingGame() {
+    auto g = std::make_unique<GameState>();
+    g->StatusTicks = 2;
+    g->TicksPerHour = 1000000;
+    return g;
+}
+
+// A platform whose caption fails, as a broken screen might.
+struct FailingCaption : HeadlessPlatform {
+    void SetCaption(const std::string&) override { throw std::runtime_error("no screen"); }
+};
+
+}  // namespace
+
+TEST(MainTick, AWindowOfTheTickRunsNoSecondTickOfThatGame) {
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
+    auto g = CountingGame();
+    auto other = CountingGame();
+    g->GameOverReason = 1;  // the tick ends with the game-over window
+    std::int64_t seenInside = 0;
+    ui.windowAnswers[Window::GameOver] = [&](GameState& game) {
+        MainTick(game);    // the timer firing while the window is up
+        MainTick(*other);  // another game's tick is its own
+        seenInside = game.StatusTicks.asInt();
+    };
+    MainTick(*g);
+    EXPECT_EQ(seenInside, 3);  // the outer tick's step only
+    EXPECT_EQ(g->StatusTicks, Value(3));
+    EXPECT_EQ(other->StatusTicks, Value(3));
+    EXPECT_FALSE(g->inTick);
+}
+
+TEST(MainTick, ATickThatFailedLeavesNoGuardBehind) {
+    auto g = CountingGame();
+    g->CaptionDirty = 1;
+    {
+        FailingCaption broken;
+        ScopedPlatform scoped{broken};
+        EXPECT_THROW(MainTick(*g), std::runtime_error);
+    }
+    EXPECT_FALSE(g->inTick);
+    HeadlessPlatform ui;
+    ScopedPlatform scoped{ui};
+    MainTick(*g);  // runs: the failed tick did not leave the game "inside"
+    EXPECT_EQ(g->StatusTicks, Value(4));
 }

@@ -2,10 +2,12 @@
 
 #include <memory>
 
+#include "commands/StartNewGame.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "tests/TestSupport.h"
 #include "state/FloorWalls.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 namespace {
 
@@ -135,10 +137,14 @@ TEST(NewGame, SecondGameResetsAllButTwoScalars) {
     g->Funds = -5;
     g->Ledger.Income[0][0] = Money::FromWhole(99);
 
-    static int closed = 0;
-    closed = 0;
-    StartNewGame(*g, "测试书店", Start(2026, 12, 10, 10, 7), [] { ++closed; });
-    EXPECT_EQ(closed, 1);  // the old game's windows close first
+    // The old game's windows close first, while the game is still the old one.
+    HeadlessPlatform ui;
+    ScopedPlatform scoped(ui);
+    std::int64_t fundsWhenClosed = 0;
+    ui.onCloseGameWindows = [&] { fundsWhenClosed = g->Funds.asInt(); };
+    StartNewGame(*g, "测试书店", Start(2026, 12, 10, 10, 7));
+    EXPECT_EQ(ui.gameWindowsClosed, 1);
+    EXPECT_EQ(fundsWhenClosed, -5);
     EXPECT_EQ(g->GameRunning, Value(1));
     EXPECT_EQ(g->FireUndiscovered, Value(1));  // kept through a new game
     EXPECT_TRUE(g->Paused.isEmpty());
@@ -154,11 +160,11 @@ TEST(NewGame, SecondGameResetsAllButTwoScalars) {
 }
 
 TEST(NewGame, FirstGameWithNothingRunningClosesNoWindows) {
-    static int closed = 0;
-    closed = 0;
+    HeadlessPlatform ui;
+    ScopedPlatform scoped(ui);
     auto g = std::make_unique<GameState>();
-    StartNewGame(*g, " ", Start(2026, 12, 10, 10), [] { ++closed; });
-    EXPECT_EQ(closed, 0);
+    StartNewGame(*g, " ", Start(2026, 12, 10, 10));
+    EXPECT_EQ(ui.gameWindowsClosed, 0);
     EXPECT_EQ(g->ShopName, Value(" "));
 }
 

@@ -8,9 +8,12 @@
 #include <set>
 #include <unistd.h>
 
+#include "commands/SaveAndLoad.h"
+#include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
 #include "tests/TestSupport.h"
 
@@ -75,10 +78,10 @@ TEST_F(SaveGameTest, SaveLoadSaveIsByteIdenticalAndKeepsKinds) {
     g->StatusText = "逗号,也可以";
     g->Ledger.Expense[6][1] = Money::FromRaw(12345);  // 1.2345 yen
     fs::path p = dir / "Game.qmt";
-    ASSERT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, p.string()), SaveResult::Saved);
 
     auto back = std::make_unique<GameState>();
-    ASSERT_TRUE(ReadSaveFile(*back, p.string()));
+    ASSERT_TRUE(ReadGameFrom(*back, p.string()));
     EXPECT_EQ(back->ShopName, Value("12345"));
     EXPECT_TRUE(back->ShopName.isText());
     EXPECT_EQ(back->Funds, Value(-1234567));
@@ -103,7 +106,7 @@ TEST_F(SaveGameTest, SaveLoadSaveIsByteIdenticalAndKeepsKinds) {
     }
 
     fs::path q = dir / "Again.qmt";
-    ASSERT_EQ(WriteSaveFile(*back, q.string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*back, q.string()), SaveResult::Saved);
     EXPECT_EQ(ReadAll(p), ReadAll(q));
     EXPECT_TRUE(ui.shown.empty());
 }
@@ -196,7 +199,7 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
         else
             WriteAll(p, c.bytes);
         ui.shown.clear();
-        EXPECT_FALSE(ReadSaveFile(*live, p.string()));
+        EXPECT_FALSE(ReadGameFrom(*live, p.string()));
         ASSERT_EQ(ui.shown.size(), 1u);
         EXPECT_EQ(ui.shown[0].text, kReadErrorText);
         EXPECT_EQ(ui.shown[0].title, kReadErrorTitle);
@@ -206,7 +209,7 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
     }
     // And a missing file.
     ui.shown.clear();
-    EXPECT_FALSE(ReadSaveFile(*live, (dir / "missing.qmt").string()));
+    EXPECT_FALSE(ReadGameFrom(*live, (dir / "missing.qmt").string()));
     EXPECT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(Bytes(*live), before);
 }
@@ -318,11 +321,11 @@ TEST_F(SaveGameTest, PlainNumberColumnsTakeOnlyWhatTheyHoldExactly) {
 
 TEST_F(SaveGameTest, LoadKeepsTheFloorGridButItsLastCell) {
     fs::path p = dir / "Game.qmt";
-    ASSERT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, p.string()), SaveResult::Saved);
     auto live = std::make_unique<GameState>();
     live->FloorGrid[97][65] = 200;  // a start-up wall the new game lacks
     live->FloorGrid[512][512] = 5;
-    ASSERT_TRUE(ReadSaveFile(*live, p.string()));
+    ASSERT_TRUE(ReadGameFrom(*live, p.string()));
     EXPECT_EQ(live->FloorGrid[97][65], 200);
     EXPECT_EQ(live->FloorGrid[512][512], 0);
 }
@@ -331,7 +334,7 @@ TEST_F(SaveGameTest, OverwriteNeedsAYes) {
     fs::path p = dir / "Game.qmt";
     WriteAll(p, "old game");
     ui.answers = {MsgAnswer::No};
-    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Declined);
+    EXPECT_EQ(SaveGameTo(*g, p.string()), SaveResult::Declined);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, kOverwriteQuestion);
     EXPECT_EQ(ui.shown[0].style, MsgStyle::OverwriteQuestion);
@@ -339,7 +342,7 @@ TEST_F(SaveGameTest, OverwriteNeedsAYes) {
     EXPECT_EQ(ReadAll(p), "old game");
 
     ui.answers = {MsgAnswer::Yes};
-    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Saved);
+    EXPECT_EQ(SaveGameTo(*g, p.string()), SaveResult::Saved);
     EXPECT_EQ(ReadAll(p), Saved());
 }
 
@@ -348,7 +351,7 @@ TEST_F(SaveGameTest, FailedSaveKeepsTheOldFile) {
     WriteAll(p, "old game");
     g->ShopName = "引号\"书店";  // cannot be written without shifting every later field
     ui.answers = {MsgAnswer::Yes};
-    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Failed);
+    EXPECT_EQ(SaveGameTo(*g, p.string()), SaveResult::Failed);
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[1].text, kWriteErrorText);
     EXPECT_EQ(ui.shown[1].style, MsgStyle::Exclamation);
@@ -358,7 +361,7 @@ TEST_F(SaveGameTest, FailedSaveKeepsTheOldFile) {
     g->ShopName = "测试书店";
     g->MagazineCount = 300;  // past the table's capacity
     ui.shown.clear();
-    EXPECT_EQ(WriteSaveFile(*g, p.string()), SaveResult::Failed);
+    EXPECT_EQ(SaveGameTo(*g, p.string()), SaveResult::Failed);
     EXPECT_EQ(ReadAll(p), "old game");
 
     // Nothing is left behind beside the target.
@@ -379,7 +382,7 @@ TEST_F(SaveGameTest, SavingOverALinkWritesTheFileItPointsTo) {
     fs::create_symlink(dir / "hop.qmt", dir / "Game.qmt");
 
     ui.answers = {MsgAnswer::Yes};
-    ASSERT_EQ(WriteSaveFile(*g, (dir / "Game.qmt").string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, (dir / "Game.qmt").string()), SaveResult::Saved);
     EXPECT_TRUE(fs::is_symlink(dir / "Game.qmt"));
     EXPECT_TRUE(fs::is_symlink(dir / "hop.qmt"));
     EXPECT_EQ(ReadAll(real), Saved());
@@ -387,7 +390,7 @@ TEST_F(SaveGameTest, SavingOverALinkWritesTheFileItPointsTo) {
 
     // A link to a file not there yet makes the file.
     fs::create_symlink("saves/new.qmt", dir / "New.qmt");
-    ASSERT_EQ(WriteSaveFile(*g, (dir / "New.qmt").string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, (dir / "New.qmt").string()), SaveResult::Saved);
     EXPECT_TRUE(fs::is_symlink(dir / "New.qmt"));
     EXPECT_EQ(ReadAll(dir / "saves" / "new.qmt"), Saved());
 
@@ -404,7 +407,7 @@ TEST_F(SaveGameTest, SavingOverALinkWritesTheFileItPointsTo) {
 TEST_F(SaveGameTest, AFailedRenameLeavesNothingBehind) {
     fs::create_directories(dir / "Game.qmt" / "inside");
     ui.answers = {MsgAnswer::Yes};
-    EXPECT_EQ(WriteSaveFile(*g, (dir / "Game.qmt").string()), SaveResult::Failed);
+    EXPECT_EQ(SaveGameTo(*g, (dir / "Game.qmt").string()), SaveResult::Failed);
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[1].text, kWriteErrorText);
     int entries = 0;
@@ -416,9 +419,34 @@ TEST_F(SaveGameTest, AFailedRenameLeavesNothingBehind) {
 }
 
 TEST_F(SaveGameTest, UnwritableFolderReportsTheFailure) {
-    EXPECT_EQ(WriteSaveFile(*g, (dir / "no-such-folder" / "Game.qmt").string()), SaveResult::Failed);
+    EXPECT_EQ(SaveGameTo(*g, (dir / "no-such-folder" / "Game.qmt").string()), SaveResult::Failed);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, kWriteErrorText);
+}
+
+// The file's own routines say why they failed and leave the boxes to the
+// commands: with no platform installed, a box would throw.
+TEST_F(SaveGameTest, TheFileRoutinesSayWhyAndShowNoBox) {
+    SetPlatform(nullptr);
+    const std::string before = Bytes(*g);
+    std::string why;
+    EXPECT_FALSE(WriteGameFile(*g, (dir / "no-such-folder" / "Game.qmt").string(), &why));
+    EXPECT_NE(why.find("could not be written"), std::string::npos) << why;
+    why.clear();
+    WriteAll(dir / "bad.qmt", "\"006\"\r\n");
+    EXPECT_FALSE(ReadGameFile(*g, (dir / "bad.qmt").string(), &why));
+    EXPECT_FALSE(why.empty());
+    why.clear();
+    EXPECT_FALSE(LoadGameFile(*g, (dir / "missing.qmt").string(), &why));
+    EXPECT_EQ(why, "the file cannot be opened");
+    EXPECT_EQ(Bytes(*g), before);
+
+    ASSERT_TRUE(WriteGameFile(*g, (dir / "Game.qmt").string()));
+    EXPECT_TRUE(WriteGameFile(*g, (dir / "Game.qmt").string()));  // no question: the command asks
+    auto back = std::make_unique<GameState>();
+    ASSERT_TRUE(ReadGameFile(*back, (dir / "Game.qmt").string(), &why)) << why;
+    EXPECT_EQ(Bytes(*back), before);
+    SetPlatform(&ui);  // as the fixture's scope left it
 }
 
 TEST(SaveLayout, EveryColumnIsSavedOnceAndCapacitiesMatchTheTables) {

@@ -14,9 +14,9 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "tests/TestShop.h"
 
 namespace {

@@ -28,6 +28,8 @@
 #include "business/Insurance.h"
 #include "commands/CommandGates.h"
 #include "commands/GameSpeed.h"
+#include "commands/SaveAndLoad.h"
+#include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/ClerkSettings.h"
 #include "shop/FacilityRemoval.h"
@@ -43,9 +45,9 @@
 #include "stock/MagazineOrders.h"
 #include "stock/OrderList.h"
 #include "floor/ShopEnlargement.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
 
 namespace {
@@ -180,7 +182,7 @@ bool Lookup(GameState& g, const std::string& ref, std::string& out) {
 // if the player agreed) and exits 0, or 1 after the write-error box with
 // what the system says of the path, when it says anything (a loop of links).
 int Save(const GameState& g, const std::string& path) {
-    if (WriteSaveFile(g, path) == SaveResult::Saved) return 0;
+    if (SaveGameTo(g, path) == SaveResult::Saved) return 0;
     std::error_code ec;
     (void)std::filesystem::status(path, ec);
     std::cerr << "qmtool: cannot save " << path;
@@ -253,7 +255,7 @@ long long RunTicks(GameState& g, long long ticks, long long days, bool brigade =
 
 bool LoadForRun(GameState& g, const std::string& path) {
     InitProgramState(g);
-    return LoadGameFile(g, path);
+    return LoadGameFrom(g, path);
 }
 
 // qmtool run IN OUT --ticks N | --days N [--brigade]: loads IN as the
@@ -480,7 +482,7 @@ int main(int argc, char** argv) {
         auto g = std::make_unique<GameState>();
         InitProgramState(*g);
         std::string why;
-        if (!ReadSaveFile(*g, args[0], &why)) {
+        if (!ReadGameFrom(*g, args[0], &why)) {
             std::cerr << "qmtool: " << why << "\n";
             return 1;
         }
@@ -503,7 +505,7 @@ int main(int argc, char** argv) {
         auto g = std::make_unique<GameState>();
         InitProgramState(*g);
         std::string why;
-        if (!ReadSaveFile(*g, args[0], &why)) {
+        if (!ReadGameFrom(*g, args[0], &why)) {
             std::cerr << "qmtool: " << why << "\n";
             return 1;
         }

@@ -1,16 +1,5 @@
 #include "platform/headless/HeadlessPlatform.h"
 
-namespace {
-HeadlessPlatform& DefaultPlatform() {
-    static HeadlessPlatform p;
-    return p;
-}
-Platform* g_current = nullptr;
-}  // namespace
-
-Platform& Ui() { return g_current ? *g_current : DefaultPlatform(); }
-void SetPlatform(Platform* p) { g_current = p; }
-
 MsgAnswer HeadlessPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
     ClockHold hold(*this);  // the game stands still while any box is up
     Remember(shown, Shown{text, style, title});
@@ -24,7 +13,7 @@ MsgAnswer HeadlessPlatform::MessageBox(const std::string& text, MsgStyle style, 
     return question ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
 
-ScopedPlatform::ScopedPlatform(Platform& p) : previous_(&Ui()) { SetPlatform(&p); }
+ScopedPlatform::ScopedPlatform(Platform& p) : previous_(InstalledPlatform()) { SetPlatform(&p); }
 ScopedPlatform::~ScopedPlatform() { SetPlatform(previous_); }
 
 bool HeadlessPlatform::ShowWindow(Window w, GameState& g) {

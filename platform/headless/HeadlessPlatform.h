@@ -50,6 +50,10 @@ public:
     bool ShowWindow(Window w, GameState& g) override;
     // Without windows to minimise or focus, a toggle opens the window.
     void ToggleReportWindow(Window w, GameState& g) override { ShowWindow(w, g); }
+    void CloseGameWindows(const GameState&) override {
+        ++gameWindowsClosed;
+        if (onCloseGameWindows) onCloseGameWindows();
+    }
     void SetStatusBar(const std::string& text) override { Remember(statusBar, text); }
     void SetCaption(const std::string& text) override { Remember(captions, text); }
     void ShowPauseFace(bool pressed) override { Remember(pauseFaces, pressed); }
@@ -60,6 +64,9 @@ public:
     std::map<Window, std::function<void(GameState&)>> windowAnswers;
     std::vector<Window> windowsShown;        // the latest windows asked for
     std::map<Window, long long> timesShown;  // every window asked for, counted
+    int gameWindowsClosed = 0;               // times the game's windows were closed
+    // Called when the game's windows are closed (a test looks at the game then).
+    std::function<void()> onCloseGameWindows;
 
     std::deque<std::string> files;
     std::vector<std::string> sounds;

@@ -23,9 +23,9 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "tests/fuzz/ProgramState.h"
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);

@@ -37,10 +37,10 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
-#include "state/GameAgreement.h"
-#include "state/LoadSave.h"
+#include "savegame/GameAgreement.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
 #include "tests/fuzz/ProgramState.h"
 

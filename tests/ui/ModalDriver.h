@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 // Runs `act` on the modal window once it is up; gives up after five seconds
 // so a stuck test fails rather than hangs.

@@ -7,8 +7,9 @@
 #include <QCoreApplication>
 #include <memory>
 
+#include "commands/StartNewGame.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"
 #include "ui/main/MainWindow.h"
 

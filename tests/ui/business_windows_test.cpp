@@ -3,6 +3,7 @@
 // button or their close box.
 #include <gtest/gtest.h>
 
+#include "commands/StartNewGame.h"
 #include "tests/ui/ModalDriver.h"
 #include "tests/ui/RunningGame.h"
 
@@ -23,7 +24,7 @@
 #include "ui/business/GrandPrizeDialog.h"
 #include "business/GameOver.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"
 #include "commands/GameSpeed.h"
 #include "ui/kit/Controls.h"

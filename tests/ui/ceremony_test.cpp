@@ -10,8 +10,9 @@
 #include <memory>
 
 #include "business/CeremonyScript.h"
+#include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"
 #include "tests/ui/ModalDriver.h"
 #include "ui/business/AwardCeremonyDialog.h"

@@ -2,6 +2,7 @@
 // through their controls.
 #include <gtest/gtest.h>
 
+#include "commands/StartNewGame.h"
 #include "tests/ui/ModalDriver.h"
 
 #include <QAbstractSlider>

@@ -2,6 +2,7 @@
 // and damage report, and the three fire windows with the fire brigade.
 #include <gtest/gtest.h>
 
+#include "commands/StartNewGame.h"
 #include "tests/ui/ModalDriver.h"
 #include "tests/ui/RunningGame.h"
 
@@ -17,7 +18,7 @@
 #include "business/Insurance.h"
 #include "business/Robbery.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "shop/FacilityRemoval.h"
 #include "shop/Placement.h"
 #include "state/NewGame.h"

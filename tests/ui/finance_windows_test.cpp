@@ -18,7 +18,7 @@
 #include "business/Bank.h"
 #include "business/Insurance.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/NewGame.h"
 #include "ui/business/BankDialog.h"
 #include "ui/business/BorrowDialog.h"

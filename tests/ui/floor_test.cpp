@@ -15,9 +15,10 @@
 #include <memory>
 #include <random>
 
+#include "commands/StartNewGame.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "floor/FloorPictures.h"

@@ -14,7 +14,7 @@
 
 #include "business/Charts.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 #include "tests/ui/ModalDriver.h"

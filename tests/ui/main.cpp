@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/QtPlatform.h"
+#include "ui/platform/QtPlatform.h"
 #include "ui/main/WindowList.h"
 
 int main(int argc, char** argv) {

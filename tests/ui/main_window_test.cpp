@@ -21,12 +21,12 @@
 #include <unistd.h>
 
 #include "platform/Platform.h"
-#include "platform/qt/QtPlatform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/floor/FloorViewWindow.h"
 #include "ui/main/NewGameDialog.h"
 #include "state/NewGame.h"
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 #include "ui/main/MainWindow.h"
 
 namespace fs = std::filesystem;
@@ -151,6 +151,16 @@ TEST_F(MainWindowTest, PauseSurvivesADialogAndAQuitQuestion) {
     EXPECT_FALSE(stop->pressed());
     EXPECT_EQ(Ui().Clock().interval(), 100);
     EXPECT_TRUE(Ui().Clock().ticking());
+}
+
+TEST_F(MainWindowTest, ASecondNewGameClosesTheFirstGamesWindows) {
+    NewGame("书店");
+    ShowForm(Window::Ledger, game());
+    ASSERT_TRUE(IsFormOpen(Window::Ledger));
+    NewGame("第二家书店");
+    EXPECT_FALSE(IsFormOpen(Window::Ledger));
+    EXPECT_TRUE(IsFormOpen(Window::FloorView));
+    EXPECT_EQ(game().ShopName, Value("第二家书店"));
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsTheGameRunning) {

@@ -21,13 +21,14 @@
 #include <vector>
 
 #include "business/DayReport.h"
+#include "commands/StartNewGame.h"
 #include "ui/business/MonthReportDialog.h"
 #include "ui/business/DayReportDialog.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/shop/ClerkPopupWindow.h"
 #include "ui/shop/ComplaintDialog.h"
-#include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 #include "tests/ui/ModalDriver.h"

@@ -6,7 +6,8 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/qt/WindowRegistry.h"
+#include "commands/StartNewGame.h"
+#include "ui/platform/WindowRegistry.h"
 #include "platform/Platform.h"
 #include "ui/shop/ShopInfoWindow.h"
 #include "ui/shop/ShopDetailsWindow.h"

@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "platform/Platform.h"
-#include "platform/qt/QtPlatform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/FormatMoney.h"
 #include "state/NewGame.h"
 #include "stock/DeliverySchedule.h"

@@ -29,9 +29,9 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/WindowRegistry.h"
-#include "sim/Calendar.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
+#include "sim/NewDay.h"
 #include "sim/ClerkMessages.h"
 #include "tests/ui/ModalDriver.h"
 #include "ui/main/MainWindow.h"

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/qt/PlainPicture.h"
+#include "ui/platform/PlainPicture.h"
 #include "tools/assets/PictureKit.h"
 #include "tools/assets/PictureMakers.h"
 

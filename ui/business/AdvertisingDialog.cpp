@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"
 

@@ -8,7 +8,7 @@
 
 #include "business/Awards.h"
 #include "platform/Window.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "ui/kit/ClickLabel.h"
 #include "ui/kit/Controls.h"
 

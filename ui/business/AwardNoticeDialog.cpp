@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/kit/Controls.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "business/Bank.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "state/FormatMoney.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"

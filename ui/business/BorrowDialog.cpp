@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "business/Bank.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "state/FormatMoney.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/HoldArrow.h"

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "business/DayReport.h"
-#include "sim/MainTick.h"
-#include "platform/qt/WindowRegistry.h"
+#include "state/MainCaption.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/kit/NoticeWindow.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "business/Earthquake.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/kit/Controls.h"
 
 namespace {

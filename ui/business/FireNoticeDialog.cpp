@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "business/Fire.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "ui/kit/NoticeWindow.h"
 
 namespace {

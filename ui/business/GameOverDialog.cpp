@@ -10,7 +10,7 @@
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"
 #include "platform/ProgramDir.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "ui/main/MainWindow.h"
 
 namespace {

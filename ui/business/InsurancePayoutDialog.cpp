@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "business/Insurance.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"
 

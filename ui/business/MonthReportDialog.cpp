@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "business/MonthEnd.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/business/LedgerSheet.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"

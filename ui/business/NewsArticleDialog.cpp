@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"
 

@@ -7,9 +7,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "state/GameState.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/kit/ClickLabel.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"

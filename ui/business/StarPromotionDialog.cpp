@@ -7,8 +7,8 @@
 
 #include "business/StarNotice.h"
 #include "ui/kit/NoticeWindow.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
 
 namespace {
 

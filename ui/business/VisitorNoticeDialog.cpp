@@ -6,7 +6,7 @@
 
 #include "business/VisitorNotice.h"
 #include "ui/kit/NoticeWindow.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 
 namespace {
 

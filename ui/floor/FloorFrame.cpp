@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 
 namespace {
 

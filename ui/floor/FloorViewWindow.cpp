@@ -8,12 +8,12 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "floor/FloorClick.h"
+#include "commands/FloorViewClick.h"
 #include "floor/FloorPictures.h"
 #include "floor/FloorRenderer.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/QtPlatform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/floor/FloorTitleIcon.h"
 #include "ui/kit/WheelScroll.h"
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 
 void HoldArrow::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->button()); }
 void HoldArrow::mouseReleaseEvent(QMouseEvent* e) { emit mouseUp(e->button()); }

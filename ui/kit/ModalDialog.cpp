@@ -6,8 +6,8 @@
 #include <QScreen>
 
 #include "platform/Platform.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
 
 ModalDialog::ModalDialog(GameState& g, QWidget* parent)
     : QDialog(parent ? parent : MainWidget()), game_(g) {

@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 
-#include "platform/qt/Pictures.h"
-#include "platform/qt/QtPlatform.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/QtPlatform.h"
 
 ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWidget* parent)
     : QWidget(parent), window_(w), dirty_(dirty), game_(g) {

@@ -11,14 +11,16 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "commands/SaveAndLoad.h"
 #include "platform/Platform.h"
 #include "platform/ProgramDir.h"
-#include "platform/qt/WindowRegistry.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/QtPlatform.h"
+#include "ui/platform/WindowRegistry.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/QtPlatform.h"
 #include "sim/MainTick.h"
+#include "state/MainCaption.h"
 #include "state/Ledger.h"
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 #include "state/NewGame.h"
 #include "floor/ShopEnlargement.h"
 #include "commands/CommandGates.h"
@@ -565,7 +567,7 @@ void MainWindow::SaveGameCommand() {
     std::string path = lastFile_;
     if (!Ui().ChooseSaveFile(path)) return;
     lastFile_ = path;
-    WriteSaveFile(game(), path);
+    SaveGameTo(game(), path);
 }
 
 void MainWindow::LoadGameCommand() {
@@ -575,7 +577,7 @@ void MainWindow::LoadGameCommand() {
     lastFile_ = path;
     // A file that cannot be read has shown its box and changed nothing:
     // the running game or the title state stays as it was.
-    if (!LoadGameFile(game(), path)) return;
+    if (!LoadGameFrom(game(), path)) return;
     UnloadAllForms();
     EnterRunningState();
     ShowForm(Window::FloorView, game());

@@ -2,11 +2,12 @@
 
 #include <QFrame>
 
+#include "commands/StartNewGame.h"
 #include "platform/Platform.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "state/NewGame.h"
 #include "ui/main/MainWindow.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ void NewGameDialog::Command2_Click() {
 
     GameState& g = game();
     NewGameStart start = NewGameStart::FromSystemClock();
-    StartNewGame(g, name, start, [] { UnloadAllForms(); });
+    StartNewGame(g, name, start);
     if (MainWindow* main = MainWindow::Instance()) main->EnterRunningState();
     accept();
     ShowForm(Window::FloorView, g);

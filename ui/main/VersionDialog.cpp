@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "platform/Window.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "state/GameState.h"
 
 namespace {

@@ -29,7 +29,7 @@
 #include "ui/business/EarthquakeDialog.h"
 #include "ui/business/QuakeDamageDialog.h"
 #include "ui/business/FireNoticeDialog.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "ui/shop/FireClerkDialog.h"
 #include "ui/shop/FacilityInfoDialog.h"
 #include "ui/shop/RegisterInfoDialog.h"

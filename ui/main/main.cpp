@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/QtPlatform.h"
+#include "ui/platform/QtPlatform.h"
 #include "ui/main/WindowList.h"
 #include "ui/main/MainWindow.h"
 
@@ -66,12 +66,15 @@ int main(int argc, char** argv) {
     QtPlatform platform;
     SetPlatform(&platform);
     RegisterWindows();
-    MainWindow main;
-    StartupProbe probe(&main, qEnvironmentVariable("QM_STARTUP_PROBE"));
-    if (qEnvironmentVariableIsSet("QM_STARTUP_PROBE")) app.installEventFilter(&probe);
-    main.show();
-    main.activateWindow();
-    int rc = app.exec();
+    int rc = 0;
+    {  // the main window and its windows go while the platform is still there
+        MainWindow main;
+        StartupProbe probe(&main, qEnvironmentVariable("QM_STARTUP_PROBE"));
+        if (qEnvironmentVariableIsSet("QM_STARTUP_PROBE")) app.installEventFilter(&probe);
+        main.show();
+        main.activateWindow();
+        rc = app.exec();
+    }
     SetPlatform(nullptr);
     return rc;
 }

@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 #include "shop/ClerkPopup.h"
 #include "ui/shop/TalkingWindow.h"
 

@@ -9,7 +9,7 @@
 #include "shop/ClerkSettings.h"
 #include "ui/shop/HireClerkDialog.h"
 #include "shop/Staff.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 namespace {
 

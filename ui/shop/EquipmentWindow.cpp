@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "shop/Registers.h"
 #include "shop/ServiceMachines.h"
 #include "state/GameState.h"

@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "shop/Placement.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <QScrollBar>
 
 #include "platform/GameClock.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "shop/ShopInfo.h"
 #include "shop/Staff.h"
 #include "platform/Platform.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 // ---- pieces shared by the staff windows ----
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "shop/PersonInfo.h"
 #include "shop/ShopInfo.h"
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "shop/ReadingPolicy.h"
 #include "ui/kit/Controls.h"
 #include "ui/shop/HireClerkDialog.h"

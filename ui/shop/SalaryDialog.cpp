@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "platform/Window.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "ui/shop/HireClerkDialog.h"
 #include "shop/Salary.h"
 #include "shop/Staff.h"

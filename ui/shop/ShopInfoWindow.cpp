@@ -10,10 +10,10 @@
 #include <numbers>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 #include "shop/ShopInfo.h"
 #include "ui/shop/ShopInfoKit.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 // ---- gauge ----
 

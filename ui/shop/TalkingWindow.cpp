@@ -7,7 +7,7 @@
 #include <QPixmap>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 
 namespace talking_window {
 

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "commands/CommandGates.h"
 #include "shop/Upkeep.h"
 #include "ui/kit/Controls.h"
 #include "ui/shop/HireClerkDialog.h"

@@ -6,7 +6,7 @@
 
 #include "stock/BookOrders.h"
 #include "ui/kit/Controls.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 namespace os = order_sheet;
 

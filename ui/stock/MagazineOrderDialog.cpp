@@ -5,7 +5,7 @@
 
 #include "stock/MagazineOrders.h"
 #include "ui/kit/Controls.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 namespace os = order_sheet;
 

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 
 namespace order_sheet {
 

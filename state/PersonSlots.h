@@ -1,6 +1,7 @@
 #pragma once
 // The people on the floor: which person slot plays which part, and the state
-// codes of the customer state machine (Person.State of slots 6 to 25).
+// codes of each part's state machine (Person.State): the customers of slots
+// 6 to 25, the clerks, the robber and the cleaner.
 
 // The fixed role of each person slot; a slot keeps its role for the whole
 // game.
@@ -79,3 +80,46 @@ inline constexpr int kStateCodes = ServiceToRegister2 + 1;
 
 // The kind of visitor drawn at every arrival attempt of an absent slot.
 enum class CustomerKind : int { Shopper = 0, ServiceCounterCustomer = 1, PasserBy = 2 };
+
+// Person.State of a clerk row (slots 0 and 1).
+enum ClerkState {
+    ClerkAbsent = 0,
+    ClerkArrive = 1,
+    ClerkToCounter = 2,
+    ClerkChooseRegister = 3,
+    ClerkAtPostA = 4,  // register 1
+    ClerkAtPostB = 5,  // register 2
+    ClerkLeaveCounter = 51,
+    ClerkToDoor = 52,
+    ClerkExit = 53,
+};
+
+// RegisterSlot.ClerkState of a register. Customers pay at a register only
+// while it is ClerkAtRegister.
+enum RegisterAttendance { Unattended = 0, ClerkComing = 1, ClerkAtRegister = 2 };
+
+// Person.State of the robber's slot (code 3 is not used).
+namespace RobberState {
+inline constexpr int Absent = 0;
+inline constexpr int Enter = 1;       // toward a cell of the front door
+inline constexpr int AtRegister = 2;  // toward register 1's counter
+inline constexpr int ToDoor = 4;      // out past the front door
+inline constexpr int LeaveNorth = 5;  // off the top edge
+inline constexpr int LeaveWest = 6;   // off the left edge
+}  // namespace RobberState
+
+// Person.State of the cleaner's row.
+namespace CleanerState {
+inline constexpr int Absent = 0;
+inline constexpr int Enter = 1;       // to the front door
+inline constexpr int ToArea1 = 2;
+inline constexpr int CleanArea1 = 3;  // mopping down and to the right
+inline constexpr int ToArea2 = 4;
+inline constexpr int CleanArea2 = 5;  // mopping down and to the left
+inline constexpr int FromArea2 = 6;
+inline constexpr int ToDoor = 7;      // at the door it counts as gone out
+inline constexpr int Exit = 8;        // outside; there the order is done
+}  // namespace CleanerState
+
+// True while the cleaner mops: it moves itself and keeps its heading at 0.
+constexpr bool CleanerMops(int state) { return state == CleanerState::CleanArea1 || state == CleanerState::CleanArea2; }

@@ -1,6 +1,6 @@
-#include "sim/ShownDate.h"
+#include "state/ShownDate.h"
 
-#include "sim/Calendar.h"
+#include "state/Calendar.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "floor/Litter.h"
+#include "shop/Litter.h"
 
 #include "state/SpritePool.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QDialog>

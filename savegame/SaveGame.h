@@ -1,16 +1,13 @@
 #pragma once
 // The saved-game file: GBK text with CR LF line ends, one fixed field order
-// (see StateLayout), every variable in the form of its value's kind.
+// (see StateLayout), every variable in the form of its value's kind. Every
+// refusal says why; the boxes the player sees are the save and load
+// commands' (commands/SaveAndLoad.h).
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "state/GameState.h"
-
-inline constexpr const char* kOverwriteQuestion = "要覆盖文件吗？";
-inline constexpr const char* kWriteErrorText = "关闭文件时发生了错误，请再试一次。";
-inline constexpr const char* kReadErrorTitle = "文件读取错误";
-inline constexpr const char* kReadErrorText = "读取文件发生了错误。";
 
 // No saved game is larger: a busy shop's file is well under a megabyte, and
 // a file past this is junk the loader refuses before reading it in.
@@ -36,20 +33,17 @@ bool DeserializeGame(std::string_view bytes, GameState& into, std::string* why =
 // then thrown away); false with the loader's reason.
 bool CheckSavedBytes(std::string_view bytes, std::string* why = nullptr);
 
-enum class SaveResult { Saved, Declined, Failed };
+// Writes the game to `path`, replacing what is there, only once the new file
+// is complete, read back by the loader's own checks and on disk: a failure
+// (or a file the loader would refuse, whose reason also goes to standard
+// error) leaves the old file as it was and no temporary file behind, and
+// says why. A path that is a symbolic link writes the file the link points
+// to and keeps the link; a loop of links is refused.
+bool WriteGameFile(const GameState& g, const std::string& path, std::string* why = nullptr);
 
-// Saves to `path`. An existing file is only replaced after the player agrees
-// to overwrite it, and only once the new file is complete, read back by the
-// loader's own checks and on disk: a failure (or a file the loader would
-// refuse, whose reason goes to standard error) leaves the old file as it
-// was, leaves no temporary file behind and shows the write-error box. A
-// path that is a symbolic link writes the file the link points to and keeps
-// the link; a loop of links is refused.
-SaveResult WriteSaveFile(const GameState& g, const std::string& path);
-
-// Loads `path` into the game. The running game is replaced only when the
+// Reads `path` into the game. The running game is replaced only when the
 // whole file was read and checked; otherwise (a folder, a device, a file
-// larger than any saved game, a damaged or foreign file) the read-error box
-// is shown and the game is left exactly as it was. Cells of the floor grid other than the
+// larger than any saved game, a damaged or foreign file) it is left exactly
+// as it was, and the reason says why. Cells of the floor grid other than the
 // last one, and the random generator, are not part of the file and stay.
-bool ReadSaveFile(GameState& g, const std::string& path, std::string* why = nullptr);
+bool ReadGameFile(GameState& g, const std::string& path, std::string* why = nullptr);

@@ -1,4 +1,4 @@
-#include "sim/ShelfFill.h"
+#include "shop/ShelfFill.h"
 
 #include "state/SpritePool.h"
 

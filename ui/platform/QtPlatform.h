@@ -25,6 +25,7 @@ public:
     void ShowHelp() override;
     bool ShowWindow(Window w, GameState& g) override;
     void ToggleReportWindow(Window w, GameState& g) override;
+    void CloseGameWindows(const GameState& g) override;
     void SetStatusBar(const std::string& text) override { emit statusBarChanged(QString::fromStdString(text)); }
     void SetCaption(const std::string& text) override { emit captionChanged(QString::fromStdString(text)); }
     void ShowPauseFace(bool pressed) override { emit pauseFaceChanged(pressed); }

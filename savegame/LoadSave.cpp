@@ -1,9 +1,9 @@
-#include "state/LoadSave.h"
+#include "savegame/LoadSave.h"
 
 #include "state/FloorWalls.h"
 
-bool LoadGameFile(GameState& g, const std::string& path) {
-    if (!ReadSaveFile(g, path)) return false;
+bool LoadGameFile(GameState& g, const std::string& path, std::string* why) {
+    if (!ReadGameFile(g, path, why)) return false;
     PrepareLoadedGame(g);
     return true;
 }

@@ -1,4 +1,4 @@
-#include "state/SaveGame.h"
+#include "savegame/SaveGame.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,9 +12,8 @@
 #include <random>
 #include <vector>
 
-#include "platform/Platform.h"
-#include "sim/Calendar.h"
-#include "state/GameAgreement.h"
+#include "state/Calendar.h"
+#include "savegame/GameAgreement.h"
 #include "state/Gbk.h"
 #include "state/NewGame.h"
 #include "state/StateLayout.h"
@@ -519,25 +518,19 @@ bool ReplaceFile(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-SaveResult WriteSaveFile(const GameState& g, const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        if (Ui().MessageBox(kOverwriteQuestion, MsgStyle::OverwriteQuestion, "") != MsgAnswer::Yes)
-            return SaveResult::Declined;
-    }
-    std::string bytes, why;
-    bool ok = SerializeGame(g, bytes, &why);
+bool WriteGameFile(const GameState& g, const std::string& path, std::string* why) {
+    std::string bytes;
+    if (!SerializeGame(g, bytes, why)) return false;
     // The last guard: a file the loader would refuse never replaces one it
-    // takes. The reason goes to the log; the player sees the write error.
-    if (ok && !CheckSavedBytes(bytes, &why)) {
-        std::fprintf(stderr, "quillmart: the save was not written, its file would not load back: %s\n", why.c_str());
-        ok = false;
+    // takes. The reason goes to the log as well: the player sees only the
+    // write error.
+    std::string refused;
+    if (!CheckSavedBytes(bytes, &refused)) {
+        std::fprintf(stderr, "quillmart: the save was not written, its file would not load back: %s\n", refused.c_str());
+        return Fail(why, "its file would not load back: " + refused);
     }
-    if (!ok || !ReplaceFile(path, bytes)) {
-        Ui().MessageBox(kWriteErrorText, MsgStyle::Exclamation, "");
-        return SaveResult::Failed;
-    }
-    return SaveResult::Saved;
+    if (!ReplaceFile(path, bytes)) return Fail(why, "the file could not be written in place of " + path);
+    return true;
 }
 
 bool CheckSavedBytes(std::string_view bytes, std::string* why) {
@@ -545,11 +538,8 @@ bool CheckSavedBytes(std::string_view bytes, std::string* why) {
     return DeserializeGame(bytes, *scratch, why);
 }
 
-bool ReadSaveFile(GameState& g, const std::string& path, std::string* why) {
+bool ReadGameFile(GameState& g, const std::string& path, std::string* why) {
     std::string bytes;
-    bool ok = ReadSaveBytes(path, bytes, why);
     // The read puts the game in place only once the whole file passed.
-    if (ok) ok = DeserializeGame(bytes, g, why);
-    if (!ok) Ui().MessageBox(kReadErrorText, MsgStyle::Exclamation, kReadErrorTitle);
-    return ok;
+    return ReadSaveBytes(path, bytes, why) && DeserializeGame(bytes, g, why);
 }

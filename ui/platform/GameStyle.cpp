@@ -1,4 +1,4 @@
-#include "platform/qt/GameStyle.h"
+#include "ui/platform/GameStyle.h"
 
 #include <qdrawutil.h>
 #include <QPainter>

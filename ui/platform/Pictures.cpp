@@ -1,4 +1,4 @@
-#include "platform/qt/Pictures.h"
+#include "ui/platform/Pictures.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/PlainPicture.h"
+#include "ui/platform/PlainPicture.h"
 
 QImage LoadPlainPicture(const QString& path) {
     QFile f(path);

@@ -1,4 +1,4 @@
-#include "platform/qt/QtPlatform.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -12,9 +12,9 @@
 #include <QUrl>
 
 #include "platform/ProgramDir.h"
-#include "platform/qt/GameStyle.h"
-#include "platform/qt/Pictures.h"
-#include "platform/qt/WindowRegistry.h"
+#include "ui/platform/GameStyle.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/WindowRegistry.h"
 
 namespace {
 
@@ -154,4 +154,8 @@ void QtPlatform::ToggleReportWindow(Window w, GameState& g) {
     if (IsLive(g)) ::ToggleReportWindow(w, g);
 }
 
-QtPlatform* QtUi() { return dynamic_cast<QtPlatform*>(&Ui()); }
+void QtPlatform::CloseGameWindows(const GameState& g) {
+    if (IsLive(g)) UnloadAllForms();
+}
+
+QtPlatform* QtUi() { return dynamic_cast<QtPlatform*>(InstalledPlatform()); }

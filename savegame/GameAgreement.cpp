@@ -1,4 +1,4 @@
-#include "state/GameAgreement.h"
+#include "savegame/GameAgreement.h"
 
 #include <algorithm>
 #include <array>
@@ -11,15 +11,12 @@
 #include "business/Fire.h"
 #include "floor/ShopEnlargement.h"
 #include "shop/FloorSpots.h"
-#include "sim/Cleaner.h"
-#include "sim/Clerk.h"
 #include "sim/CustomerStates.h"
-#include "sim/PersonSlots.h"
-#include "sim/Robber.h"
-#include "sim/ShopTick.h"
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
+#include "state/HourLength.h"
 #include "state/NewGame.h"
+#include "state/PersonSlots.h"
 #include "state/SpritePool.h"
 
 namespace {
