@@ -47,7 +47,7 @@ bool HasFlame(const GameState& g, int spot) {
 // The flame's picture moves to the other frame and back.
 void ShiftFlameFrame(GameState& g, int spot, int dx) {
     if (!HasFlame(g, spot)) return;
-    Value& srcX = g.Sprite.SrcX[g.FacilitySlot.FlameSprite[spot].i()];
+    WholeCell& srcX = g.Sprite.SrcX[g.FacilitySlot.FlameSprite[spot].i()];
     srcX = srcX.asInt() + dx;
 }
 

@@ -39,7 +39,7 @@ int CullFloorSprites(GameState& g, const FloorViewport& vp) {
         const double x = s.X[slot].asReal(), y = s.Y[slot].asReal();
         const double w = s.Width[slot].asReal(), h = s.Height[slot].asReal();
         if (x >= left - w && x <= right && y <= bottom && y >= top - h) {
-            g.VisibleDepths[n] = s.Depth[slot];
+            g.VisibleDepths[n] = s.Depth[slot].value();
             g.VisibleSprites[n] = slot;
             ++n;
         }

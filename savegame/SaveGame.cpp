@@ -151,27 +151,47 @@ std::string Shown(const Value& v) {
 // game is made either way.
 class StagedRead {
 public:
-    StagedRead() { cells_.reserve(16 * 1024); }
+    explicit StagedRead(GameState& g) : g_(g) { cells_.reserve(16 * 1024); }
     void stage(Value& cell, Value v) { cells_.emplace_back(&cell, std::move(v)); }
     void stage(Money& cell, Money m) { ledger_.emplace_back(&cell, m); }
     void stage(std::int32_t& cell, std::int32_t v) { ints_.emplace_back(&cell, v); }
+    // An element of a column of plain numbers, which holds `v` exactly.
+    void stage(const ColumnDef& c, int index, Value v) { numbers_.push_back({&c, index, std::move(v)}); }
     // Swaps every staged value with its cell (twice puts the cells back).
     void swapIn() {
         for (auto& [cell, v] : cells_) std::swap(*cell, v);
         for (auto& [cell, m] : ledger_) std::swap(*cell, m);
         for (auto& [cell, v] : ints_) std::swap(*cell, v);
+        for (Number& n : numbers_) {
+            Value old = n.col->load(g_, n.index);
+            n.col->store(g_, n.index, n.v);
+            n.v = std::move(old);
+        }
     }
 
 private:
+    struct Number {
+        const ColumnDef* col;
+        int index;
+        Value v;
+    };
+    GameState& g_;
     std::vector<std::pair<Value*, Value>> cells_;
     std::vector<std::pair<Money*, Money>> ledger_;
     std::vector<std::pair<std::int32_t*, std::int32_t>> ints_;
+    std::vector<Number> numbers_;
 };
 
-bool Store(const LineReader& in, const ColumnDef& c, Value& cell, Value v, std::string* why, StagedRead& staged) {
-    if (!c.rule.accepts(v))
+bool Store(const LineReader& in, GameState& g, const ColumnDef& c, int row, int sub, Value v, std::string* why,
+           StagedRead& staged) {
+    // The rule holds a column of plain numbers to what its cells hold, and
+    // the cells are asked too: a value is never rounded on its way in.
+    if (!c.rule.accepts(v) || (c.isTyped() && !c.holds(v)))
         return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(c.name) + " cannot hold " + Shown(v));
-    staged.stage(cell, std::move(v));
+    if (c.isTyped())
+        staged.stage(c, c.index(row, sub), std::move(v));
+    else
+        staged.stage(c.values(g)[c.index(row, sub)], std::move(v));
     return true;
 }
 
@@ -216,9 +236,10 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
     std::string out;
     out.reserve(256 * 1024);
     auto endLine = [&] { out += "\r\n"; };
-    auto field = [&](const Value& v, bool first) {
+    Value scratch;  // a plain number's Value on its way to the file
+    auto field = [&](const ColumnDef& c, int row, int sub, bool first) {
         if (!first) out += ',';
-        return AppendField(out, v, why);
+        return AppendField(out, c.view(g, row, sub, scratch), why);
     };
 
     out += '"';
@@ -228,7 +249,7 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
     for (const auto& line : L.headLines) {
         bool first = true;
         for (const ColumnDef* c : line) {
-            if (!field(c->at(g, 0), first)) return false;
+            if (!field(*c, 0, 0, first)) return false;
             first = false;
         }
         endLine();
@@ -249,8 +270,8 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
         }
         int last = grp.fixedLast;
         if (grp.counter) {
-            const Value& count = grp.counter->at(g, 0);
-            if (!field(count, true)) return false;
+            const Value count = grp.counter->get(g, 0);
+            if (!field(*grp.counter, 0, 0, true)) return false;
             endLine();
             if (!(count.isEmpty() || (count.isNumber() && count.asReal() >= 0 && count.asReal() <= grp.capacity() &&
                                       count.asReal() == std::floor(count.asReal())))) {
@@ -263,7 +284,7 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
             for (const auto& line : grp.lines) {
                 bool first = true;
                 for (const FieldRef& f : line) {
-                    if (!field(f.col->at(g, i, f.sub), first)) return false;
+                    if (!field(*f.col, i, f.sub, first)) return false;
                     first = false;
                 }
                 endLine();
@@ -280,7 +301,7 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
     const SaveLayout& L = Layout();
     LineReader in(text);
     std::vector<Value> f;
-    StagedRead staged;
+    StagedRead staged(g);
 
     // The format line: this game reads only what it writes.
     if (!ReadLine(in, 1, f, why)) return false;
@@ -289,7 +310,7 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
     for (const auto& line : L.headLines) {
         if (!ReadLine(in, line.size(), f, why)) return false;
         for (std::size_t k = 0; k < line.size(); ++k)
-            if (!Store(in, *line[k], line[k]->at(g, 0), std::move(f[k]), why, staged)) return false;
+            if (!Store(in, g, *line[k], 0, 0, std::move(f[k]), why, staged)) return false;
     }
     if (!ReadLine(in, 1, f, why)) return false;
     if (f[0].isEmpty()) {
@@ -321,13 +342,13 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
                 return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(grp.counter->name) +
                                      " is not a count of its table (\"" + count.asText() + "\")");
             last = static_cast<int>(count.asInt());
-            if (!Store(in, *grp.counter, grp.counter->at(g, 0), std::move(f[0]), why, staged)) return false;
+            if (!Store(in, g, *grp.counter, 0, 0, std::move(f[0]), why, staged)) return false;
         }
         for (int i = 0; i <= last; ++i)
             for (const auto& line : grp.lines) {
                 if (!ReadLine(in, line.size(), f, why)) return false;
                 for (std::size_t k = 0; k < line.size(); ++k)
-                    if (!Store(in, *line[k].col, line[k].col->at(g, i, line[k].sub), std::move(f[k]), why, staged))
+                    if (!Store(in, g, *line[k].col, i, line[k].sub, std::move(f[k]), why, staged))
                         return false;
             }
     }

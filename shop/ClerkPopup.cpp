@@ -15,7 +15,7 @@ ClerkPopupView ClerkPopupOpened(GameState& g) {
 
     ClerkPopupView v;
     v.speaker = g.ClerkCount.asInt() == 1 ? 0 : g.RndInt(kClerkRows);
-    v.face = FacePicture(g.Person.Look[v.speaker]);
+    v.face = FacePicture(g.Person.Look[v.speaker].value());
 
     // An empty queue shows entry 0, whatever it holds.
     int pick = g.RndInt(g.ClerkMessageCount.i());

@@ -74,7 +74,11 @@ void RebuildClerkRows(GameState& g) {
         g.Person.Name[rows] = g.Applicant.Name[i];
         g.Person.Age[rows] = g.Applicant.Age[i];
         g.Person.TasteText[rows] = kClerkTasteText;
-        g.Person.Look[rows] = g.Applicant.Look[i];
+        // The figure is a whole number (Applicant.Look is held to one).
+        if (const Value& look = g.Applicant.Look[i]; look.isEmpty())
+            g.Person.Look[rows].clear();
+        else
+            g.Person.Look[rows] = look.asInt();
         g.Person.PreferredCategory[rows] = 0;
         ++rows;
     }

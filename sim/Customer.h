@@ -10,6 +10,9 @@
 // call. Called by the main tick after the slot's edge rule and before its
 // walking step.
 void StepCustomer(GameState& g, int slot);
+// The same for a slot (6..25) whose Person.State is 0: its arrival, and the
+// handlers of the state it comes in with.
+void StepAbsentCustomer(GameState& g, int slot);
 
 // One tick of a person at the facility of its floor spot: browsing a shelf,
 // buying drinks, playing the claw machine or using the photo booth. Counts

@@ -81,6 +81,35 @@ void RecomputeAttraction(GameState& g) {
     g.Attraction = whole ? Value(static_cast<std::int64_t>(a)) : Value(a);
 }
 
+// Whether a shopper may come this hour, and its odds: the same for every
+// customer slot of one tick (no customer's step changes the hour, the staff
+// or what makes the attraction; the cleaner, who takes dirt away, steps
+// before them), so the main tick works them out at its first arrival and
+// keeps them for the others. The attraction is recomputed there.
+struct ArrivalOutlook {
+    bool hours;
+    int divisor;
+};
+[[gnu::noinline]] ArrivalOutlook WorkOutOutlook(GameState& g) {
+    auto& memo = g.tickMemo;
+    ArrivalOutlook o{ArrivalHoursWithStaff(g), 0};
+    if (o.hours) {
+        RecomputeAttraction(g);
+        o.divisor = ArrivalDivisor(g.Attraction.asReal());
+    }
+    if (memo.inPersonLoop) {
+        memo.arrivalsKnown = true;
+        memo.arrivalHours = o.hours;
+        memo.arrivalDivisor = o.divisor;
+    }
+    return o;
+}
+ArrivalOutlook OutlookOf(GameState& g) {
+    const auto& memo = g.tickMemo;
+    if (memo.inPersonLoop && memo.arrivalsKnown) return {memo.arrivalHours, memo.arrivalDivisor};
+    return WorkOutOutlook(g);
+}
+
 bool FreeCopies(const Value& stock, const Value& held) { return stock.asInt() - held.asInt() > 0; }
 
 bool Matches(const Value& category, int picky, const Value& preferred) {
@@ -179,9 +208,9 @@ void Enter(GameState& g, int slot, EntryPoint at, int state) {
 }
 
 void ArriveShopper(GameState& g, int slot) {
-    if (!ArrivalHoursWithStaff(g)) return;
-    RecomputeAttraction(g);
-    if (g.RndInt(ArrivalDivisor(g.Attraction.asReal())) != 0) return;
+    const ArrivalOutlook outlook = OutlookOf(g);
+    if (!outlook.hours) return;
+    if (g.RndInt(outlook.divisor) != 0) return;
     const int occupied = g.OccupiedSlotCount.i();
     if (occupied <= 0) return;
     const int pick = g.RndInt(occupied);
@@ -205,9 +234,9 @@ void ArriveShopper(GameState& g, int slot) {
 }
 
 void ArriveServiceCustomer(GameState& g, int slot) {
-    if (!ArrivalHoursWithStaff(g)) return;
-    RecomputeAttraction(g);
-    const int n = kServiceOddsFactor * ArrivalDivisor(g.Attraction.asReal());
+    const ArrivalOutlook outlook = OutlookOf(g);
+    if (!outlook.hours) return;
+    const int n = kServiceOddsFactor * outlook.divisor;
     const int place = g.RndInt(2) + 1;
     g.Person.TargetSpot[slot] = place;
     const int kind = g.ServiceSlot.Kind[place].i();

@@ -157,8 +157,8 @@ UseClass ClassOf(int kind) {
 void Sidestep(GameState& g, int slot, int sidestepState, int returnState) {
     auto& P = g.Person;
     P.ReturnState[slot] = returnState;
-    P.SavedTargetX[slot] = P.TargetX[slot];
-    P.SavedTargetY[slot] = P.TargetY[slot];
+    P.SavedTargetX[slot] = P.TargetX[slot].value();
+    P.SavedTargetY[slot] = P.TargetY[slot].value();
     P.State[slot] = sidestepState;
 }
 

@@ -127,8 +127,8 @@ int NextAfterDoor(const GameState& g, int slot, int state) {
 void RecordRoutePoint(GameState& g, int slot) {
     const int k = g.WaypointCount[slot].i();
     if (k < 0 || k >= kRoutePoints) return;
-    g.Person.WaypointX[slot][k] = g.Person.TargetX[slot];
-    g.Person.WaypointY[slot][k] = g.Person.TargetY[slot];
+    g.Person.WaypointX[slot][k] = g.Person.TargetX[slot].value();
+    g.Person.WaypointY[slot][k] = g.Person.TargetY[slot].value();
     g.WaypointCount[slot] = k + 1;
 }
 

@@ -88,24 +88,17 @@ constexpr NextBlockTable MakeNextBlockTable() {
 }
 constexpr NextBlockTable kNextBlock = MakeNextBlockTable();
 
-// The state as a row of the table; -1 for a value no block tests (a block
-// tests a state by numeric equality).
-int StateRow(const Value& state) {
-    if (state.isInt()) {
-        const std::int64_t s = state.asInt();
-        return s >= 0 && s < kStateCodes ? static_cast<int>(s) : -1;
-    }
-    const double s = state.asReal();
-    if (!(s >= 0 && s < kStateCodes)) return -1;
-    const int row = static_cast<int>(s);
-    return row == s ? row : -1;
+// The state as a row of the table; -1 for a code no block tests (an Empty
+// state is 0).
+int StateRow(const WholeCell& state) {
+    const std::int32_t s = state.get();
+    return s >= 0 && s < kStateCodes ? static_cast<int>(s) : -1;
 }
 
-}  // namespace
-
-void StepCustomer(GameState& g, int slot) {
-    if (slot < 0 || slot >= static_cast<int>(g.Person.State.size())) return;
-    for (int from = 0; from < kBlocks;) {
+// The blocks from `from` on, each whose state the slot holds when it is
+// reached.
+void RunBlocksFrom(GameState& g, int slot, int from) {
+    while (from < kBlocks) {
         const int row = StateRow(g.Person.State[slot]);
         if (row < 0) return;
         const int at = kNextBlock[row][from];
@@ -113,4 +106,19 @@ void StepCustomer(GameState& g, int slot) {
         kBlockOrder[at].handler(g, slot);
         from = at + 1;
     }
+}
+
+// The arrival is the first block and the only one of the absent state.
+static_assert(kBlockOrder[0].state == Absent && kBlockOrder[0].handler == ArriveAtSlot && kNextBlock[Absent][1] < 0);
+
+}  // namespace
+
+void StepCustomer(GameState& g, int slot) {
+    if (slot < 0 || slot >= static_cast<int>(g.Person.State.size())) return;
+    RunBlocksFrom(g, slot, 0);
+}
+
+void StepAbsentCustomer(GameState& g, int slot) {
+    ArriveAtSlot(g, slot);
+    if (g.Person.State[slot].get() != Absent) RunBlocksFrom(g, slot, 1);
 }

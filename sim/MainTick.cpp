@@ -43,34 +43,59 @@ void StepPerson(GameState& g, int slot) {
 
 // The rest of a person's tick, from where it stands after its state step:
 // the walk, then the door cells under it.
-void WalkAndOpenDoors(GameState& g, int slot, PersonPlace& at) {
-    if (g.Person.State[slot].asInt() != 0) WalkPerson(g, slot, at);
+inline void WalkAndOpenDoors(GameState& g, int slot, PersonPlace& at) {
+    if (g.Person.State[slot].get() != 0) WalkPerson(g, slot, at);
     if (NearTheDoors(at)) CheckDoorCells(g, at);
 }
 
-}  // namespace
-
-void TickPersonSlot(GameState& g, int slot) {
+// TickPersonSlot, built into the tick's loop over the slots.
+[[gnu::always_inline]] inline void TickSlot(GameState& g, int slot) {
     // Most slots are empty most of the time: an absent person parked out of
     // sight skips the edge rule (it would change nothing) and, while it
     // stays so, the walk and the door cells; its state machine still runs
     // with every draw it makes. A place is worked out where it is first
-    // needed and updated in place, never copied on the way.
-    if (ParkedAndAbsent(g, slot)) {
+    // needed and updated in place, never copied on the way. A person's
+    // sprite slot is laid out by a new game and never changes in play, so
+    // it is looked up once.
+    const int sp = PersonSpriteSlot(g, slot);
+    if (ParkedAndAbsent(g, slot, sp)) {
         CountUp(g.Person.TicksAlive[slot]);
-        StepPerson(g, slot);
-        if (ParkedAndAbsent(g, slot)) return;
-        PersonPlace at = PlaceOf(g, slot);
+        if (slot >= PersonSlot::FirstCustomer)
+            StepAbsentCustomer(g, slot);
+        else
+            StepPerson(g, slot);
+        if (ParkedAndAbsent(g, slot, sp)) return;
+        PersonPlace at = PlaceOfSprite(g, sp);
         WalkAndOpenDoors(g, slot, at);
         return;
     }
-    PersonPlace at = PlaceOf(g, slot);
+    PersonPlace at = PlaceOfSprite(g, sp);
     if (BeyondTheEdge(at)) FreePersonAtEdge(g, slot, at);
     CountUp(g.Person.TicksAlive[slot]);
     StepPerson(g, slot);
-    if (!StillAt(g, slot, at)) at = PlaceOf(g, slot);
+    if (!StillAt(g, at)) at = PlaceOfSprite(g, sp);
     WalkAndOpenDoors(g, slot, at);
 }
+
+// The tick's memo (GameState::tickMemo) holds from the first slot to the
+// last, and not a moment longer.
+class PersonLoop {
+public:
+    explicit PersonLoop(GameState& g) : g_(g) {
+        g_.tickMemo = {};
+        g_.tickMemo.inPersonLoop = true;
+    }
+    ~PersonLoop() { g_.tickMemo = {}; }
+    PersonLoop(const PersonLoop&) = delete;
+    PersonLoop& operator=(const PersonLoop&) = delete;
+
+private:
+    GameState& g_;
+};
+
+}  // namespace
+
+void TickPersonSlot(GameState& g, int slot) { TickSlot(g, slot); }
 
 void MainTick(GameState& g) {
     if (g.inTick) return;
@@ -99,7 +124,10 @@ void MainTick(GameState& g) {
 
     // 5. Every person slot, the count taken once (and never past the table).
     const int slots = RowsInUse(g.PersonCount, g.Person.State);
-    for (int s = 0; s < slots; ++s) TickPersonSlot(g, s);
+    {
+        PersonLoop loop(g);
+        for (int s = 0; s < slots; ++s) TickSlot(g, s);
+    }
 
     // 6. The doors.
     CycleDoors(g);

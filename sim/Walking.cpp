@@ -1,7 +1,9 @@
 #include "sim/Walking.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 #include "sim/Cleaner.h"
 #include "sim/Clerk.h"
@@ -52,12 +54,11 @@ constexpr int PedalRow(int frame) { return frame == 0 || frame == 3 ? kPedalRowA
 
 // The turn rules by the quadrant the target lies in, tried in this order;
 // every test that holds sets the heading, so the last one wins.
-// A comparison is the set of orders it accepts (below, equal, above).
+// A comparison is the set of orders it accepts: the person's cell below,
+// on or above the target's on that axis.
 enum Order : unsigned { Below = 1, Equal = 2, Above = 4 };
 enum class Cmp : unsigned { Lt = Below, Le = Below | Equal, Ge = Equal | Above, Gt = Above };
-// How a stands to b (no order at all for a NaN, which no comparison takes).
-unsigned OrderOf(double a, double b) { return (a < b ? Below : 0u) | (a == b ? Equal : 0u) | (a > b ? Above : 0u); }
-bool Holds(Cmp c, unsigned order) { return (static_cast<unsigned>(c) & order) != 0; }
+constexpr bool Holds(Cmp c, unsigned order) { return (static_cast<unsigned>(c) & order) != 0; }
 enum class Axis { X, Y };
 // "gx + offset = tx" (or the same for y) turns to `heading`.
 struct ColumnTest {
@@ -87,6 +88,37 @@ constexpr TurnRule kTurnRules[] = {
     // D: up-right; turns one row before the target's row
     {Cmp::Lt, Cmp::Gt, 2, {{Axis::Y, -1, 3}, {Axis::X, 0, 0}}, Line::V, 2, 3, 1},
 };
+constexpr int kTurnRuleCount = static_cast<int>(std::size(kTurnRules));
+
+// An order as a row of the table below: 0 below, 1 on, 2 above.
+constexpr int kOrders = 3;
+constexpr unsigned OrderBit(int row) { return 1u << row; }
+
+// kRulesWhere[x][y]: the rules whose quadrant holds where the person stands
+// in order x to the target across and y down, in table order. The walk
+// looks its rules up here instead of testing every one.
+struct RulesWhere {
+    int count = 0;
+    std::uint8_t rule[kTurnRuleCount] = {};
+};
+using RulesWhereTable = std::array<std::array<RulesWhere, kOrders>, kOrders>;
+constexpr RulesWhereTable MakeRulesWhere() {
+    RulesWhereTable t{};
+    for (int x = 0; x < kOrders; ++x)
+        for (int y = 0; y < kOrders; ++y)
+            for (int r = 0; r < kTurnRuleCount; ++r)
+                if (Holds(kTurnRules[r].onX, OrderBit(x)) && Holds(kTurnRules[r].onY, OrderBit(y)))
+                    t[x][y].rule[t[x][y].count++] = static_cast<std::uint8_t>(r);
+    return t;
+}
+constexpr RulesWhereTable kRulesWhere = MakeRulesWhere();
+constexpr bool EveryPlaceHasARule() {
+    for (const auto& row : kRulesWhere)
+        for (const RulesWhere& r : row)
+            if (r.count == 0) return false;
+    return true;
+}
+static_assert(EveryPlaceHasARule(), "the quadrants cover every place of the target");
 
 // The two cells of each door, and where its two leaves stand closed, half
 // open and open.
@@ -193,7 +225,7 @@ inline int GridValueAhead(const GameState& g, const PersonPlace& at, int dx, int
     return GridValueAheadBetween(g, at, dx, dy, steps);
 }
 
-void Move(Value& v, int delta) { v = v.isReal() ? Value(v.asReal() + delta) : Value(v.asInt() + delta); }
+void Move(WholeCell& v, int delta) { v = v.get() + delta; }
 
 void PlaceLeaves(GameState& g, int door, LeafStage stage) {
     for (int leaf = 0; leaf < 2; ++leaf) {
@@ -208,9 +240,9 @@ bool DoorExists(const GameState& g, int door) { return door == 0 || SideDoorBuil
 
 }  // namespace
 
-double PersonCellX(const GameState& g, int slot) { return PlaceOf(g, slot).gx; }
+double PersonCellX(const GameState& g, int slot) { return PlaceOf(g, slot).cellX(); }
 
-double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).gy; }
+double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).cellY(); }
 
 bool StandsOn(const GameState& g, int slot, GridCell cell) { return PlaceOf(g, slot).on(cell); }
 
@@ -222,81 +254,163 @@ void WalkPerson(GameState& g, int slot) {
 
 namespace {
 
-// Where the person and its target stand: on the two axes, and on the two
-// diagonal lines a walk follows (u = x - y, v = x + y).
-struct WalkPlan {
-    double gx, gy, tx, ty;
-    bool onTarget;
+// Where the target lies from the person, for the turn rules. A person on a
+// whole cell has it in whole numbers (nearly every step); one between cells
+// has it in reals, by the comparisons of the cells' real values.
+struct WholePlan {
+    std::int64_t dx, dy;  // target minus person, in cells
+    constexpr bool onTarget() const { return dx == 0 && dy == 0; }
+    static constexpr int OrderRow(std::int64_t d) { return d > 0 ? 0 : (d == 0 ? 1 : 2); }
+    constexpr int orderX() const { return OrderRow(dx); }
+    constexpr int orderY() const { return OrderRow(dy); }
+    constexpr bool onColumn(const ColumnTest& c) const { return (c.axis == Axis::X ? dx : dy) == c.offset; }
+    // Where the target's value on the line lies from the person's: -1, 0 or 1.
+    constexpr int lineSide(Line l) const {
+        const std::int64_t d = l == Line::U ? dx - dy : dx + dy;
+        return (d > 0) - (d < 0);
+    }
 };
-
-WalkPlan PlanOf(const GameState& g, int slot, const PersonPlace& at) {
-    WalkPlan w;
-    w.gx = at.gx;
-    w.gy = at.gy;
-    w.tx = g.Person.TargetX[slot].asReal();
-    w.ty = g.Person.TargetY[slot].asReal();
-    w.onTarget = w.gx == w.tx && w.gy == w.ty;
-    return w;
-}
+struct RealPlan {
+    double gx, gy, tx, ty;  // finite: the cells of whole pixels, whole targets
+    bool onTarget() const { return gx == tx && gy == ty; }
+    static int OrderRow(double a, double b) { return a < b ? 0 : (a == b ? 1 : 2); }
+    int orderX() const { return OrderRow(gx, tx); }
+    int orderY() const { return OrderRow(gy, ty); }
+    bool onColumn(const ColumnTest& c) const { return c.axis == Axis::X ? gx + c.offset == tx : gy + c.offset == ty; }
+    int lineSide(Line l) const {
+        const double mine = l == Line::U ? gx - gy : gx + gy;
+        const double target = l == Line::U ? tx - ty : tx + ty;
+        return target == mine ? 0 : (target > mine ? 1 : -1);
+    }
+};
 
 // The heading the turn rules choose. They work on this copy of the heading,
 // written back once, and only when a rule wrote it.
 struct HeadingChoice {
     int heading = 0;
     bool turned = false;
-    void turn(int to) {
+    constexpr void turn(int to) {
         heading = to;
         turned = true;
     }
 };
 
+// The turn rules whose quadrant holds, in table order. The first of them
+// gives a fresh walk (Person.HeadingSet 0) its first heading; then each
+// turns at its columns ("gx + offset = tx", or the same for y), along the
+// target's line when the person stands on it, and otherwise toward that
+// line when `wallAhead(heading)` finds a wall one or two cells ahead on the
+// rule's first diagonal.
+template <class Plan, class WallAhead>
+constexpr void RunTurnRules(const Plan& w, bool fresh, WallAhead wallAhead, HeadingChoice& choice) {
+    const RulesWhere& rules = kRulesWhere[w.orderX()][w.orderY()];
+    if (fresh) choice.turn(kTurnRules[rules.rule[0]].firstHeading);
+    for (int k = 0; k < rules.count; ++k) {
+        const TurnRule& r = kTurnRules[rules.rule[k]];
+        for (const ColumnTest& c : r.tests)
+            if (c.heading != 0 && w.onColumn(c)) choice.turn(c.heading);
+        const int side = w.lineSide(r.line);
+        if (side == 0)
+            choice.turn(r.lineHeading);
+        else if (wallAhead(r.firstHeading))
+            choice.turn(side > 0 ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow);
+    }
+}
+
+// What the turn rules do for a whole target, by where it lies: dx and dy
+// (target minus person) each as at most -2, -1, 0 or at least 1 (the column
+// tests look at offsets -1 and 0), and the signs of dx - dy and dx + dy (the
+// lines). Worked out from the rules themselves, for every place of the
+// target within four cells; a place the table does not know is run through
+// the rules.
+constexpr int kDeltaClasses = 4;
+constexpr int DeltaClass(std::int64_t d) { return d <= -2 ? 0 : (d == -1 ? 1 : (d == 0 ? 2 : 3)); }
+constexpr int SignRow(std::int64_t d) { return (d > 0) - (d < 0) + 1; }
+struct TurnLookup {
+    bool known = false;
+    std::int8_t wallHeading = -1;  // the diagonal whose cells ahead are asked for a wall; -1: none are
+    std::int8_t turn[2][2] = {{-1, -1}, {-1, -1}};  // [fresh walk][wall ahead]: the heading turned to; -1: none
+    constexpr bool operator==(const TurnLookup&) const = default;
+};
+using TurnLookupTable =
+    std::array<std::array<std::array<std::array<TurnLookup, 3>, 3>, kDeltaClasses>, kDeltaClasses>;
+constexpr TurnLookupTable MakeTurnLookup() {
+    for (const TurnRule& r : kTurnRules)
+        for (const ColumnTest& c : r.tests)
+            if (c.heading != 0 && c.offset != 0 && c.offset != -1) throw "a column test the classes cannot tell";
+    TurnLookupTable t{};
+    constexpr int kReach = 4;
+    for (int dx = -kReach; dx <= kReach; ++dx)
+        for (int dy = -kReach; dy <= kReach; ++dy) {
+            const WholePlan w{dx, dy};
+            TurnLookup found;
+            found.known = true;
+            for (int fresh = 0; fresh < 2; ++fresh)
+                for (int wall = 0; wall < 2; ++wall) {
+                    HeadingChoice choice;
+                    auto wallAhead = [&found, wall](int heading) {
+                        if (found.wallHeading >= 0 && found.wallHeading != heading) throw "two diagonals asked";
+                        found.wallHeading = static_cast<std::int8_t>(heading);
+                        return wall == 1;
+                    };
+                    RunTurnRules(w, fresh == 1, wallAhead, choice);
+                    found.turn[fresh][wall] = static_cast<std::int8_t>(choice.turned ? choice.heading : -1);
+                }
+            TurnLookup& e = t[DeltaClass(dx)][DeltaClass(dy)][SignRow(dx - dy)][SignRow(dx + dy)];
+            if (e.known && !(e == found)) throw "one place of the table, two outcomes";
+            e = found;
+        }
+    return t;
+}
+constexpr TurnLookupTable kTurnLookup = MakeTurnLookup();
+
 bool Mopping(const GameState& g, int slot) {
     return slot == PersonSlot::Cleaner && CleanerMops(g.Person.State[slot].i());
 }
 
-// The rule's column tests: "gx + offset = tx" (or the same for y) turns.
-void TurnAtColumns(const TurnRule& r, const WalkPlan& w, HeadingChoice& choice) {
-    for (const ColumnTest& c : r.tests) {
-        if (c.heading == 0) continue;
-        const bool hit = c.axis == Axis::X ? w.gx + c.offset == w.tx : w.gy + c.offset == w.ty;
-        if (hit) choice.turn(c.heading);
-    }
+// A wall one or two cells ahead on a diagonal (both cells are read, and the
+// answer taken at once: walls stand here and there along a walk).
+inline bool WallAhead(const GameState& g, const PersonPlace& at, int heading) {
+    const Heading& h = kHeadings[heading];
+    return (IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 1)) | IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 2))) != 0;
 }
 
-// On the target's line the person turns along it; off it, with a wall one
-// or two cells ahead on the rule's first diagonal, it turns toward the line.
-void TurnOnLineOrAtWall(const GameState& g, const PersonPlace& at, const TurnRule& r, const WalkPlan& w,
-                        HeadingChoice& choice) {
-    const double mine = r.line == Line::U ? w.gx - w.gy : w.gx + w.gy;
-    const double target = r.line == Line::U ? w.tx - w.ty : w.tx + w.ty;
-    if (target == mine) {
-        choice.turn(r.lineHeading);
+// Marks the walk as started; true when it was a fresh one.
+bool StartWalk(GameState& g, int slot) {
+    Value& headingSet = g.Person.HeadingSet[slot];
+    if (headingSet.asInt() != 0) return false;
+    headingSet = 1;
+    return true;
+}
+
+void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WholePlan& w, HeadingChoice& choice) {
+    const TurnLookup& t =
+        kTurnLookup[DeltaClass(w.dx)][DeltaClass(w.dy)][SignRow(w.dx - w.dy)][SignRow(w.dx + w.dy)];
+    const bool fresh = StartWalk(g, slot);
+    if (!t.known) {
+        RunTurnRules(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
         return;
     }
-    const Heading& first = kHeadings[r.firstHeading];
-    if (IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 1)) ||
-        IsBlocked(GridValueAhead(g, at, first.dx, first.dy, 2)))
-        choice.turn(target > mine ? r.wallHeadingTargetAbove : r.wallHeadingTargetBelow);
+    const bool wall = t.wallHeading >= 0 && WallAhead(g, at, t.wallHeading);
+    if (const int h = t.turn[fresh][wall]; h >= 0) choice.turn(h);
 }
 
-// Runs every turn rule whose quadrant holds, in table order. The first of
-// them sets the first heading of a fresh walk (Person.HeadingSet 0) and
-// marks the walk as started.
-void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WalkPlan& w, HeadingChoice& choice) {
-    auto& P = g.Person;
-    bool headingSet = P.HeadingSet[slot].asInt() != 0;
-    bool headingSetNow = false;
-    const unsigned orderX = OrderOf(w.gx, w.tx), orderY = OrderOf(w.gy, w.ty);
-    for (const TurnRule& r : kTurnRules) {
-        if (!Holds(r.onX, orderX) || !Holds(r.onY, orderY)) continue;
-        if (!headingSet) {
-            choice.turn(r.firstHeading);
-            headingSet = headingSetNow = true;
-        }
-        TurnAtColumns(r, w, choice);
-        TurnOnLineOrAtWall(g, at, r, w, choice);
+void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const RealPlan& w, HeadingChoice& choice) {
+    const bool fresh = StartWalk(g, slot);
+    RunTurnRules(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
+}
+
+// The turn of this step. While mopping, the cleaner slides by itself with
+// its heading held at 0.
+template <class Plan>
+HeadingChoice TurnTowardTarget(GameState& g, int slot, const PersonPlace& at, const Plan& w) {
+    HeadingChoice choice;
+    if (!Mopping(g, slot)) {
+        if (w.onTarget()) choice.turn(0);
+        ChooseHeading(g, slot, at, w, choice);
     }
-    if (headingSetNow) P.HeadingSet[slot] = 1;
+    if (w.onTarget()) choice.turn(0);
+    return choice;
 }
 
 // One cell along the heading unless a wall stands there; a refused step
@@ -347,8 +461,6 @@ void FollowStep(const GameState& g, int slot, PersonPlace& at, const Heading& hd
     }
     at.cx += hd.dx;
     at.cy += hd.dy;
-    at.gx = at.cx;
-    at.gy = at.cy;
     at.px += walking_detail::kCellWidth * hd.dx;
     at.py += walking_detail::kCellHeight * hd.dy;
 }
@@ -358,15 +470,11 @@ void FollowStep(const GameState& g, int slot, PersonPlace& at, const Heading& hd
 void WalkPerson(GameState& g, int slot, PersonPlace& at) {
     const int sp = at.sprite;
     if (sp < 0) return;
-    const WalkPlan w = PlanOf(g, slot, at);
-
-    // While mopping, the cleaner slides by itself with its heading held at 0.
-    HeadingChoice choice;
-    if (!Mopping(g, slot)) {
-        if (w.onTarget) choice.turn(0);
-        ChooseHeading(g, slot, at, w, choice);
-    }
-    if (w.onTarget) choice.turn(0);
+    const auto& P = g.Person;
+    const HeadingChoice choice =
+        at.whole ? TurnTowardTarget(g, slot, at, WholePlan{P.TargetX[slot].get() - std::int64_t{at.cx},
+                                                           P.TargetY[slot].get() - std::int64_t{at.cy}})
+                 : TurnTowardTarget(g, slot, at, RealPlan{at.gx, at.gy, P.TargetX[slot].asReal(), P.TargetY[slot].asReal()});
     if (choice.turned) g.Person.Heading[slot] = choice.heading;
 
     bool moved = false;

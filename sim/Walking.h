@@ -36,15 +36,20 @@ struct PersonPlace {
     bool whole = false;      // on a whole cell: (cx, cy), from pixels (px, py)
     int cx = 0, cy = 0;
     std::int32_t px = 0, py = 0;
-    double gx = 0, gy = 0;   // the cell, whole or not (0, 0 without a sprite)
+    double gx = 0, gy = 0;   // the cell between cells (read only when not whole)
+
+    // The cell, whole or not (0, 0 without a sprite).
+    double cellX() const { return whole ? cx : gx; }
+    double cellY() const { return whole ? cy : gy; }
 
     bool on(GridCell c) const {
         if (whole) return cx == c.x && cy == c.y;
         return sprite >= 0 && gx == c.x && gy == c.y;
     }
-    bool on(const Value& tx, const Value& ty) const {
-        if (whole && tx.isInt() && ty.isInt()) return cx == tx.asInt() && cy == ty.asInt();
-        return sprite >= 0 && gx == tx.asReal() && gy == ty.asReal();
+    // On the cell (tx, ty) (an Empty coordinate is 0).
+    bool on(const WholeCell& tx, const WholeCell& ty) const {
+        if (whole) return cx == tx.get() && cy == ty.get();
+        return sprite >= 0 && gx == tx.get() && gy == ty.get();
     }
 };
 
@@ -54,37 +59,33 @@ inline constexpr int kCellWidth = 6, kCellHeight = 3, kCellOrigin = 20;
 
 // One axis of the cell rule, by the real division.
 template <int Step>
-double CellOnAxis(const Value& pixel) {
-    return pixel.asReal() / Step + kCellOrigin;
+double CellOnAxis(std::int32_t pixel) {
+    return static_cast<double>(pixel) / Step + kCellOrigin;
 }
 
-// Whole pixels that fit 32 bits (every position the game gives a sprite):
-// the cell when the pixel lies on a cell's edge, in whole numbers.
+// The cell when the pixel lies on a cell's edge, in whole numbers.
 template <int Step>
-bool WholeCellOnAxis(const Value& pixel, int& cell) {
-    if (!pixel.isInt()) return false;
-    const std::int64_t p = pixel.asInt();
-    if (p != static_cast<std::int32_t>(p)) return false;
-    const std::int32_t q = static_cast<std::int32_t>(p) / Step;
-    if (q * Step != p) return false;
+bool WholeCellOnAxis(std::int32_t pixel, int& cell) {
+    const std::int32_t q = pixel / Step;
+    if (q * Step != pixel) return false;
     cell = q + kCellOrigin;
     return true;
 }
 }  // namespace walking_detail
 
-inline PersonPlace PlaceOf(const GameState& g, int slot) {
+// (Sprite pixels are whole numbers; an Empty one stands at 0.) The second
+// form takes the person's sprite slot (PersonSpriteSlot) already looked up.
+inline PersonPlace PlaceOfSprite(const GameState& g, int sprite) {
     using namespace walking_detail;
     PersonPlace at;
-    at.sprite = PersonSpriteSlot(g, slot);
+    at.sprite = sprite;
     if (at.sprite < 0) return at;
-    const Value& x = g.Sprite.X[at.sprite];
-    const Value& y = g.Sprite.Y[at.sprite];
+    const std::int32_t x = g.Sprite.X[at.sprite].get();
+    const std::int32_t y = g.Sprite.Y[at.sprite].get();
     if (WholeCellOnAxis<kCellWidth>(x, at.cx) && WholeCellOnAxis<kCellHeight>(y, at.cy)) {
         at.whole = true;
-        at.px = static_cast<std::int32_t>(x.asInt());
-        at.py = static_cast<std::int32_t>(y.asInt());
-        at.gx = at.cx;
-        at.gy = at.cy;
+        at.px = x;
+        at.py = y;
         return at;
     }
     at.cx = at.cy = 0;
@@ -92,15 +93,15 @@ inline PersonPlace PlaceOf(const GameState& g, int slot) {
     at.gy = CellOnAxis<kCellHeight>(y);
     return at;
 }
+inline PersonPlace PlaceOf(const GameState& g, int slot) { return PlaceOfSprite(g, PersonSpriteSlot(g, slot)); }
 
-// True when the person still stands where `before` says: shown by the same
-// sprite at the same whole pixels. (The tick asks this after the state
-// step, which seldom moves anybody, instead of working the place out again.)
-inline bool StillAt(const GameState& g, int slot, const PersonPlace& before) {
-    if (!before.whole || PersonSpriteSlot(g, slot) != before.sprite) return false;
-    const Value& x = g.Sprite.X[before.sprite];
-    const Value& y = g.Sprite.Y[before.sprite];
-    return x.isInt() && y.isInt() && x.asInt() == before.px && y.asInt() == before.py;
+// True when the person still stands where `before` says: at the same whole
+// pixels of its sprite (a person's sprite slot is laid out by a new game
+// and never changes in play). The tick asks this after the state step,
+// which seldom moves anybody, instead of working the place out again.
+inline bool StillAt(const GameState& g, const PersonPlace& before) {
+    if (!before.whole) return false;
+    return g.Sprite.X[before.sprite].get() == before.px && g.Sprite.Y[before.sprite].get() == before.py;
 }
 
 // Puts the person's sprite at pixel (x, y), where it comes in or appears;
@@ -133,14 +134,16 @@ inline bool StandsOnTarget(const GameState& g, int slot) {
 // Where an absent person's sprite waits, above the scene and out of sight.
 inline constexpr int kParkedPersonY = -64;
 
-inline bool ParkedAndAbsent(const GameState& g, int slot) {
-    const int sp = PersonSpriteSlot(g, slot);
+// `sp` is the person's sprite slot (PersonSpriteSlot).
+inline bool ParkedAndAbsent(const GameState& g, int slot, int sp) {
     if (sp < 0) return false;
-    const Value& y = g.Sprite.Y[sp];
-    const Value& state = g.Person.State[slot];
-    const Value& wide = g.Person.WideFigure[slot];
-    return y.isInt() && y.asInt() == kParkedPersonY && state.isInt() && state.asInt() == 0 && wide.isInt() &&
-           wide.asInt() == 0;
+    const WholeCell& y = g.Sprite.Y[sp];
+    const WholeCell& state = g.Person.State[slot];
+    const WholeCell& wide = g.Person.WideFigure[slot];
+    // Every part is read and the answer taken at once: the tick asks this of
+    // every slot, and which slots are parked changes from tick to tick.
+    return (y.isNumber() & (y.get() == kParkedPersonY) & state.isNumber() & (state.get() == 0) & wide.isNumber() &
+            (wide.get() == 0)) != 0;
 }
 
 // One walking step of a person: turns toward the target along the diagonal
@@ -155,6 +158,8 @@ void WalkPerson(GameState& g, int slot, PersonPlace& at);
 // outside it stands on none, and the tick asks nothing more.
 inline constexpr int kDoorCellsLeft = 28, kDoorCellsTop = 31, kDoorCellsRight = 53, kDoorCellsBottom = 78;
 inline bool NearTheDoors(const PersonPlace& at) {
+    if (at.whole)
+        return at.cx >= kDoorCellsLeft && at.cx <= kDoorCellsRight && at.cy >= kDoorCellsTop && at.cy <= kDoorCellsBottom;
     return at.sprite >= 0 && at.gx >= kDoorCellsLeft && at.gx <= kDoorCellsRight && at.gy >= kDoorCellsTop &&
            at.gy <= kDoorCellsBottom;
 }
@@ -172,8 +177,9 @@ void CheckDoorCells(GameState& g, const PersonPlace& at);
 void CycleDoors(GameState& g);
 
 // The edge rule's lines: beyond them a person has left the map.
-inline constexpr double kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
+inline constexpr int kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
 inline bool BeyondTheEdge(const PersonPlace& at) {
+    if (at.whole) return at.cx <= kEdgeLeft || at.cx >= kEdgeRight || at.cy <= kEdgeTop;
     return at.sprite >= 0 && (at.gx <= kEdgeLeft || at.gx >= kEdgeRight || at.gy <= kEdgeTop);
 }
 

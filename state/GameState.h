@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "state/Money.h"
+#include "state/NumberCell.h"
 #include "state/Random.h"
 #include "state/Value.h"
 
@@ -23,6 +24,12 @@ template <std::size_t N>
 using Col = std::array<Value, N>;
 template <std::size_t R, std::size_t C>
 using Col2 = std::array<std::array<Value, C>, R>;
+// A column of plain numbers (NumberCell.h): the ones the tick touches for
+// every person on every tick.
+template <std::size_t N>
+using WholeCol = std::array<WholeCell, N>;
+template <std::size_t N>
+using RealCol = std::array<RealCell, N>;
 
 struct GameState {
     // ---- program texts, then the 171 game scalars in declared order ----
@@ -96,7 +103,12 @@ struct GameState {
     // Indexed [category 0..10][period 0..2]; fixed-point, never Empty.
     struct { std::array<std::array<Money, 3>, 11> Income{}, Expense{}; } Ledger;
 
-    struct { Col<501> X, Y, SrcX, SrcY, Width, Height, Depth, InUse, Spare1; } Sprite;
+    // Positions, pictures and sizes are whole pixels; the depth key is real.
+    struct {
+        WholeCol<501> X, Y, SrcX, SrcY, Width, Height;
+        RealCol<501> Depth;
+        Col<501> InUse, Spare1;
+    } Sprite;
     Col<501> DrawList, VisibleSprites, VisibleDepths;
 
     struct { Col<11> Price, Description, Name, Param5, Index; } ServiceFacilityType;
@@ -138,11 +150,11 @@ struct GameState {
 
     struct {
         Col2<257, 11> WaypointX, WaypointY;
-        Col<257> MagazineCopies, BookCopies, TitleTaken, Name, Age, TasteText, State, Look,
-            TargetX, TargetY, PreferredCategory, Spare1, HeadingSet, StateTicks, TargetSpot,
-            Visits, Spare2, ReturnState, SavedTargetX, SavedTargetY, Satisfaction, Sprite,
-            WaypointsBack, WideFigure, Heading, WalkFrame, TicksAlive, QueueRegister,
-            ServiceCustomer, HasTicket, QueueTicket, AtCounter;
+        Col<257> MagazineCopies, BookCopies, TitleTaken, Name, Age, TasteText, PreferredCategory, Spare1,
+            HeadingSet, StateTicks, TargetSpot, Visits, Spare2, ReturnState, SavedTargetX, SavedTargetY,
+            Satisfaction, Sprite, WaypointsBack, TicksAlive, QueueRegister, ServiceCustomer, HasTicket,
+            QueueTicket, AtCounter;
+        WholeCol<257> State, Look, TargetX, TargetY, WideFigure, Heading, WalkFrame;
     } Person;
     Col<257> WaypointCount;
 
@@ -165,6 +177,16 @@ struct GameState {
     // Not saved: set while this game's main tick runs (its re-entry guard),
     // and cleared however the tick ends.
     bool inTick = false;
+    // Not saved: what the main tick's person slots read and none of their
+    // steps changes, worked out by the first slot of the tick that needs it
+    // (sim/CustomerArrival.cpp). It holds only while the main tick runs its
+    // person slots; outside them every step works it out afresh.
+    struct {
+        bool inPersonLoop = false;
+        bool arrivalsKnown = false;
+        bool arrivalHours = false;  // a shopper may come: working hours with a clerk
+        int arrivalDivisor = 0;     // the shopper's one-in-N chance, from the attraction
+    } tickMemo;
 
     // Int(Rnd * n): a uniform draw 0..n-1 from the game's generator.
     double Rnd() { return rng.next(); }

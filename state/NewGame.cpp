@@ -63,7 +63,7 @@ bool NewGameStart::FromDate(int year, int month, int day, int hour, std::uint64_
 void ResetGameState(GameState& g) {
     const SaveLayout& L = Layout();
     for (const ColumnDef* c : L.scalars()) {
-        if (!c->survivesReset) c->at(g, 0) = Value();
+        if (!c->survivesReset) c->set(g, 0, 0, Value());
     }
     for (const SaveGroup& grp : L.groups) {
         if (grp.ledger) {
@@ -74,13 +74,13 @@ void ResetGameState(GameState& g) {
         int last = grp.fixedLast;
         if (grp.counter) {
             // The count is read once; one row past the last filled one is emptied too.
-            long long n = grp.counter->at(g, 0).asInt();
+            long long n = grp.counter->get(g, 0).asInt();
             last = static_cast<int>(n < 0 ? 0 : (n > grp.capacity() ? grp.capacity() : n));
         }
         for (int i = 0; i <= last; ++i)
             for (const auto& line : grp.lines)
-                for (const FieldRef& f : line) f.col->at(g, i, f.sub) = Value();
-        if (grp.counter) grp.counter->at(g, 0) = Value();
+                for (const FieldRef& f : line) f.col->set(g, i, f.sub, Value());
+        if (grp.counter) grp.counter->set(g, 0, 0, Value());
     }
 }
 

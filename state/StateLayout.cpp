@@ -12,36 +12,74 @@
 
 namespace {
 
+// The cells of a column: a scalar, a one-dimensional or a two-dimensional
+// array of one cell type, held contiguously.
 template <class T>
-struct Dims;
-template <>
-struct Dims<Value> {
+struct Dims {  // a scalar
+    using Cell = T;
     static constexpr int rows = 1, subs = 0;
-    static Value* ptr(Value& v) { return &v; }
-    static const Value* ptr(const Value& v) { return &v; }
+    static Cell* cells(T& v) { return &v; }
+    static const Cell* cells(const T& v) { return &v; }
 };
-template <std::size_t N>
-struct Dims<std::array<Value, N>> {
+template <class T, std::size_t N>
+struct Dims<std::array<T, N>> {
+    using Cell = T;
     static constexpr int rows = static_cast<int>(N), subs = 0;
-    static Value* ptr(std::array<Value, N>& a) { return a.data(); }
-    static const Value* ptr(const std::array<Value, N>& a) { return a.data(); }
+    static Cell* cells(std::array<T, N>& a) { return a.data(); }
+    static const Cell* cells(const std::array<T, N>& a) { return a.data(); }
 };
-template <std::size_t R, std::size_t C>
-struct Dims<std::array<std::array<Value, C>, R>> {
-    static_assert(sizeof(std::array<Value, C>) == C * sizeof(Value), "rows must be contiguous");
+template <class T, std::size_t R, std::size_t C>
+struct Dims<std::array<std::array<T, C>, R>> {
+    static_assert(sizeof(std::array<T, C>) == C * sizeof(T), "rows must be contiguous");
+    using Cell = T;
     static constexpr int rows = static_cast<int>(R), subs = static_cast<int>(C);
-    static Value* ptr(std::array<std::array<Value, C>, R>& a) { return a[0].data(); }
-    static const Value* ptr(const std::array<std::array<Value, C>, R>& a) { return a[0].data(); }
+    static Cell* cells(std::array<std::array<T, C>, R>& a) { return a[0].data(); }
+    static const Cell* cells(const std::array<std::array<T, C>, R>& a) { return a[0].data(); }
 };
 
-#define QM_COL(expr)                                                                         \
-    ColumnDef {                                                                              \
-        #expr,                                                                               \
-            [](GameState& g) -> Value* { return Dims<std::remove_cvref_t<decltype(g.expr)>>::ptr(g.expr); }, \
-            [](const GameState& g) -> const Value* { return Dims<std::remove_cvref_t<decltype(g.expr)>>::ptr(g.expr); }, \
-            Dims<std::remove_cvref_t<decltype(std::declval<GameState&>().expr)>>::rows,      \
-            Dims<std::remove_cvref_t<decltype(std::declval<GameState&>().expr)>>::subs       \
+// How the saved game reads and writes one cell: a dynamic value as it is,
+// a plain number as the Value it stands for.
+template <class Cell>
+struct CellAccess;
+template <>
+struct CellAccess<Value> {
+    static Value Load(const Value& c) { return c; }
+    static void Store(Value& c, const Value& v) { c = v; }
+    static bool Holds(const Value&) { return true; }
+};
+template <class N>
+struct CellAccess<NumberCell<N>> {
+    static Value Load(const NumberCell<N>& c) { return c.value(); }
+    static void Store(NumberCell<N>& c, const Value& v) {
+        if (!c.assign(v)) throw std::logic_error("a number cell was given a value it cannot hold: " + v.asText());
     }
+    static bool Holds(const Value& v) { return NumberCell<N>::Holds(v); }
+};
+
+// `Of` is a lambda without captures that finds the column in a game (a
+// const one for a const game).
+template <class Column, class Of>
+ColumnDef MakeColumn(std::string_view name, Of) {
+    using D = Dims<Column>;
+    using Cell = typename D::Cell;
+    using A = CellAccess<Cell>;
+    ColumnDef c{};
+    c.name = name;
+    if constexpr (std::is_same_v<Cell, Value>) {
+        c.values = [](GameState& g) -> Value* { return D::cells(Of{}(g)); };
+        c.cvalues = [](const GameState& g) -> const Value* { return D::cells(Of{}(g)); };
+    }
+    c.load = [](const GameState& g, int i) { return A::Load(D::cells(Of{}(g))[i]); };
+    c.store = [](GameState& g, int i, const Value& v) { A::Store(D::cells(Of{}(g))[i], v); };
+    c.holds = [](const Value& v) { return A::Holds(v); };
+    c.rows = D::rows;
+    c.subs = D::subs;
+    return c;
+}
+
+#define QM_COL(expr)                                                                              \
+    MakeColumn<std::remove_cvref_t<decltype(std::declval<GameState&>().expr)>>(                   \
+        #expr, [](auto& g) -> auto& { return g.expr; })
 
 // A field the reset of a new game leaves alone: the program texts, set once
 // at start-up; FireUndiscovered, which a new game inherits; and GameRunning,
@@ -220,6 +258,7 @@ constexpr FieldRule kLook = Whole(0, 8);      // a figure / face picture
 constexpr FieldRule kGauge = Real(0, 100);
 constexpr FieldRule kScore = Real(-kNever, kNever);  // a contest score or a ranking weight
 constexpr FieldRule kPixel = Real(-100'000, 100'000);
+constexpr FieldRule kSpritePixel = Whole(-100'000, 100'000);  // sprites stand on whole pixels
 constexpr FieldRule kPersonState = Whole(0, 99);  // CustomerState, ClerkState, CleanerState, RobberState
 constexpr FieldRule kDaysToDelivery = Whole(0, 365);
 constexpr FieldRule kFireHourTicks = Whole(0, 10'000'000);  // the longest hour: while a fire burns
@@ -357,10 +396,11 @@ const NamedRule kRules[] = {
     {"CopiesSoldHistory.Yearly", kCount},
     {"ProfitHistory.Monthly", kYen}, {"ProfitHistory.Daily", kYen}, {"ProfitHistory.Yearly", kYen},
 
-    // The sprite pool: depth keys are y + offset + slot / 1000, so real.
+    // The sprite pool: whole pixels, and depth keys y + offset + slot / 1000,
+    // so real.
     {"Sprite.Depth", kPixel}, {"VisibleSprites", Whole(0, kLastSprite)}, {"Sprite.InUse", kFlag},
     {"DrawList", Whole(0, kLastSprite)},
-    {"Sprite.X", kPixel}, {"Sprite.Y", kPixel}, {"Sprite.SrcX", Whole(0, 10'000)}, {"Sprite.SrcY", Whole(0, 10'000)},
+    {"Sprite.X", kSpritePixel}, {"Sprite.Y", kSpritePixel}, {"Sprite.SrcX", Whole(0, 10'000)}, {"Sprite.SrcY", Whole(0, 10'000)},
     {"FacilitySlot.Sprite", kSprite},
     {"Sprite.Width", Whole(0, 10'000)}, {"Sprite.Height", Whole(0, 10'000)}, {"Sprite.Spare1", kSpare},
     {"VisibleDepths", kPixel},
@@ -479,6 +519,15 @@ SaveLayout Build() {
     }
     for (std::size_t i = 0; i < ruled.size(); ++i)
         if (!ruled[i]) throw std::logic_error("no rule for " + std::string(L.columns[i].name));
+    // A column of plain numbers holds every value its rule lets in exactly:
+    // a number within the rule's range, and a fraction only in a real column.
+    for (const ColumnDef& c : L.columns) {
+        if (!c.isTyped()) continue;
+        const bool whole = !c.holds(Value(0.5));
+        if (c.rule.kind == FieldKind::Text || (whole && c.rule.kind != FieldKind::Whole) ||
+            !c.holds(Value(static_cast<std::int64_t>(c.rule.lo))) || !c.holds(Value(static_cast<std::int64_t>(c.rule.hi))))
+            throw std::logic_error("the rule of " + std::string(c.name) + " lets in values its cells cannot hold");
+    }
     // The reset keeps a scalar only: a table is emptied whole.
     for (const ColumnDef& c : L.columns)
         if (c.survivesReset && !c.isScalar())

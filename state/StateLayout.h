@@ -28,18 +28,33 @@ struct FieldRule {
 
 struct ColumnDef {
     std::string_view name;           // "Funds", "Magazine.Name", "Magazine.Circulation"
-    Value* (*data)(GameState&);      // element (row, sub) is data[row * max(subs,1) + sub]
-    const Value* (*cdata)(const GameState&);  // the same, to read
+    // A column of dynamic values: element (row, sub) is values[row * max(subs,1) + sub].
+    // Null for a column of plain numbers (NumberCell.h), which is reached
+    // through `load` and `store` alone.
+    Value* (*values)(GameState&);
+    const Value* (*cvalues)(const GameState&);
+    Value (*load)(const GameState&, int index);          // the element as the saved game holds it
+    void (*store)(GameState&, int index, const Value&);  // the element := a value it holds exactly
+    bool (*holds)(const Value&);                          // the element type holds the value exactly
     int rows;                        // 1 for a scalar
     int subs;                        // 0 for a scalar or a one-dimensional column
     FieldRule rule = {};             // what every element may hold
     bool survivesReset = false;      // a new game's reset leaves it as it is
 
     bool isScalar() const { return rows == 1 && subs == 0; }
-    Value& at(GameState& g, int row, int sub = 0) const { return data(g)[row * (subs ? subs : 1) + sub]; }
-    const Value& at(const GameState& g, int row, int sub = 0) const {
-        return cdata(g)[row * (subs ? subs : 1) + sub];
+    bool isTyped() const { return values == nullptr; }
+    int index(int row, int sub) const { return row * (subs ? subs : 1) + sub; }
+    // The element as a value (a copy).
+    Value get(const GameState& g, int row, int sub = 0) const { return load(g, index(row, sub)); }
+    // The element as a value without a copy where it is one; a typed
+    // element is put into `scratch`.
+    const Value& view(const GameState& g, int row, int sub, Value& scratch) const {
+        if (cvalues) return cvalues(g)[index(row, sub)];
+        scratch = load(g, index(row, sub));
+        return scratch;
     }
+    // Sets the element to `v`, which it must hold exactly (`holds`).
+    void set(GameState& g, int row, int sub, const Value& v) const { store(g, index(row, sub), v); }
 };
 
 struct FieldRef {

@@ -16,6 +16,11 @@ inline void PrintTo(const Value& v, std::ostream* os) {
     }
 }
 
+template <typename T>
+void PrintTo(const NumberCell<T>& c, std::ostream* os) {
+    PrintTo(c.value(), os);
+}
+
 // Equal as the saved game sees them: Empty and texts exactly, numbers by
 // value (a whole real reads back as a whole number).
 inline bool SameSaved(const Value& a, const Value& b) {

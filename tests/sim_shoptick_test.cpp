@@ -356,7 +356,7 @@ TEST(ShelfFill, StageAndPictureByCopiesOnTheShelves) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.copies);
         ShelfFloor f;
-        const Value machineSrcX = f.g->Sprite.SrcX[f.machineSprite];
+        const WholeCell machineSrcX = f.g->Sprite.SrcX[f.machineSprite];
         f.g->CopiesOnShelves = c.copies;
         UpdateShelfFillLevel(*f.g);
         EXPECT_EQ(f.g->ShelfFillLevel, Value(c.stage));

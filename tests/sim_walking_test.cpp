@@ -178,7 +178,7 @@ TEST(Door, SideDoorStaysStillUntilBuilt) {
     g->ShopOpen = 1;
     ASSERT_FALSE(SideDoorBuilt(*g));
     // The unset leaf entries read as sprite 0, a piece of the scenery.
-    const Value x0 = g->Sprite.X[0], y0 = g->Sprite.Y[0];
+    const WholeCell x0 = g->Sprite.X[0], y0 = g->Sprite.Y[0];
     PlacePerson(*g, {32, 78}, {32, 78});
     for (int i = 0; i < 3; ++i) {
         CheckDoorCells(*g, kSlot);

@@ -133,8 +133,9 @@ TEST_F(GameAgreement, DamagedFilesAreRefusedOrPlayOnAndSaveAFileThatLoads) {
          }},
         {"two customers' walking lines swapped", Expect::Either,
          [](GameState& g) {
-             for (auto* col : {&g.Person.Heading, &g.Person.WalkFrame, &g.Person.TicksAlive, &g.Person.QueueRegister,
-                               &g.Person.ServiceCustomer})
+             SwapRows(g.Person.Heading, 8, 9);
+             SwapRows(g.Person.WalkFrame, 8, 9);
+             for (auto* col : {&g.Person.TicksAlive, &g.Person.QueueRegister, &g.Person.ServiceCustomer})
                  SwapRows(*col, 8, 9);
          }},
         // Counters at the top of their range stop there.

@@ -95,13 +95,13 @@ TEST_F(SaveGameTest, SaveLoadSaveIsByteIdenticalAndKeepsKinds) {
     EXPECT_EQ(back->HeadlineText, g->HeadlineText);  // article line breaks survive
 
     // Every field the file holds agrees.
-    for (const ColumnDef* c : Layout().scalars()) ASSERT_TRUE(SameSaved(c->at(*back, 0), c->at(*g, 0))) << c->name;
+    for (const ColumnDef* c : Layout().scalars()) ASSERT_TRUE(SameSaved(c->get(*back, 0), c->get(*g, 0))) << c->name;
     for (const SaveGroup& grp : Layout().groups) {
-        int last = grp.counter ? grp.counter->at(*g, 0).i() : grp.fixedLast;
+        int last = grp.counter ? grp.counter->get(*g, 0).i() : grp.fixedLast;
         for (int i = 0; i <= last; ++i)
             for (const auto& line : grp.lines)
                 for (const FieldRef& f : line)
-                    ASSERT_TRUE(SameSaved(f.col->at(*back, i, f.sub), f.col->at(*g, i, f.sub)))
+                    ASSERT_TRUE(SameSaved(f.col->get(*back, i, f.sub), f.col->get(*g, i, f.sub)))
                         << f.col->name << "(" << i << "," << f.sub << ")";
     }
 
@@ -253,6 +253,70 @@ TEST_F(SaveGameTest, OutOfRangeSlotInATableIsRefused) {
     std::string why;
     EXPECT_FALSE(DeserializeGame(bad, *back, &why));
     EXPECT_NE(why.find("Person.Sprite"), std::string::npos) << why;
+}
+
+// The columns the tick works on as plain numbers take from a file only what
+// their cells hold exactly, kind and all: nothing is rounded on the way in,
+// and whatever is taken is written back byte for byte.
+TEST_F(SaveGameTest, PlainNumberColumnsTakeOnlyWhatTheyHoldExactly) {
+    struct Case {
+        const char* column;
+        const char* field;  // as the file holds it
+        bool taken;
+    };
+    const Case cases[] = {
+        // Whole pixels, pictures and sizes.
+        {"Sprite.X", "-64", true},
+        {"Sprite.X", "", true},
+        {"Sprite.X", "12.5", false},    // a fraction of a pixel
+        {"Sprite.X", "12.0", false},    // a real, though whole: it would come back as 12
+        {"Sprite.X", "1e2", false},     // the same
+        {"Sprite.X", "100001", false},  // past the rule
+        {"Sprite.X", "2147483648", false},  // past the cell
+        {"Sprite.SrcY", "-1", false},
+        {"Sprite.Width", "\"16\"", false},
+        // The depth key is real; a whole number is written back as it was.
+        {"Sprite.Depth", "12", true},
+        {"Sprite.Depth", "0.125", true},
+        {"Sprite.Depth", "", true},
+        {"Sprite.Depth", "100000.5", false},
+        // The person's walk.
+        {"Person.State", "", true},
+        {"Person.State", "3.5", false},
+        {"Person.State", "3.0", false},
+        {"Person.State", "100", false},
+        {"Person.TargetX", "\"40\"", false},
+        {"Person.TargetY", "-1", false},
+        {"Person.Heading", "5", false},
+        {"Person.Look", "9", false},
+        {"Person.WideFigure", "1.0", false},
+    };
+    constexpr int kMarker = 1234567;  // a number the fresh game holds nowhere else
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.column) + " <- " + c.field);
+        const ColumnDef* col = Layout().find(c.column);
+        ASSERT_NE(col, nullptr);
+        ASSERT_TRUE(col->isTyped());
+        auto marked = std::make_unique<GameState>(*g);
+        const int row = col->rows > 300 ? 300 : 7;  // an unused sprite, a customer slot
+        col->set(*marked, row, 0, Value(kMarker));
+        std::string bytes = Bytes(*marked);
+        const std::size_t at = bytes.find(std::to_string(kMarker));
+        ASSERT_NE(at, std::string::npos);
+        ASSERT_EQ(bytes.find(std::to_string(kMarker), at + 1), std::string::npos);
+        bytes.replace(at, std::to_string(kMarker).size(), c.field);
+
+        auto back = std::make_unique<GameState>(*g);
+        std::string why;
+        if (c.taken) {
+            ASSERT_TRUE(DeserializeGame(bytes, *back, &why)) << why;
+            EXPECT_EQ(Bytes(*back), bytes);
+        } else {
+            EXPECT_FALSE(DeserializeGame(bytes, *back, &why));
+            EXPECT_NE(why.find(c.column), std::string::npos) << why;
+            EXPECT_EQ(Bytes(*back), Bytes(*g));
+        }
+    }
 }
 
 TEST_F(SaveGameTest, LoadKeepsTheFloorGridButItsLastCell) {

@@ -40,7 +40,7 @@ TEST_F(SpritePoolTest, DepthKeyOrdersBySlotAtEqualHeight) {
 
 TEST_F(SpritePoolTest, FullPoolTakesNothing) {
     for (int i = 0; i < kSpriteSlots; ++i) ASSERT_EQ(SpawnSprite(*g, i, 0, 0, 0, 1, 1, 0), i);
-    Value before = g->Sprite.X[0];
+    const WholeCell before = g->Sprite.X[0];
     EXPECT_EQ(SpawnSprite(*g, 999, 999, 0, 0, 1, 1, 0), -1);
     EXPECT_EQ(g->LastSpawnedSprite, Value(500));
     EXPECT_EQ(g->DrawListCount, Value(501));

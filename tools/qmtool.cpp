@@ -169,12 +169,12 @@ bool Lookup(GameState& g, const std::string& ref, std::string& out) {
     if (!c) return false;
     if (c->isScalar()) {
         if (!idx.empty()) return false;
-        out = FieldText(c->at(g, 0));
+        out = FieldText(c->get(g, 0));
         return true;
     }
     std::size_t want = c->subs ? 2 : 1;
     if (idx.size() != want || !in(idx[0], c->rows) || (c->subs && !in(idx[1], c->subs))) return false;
-    out = FieldText(c->at(g, static_cast<int>(idx[0]), c->subs ? static_cast<int>(idx[1]) : 0));
+    out = FieldText(c->get(g, static_cast<int>(idx[0]), c->subs ? static_cast<int>(idx[1]) : 0));
     return true;
 }
 

@@ -155,7 +155,7 @@ bool MapSeed(const std::string& bytes, Seed& seed) {
         int last = grp.fixedLast;
         if (grp.counter) {
             add({grp.counter}, region, 0);
-            last = static_cast<int>(grp.counter->at(*g, 0).asInt());
+            last = static_cast<int>(grp.counter->get(*g, 0).asInt());
         }
         const int stride = static_cast<int>(grp.lines.size());
         for (int i = 0; i <= last; ++i)
