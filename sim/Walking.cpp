@@ -8,6 +8,7 @@
 #include "sim/Cleaner.h"
 #include "sim/Clerk.h"
 #include "sim/Customer.h"
+#include "sim/WalkTurns.h"
 #include "state/PersonSlots.h"
 #include "state/HourLength.h"
 #include "state/FloorWalls.h"
@@ -383,16 +384,26 @@ bool StartWalk(GameState& g, int slot) {
     return true;
 }
 
-void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WholePlan& w, HeadingChoice& choice) {
-    const TurnLookup& t =
-        kTurnLookup[DeltaClass(w.dx)][DeltaClass(w.dy)][SignRow(w.dx - w.dy)][SignRow(w.dx + w.dy)];
-    const bool fresh = StartWalk(g, slot);
+const TurnLookup& TurnLookupAt(const WholePlan& w) {
+    return kTurnLookup[DeltaClass(w.dx)][DeltaClass(w.dy)][SignRow(w.dx - w.dy)][SignRow(w.dx + w.dy)];
+}
+
+// The turn for a whole target: from the table, or through the rules for a
+// place the table does not know.
+template <class WallAhead>
+void TurnForWholeTarget(const WholePlan& w, bool fresh, WallAhead wallAhead, HeadingChoice& choice) {
+    const TurnLookup& t = TurnLookupAt(w);
     if (!t.known) {
-        RunTurnRules(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
+        RunTurnRules(w, fresh, wallAhead, choice);
         return;
     }
-    const bool wall = t.wallHeading >= 0 && WallAhead(g, at, t.wallHeading);
+    const bool wall = t.wallHeading >= 0 && wallAhead(t.wallHeading);
     if (const int h = t.turn[fresh][wall]; h >= 0) choice.turn(h);
+}
+
+void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WholePlan& w, HeadingChoice& choice) {
+    const bool fresh = StartWalk(g, slot);
+    TurnForWholeTarget(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
 }
 
 void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const RealPlan& w, HeadingChoice& choice) {
@@ -466,6 +477,24 @@ void FollowStep(const GameState& g, int slot, PersonPlace& at, const Heading& hd
 }
 
 }  // namespace
+
+namespace walk_turns {
+
+int TurnByTable(std::int64_t dx, std::int64_t dy, bool fresh, bool wall) {
+    HeadingChoice choice;
+    TurnForWholeTarget(WholePlan{dx, dy}, fresh, [wall](int) { return wall; }, choice);
+    return choice.turned ? choice.heading : -1;
+}
+
+int TurnByRules(std::int64_t dx, std::int64_t dy, bool fresh, bool wall) {
+    HeadingChoice choice;
+    RunTurnRules(WholePlan{dx, dy}, fresh, [wall](int) { return wall; }, choice);
+    return choice.turned ? choice.heading : -1;
+}
+
+bool TableKnows(std::int64_t dx, std::int64_t dy) { return TurnLookupAt(WholePlan{dx, dy}).known; }
+
+}  // namespace walk_turns
 
 void WalkPerson(GameState& g, int slot, PersonPlace& at) {
     const int sp = at.sprite;
