@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <iterator>
 
-#include "sim/Cleaner.h"
-#include "sim/Clerk.h"
 #include "sim/Customer.h"
 #include "sim/WalkTurns.h"
 #include "state/PersonSlots.h"
