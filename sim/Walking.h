@@ -104,6 +104,12 @@ inline bool StillAt(const GameState& g, const PersonPlace& before) {
     return g.Sprite.X[before.sprite].get() == before.px && g.Sprite.Y[before.sprite].get() == before.py;
 }
 
+// True when pixel (x, y) is a cell's corner: a person put there stands on a
+// whole cell, as the walk needs (every way in is held to it).
+constexpr bool OnWholeCell(int x, int y) {
+    return x % walking_detail::kCellWidth == 0 && y % walking_detail::kCellHeight == 0;
+}
+
 // Puts the person's sprite at pixel (x, y), where it comes in or appears;
 // a row that shows no sprite stays as it is.
 inline void PutPersonAt(GameState& g, int slot, int x, int y) {
@@ -149,6 +155,9 @@ inline bool ParkedAndAbsent(const GameState& g, int slot, int sp) {
 // One walking step of a person: turns toward the target along the diagonal
 // axes, steps unless a wall is ahead, animates the walk and re-keys the
 // sprite's depth. Called by the main tick for every slot whose state is not 0.
+// A walking person always stands on a whole cell: every way in puts it on
+// one, every step moves it a whole cell, and the loader refuses a file with
+// one between cells. A person found between cells is not walked.
 void WalkPerson(GameState& g, int slot);
 // The same from where the person stands now (PlaceOf); `at` is then where
 // it stands after the step.
