@@ -6,6 +6,7 @@
 
 #include "sim/Customer.h"
 #include "sim/WalkTurns.h"
+#include "state/Counters.h"
 #include "state/PersonSlots.h"
 #include "state/HourLength.h"
 #include "state/FloorWalls.h"
@@ -232,6 +233,15 @@ double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).cellY
 
 bool StandsOn(const GameState& g, int slot, GridCell cell) { return PlaceOf(g, slot).on(cell); }
 
+void EnterByStaffDoor(GameState& g, int slot, int state, GridCell first) {
+    auto& P = g.Person;
+    CountUp(P.Visits[slot]);
+    PutPersonAt(g, slot, kStaffDoorX, kStaffDoorY);
+    P.State[slot] = state;
+    P.HeadingSet[slot] = 0;
+    P.TargetX[slot] = first.x;
+    P.TargetY[slot] = first.y;
+}
 
 void WalkPerson(GameState& g, int slot) {
     PersonPlace at = PlaceOf(g, slot);

@@ -119,6 +119,17 @@ inline void PutPersonAt(GameState& g, int slot, int x, int y) {
     g.Sprite.Y[sp] = y;
 }
 
+// The staff entrance, pixel (192, -24), cell (52, 12): the clerks, the
+// cleaner and the robber come in here.
+inline constexpr int kStaffDoorX = 192, kStaffDoorY = -24;
+static_assert(OnWholeCell(kStaffDoorX, kStaffDoorY), "the staff come in on a whole cell");
+
+// A clerk, the cleaner or the robber comes in by the staff entrance: one
+// more visit, its figure at the entrance, in `state`, and a fresh walk
+// toward `first` from this tick (not toward wherever its last walk ended).
+// Its role's count of those inside is its caller's.
+void EnterByStaffDoor(GameState& g, int slot, int state, GridCell first);
+
 // The person's grid cell from its sprite, by real division: X / 6 + 20 and
 // Y / 3 + 20. A sprite between cells gives a fractional cell.
 double PersonCellX(const GameState& g, int slot);
