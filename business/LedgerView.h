@@ -6,8 +6,30 @@
 #include <array>
 #include <string>
 
-#include "business/MonthEnd.h"
 #include "state/GameState.h"
+
+// The category table of the month report and the ledger window: the seven
+// ledger categories in screen order, top to bottom, with their row labels.
+struct LedgerTableRow {
+    int category;
+    const char* label;
+};
+inline constexpr std::array<LedgerTableRow, 7> kLedgerTable = {{
+    {0, "杂志和书籍"},
+    {3, "店铺设施"},
+    {4, "保险相关"},
+    {1, "店员薪资"},
+    {5, "服务相关"},
+    {6, "租金"},
+    {2, "其他"},
+}};
+inline constexpr const char* kLedgerTotalLabel = "合计";
+
+// One row of amounts as the ledger and the month report show them:
+// FormatMoney & "円".
+struct LedgerCells {
+    std::string income, expense, net;
+};
 
 // The ledger's period columns, as its option buttons choose them.
 enum class LedgerColumn : int { Day = 0, Month = 1, Year = 2 };

@@ -12,6 +12,7 @@
 #include <array>
 #include <string>
 
+#include "business/LedgerView.h"
 #include "state/GameState.h"
 
 // The monthly charges.
@@ -20,23 +21,6 @@ inline constexpr int kServiceFee = 20000;  // per shop service offered, at the m
 // Premium by InsuranceJoined element: fire, earthquake, damage.
 inline constexpr std::array<int, 3> kInsurancePremiums = {30000, 30000, 50000};
 
-// The category table of the month report and the ledger window: the seven
-// ledger categories in screen order, top to bottom, with their row labels.
-struct LedgerTableRow {
-    int category;
-    const char* label;
-};
-inline constexpr std::array<LedgerTableRow, 7> kLedgerTable = {{
-    {0, "杂志和书籍"},
-    {3, "店铺设施"},
-    {4, "保险相关"},
-    {1, "店员薪资"},
-    {5, "服务相关"},
-    {6, "租金"},
-    {2, "其他"},
-}};
-inline constexpr const char* kLedgerTotalLabel = "合计";
-
 // The new month's charges, once per month change, with Day already 1 and
 // Month already advanced (13 at the change to January). Clears the month
 // column (and at Month 13 the year column) of the ledger, then books each
@@ -44,11 +28,6 @@ inline constexpr const char* kLedgerTotalLabel = "合计";
 // the premiums of the insurances joined. Nothing is refused: the charges are
 // booked whatever the funds.
 void MonthEndPayments(GameState& g);
-
-// One row of amounts as the report shows them: FormatMoney & "円".
-struct LedgerCells {
-    std::string income, expense, net;
-};
 
 // What the month report shows, from the month column.
 struct MonthReport {

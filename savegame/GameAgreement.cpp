@@ -18,6 +18,7 @@
 #include "state/NewGame.h"
 #include "state/PersonSlots.h"
 #include "state/SpritePool.h"
+#include "state/TableRows.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ std::string Num(int64_t n) { return std::to_string(n); }
 // Rows of a counted table that exist, whatever the counter says.
 template <class Col>
 int RowsOf(const Value& count, const Col& col) {
-    return static_cast<int>(std::clamp<int64_t>(count.asInt(), 0, static_cast<int64_t>(col.size())));
+    return RowsInUse(count, col);
 }
 int People(const GameState& g) { return RowsOf(g.PersonCount, g.Person.State); }
 

@@ -92,59 +92,72 @@ void ShowSold(GameState& g, const char* text, std::int64_t sold, std::int64_t am
     g.StatusText = std::string(text) + std::to_string(sold) + "册 +" + std::to_string(amount) + "円";
 }
 
-void SellMagazines(GameState& g, int slot) {
-    auto& M = g.Magazine;
-    const Value title = g.Person.TitleTaken[slot];
-    const std::int64_t reserved = g.Person.MagazineCopies[slot].asInt();
-    const bool known = IsTitle(title, M.HeldCopies.size());
-    const int t = known ? title.i() : 0;
-    const std::int64_t sold = known ? CopiesInStock(reserved, M.Stock[t], g.CopiesOnShelves) : 0;
+// One kind of title as its sale acts on it: the shopper's reserved copies
+// of that kind, the title table's columns, the status-bar text, and what
+// follows the sale of a title of the table (title -1: the shopper's title
+// names no row), after the stock has moved and the reservation is released.
+struct TitleSale {
+    const Value& reserved;
+    Col<513>& stock;
+    const Col<513>& price;
+    const Col<257>& held;
+    const char* soldText;
+    void (*afterSale)(GameState& g, int title, std::int64_t sold);
+};
 
-    CountSold(g, sold);
-    const std::int64_t amount = known ? Takings(M.Price[t], sold) : 0;
-    AddMoney(g, amount, BooksMagazines, 1);
-    ShowSold(g, kMagazineSoldText, sold, amount);
-    if (known) {
-        CountUp(M.IssueSales[t][0], sold, kCopyLimit);
-        Add(M.Stock[t], -sold);
-    }
-    ReleaseReservation(g, slot);
-    g.ShopInfoDirty = 1;
-    if (known && M.Stock[t].asInt() <= 0)
+// A magazine's issue counts its copies sold; the magazine stock is redrawn
+// when the title is sold out, else its shelves are refilled.
+void AfterMagazineSale(GameState& g, int t, std::int64_t sold) {
+    if (t >= 0) CountUp(g.Magazine.IssueSales[t][0], sold, kCopyLimit);
+    if (t >= 0 && g.Magazine.Stock[t].asInt() <= 0)
         g.MagazineStockDirty = 1;
     else
         g.MagazineStockRefill = 1;
 }
 
-void SellBooks(GameState& g, int slot) {
+// A book counts its copies sold, and selling the last free copy of a title
+// that is re-ordered starts its three-day delivery again (a checkout that
+// sold nothing orders nothing). The book shelves are always refilled.
+void AfterBookSale(GameState& g, int t, std::int64_t sold) {
     auto& B = g.Book;
+    if (t >= 0) {
+        CountUp(B.CopiesSold[t], sold);
+        if (sold > 0 && B.Stock[t].asInt() - B.HeldCopies[t].asInt() == 0 && B.StandingOrder[t].asInt() != 0 &&
+            B.KeepReordering[t].asInt() == 1) {
+            B.DaysToDelivery[t] = kReorderDays;
+            g.ScheduleDirty = 1;  // the delivery schedule shows the new countdown
+        }
+        if (B.Stock[t].asInt() == 0) g.BookStockDirty = 1;
+    }
+    g.BookStockRefill = 1;
+}
+
+TitleSale MagazineSale(GameState& g, int slot) {
+    auto& M = g.Magazine;
+    return {g.Person.MagazineCopies[slot], M.Stock, M.Price, M.HeldCopies, kMagazineSoldText, AfterMagazineSale};
+}
+
+TitleSale BookSale(GameState& g, int slot) {
+    auto& B = g.Book;
+    return {g.Person.BookCopies[slot], B.Stock, B.Price, B.HeldCopies, kBookSoldText, AfterBookSale};
+}
+
+// The sale of the copies the shopper reserved of its title.
+void SellTitles(GameState& g, int slot, const TitleSale& kind) {
     const Value title = g.Person.TitleTaken[slot];
-    const std::int64_t reserved = g.Person.BookCopies[slot].asInt();
-    const bool known = IsTitle(title, B.HeldCopies.size());
+    const std::int64_t reserved = kind.reserved.asInt();
+    const bool known = IsTitle(title, kind.held.size());
     const int t = known ? title.i() : 0;
-    const std::int64_t sold = known ? CopiesInStock(reserved, B.Stock[t], g.CopiesOnShelves) : 0;
+    const std::int64_t sold = known ? CopiesInStock(reserved, kind.stock[t], g.CopiesOnShelves) : 0;
 
     CountSold(g, sold);
-    if (known) CountUp(B.CopiesSold[t], sold);
-    const std::int64_t amount = known ? Takings(B.Price[t], sold) : 0;
+    const std::int64_t amount = known ? Takings(kind.price[t], sold) : 0;
     AddMoney(g, amount, BooksMagazines, 1);
-    ShowSold(g, kBookSoldText, sold, amount);
-    if (known) Add(B.Stock[t], -sold);
+    ShowSold(g, kind.soldText, sold, amount);
+    if (known) Add(kind.stock[t], -sold);
     ReleaseReservation(g, slot);
     g.ShopInfoDirty = 1;
-    if (!known) {
-        g.BookStockRefill = 1;
-        return;
-    }
-    // Selling the last free copy of a title that is re-ordered starts its
-    // three-day delivery again. A checkout that sold nothing orders nothing.
-    if (sold > 0 && B.Stock[t].asInt() - B.HeldCopies[t].asInt() == 0 && B.StandingOrder[t].asInt() != 0 &&
-        B.KeepReordering[t].asInt() == 1) {
-        B.DaysToDelivery[t] = kReorderDays;
-        g.ScheduleDirty = 1;  // the delivery schedule shows the new countdown
-    }
-    if (B.Stock[t].asInt() == 0) g.BookStockDirty = 1;
-    g.BookStockRefill = 1;
+    kind.afterSale(g, known ? t : -1, sold);
 }
 
 }  // namespace
@@ -173,10 +186,7 @@ void CheckoutCustomer(GameState& g, int slot) {
     } else {
         (void)g.Rnd();
         SellServices(g);
-        if (g.Person.MagazineCopies[slot].asInt() != 0)
-            SellMagazines(g, slot);
-        else
-            SellBooks(g, slot);
+        SellTitles(g, slot, g.Person.MagazineCopies[slot].asInt() != 0 ? MagazineSale(g, slot) : BookSale(g, slot));
         if (g.SoundOn.asInt() == 1) Ui().PlaySound("Gold.wav");
     }
     UpdateShelfFillLevel(g);

@@ -6,15 +6,11 @@
 #include "shop/Litter.h"
 #include "state/HourLength.h"
 #include "sim/Walking.h"
-#include "state/Counters.h"
 
 namespace {
 
 using namespace CleanerState;
 
-// Staff come in here: pixel (192, -24), cell (52, 12).
-constexpr int kEntryX = 192;
-constexpr int kEntryY = -24;
 constexpr int kFigureColumnWidth = 112;
 constexpr int kDirtMax = 100;
 
@@ -134,16 +130,11 @@ void Mop(GameState& g, int slot) {
     }
 }
 
+// Walking starts this tick: toward the door, not toward wherever the last
+// visit ended (from which the first step would lead off the map).
 void ComeIn(GameState& g, int slot) {
     g.CleanerInside = 1;
-    CountUp(g.Person.Visits[slot]);
-    PutPersonAt(g, slot, kEntryX, kEntryY);
-    g.Person.State[slot] = Enter;
-    g.Person.HeadingSet[slot] = 0;
-    // Walking starts this tick: toward the door, not toward wherever the
-    // last visit ended (from which the first step would lead off the map).
-    g.Person.TargetX[slot] = kLegs[0].target.x;
-    g.Person.TargetY[slot] = kLegs[0].target.y;
+    EnterByStaffDoor(g, slot, Enter, kLegs[0].target);
 }
 
 // BlockOrder: after the entry pair, the blocks of states 2 to 8 in

@@ -3,7 +3,6 @@
 #include "state/HourLength.h"
 #include "sim/Walking.h"
 #include "state/SpritePool.h"
-#include "state/Counters.h"
 
 namespace {
 
@@ -34,9 +33,6 @@ constexpr RegisterPost kPosts[2] = {
     {ClerkAtPostB, {50, 66}, 64, 3},
 };
 
-// Staff come in here: pixel (192, -24), cell (52, 12).
-constexpr int kEntryX = 192;
-constexpr int kEntryY = -24;
 // Where clerk 0 stands when clerk 1 sets off behind it.
 constexpr Cell kSecondClerkStart = {54, 14};
 // An absent clerk waits above the scene, where no click reaches it.
@@ -76,11 +72,8 @@ void Enter(GameState& g, int slot) {
     const bool toStaffedShop = slot == 1 && AnyRegisterAttended(g);
     if (!InState(g, slot, ClerkAbsent) || !(lead || behindFirst || toStaffedShop)) return;
 
-    CountUp(g.Person.Visits[slot]);
     g.ClerksInside = g.ClerksInside.asInt() + 1;
-    PutPersonAt(g, slot, kEntryX, kEntryY);
-    g.Person.State[slot] = ClerkArrive;
-    g.Person.HeadingSet[slot] = 0;
+    EnterByStaffDoor(g, slot, kArrive.state, kArrive.target);
 }
 
 // A walking state: head for its target and move on once there.

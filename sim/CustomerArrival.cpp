@@ -55,6 +55,12 @@ constexpr PasserSide kPasserSides[] = {
     {252, -30, 0, 0, 1, PassTopToRight},   // cell (62, 10)
     {564, 120, 0, 6, 2, PassRightToTop},   // cells (114, 60 or 62)
 };
+constexpr bool EveryWayInIsOnACell() {
+    for (const PasserSide& s : kPasserSides)
+        if (!OnWholeCell(s.x, s.y) || !OnWholeCell(s.stepX, s.stepY)) return false;
+    return OnWholeCell(kUpperDoorEntry.x, kUpperDoorEntry.y) && OnWholeCell(kSideDoorEntry.x, kSideDoorEntry.y);
+}
+static_assert(EveryWayInIsOnACell(), "visitors and passers-by come in on a whole cell");
 // One passer-by in 70 at night (hours 0 to 5), one in 50 otherwise.
 constexpr int kLastNightHour = 5;
 constexpr int kPasserOddsNight = 70;

@@ -1,14 +1,13 @@
 // The queues at the two registers: a numbered ticket, a waiting cell by the
 // place in line, the service ticks at the counter while the clerk stands
 // there, the payment, and the way out.
-#include <algorithm>
-
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
 #include "sim/MachineSales.h"
 #include "state/PersonSlots.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/Counters.h"
+#include "state/TableRows.h"
 
 using namespace CustomerState;
 
@@ -87,7 +86,7 @@ void MoveQueueUp(GameState& g, int r) {
         return;
     }
     auto& P = g.Person;
-    const int people = std::clamp(g.PersonCount.i(), 0, static_cast<int>(P.HasTicket.size()));
+    const int people = RowsInUse(g.PersonCount, P.HasTicket);
     for (int p = 0; p < people; ++p)
         if (P.HasTicket[p].asInt() != 0 && P.QueueRegister[p].asInt() == r)
             P.QueueTicket[p] = P.QueueTicket[p].asInt() - 1;

@@ -3,7 +3,6 @@
 #include "platform/Platform.h"
 #include "state/HourLength.h"
 #include "sim/Walking.h"
-#include "state/Counters.h"
 
 namespace {
 
@@ -11,10 +10,6 @@ using namespace RobberState;
 
 // One robbery in 12 x 360 eligible ticks, on average.
 constexpr int kTriggerDraw = 12 * 360;
-
-// Staff and robbers come in here: pixel (192, -24), cell (52, 12).
-constexpr int kEntryX = 192;
-constexpr int kEntryY = -24;
 
 // The robber's standing frame at the counter: its figure's column, the
 // first frame of the down-left row.
@@ -74,18 +69,12 @@ void RunLeg(GameState& g, int slot, const RobberLeg& leg) {
     if (leg.onArrival && StandsOnTarget(g, slot)) leg.onArrival(g, slot);
 }
 
-// The robber appears at the staff entrance, counted inside.
+// The robber appears at the staff entrance, counted inside, and heads for
+// the door at once: a new game's row holds no target at all, and heading for
+// it would take the robber off the top edge and in again.
 void ComeIn(GameState& g, int slot) {
     g.RobberInside = 1;
-    CountUp(g.Person.Visits[slot]);
-    PutPersonAt(g, slot, kEntryX, kEntryY);
-    g.Person.State[slot] = Enter;
-    g.Person.HeadingSet[slot] = 0;
-    // Walking starts this tick: toward the door, not toward wherever the
-    // row's last walk ended. A new game's row holds no target at all, and
-    // heading for it would take the robber off the top edge and in again.
-    g.Person.TargetX[slot] = kLegs[0].target.x;
-    g.Person.TargetY[slot] = kLegs[0].target.y;
+    EnterByStaffDoor(g, slot, Enter, kLegs[0].target);
 }
 
 // The draw is made on every tick without a robbery, whatever else holds.

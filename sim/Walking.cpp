@@ -1,14 +1,12 @@
 #include "sim/Walking.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <iterator>
 
-#include "sim/Cleaner.h"
-#include "sim/Clerk.h"
 #include "sim/Customer.h"
 #include "sim/WalkTurns.h"
+#include "state/Counters.h"
 #include "state/PersonSlots.h"
 #include "state/HourLength.h"
 #include "state/FloorWalls.h"
@@ -202,28 +200,16 @@ void CountDown(Value& v) {
     if (v.asInt() > 0) v = v.asInt() - 1;
 }
 
-// The grid value of a (possibly fractional) cell; a cell index rounds as an
-// array index does, and a cell off the grid is open.
-int GridValue(const GameState& g, double gx, double gy) {
-    const double rx = std::nearbyint(gx), ry = std::nearbyint(gy);
-    if (rx < 0 || ry < 0 || rx >= GameState::kGridSize || ry >= GameState::kGridSize) return FloorCell::Open;
-    return g.FloorGrid[static_cast<int>(rx)][static_cast<int>(ry)];
-}
-
-// The same for a whole cell.
+// The grid value of a cell; a cell off the grid is open.
 int GridValue(const GameState& g, int gx, int gy) {
     if (gx < 0 || gy < 0 || gx >= GameState::kGridSize || gy >= GameState::kGridSize) return FloorCell::Open;
     return g.FloorGrid[gx][gy];
 }
 
-// The cell `steps` steps along a heading from where the person stands (the
-// whole-cell case inline: it is nearly every step).
-[[gnu::noinline]] int GridValueAheadBetween(const GameState& g, const PersonPlace& at, int dx, int dy, int steps) {
-    return GridValue(g, at.gx + steps * dx, at.gy + steps * dy);
-}
+// The cell `steps` steps along a heading from the whole cell the person
+// stands on.
 inline int GridValueAhead(const GameState& g, const PersonPlace& at, int dx, int dy, int steps) {
-    if (at.whole) return GridValue(g, at.cx + steps * dx, at.cy + steps * dy);
-    return GridValueAheadBetween(g, at, dx, dy, steps);
+    return GridValue(g, at.cx + steps * dx, at.cy + steps * dy);
 }
 
 void Move(WholeCell& v, int delta) { v = v.get() + delta; }
@@ -247,6 +233,15 @@ double PersonCellY(const GameState& g, int slot) { return PlaceOf(g, slot).cellY
 
 bool StandsOn(const GameState& g, int slot, GridCell cell) { return PlaceOf(g, slot).on(cell); }
 
+void EnterByStaffDoor(GameState& g, int slot, int state, GridCell first) {
+    auto& P = g.Person;
+    CountUp(P.Visits[slot]);
+    PutPersonAt(g, slot, kStaffDoorX, kStaffDoorY);
+    P.State[slot] = state;
+    P.HeadingSet[slot] = 0;
+    P.TargetX[slot] = first.x;
+    P.TargetY[slot] = first.y;
+}
 
 void WalkPerson(GameState& g, int slot) {
     PersonPlace at = PlaceOf(g, slot);
@@ -255,9 +250,7 @@ void WalkPerson(GameState& g, int slot) {
 
 namespace {
 
-// Where the target lies from the person, for the turn rules. A person on a
-// whole cell has it in whole numbers (nearly every step); one between cells
-// has it in reals, by the comparisons of the cells' real values.
+// Where the target lies from the person, for the turn rules, in whole cells.
 struct WholePlan {
     std::int64_t dx, dy;  // target minus person, in cells
     constexpr bool onTarget() const { return dx == 0 && dy == 0; }
@@ -269,19 +262,6 @@ struct WholePlan {
     constexpr int lineSide(Line l) const {
         const std::int64_t d = l == Line::U ? dx - dy : dx + dy;
         return (d > 0) - (d < 0);
-    }
-};
-struct RealPlan {
-    double gx, gy, tx, ty;  // finite: the cells of whole pixels, whole targets
-    bool onTarget() const { return gx == tx && gy == ty; }
-    static int OrderRow(double a, double b) { return a < b ? 0 : (a == b ? 1 : 2); }
-    int orderX() const { return OrderRow(gx, tx); }
-    int orderY() const { return OrderRow(gy, ty); }
-    bool onColumn(const ColumnTest& c) const { return c.axis == Axis::X ? gx + c.offset == tx : gy + c.offset == ty; }
-    int lineSide(Line l) const {
-        const double mine = l == Line::U ? gx - gy : gx + gy;
-        const double target = l == Line::U ? tx - ty : tx + ty;
-        return target == mine ? 0 : (target > mine ? 1 : -1);
     }
 };
 
@@ -302,8 +282,8 @@ struct HeadingChoice {
 // target's line when the person stands on it, and otherwise toward that
 // line when `wallAhead(heading)` finds a wall one or two cells ahead on the
 // rule's first diagonal.
-template <class Plan, class WallAhead>
-constexpr void RunTurnRules(const Plan& w, bool fresh, WallAhead wallAhead, HeadingChoice& choice) {
+template <class WallAhead>
+constexpr void RunTurnRules(const WholePlan& w, bool fresh, WallAhead wallAhead, HeadingChoice& choice) {
     const RulesWhere& rules = kRulesWhere[w.orderX()][w.orderY()];
     if (fresh) choice.turn(kTurnRules[rules.rule[0]].firstHeading);
     for (int k = 0; k < rules.count; ++k) {
@@ -406,15 +386,9 @@ void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WholePla
     TurnForWholeTarget(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
 }
 
-void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const RealPlan& w, HeadingChoice& choice) {
-    const bool fresh = StartWalk(g, slot);
-    RunTurnRules(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
-}
-
 // The turn of this step. While mopping, the cleaner slides by itself with
 // its heading held at 0.
-template <class Plan>
-HeadingChoice TurnTowardTarget(GameState& g, int slot, const PersonPlace& at, const Plan& w) {
+HeadingChoice TurnTowardTarget(GameState& g, int slot, const PersonPlace& at, const WholePlan& w) {
     HeadingChoice choice;
     if (!Mopping(g, slot)) {
         if (w.onTarget()) choice.turn(0);
@@ -462,14 +436,9 @@ void ShowNextWalkFrame(GameState& g, int slot, int sp, int h) {
 // breaks ties.
 void KeyDepth(GameState& g, int sp) { g.Sprite.Depth[sp] = g.Sprite.Y[sp].asReal() + sp / 1000.0; }
 
-// Where the person stands after a step: a whole cell on is worked out in
-// whole numbers (the same cell the rule gives from the new pixels), any
-// other place again from the sprite.
-void FollowStep(const GameState& g, int slot, PersonPlace& at, const Heading& hd) {
-    if (!at.whole) {
-        at = PlaceOf(g, slot);
-        return;
-    }
+// Where the person stands after a step, in whole numbers: the same cell
+// the rule gives from the new pixels.
+void FollowStep(PersonPlace& at, const Heading& hd) {
     at.cx += hd.dx;
     at.cy += hd.dy;
     at.px += walking_detail::kCellWidth * hd.dx;
@@ -498,12 +467,11 @@ bool TableKnows(std::int64_t dx, std::int64_t dy) { return TurnLookupAt(WholePla
 
 void WalkPerson(GameState& g, int slot, PersonPlace& at) {
     const int sp = at.sprite;
-    if (sp < 0) return;
+    if (sp < 0 || !at.whole) return;
     const auto& P = g.Person;
-    const HeadingChoice choice =
-        at.whole ? TurnTowardTarget(g, slot, at, WholePlan{P.TargetX[slot].get() - std::int64_t{at.cx},
-                                                           P.TargetY[slot].get() - std::int64_t{at.cy}})
-                 : TurnTowardTarget(g, slot, at, RealPlan{at.gx, at.gy, P.TargetX[slot].asReal(), P.TargetY[slot].asReal()});
+    const HeadingChoice choice = TurnTowardTarget(
+        g, slot, at,
+        WholePlan{P.TargetX[slot].get() - std::int64_t{at.cx}, P.TargetY[slot].get() - std::int64_t{at.cy}});
     if (choice.turned) g.Person.Heading[slot] = choice.heading;
 
     bool moved = false;
@@ -513,7 +481,7 @@ void WalkPerson(GameState& g, int slot, PersonPlace& at) {
         ShowNextWalkFrame(g, slot, sp, h);
     }
     KeyDepth(g, sp);
-    if (moved) FollowStep(g, slot, at, kHeadings[h]);
+    if (moved) FollowStep(at, kHeadings[h]);
 }
 
 void CheckDoorCells(GameState& g, int slot) { CheckDoorCells(g, PlaceOf(g, slot)); }

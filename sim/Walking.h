@@ -104,6 +104,12 @@ inline bool StillAt(const GameState& g, const PersonPlace& before) {
     return g.Sprite.X[before.sprite].get() == before.px && g.Sprite.Y[before.sprite].get() == before.py;
 }
 
+// True when pixel (x, y) is a cell's corner: a person put there stands on a
+// whole cell, as the walk needs (every way in is held to it).
+constexpr bool OnWholeCell(int x, int y) {
+    return x % walking_detail::kCellWidth == 0 && y % walking_detail::kCellHeight == 0;
+}
+
 // Puts the person's sprite at pixel (x, y), where it comes in or appears;
 // a row that shows no sprite stays as it is.
 inline void PutPersonAt(GameState& g, int slot, int x, int y) {
@@ -112,6 +118,17 @@ inline void PutPersonAt(GameState& g, int slot, int x, int y) {
     g.Sprite.X[sp] = x;
     g.Sprite.Y[sp] = y;
 }
+
+// The staff entrance, pixel (192, -24), cell (52, 12): the clerks, the
+// cleaner and the robber come in here.
+inline constexpr int kStaffDoorX = 192, kStaffDoorY = -24;
+static_assert(OnWholeCell(kStaffDoorX, kStaffDoorY), "the staff come in on a whole cell");
+
+// A clerk, the cleaner or the robber comes in by the staff entrance: one
+// more visit, its figure at the entrance, in `state`, and a fresh walk
+// toward `first` from this tick (not toward wherever its last walk ended).
+// Its role's count of those inside is its caller's.
+void EnterByStaffDoor(GameState& g, int slot, int state, GridCell first);
 
 // The person's grid cell from its sprite, by real division: X / 6 + 20 and
 // Y / 3 + 20. A sprite between cells gives a fractional cell.
@@ -149,6 +166,9 @@ inline bool ParkedAndAbsent(const GameState& g, int slot, int sp) {
 // One walking step of a person: turns toward the target along the diagonal
 // axes, steps unless a wall is ahead, animates the walk and re-keys the
 // sprite's depth. Called by the main tick for every slot whose state is not 0.
+// A walking person always stands on a whole cell: every way in puts it on
+// one, every step moves it a whole cell, and the loader refuses a file with
+// one between cells. A person found between cells is not walked.
 void WalkPerson(GameState& g, int slot);
 // The same from where the person stands now (PlaceOf); `at` is then where
 // it stands after the step.

@@ -1,14 +1,13 @@
 #include "stock/TopTen.h"
 
-#include <algorithm>
-
 #include "state/FormatMoney.h"
+#include "state/TableRows.h"
 
 namespace {
 
 template <std::size_t N, std::size_t M>
 TopTenList Ranking(const Col<N>& top, const Value& count, const Col<M>& names, const Col<M>& prices) {
-    const int titles = std::clamp(count.i(), 0, static_cast<int>(M));
+    const int titles = RowsInUse(count, names);
     TopTenList list;
     for (int i = 0; i < kTopTenRows; ++i) {
         TopTenRow& row = list[i];

@@ -2,8 +2,6 @@
 // of the map.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -107,30 +105,6 @@ TEST(Walk, TurnTableAgreesWithTheRules) {
                     EXPECT_EQ(walk_turns::TurnByTable(dx, dy, fresh, wall), walk_turns::TurnByRules(dx, dy, fresh, wall))
                         << (fresh ? "fresh" : "walking") << (wall ? ", wall ahead" : "");
         }
-}
-
-TEST(Walk, BetweenCellsStaysBetweenCells) {
-    // Half a cell across and a third down from (30, 30): every step is one
-    // whole cell along a diagonal, so it never stands on its whole target;
-    // it walks on past it until the edge rule takes it off the map.
-    auto g = std::make_unique<GameState>();
-    PlacePerson(*g, {30, 30}, {40, 36});
-    g->Sprite.X[30] = g->Sprite.X[30].get() + 3;
-    g->Sprite.Y[30] = g->Sprite.Y[30].get() + 1;
-    int ticks = 0;
-    while (g->Person.State[kSlot].get() != 0 && ticks < 200) {
-        const int x = g->Sprite.X[30].get(), y = g->Sprite.Y[30].get();
-        WalkPerson(*g, kSlot);
-        FreePersonAtEdge(*g, kSlot);
-        ++ticks;
-        if (g->Person.State[kSlot].get() == 0) break;
-        EXPECT_FALSE(StandsOnTarget(*g, kSlot));
-        EXPECT_EQ(std::abs(g->Sprite.X[30].get() - x), 6);
-        EXPECT_EQ(std::abs(g->Sprite.Y[30].get() - y), 3);
-        EXPECT_EQ(PersonCellX(*g, kSlot) - std::floor(PersonCellX(*g, kSlot)), 0.5);
-    }
-    EXPECT_EQ(ticks, 88);  // down-right all the way, to the right edge at x 118
-    EXPECT_EQ(g->Person.Heading[kSlot], Value(3));
 }
 
 TEST(Walk, FramesWidthAndDepth) {
