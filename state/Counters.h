@@ -1,9 +1,10 @@
 #pragma once
-// The counters that play only grows (visits, customers and copies counted,
-// days since an event, uses, ticks, the award contest's points) stop at the
-// top of the range their saved field takes (StateLayout), so that play
-// never holds a value its own loader would refuse. No game comes near these
-// tops: only a file made by hand starts there.
+// What play grows stops at the edge of the range its saved field takes
+// (StateLayout), so that play never holds a value its own loader would
+// refuse: the counters that only grow (visits, customers and copies
+// counted, days since an event, uses, ticks) and the scores of the award
+// contest and of the weekly ranking. No game comes near these edges: only a
+// file made by hand starts there.
 #include <algorithm>
 #include <cstdint>
 
@@ -11,14 +12,20 @@
 
 inline constexpr std::int64_t kCountLimit = 1'000'000'000'000'000;  // 10^15: a running count
 inline constexpr std::int64_t kCopyLimit = 1'000'000'000;           // copies of one title
+inline constexpr std::int64_t kScoreLimit = kCountLimit;            // a score, either side of 0
 
 // v + by (by >= 0), stopped at `limit`.
 inline void CountUp(Value& v, std::int64_t by = 1, std::int64_t limit = kCountLimit) {
     v = std::min(v.asInt() + by, limit);
 }
 
-// A score of the award contest, held within ±kCountLimit.
-inline double ScoreWithinLimit(double x) {
-    return std::clamp(x, -static_cast<double>(kCountLimit), static_cast<double>(kCountLimit));
+// `score` + `by`, held within ±kScoreLimit: the one way a score of the award
+// contest or of the weekly ranking moves. A whole score stays whole while
+// what is added is whole; any real makes the sum real.
+inline Value ScorePlus(const Value& score, const Value& by) {
+    if ((score.isInt() || score.isEmpty()) && (by.isInt() || by.isEmpty()))
+        return std::clamp(score.asInt() + by.asInt(), -kScoreLimit, kScoreLimit);
+    return std::clamp(score.asReal() + by.asReal(), -static_cast<double>(kScoreLimit),
+                      static_cast<double>(kScoreLimit));
 }
-inline std::int64_t ScoreWithinLimit(std::int64_t x) { return std::clamp(x, -kCountLimit, kCountLimit); }
+inline void AddToScore(Value& score, const Value& by) { score = ScorePlus(score, by); }
