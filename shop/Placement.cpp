@@ -79,8 +79,8 @@ void PlaceFacility(GameState& g, int spot, int fixtureRow) {
     auto& shop = g.Bookshop;
     AddToScore(shop.FacilityScore[0], FacilityScoreOf(r));
     g.Fame = g.Fame.asInt() + (r <= kLastSmallFameRow ? 1 : 2);
-    if (r == kClawMachineRow) g.Popularity = g.Popularity.asInt() + 3;
-    if (r == kPhotoBoothRow) g.Popularity = g.Popularity.asInt() + 4;
+    if (r == kClawMachineRow) ShiftPopularity(g.Popularity, 3);
+    if (r == kPhotoBoothRow) ShiftPopularity(g.Popularity, 4);
     if (g.Fame.asInt() >= 100) g.Fame = 100;
 
     // With a full pool the spot gets no picture rather than the slot of

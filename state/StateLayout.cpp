@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "state/Calendar.h"
 #include "state/Counters.h"
 
 namespace {
@@ -235,7 +236,7 @@ constexpr long long kLastPerson = 256;  // person rows
 constexpr long long kLastApplicant = 128;
 constexpr long long kLastShop = 64;
 constexpr long long kMostOrdered = 999;  // copies per title an order dialog allows
-constexpr long long kLastYear = 100'000'000;  // the calendar runs on its own; no game gets this far
+constexpr long long kLastYear = kLastGameYear;  // the calendar stays in it
 
 constexpr FieldRule Whole(long long lo, long long hi) { return {FieldKind::Whole, lo, hi}; }
 constexpr FieldRule Real(long long lo, long long hi) { return {FieldKind::Number, lo, hi}; }
@@ -287,7 +288,7 @@ const NamedRule kRules[] = {
     // Money, gauges and figures.
     {"Funds", kYen}, {"GameSpeed", Whole(0, 10)}, {"GameOverReason", Whole(0, 3)},
     {"TotalCustomers", kCount},
-    {"Popularity", Real(-1'000'000, 1'000'000)},  // unclamped between weekly clamps: purchases, firings
+    {"Popularity", Real(-kPopularityLimit, kPopularityLimit)},  // unclamped between weekly clamps: purchases, firings
     {"Fame", kGauge}, {"Paused", kFlag},
     {"MagazineTitlesStocked", kTitleRow}, {"BookTitlesStocked", kTitleRow}, {"FacilityCount", kPlace},
     {"Attraction", Real(-1'000'000'000, 1'000'000'000)},  // a score drawn from the gauges and counts
