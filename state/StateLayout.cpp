@@ -221,9 +221,12 @@ std::vector<ColumnDef> AllColumns() {
 // One rule per saved field, in the order of the file. A rule comes from what
 // the variable means, widened to every value play itself reaches: a sprite
 // field may hold -1 (no sprite), Popularity drifts outside 0..100 until the
-// weekly clamp, a list counter may stand one past its last row. Counters
-// that only grow get a bound no game reaches, so their sums stay far from
-// the edge of 64 bits; money is bounded by kYenLimit, which AddMoney keeps.
+// weekly clamp, a list counter may stand one past its last row, a standing
+// order of books may be the whole shelf room. Where only a bound of our own
+// holds a value, the routine that grows it stops there (Counters.h): counters
+// that only grow, scores and Popularity get a bound no game reaches, so
+// their sums stay far from the edge of 64 bits; money is bounded by
+// kYenLimit, which AddMoney keeps; the calendar stays in its last year.
 
 constexpr long long kNever = kCountLimit;  // 10^15: a running count no game reaches (play stops there)
 // kCopyLimit (Counters.h): copies of a title, on shelves or held
@@ -236,6 +239,10 @@ constexpr long long kLastPerson = 256;  // person rows
 constexpr long long kLastApplicant = 128;
 constexpr long long kLastShop = 64;
 constexpr long long kMostOrdered = 999;  // copies per title an order dialog allows
+// A delivery that meets full shelves leaves the title's standing order at its
+// stock, which may fill all the room there is: the largest shelf (150 copies)
+// on every floor place of the largest shop.
+constexpr long long kMostShelfRoom = kLastPlace * 150;
 constexpr long long kLastYear = kLastGameYear;  // the calendar stays in it
 
 constexpr FieldRule Whole(long long lo, long long hi) { return {FieldKind::Whole, lo, hi}; }
@@ -250,6 +257,7 @@ constexpr FieldRule kAmount = Whole(0, kYenLimit);  // a sum of money that is ne
 constexpr FieldRule kPrice = Whole(0, kPriceLimit);
 constexpr FieldRule kCopies = Whole(0, kCopyLimit);
 constexpr FieldRule kOrdered = Whole(0, kMostOrdered);
+constexpr FieldRule kBooksOrdered = Whole(0, kMostShelfRoom);
 constexpr FieldRule kSprite = Whole(-1, kLastSprite);  // -1: no sprite (the pool was full, or none yet)
 constexpr FieldRule kCell = Whole(0, kLastCell);
 constexpr FieldRule kPlace = Whole(0, kLastPlace);
@@ -258,8 +266,16 @@ constexpr FieldRule kCategory = Whole(0, 7);  // TitleCategory
 constexpr FieldRule kLook = Whole(0, 8);      // a figure / face picture
 constexpr FieldRule kGauge = Real(0, 100);
 constexpr FieldRule kScore = Real(-kScoreLimit, kScoreLimit);  // a contest score or a ranking score
-constexpr FieldRule kPixel = Real(-100'000, 100'000);
-constexpr FieldRule kSpritePixel = Whole(-100'000, 100'000);  // sprites stand on whole pixels
+// A title's popularity (1..17 in the catalogues; play never changes it): the
+// copies a shopper takes and the title's weekly ranking grow with it, and
+// below 0 a shopper would take fewer than none.
+constexpr FieldRule kTitlePopularity = Real(0, kScoreLimit);
+constexpr long long kPixelLimit = 100'000;
+constexpr FieldRule kPixel = Real(-kPixelLimit, kPixelLimit);
+constexpr FieldRule kSpritePixel = Whole(-kPixelLimit, kPixelLimit);  // sprites stand on whole pixels
+// A depth key: the sprite's pixel row, an offset of a few hundred pixels (a
+// flame's 1,200) and the slot / 1000.
+constexpr FieldRule kDepthKey = Real(-kPixelLimit - 2'000, kPixelLimit + 2'000);
 constexpr FieldRule kPersonState = Whole(0, 99);  // CustomerState, ClerkState, CleanerState, RobberState
 constexpr FieldRule kDaysToDelivery = Whole(0, 365);
 constexpr FieldRule kFireHourTicks = Whole(0, 10'000'000);  // the longest hour: while a fire burns
@@ -399,12 +415,12 @@ const NamedRule kRules[] = {
 
     // The sprite pool: whole pixels, and depth keys y + offset + slot / 1000,
     // so real.
-    {"Sprite.Depth", kPixel}, {"VisibleSprites", Whole(0, kLastSprite)}, {"Sprite.InUse", kFlag},
+    {"Sprite.Depth", kDepthKey}, {"VisibleSprites", Whole(0, kLastSprite)}, {"Sprite.InUse", kFlag},
     {"DrawList", Whole(0, kLastSprite)},
     {"Sprite.X", kSpritePixel}, {"Sprite.Y", kSpritePixel}, {"Sprite.SrcX", Whole(0, 10'000)}, {"Sprite.SrcY", Whole(0, 10'000)},
     {"FacilitySlot.Sprite", kSprite},
     {"Sprite.Width", Whole(0, 10'000)}, {"Sprite.Height", Whole(0, 10'000)}, {"Sprite.Spare1", kSpare},
-    {"VisibleDepths", kPixel},
+    {"VisibleDepths", kDepthKey},
 
     // Service machines on offer.
     {"ServiceFacilityType.Price", kPrice}, {"ServiceFacilityType.Description", kText},
@@ -418,15 +434,15 @@ const NamedRule kRules[] = {
     {"Magazine.Description", kTitleText}, {"Magazine.Cost", kPrice}, {"Magazine.StandingOrder", kOrdered},
     {"Magazine.Listed", kFlag}, {"Magazine.Stock", kCopies},
     {"Magazine.IssueCode", Real(1, 67)}, {"MagazineWorkList", kTitleRow}, {"Magazine.Category", kCategory},
-    {"Magazine.Popularity", kScore}, {"Magazine.EditedOrder", kOrdered}, {"Magazine.RankScore", kScore},
+    {"Magazine.Popularity", kTitlePopularity}, {"Magazine.EditedOrder", kOrdered}, {"Magazine.RankScore", kScore},
     {"Magazine.HeldCopies", kCopies},
 
     // Books.
     {"Book.Title", kTitleText}, {"Book.Cost", kPrice}, {"Book.Price", kPrice}, {"Book.Description", kTitleText},
     {"Book.Flag", kFlag}, {"Book.Spare1", kSpare}, {"Book.Stock", kCopies},
-    {"BookDisplayOrder", kTitleRow}, {"Book.GenreText", kTitleText}, {"Book.StandingOrder", kOrdered},
+    {"BookDisplayOrder", kTitleRow}, {"Book.GenreText", kTitleText}, {"Book.StandingOrder", kBooksOrdered},
     {"Book.KeepReordering", kFlag}, {"Book.DaysToDelivery", kDaysToDelivery}, {"Book.CopiesSold", kCount},
-    {"Book.Category", kCategory}, {"Book.Popularity", kScore}, {"Book.EditedOrder", kOrdered},
+    {"Book.Category", kCategory}, {"Book.Popularity", kTitlePopularity}, {"Book.EditedOrder", kBooksOrdered},
     {"Book.EditedReorder", kFlag}, {"Book.RankScore", kScore}, {"BookCandidateList", kTitleRow},
     {"Book.HeldCopies", kCopies},
 
@@ -440,10 +456,12 @@ const NamedRule kRules[] = {
     {"FixtureType.Price", kPrice}, {"FixtureType.Capacity", kCopies}, {"FixtureType.Description", kText},
     {"FixtureType.Param3", kScore}, {"FixtureType.Index", Whole(0, 10)},
 
-    // Registers, service places, doors.
+    // Registers, service places, doors. A register's service time is the
+    // ticks its model adds to a sale: 5 down to 1, -1 for the fastest (a
+    // sale a tick sooner), 10 on an empty place.
     {"ShelvesPerArea", kPlace}, {"RegisterSlot.TypeIndex", Whole(0, 5)}, {"RegisterSlot.Sprite", kSprite},
     {"ServiceSlot.Sprite", kSprite}, {"RegisterSlot.ClerkState", Whole(0, 2)}, {"ServedCount", kCount},
-    {"RegisterSlot.Busy", kFlag}, {"RegisterSlot.ServiceTime", Whole(0, 1000)}, {"Door.Cycling", kFlag},
+    {"RegisterSlot.Busy", kFlag}, {"RegisterSlot.ServiceTime", Whole(-1, 10)}, {"Door.Cycling", kFlag},
     {"Door.Step", Whole(0, 7)}, {"EditedSalary", kAmount},
     {"RegisterType.Price", kPrice}, {"RegisterType.SpeedText", kText}, {"RegisterType.Name", kText},
     {"RegisterSlot.Kind", Whole(0, 6)}, {"RegisterType.Index", Whole(0, 6)}, {"OfferedList", Whole(0, 10)},
