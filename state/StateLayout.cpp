@@ -279,6 +279,10 @@ constexpr FieldRule kDepthKey = Real(-kPixelLimit - 2'000, kPixelLimit + 2'000);
 constexpr FieldRule kPersonState = Whole(0, 99);  // CustomerState, ClerkState, CleanerState, RobberState
 constexpr FieldRule kDaysToDelivery = Whole(0, 365);
 constexpr FieldRule kFireHourTicks = Whole(0, 10'000'000);  // the longest hour: while a fire burns
+// The ticks a person has spent at a facility, at the counter or mopping: the
+// steps count them in 32 bits, and each of these states ends within a few
+// dozen ticks, so a count this high ends its state at the next step.
+constexpr FieldRule kStateTicks = Whole(0, 1'000'000'000);
 
 struct NamedRule {
     std::string_view name;
@@ -473,7 +477,7 @@ const NamedRule kRules[] = {
     {"Person.Name", kText}, {"Person.Age", Whole(0, 200)}, {"Person.TasteText", kText},
     {"Person.State", kPersonState}, {"Person.Look", kLook},
     {"Person.TargetX", kCell}, {"Person.TargetY", kCell}, {"Person.PreferredCategory", kCategory},
-    {"Person.Spare1", kSpare}, {"Person.HeadingSet", kFlag}, {"Person.StateTicks", kCount},
+    {"Person.Spare1", kSpare}, {"Person.HeadingSet", kFlag}, {"Person.StateTicks", kStateTicks},
     {"Person.TargetSpot", kPlace}, {"Person.Visits", kCount}, {"Person.Spare2", kSpare},
     {"Person.ReturnState", kPersonState}, {"Person.SavedTargetX", kCell}, {"Person.SavedTargetY", kCell},
     {"Person.Satisfaction", Whole(0, 100)}, {"Person.Sprite", kSprite}, {"WaypointCount", Whole(0, 11)},

@@ -33,6 +33,7 @@
 #include "state/Ledger.h"
 #include "savegame/LoadSave.h"
 #include "state/NewGame.h"
+#include "state/StateLayout.h"
 #include "savegame/SaveGame.h"
 #include "stock/BookOrders.h"
 #include "stock/MagazineOrders.h"
@@ -187,6 +188,27 @@ void FillTheShelvesWithOneTitle(GameState& g) {
     OpenBookOrders(g);
 }
 
+// The highest count of ticks in a state a file may hold.
+std::int64_t MostStateTicks() { return Layout().find("Person.StateTicks")->rule.hi; }
+
+// The first person whose state step is counting its ticks, or -1.
+int CountingPerson(const GameState& g) {
+    for (int p = 0; p < g.PersonCount.i(); ++p)
+        if (g.Person.StateTicks[p].asInt() > 0) return p;
+    return -1;
+}
+
+// The busy shop, played on until somebody counts the ticks of a state (at
+// a facility, at the counter, mopping); the count is then set to the
+// highest a file may hold.
+void ACountAtItsEdge(GameState& g) {
+    ASSERT_TRUE(LoadGameFile(g, QM_BUSY_SHOP));
+    for (int tick = 0; tick < 20'000 && CountingPerson(g) < 0; ++tick) MainTick(g);
+    const int p = CountingPerson(g);
+    ASSERT_GE(p, 0);
+    g.Person.StateTicks[p] = MostStateTicks();
+}
+
 void AllTitlesAsPopularAsCanBe(GameState& g) {
     for (Value& p : g.Book.Popularity) p = kScoreLimit;
     for (Value& p : g.Magazine.Popularity) p = kScoreLimit;
@@ -294,6 +316,10 @@ TEST_F(SavedGamesInPlay, PlayAtTheEdgesOfTheFieldsSavesAndLoadsBack) {
          [](GameState& g) { ASSERT_TRUE(DismissClerk(g, 0)); },
          [](const GameState& g) { EXPECT_EQ(g.Popularity, Value(-kPopularityLimit)); }},
 
+        {"a state's count of ticks at its edge", ACountAtItsEdge, MainTick,
+         [](const GameState& g) {
+             for (int p = 0; p < g.PersonCount.i(); ++p) EXPECT_LT(g.Person.StateTicks[p].asInt(), MostStateTicks());
+         }},
         {"the new year of the calendar's last year", [](GameState& g) {
              g.Year = kLastGameYear;
              g.Month = 12;
