@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Platform.h"
+#include "state/Counters.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
 
@@ -86,7 +87,7 @@ void BookMediumInPlace(GameState& g, AdvertisingMedium medium) {
 
 void AdvertisingDialogDone(GameState& g) {
     if (g.Fame.asReal() >= kGaugeMax) g.Fame = kGaugeMax;
-    Add(g.Bookshop.EffortPoints[0], kAdvertisingEffort);
+    AddToScore(g.Bookshop.EffortPoints[0], kAdvertisingEffort);
 }
 
 const std::array<PrintSize, kPrintSizes>& PrintSizes(PrintCampaign campaign) {

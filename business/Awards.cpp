@@ -30,12 +30,6 @@ int ShopRows(const GameState& g) {
 
 int Draw(GameState& g, const Jitter& j) { return j.base - g.RndInt(j.span); }
 
-// A total plus a whole jitter; whole totals stay whole numbers.
-Value Plus(const Value& total, int jitter) {
-    if (total.isInt() || total.isEmpty()) return ScoreWithinLimit(total.asInt() + jitter);
-    return ScoreWithinLimit(total.asReal() + jitter);
-}
-
 bool LowerWins(AwardKind award) { return award == AwardKind::Cleaning; }
 
 // True when row a ranks before row b: a better score, or an equal one and
@@ -57,16 +51,17 @@ void CeremonyOpened(GameState& g) {
     double placeWeights = 0;
     for (int s = kFirstPlace; s <= kLastPlace; ++s)
         placeWeights += 1 + kPlaceWeightPerKind * g.FacilitySlot.Kind[s].asReal();
-    shop.FacilityScore[0] = ScoreWithinLimit(shop.FacilityScore[0].asReal() + placeWeights);
+    AddToScore(shop.FacilityScore[0], placeWeights);
 
     CountUp(g.AwardRound);
     g.CeremonyStep = 0;
 
     for (int i = 0; i < ShopRows(g); ++i) {
-        shop.AwardFacility[i] = Plus(shop.FacilityScore[i], Draw(g, kFacilityJitter));
-        shop.AwardSales[i] = Plus(shop.SalesPoints[i], Draw(g, kSalesJitter));
-        shop.AwardEffort[i] = Plus(shop.EffortPoints[i], Draw(g, kEffortJitter));
-        shop.AwardClean[i] = Plus(shop.DirtPoints[i], -Draw(g, kCleanJitter));
+        // Whole totals stay whole numbers.
+        shop.AwardFacility[i] = ScorePlus(shop.FacilityScore[i], Draw(g, kFacilityJitter));
+        shop.AwardSales[i] = ScorePlus(shop.SalesPoints[i], Draw(g, kSalesJitter));
+        shop.AwardEffort[i] = ScorePlus(shop.EffortPoints[i], Draw(g, kEffortJitter));
+        shop.AwardClean[i] = ScorePlus(shop.DirtPoints[i], -Draw(g, kCleanJitter));
     }
 }
 

@@ -26,14 +26,6 @@ void ClearColumn(GameState& g, int period) {
 
 void Charge(GameState& g, std::int64_t amount, int category) { AddMoney(g, -amount, category, 0); }
 
-// Award points are kept as whole numbers while both sides are whole.
-void AddPoints(Value& points, const Value& add) {
-    if ((points.isInt() || points.isEmpty()) && (add.isInt() || add.isEmpty()))
-        points = ScoreWithinLimit(points.asInt() + add.asInt());
-    else
-        points = ScoreWithinLimit(points.asReal() + add.asReal());
-}
-
 }  // namespace
 
 void MonthEndPayments(GameState& g) {
@@ -78,7 +70,7 @@ bool ReportTimerTick(GameState& g, int ticksPerStep) {
 bool MonthReportTimerTick(GameState& g) { return ReportTimerTick(g, kMonthReportTicksPerStep); }
 
 void MonthClose(GameState& g) {
-    AddPoints(g.Bookshop.SalesPoints[0], g.CopiesSoldHistory.Monthly[0]);
+    AddToScore(g.Bookshop.SalesPoints[0], g.CopiesSoldHistory.Monthly[0]);
     ShiftHistory(g.CopiesSoldHistory.Monthly);
     ShiftHistory(g.ProfitHistory.Monthly);
 
@@ -87,7 +79,7 @@ void MonthClose(GameState& g) {
     for (int k = 0; k < kShopServices; ++k)
         if (g.ShopServiceOn[k].asInt() == 1) Charge(g, kServiceFee, Services);
 
-    AddPoints(g.Bookshop.DirtPoints[0], g.Dirtiness);
+    AddToScore(g.Bookshop.DirtPoints[0], g.Dirtiness);
     g.ShopInfoDirty = 1;
     g.ReportTicks = 0;
 }

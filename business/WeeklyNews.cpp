@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "state/Counters.h"
 #include "state/FormatMoney.h"
 #include "state/TableRows.h"
 
@@ -187,8 +188,9 @@ void RankCatalogue(GameState& g, const Value& rowCount, const Col<Rows>& popular
         if (n > 0) score[k] = score[k].asReal() + q;
     }
 
-    // Equal sales never tie: the row with the higher index ranks first.
-    for (int i = 0; i < n; ++i) score[i] = score[i].asReal() + i / 1000.0;
+    // Equal sales never tie: the row with the higher index ranks first. The
+    // score stops at the edge of its range here, however popular the titles.
+    for (int i = 0; i < n; ++i) AddToScore(score[i], i / 1000.0);
 
     for (int i = 0; i < n; ++i) {
         const double own = score[i].asReal();

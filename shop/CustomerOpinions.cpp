@@ -141,4 +141,4 @@ std::string OpinionFacePicture(const GameState& g, bool mouthOpen) {
     return "Graphic/Human" + std::to_string(g.OpinionFace.asInt() + 1) + ".1.dat";
 }
 
-void CustomerOpinionsClosed(GameState& g) { g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asInt() + 1); }
+void CustomerOpinionsClosed(GameState& g) { AddToScore(g.Bookshop.EffortPoints[0], 1); }

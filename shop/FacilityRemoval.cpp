@@ -119,7 +119,7 @@ void RemoveFacility(GameState& g, int spot) {
     g.FacilityCount = g.FacilityCount.asInt() - 1;
     g.ShelfCapacity = g.ShelfCapacity.asInt() - g.FixtureType.Capacity[r].asInt();
     TrimShelfStock(g);
-    g.Bookshop.FacilityScore[0] = ScoreWithinLimit(g.Bookshop.FacilityScore[0].asReal() - FacilityScoreOf(r));
+    AddToScore(g.Bookshop.FacilityScore[0], -FacilityScoreOf(r));
 
     // Facing, area and sprite stay in the record until the next placement.
     g.FacilitySlot.Kind[spot] = 0;

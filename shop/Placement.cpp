@@ -77,10 +77,10 @@ void PlaceFacility(GameState& g, int spot, int fixtureRow) {
     // Scores and gauges. Popularity may leave 0..100 here; the weekly step
     // of the shop tick brings it back.
     auto& shop = g.Bookshop;
-    shop.FacilityScore[0] = ScoreWithinLimit(shop.FacilityScore[0].asReal() + FacilityScoreOf(r));
+    AddToScore(shop.FacilityScore[0], FacilityScoreOf(r));
     g.Fame = g.Fame.asInt() + (r <= kLastSmallFameRow ? 1 : 2);
-    if (r == kClawMachineRow) g.Popularity = g.Popularity.asInt() + 3;
-    if (r == kPhotoBoothRow) g.Popularity = g.Popularity.asInt() + 4;
+    if (r == kClawMachineRow) ShiftPopularity(g.Popularity, 3);
+    if (r == kPhotoBoothRow) ShiftPopularity(g.Popularity, 4);
     if (g.Fame.asInt() >= 100) g.Fame = 100;
 
     // With a full pool the spot gets no picture rather than the slot of
@@ -89,7 +89,7 @@ void PlaceFacility(GameState& g, int spot, int fixtureRow) {
     g.FacilitySlot.Kind[spot] = r + 1;
 
     AddMoney(g, -g.FixtureType.Price[r].asInt(), Facilities, 0);
-    shop.EffortPoints[0] = ScoreWithinLimit(shop.EffortPoints[0].asReal() + 1);
+    AddToScore(shop.EffortPoints[0], 1);
     g.FacilityCount = g.FacilityCount.asInt() + 1;
     g.ShelfCapacity = g.ShelfCapacity.asInt() + g.FixtureType.Capacity[r].asInt();
     g.ShopInfoDirty = 1;

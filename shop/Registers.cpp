@@ -82,7 +82,7 @@ void BuyRegister(GameState& g, int place, int modelRow) {
     const int i = place - 1;
     const RegisterModelEffect& effect = kRegisterEffects[modelRow];
 
-    g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asReal() + 1);
+    AddToScore(g.Bookshop.EffortPoints[0], 1);
     g.RegisterSlot.TypeIndex[i] = modelRow;
     AddMoney(g, -g.RegisterType.Price[modelRow].asInt(), Facilities, 0);
 

@@ -67,7 +67,7 @@ void BuyServiceMachine(GameState& g, int place, int row) {
     if (!ValidPlace(place) || !ValidRow(row)) return;
     const int i = place - 1;
 
-    g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asReal() + 1);
+    AddToScore(g.Bookshop.EffortPoints[0], 1);
     AddMoney(g, -g.ServiceFacilityType.Price[row].asInt(), Services, 0);
 
     const MachineFrame& f = kMachineFrames[row][i];

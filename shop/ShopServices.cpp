@@ -1,16 +1,6 @@
 #include "shop/ShopServices.h"
 
-namespace {
-
-// Popularity keeps its kind: a real stays real.
-void Shift(Value& v, int by) {
-    if (v.isReal())
-        v = v.asReal() + by;
-    else
-        v = v.asInt() + by;
-}
-
-}  // namespace
+#include "state/Counters.h"
 
 ServiceListLayout ServiceListFor(const GameState& g) {
     if (g.StarLevel.asReal() <= kBookTokenStarLevel - 1) return {kServiceListVisibleHeight, 0, false};
@@ -27,10 +17,10 @@ void ApplyShopServices(GameState& g, const std::array<bool, kShopServiceCount>& 
     for (int k = 0; k < kShopServiceCount; ++k) {
         const int step = kShopServices[k].popularityStep;
         if (offered[k]) {
-            if (g.ShopServiceOn[k].asReal() == 0) Shift(g.Popularity, step);
+            if (g.ShopServiceOn[k].asReal() == 0) ShiftPopularity(g.Popularity, step);
             g.ShopServiceOn[k] = 1;
         } else {
-            if (g.ShopServiceOn[k].asReal() == 1) Shift(g.Popularity, -step);
+            if (g.ShopServiceOn[k].asReal() == 1) ShiftPopularity(g.Popularity, -step);
             g.ShopServiceOn[k] = 0;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "shop/ShopInfo.h"
+#include "state/Counters.h"
 #include "state/HourLength.h"
 #include "state/FormatMoney.h"
 #include "state/Ledger.h"
@@ -149,7 +150,7 @@ bool DismissClerk(GameState& g, int listPos) {
     const int a = g.EmployedList[listPos].i();
     if (a >= 0 && a < ApplicantRows(g)) g.Applicant.Employed[a] = 0;
     AddTo(g.ClerkCount, -1);
-    AddTo(g.Popularity, -kDismissalPopularityCost);
+    ShiftPopularity(g.Popularity, -kDismissalPopularityCost);
     g.ShopDetailsDirty = 1;
     RebuildClerkRows(g);
     // The list position is the person row the dismissed clerk occupied.

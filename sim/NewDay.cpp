@@ -98,7 +98,7 @@ void GiveNewsDayNotice(GameState& g) {
 // histories already moved on at the month end.
 void EndYear(GameState& g) {
     g.Month = 1;
-    g.Year = g.Year.asInt() + 1;
+    g.Year = std::min<std::int64_t>(g.Year.asInt() + 1, kLastGameYear);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "state/Calendar.h"
 #include "state/Counters.h"
 
 namespace {
@@ -220,9 +221,12 @@ std::vector<ColumnDef> AllColumns() {
 // One rule per saved field, in the order of the file. A rule comes from what
 // the variable means, widened to every value play itself reaches: a sprite
 // field may hold -1 (no sprite), Popularity drifts outside 0..100 until the
-// weekly clamp, a list counter may stand one past its last row. Counters
-// that only grow get a bound no game reaches, so their sums stay far from
-// the edge of 64 bits; money is bounded by kYenLimit, which AddMoney keeps.
+// weekly clamp, a list counter may stand one past its last row, a standing
+// order of books may be the whole shelf room. Where only a bound of our own
+// holds a value, the routine that grows it stops there (Counters.h): counters
+// that only grow, scores and Popularity get a bound no game reaches, so
+// their sums stay far from the edge of 64 bits; money is bounded by
+// kYenLimit, which AddMoney keeps; the calendar stays in its last year.
 
 constexpr long long kNever = kCountLimit;  // 10^15: a running count no game reaches (play stops there)
 // kCopyLimit (Counters.h): copies of a title, on shelves or held
@@ -235,7 +239,11 @@ constexpr long long kLastPerson = 256;  // person rows
 constexpr long long kLastApplicant = 128;
 constexpr long long kLastShop = 64;
 constexpr long long kMostOrdered = 999;  // copies per title an order dialog allows
-constexpr long long kLastYear = 100'000'000;  // the calendar runs on its own; no game gets this far
+// A delivery that meets full shelves leaves the title's standing order at its
+// stock, which may fill all the room there is: the largest shelf (150 copies)
+// on every floor place of the largest shop.
+constexpr long long kMostShelfRoom = kLastPlace * 150;
+constexpr long long kLastYear = kLastGameYear;  // the calendar stays in it
 
 constexpr FieldRule Whole(long long lo, long long hi) { return {FieldKind::Whole, lo, hi}; }
 constexpr FieldRule Real(long long lo, long long hi) { return {FieldKind::Number, lo, hi}; }
@@ -249,6 +257,7 @@ constexpr FieldRule kAmount = Whole(0, kYenLimit);  // a sum of money that is ne
 constexpr FieldRule kPrice = Whole(0, kPriceLimit);
 constexpr FieldRule kCopies = Whole(0, kCopyLimit);
 constexpr FieldRule kOrdered = Whole(0, kMostOrdered);
+constexpr FieldRule kBooksOrdered = Whole(0, kMostShelfRoom);
 constexpr FieldRule kSprite = Whole(-1, kLastSprite);  // -1: no sprite (the pool was full, or none yet)
 constexpr FieldRule kCell = Whole(0, kLastCell);
 constexpr FieldRule kPlace = Whole(0, kLastPlace);
@@ -256,12 +265,24 @@ constexpr FieldRule kTitleRow = Whole(0, kLastTitle);
 constexpr FieldRule kCategory = Whole(0, 7);  // TitleCategory
 constexpr FieldRule kLook = Whole(0, 8);      // a figure / face picture
 constexpr FieldRule kGauge = Real(0, 100);
-constexpr FieldRule kScore = Real(-kNever, kNever);  // a contest score or a ranking weight
-constexpr FieldRule kPixel = Real(-100'000, 100'000);
-constexpr FieldRule kSpritePixel = Whole(-100'000, 100'000);  // sprites stand on whole pixels
+constexpr FieldRule kScore = Real(-kScoreLimit, kScoreLimit);  // a contest score or a ranking score
+// A title's popularity (1..17 in the catalogues; play never changes it): the
+// copies a shopper takes and the title's weekly ranking grow with it, and
+// below 0 a shopper would take fewer than none.
+constexpr FieldRule kTitlePopularity = Real(0, kScoreLimit);
+constexpr long long kPixelLimit = 100'000;
+constexpr FieldRule kPixel = Real(-kPixelLimit, kPixelLimit);
+constexpr FieldRule kSpritePixel = Whole(-kPixelLimit, kPixelLimit);  // sprites stand on whole pixels
+// A depth key: the sprite's pixel row, an offset of a few hundred pixels (a
+// flame's 1,200) and the slot / 1000.
+constexpr FieldRule kDepthKey = Real(-kPixelLimit - 2'000, kPixelLimit + 2'000);
 constexpr FieldRule kPersonState = Whole(0, 99);  // CustomerState, ClerkState, CleanerState, RobberState
 constexpr FieldRule kDaysToDelivery = Whole(0, 365);
 constexpr FieldRule kFireHourTicks = Whole(0, 10'000'000);  // the longest hour: while a fire burns
+// The ticks a person has spent at a facility, at the counter or mopping: the
+// steps count them in 32 bits, and each of these states ends within a few
+// dozen ticks, so a count this high ends its state at the next step.
+constexpr FieldRule kStateTicks = Whole(0, 1'000'000'000);
 
 struct NamedRule {
     std::string_view name;
@@ -287,7 +308,7 @@ const NamedRule kRules[] = {
     // Money, gauges and figures.
     {"Funds", kYen}, {"GameSpeed", Whole(0, 10)}, {"GameOverReason", Whole(0, 3)},
     {"TotalCustomers", kCount},
-    {"Popularity", Real(-1'000'000, 1'000'000)},  // unclamped between weekly clamps: purchases, firings
+    {"Popularity", Real(-kPopularityLimit, kPopularityLimit)},  // unclamped between weekly clamps: purchases, firings
     {"Fame", kGauge}, {"Paused", kFlag},
     {"MagazineTitlesStocked", kTitleRow}, {"BookTitlesStocked", kTitleRow}, {"FacilityCount", kPlace},
     {"Attraction", Real(-1'000'000'000, 1'000'000'000)},  // a score drawn from the gauges and counts
@@ -398,12 +419,12 @@ const NamedRule kRules[] = {
 
     // The sprite pool: whole pixels, and depth keys y + offset + slot / 1000,
     // so real.
-    {"Sprite.Depth", kPixel}, {"VisibleSprites", Whole(0, kLastSprite)}, {"Sprite.InUse", kFlag},
+    {"Sprite.Depth", kDepthKey}, {"VisibleSprites", Whole(0, kLastSprite)}, {"Sprite.InUse", kFlag},
     {"DrawList", Whole(0, kLastSprite)},
     {"Sprite.X", kSpritePixel}, {"Sprite.Y", kSpritePixel}, {"Sprite.SrcX", Whole(0, 10'000)}, {"Sprite.SrcY", Whole(0, 10'000)},
     {"FacilitySlot.Sprite", kSprite},
     {"Sprite.Width", Whole(0, 10'000)}, {"Sprite.Height", Whole(0, 10'000)}, {"Sprite.Spare1", kSpare},
-    {"VisibleDepths", kPixel},
+    {"VisibleDepths", kDepthKey},
 
     // Service machines on offer.
     {"ServiceFacilityType.Price", kPrice}, {"ServiceFacilityType.Description", kText},
@@ -417,15 +438,15 @@ const NamedRule kRules[] = {
     {"Magazine.Description", kTitleText}, {"Magazine.Cost", kPrice}, {"Magazine.StandingOrder", kOrdered},
     {"Magazine.Listed", kFlag}, {"Magazine.Stock", kCopies},
     {"Magazine.IssueCode", Real(1, 67)}, {"MagazineWorkList", kTitleRow}, {"Magazine.Category", kCategory},
-    {"Magazine.Popularity", kScore}, {"Magazine.EditedOrder", kOrdered}, {"Magazine.RankScore", kScore},
+    {"Magazine.Popularity", kTitlePopularity}, {"Magazine.EditedOrder", kOrdered}, {"Magazine.RankScore", kScore},
     {"Magazine.HeldCopies", kCopies},
 
     // Books.
     {"Book.Title", kTitleText}, {"Book.Cost", kPrice}, {"Book.Price", kPrice}, {"Book.Description", kTitleText},
     {"Book.Flag", kFlag}, {"Book.Spare1", kSpare}, {"Book.Stock", kCopies},
-    {"BookDisplayOrder", kTitleRow}, {"Book.GenreText", kTitleText}, {"Book.StandingOrder", kOrdered},
+    {"BookDisplayOrder", kTitleRow}, {"Book.GenreText", kTitleText}, {"Book.StandingOrder", kBooksOrdered},
     {"Book.KeepReordering", kFlag}, {"Book.DaysToDelivery", kDaysToDelivery}, {"Book.CopiesSold", kCount},
-    {"Book.Category", kCategory}, {"Book.Popularity", kScore}, {"Book.EditedOrder", kOrdered},
+    {"Book.Category", kCategory}, {"Book.Popularity", kTitlePopularity}, {"Book.EditedOrder", kBooksOrdered},
     {"Book.EditedReorder", kFlag}, {"Book.RankScore", kScore}, {"BookCandidateList", kTitleRow},
     {"Book.HeldCopies", kCopies},
 
@@ -439,10 +460,12 @@ const NamedRule kRules[] = {
     {"FixtureType.Price", kPrice}, {"FixtureType.Capacity", kCopies}, {"FixtureType.Description", kText},
     {"FixtureType.Param3", kScore}, {"FixtureType.Index", Whole(0, 10)},
 
-    // Registers, service places, doors.
+    // Registers, service places, doors. A register's service time is the
+    // ticks its model adds to a sale: 5 down to 1, -1 for the fastest (a
+    // sale a tick sooner), 10 on an empty place.
     {"ShelvesPerArea", kPlace}, {"RegisterSlot.TypeIndex", Whole(0, 5)}, {"RegisterSlot.Sprite", kSprite},
     {"ServiceSlot.Sprite", kSprite}, {"RegisterSlot.ClerkState", Whole(0, 2)}, {"ServedCount", kCount},
-    {"RegisterSlot.Busy", kFlag}, {"RegisterSlot.ServiceTime", Whole(0, 1000)}, {"Door.Cycling", kFlag},
+    {"RegisterSlot.Busy", kFlag}, {"RegisterSlot.ServiceTime", Whole(-1, 10)}, {"Door.Cycling", kFlag},
     {"Door.Step", Whole(0, 7)}, {"EditedSalary", kAmount},
     {"RegisterType.Price", kPrice}, {"RegisterType.SpeedText", kText}, {"RegisterType.Name", kText},
     {"RegisterSlot.Kind", Whole(0, 6)}, {"RegisterType.Index", Whole(0, 6)}, {"OfferedList", Whole(0, 10)},
@@ -454,7 +477,7 @@ const NamedRule kRules[] = {
     {"Person.Name", kText}, {"Person.Age", Whole(0, 200)}, {"Person.TasteText", kText},
     {"Person.State", kPersonState}, {"Person.Look", kLook},
     {"Person.TargetX", kCell}, {"Person.TargetY", kCell}, {"Person.PreferredCategory", kCategory},
-    {"Person.Spare1", kSpare}, {"Person.HeadingSet", kFlag}, {"Person.StateTicks", kCount},
+    {"Person.Spare1", kSpare}, {"Person.HeadingSet", kFlag}, {"Person.StateTicks", kStateTicks},
     {"Person.TargetSpot", kPlace}, {"Person.Visits", kCount}, {"Person.Spare2", kSpare},
     {"Person.ReturnState", kPersonState}, {"Person.SavedTargetX", kCell}, {"Person.SavedTargetY", kCell},
     {"Person.Satisfaction", Whole(0, 100)}, {"Person.Sprite", kSprite}, {"WaypointCount", Whole(0, 11)},

@@ -115,7 +115,7 @@ void CommitBookOrders(GameState& g) {
             b.DaysToDelivery[t] = 0;
         }
     }
-    g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asInt() + 1);
+    AddToScore(g.Bookshop.EffortPoints[0], 1);
     int stocked = 0;
     for (int t = 0; t < n; ++t) {
         b.StandingOrder[t] = b.EditedOrder[t];

@@ -79,7 +79,7 @@ bool CommitMagazineOrders(GameState& g) {
     g.MagazineTally = ordered;
     g.MagazineTitlesStocked = stocked;
     // Every visit to the order desk counts as effort, changed or not.
-    g.Bookshop.EffortPoints[0] = ScoreWithinLimit(g.Bookshop.EffortPoints[0].asInt() + 1);
+    AddToScore(g.Bookshop.EffortPoints[0], 1);
     g.MagazineStockDirty = 1;
     g.ScheduleDirty = 1;
     return ordered == 0;

@@ -279,7 +279,8 @@ TEST_F(SaveGameTest, PlainNumberColumnsTakeOnlyWhatTheyHoldExactly) {
         {"Sprite.Depth", "12", true},
         {"Sprite.Depth", "0.125", true},
         {"Sprite.Depth", "", true},
-        {"Sprite.Depth", "100000.5", false},
+        {"Sprite.Depth", "100000.5", true},  // a person on the pixel row at the edge, and its slot
+        {"Sprite.Depth", "102000.5", false},
         // The person's walk.
         {"Person.State", "", true},
         {"Person.State", "3.5", false},
