@@ -7,9 +7,9 @@
 #include "sim/CustomerStates.h"
 #include "sim/MachineSales.h"
 #include "state/PersonSlots.h"
+#include "state/HourLength.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/Counters.h"
-#include "state/HourLength.h"
 
 using namespace CustomerState;
 
