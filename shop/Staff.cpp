@@ -32,6 +32,17 @@ bool Employed(const GameState& g, int row) { return g.Applicant.Employed[row].as
 // Neither employed nor offered since the last hire.
 bool Offerable(const GameState& g, int row) { return !Employed(g, row) && g.Applicant.Drawn[row].asInt() == 0; }
 
+int CountOfferable(const GameState& g, int rows) {
+    int n = 0;
+    for (int i = 0; i < rows; ++i)
+        if (Offerable(g, i)) ++n;
+    return n;
+}
+
+void ClearDrawnMarks(GameState& g, int rows) {
+    for (int i = 0; i < rows; ++i) g.Applicant.Drawn[i] = 0;
+}
+
 int SpriteOfPersonRow(const GameState& g, int row) {
     const Value& s = g.Person.Sprite[row];
     if (s.isEmpty() || s.asInt() < 0 || s.asInt() >= kSpriteSlots) return -1;
@@ -99,13 +110,18 @@ void RebuildEmployedList(GameState& g) {
 int DrawTodayApplicants(GameState& g) {
     const int length = g.RndInt(kHireListLengths) + kHireListMinLength;
     const int n = ApplicantRows(g);
-    int left = 0;
-    for (int i = 0; i < n; ++i)
-        if (Offerable(g, i)) ++left;
+    int left = CountOfferable(g, n);
+    // Everybody free has been offered since the last hire: all of them may
+    // be offered again. Otherwise only a hire clears the marks, and a shop
+    // that has seen everybody could never hire again.
+    if (left == 0) {
+        ClearDrawnMarks(g, n);
+        left = CountOfferable(g, n);
+    }
 
     // Each position draws rows of the whole table until one can be offered.
-    // That only ends while somebody is left, so the list stops early, and
-    // shorter, once everybody free has been offered since the last hire.
+    // That only ends while somebody is left, so a list that runs out of
+    // applicants part-way ends early, shorter.
     int tally = 0;
     for (; tally < length && left > 0; ++tally, --left) {
         int row = g.RndInt(n);
@@ -132,7 +148,7 @@ bool HireApplicant(GameState& g, int listPos) {
     AddTo(g.ClerkCount, 1);
     RebuildClerkRows(g);
     RebuildEmployedList(g);
-    for (int i = 0; i < n; ++i) g.Applicant.Drawn[i] = 0;
+    ClearDrawnMarks(g, n);
     return true;
 }
 

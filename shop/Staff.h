@@ -13,10 +13,6 @@
 inline constexpr int kHireListMinLength = 6;
 inline constexpr int kHireListLengths = 6;
 
-// What the hire dialog shows when nobody is left to draw: every applicant
-// who is not employed has already been offered since the last hire.
-inline constexpr const char* kNoNewApplicantsText = "已经没有新的应聘者了。";
-
 // What the dismissal asks and how it refuses.
 inline constexpr const char* kDismissWhileOpenText = "现在正在营业中，请在打烊后进行店员的解雇。";
 inline constexpr const char* kDismissQuestionText = "真的要解雇吗？";
@@ -41,9 +37,11 @@ void RebuildEmployedList(GameState& g);
 // Draws the hire dialog's list at its opening: a length of 6..11, then for
 // each position rows of the whole applicant table, one draw after another,
 // until one is neither employed nor already offered since the last hire;
-// that one is marked as offered. When everybody free has been offered the
-// list ends there, shorter (empty with none left at the opening). Sets
-// TodayApplicants and ApplicantTally and returns the tally.
+// that one is marked as offered. An opening that finds everybody who is not
+// employed already offered clears the marks first and draws from them all
+// again; a list that runs out of applicants part-way ends there, shorter.
+// Empty only when every applicant is employed. Sets TodayApplicants and
+// ApplicantTally and returns the tally.
 int DrawTodayApplicants(GameState& g);
 
 // Hires the applicant at position `listPos` of today's list: one month's

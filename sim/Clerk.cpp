@@ -55,11 +55,6 @@ void ChangeState(GameState& g, int slot, int state) {
 
 bool InState(const GameState& g, int slot, int state) { return g.Person.State[slot].asInt() == state; }
 
-bool IsWorkingHour(const GameState& g) {
-    const auto h = g.Hour.asInt();
-    return g.OpeningHour.asInt() <= h && h <= g.ClosingHour.asInt() - 1;
-}
-
 bool AnyRegisterAttended(const GameState& g) {
     return g.RegisterSlot.ClerkState[0].asInt() != Unattended || g.RegisterSlot.ClerkState[1].asInt() != Unattended;
 }
@@ -161,7 +156,7 @@ void StepClerk(GameState& g, int slot) {
     // After hours the clerks go home together once no customer, cleaner or
     // robber is left to look after.
     const auto state = g.Person.State[slot].asInt();
-    if (!IsWorkingHour(g) && state >= 1 && state <= 50 && g.CustomersInside.asInt() == 0 &&
+    if (!WithinWorkingHours(g) && state >= 1 && state <= 50 && g.CustomersInside.asInt() == 0 &&
         g.CleanerInside.asInt() == 0 && g.RobberInside.asInt() == 0) {
         SetTarget(g, slot, kLeaveCounter.target);
         ChangeState(g, slot, kLeaveCounter.state);

@@ -11,6 +11,7 @@
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/Counters.h"
+#include "state/HourLength.h"
 
 using namespace CustomerState;
 
@@ -71,10 +72,7 @@ constexpr int kSatisfactionGain = 2;
 constexpr int kMaxSatisfaction = 100;
 constexpr int kSpots = 61;
 
-bool ArrivalHoursWithStaff(const GameState& g) {
-    const auto h = g.Hour.asInt();
-    return g.OpeningHour.asInt() <= h && h <= g.ClosingHour.asInt() - 1 && g.ClerkCount.asInt() >= 1;
-}
+bool ArrivalHoursWithStaff(const GameState& g) { return WithinWorkingHours(g) && g.ClerkCount.asInt() >= 1; }
 
 // The shop's pull from its gauges, its equipment and its range of titles.
 void RecomputeAttraction(GameState& g) {

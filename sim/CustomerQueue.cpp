@@ -5,6 +5,7 @@
 #include "sim/CustomerStates.h"
 #include "sim/MachineSales.h"
 #include "state/PersonSlots.h"
+#include "state/HourLength.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/Counters.h"
 #include "state/TableRows.h"
@@ -105,6 +106,19 @@ void LeaveCounter(GameState& g, int slot, const RegisterQueue& q) {
     MoveQueueUp(g, r);
 }
 
+// After hours with no clerk inside, nobody will come to the counter: a
+// clerk only comes in before the last working hour. So it is when that hour
+// began with a clerk employed but none inside (one hired in the evening),
+// or when the clerks were dismissed while customers queued.
+bool NobodyComesToServe(const GameState& g) { return !WithinWorkingHours(g) && g.ClerksInside.asInt() == 0; }
+
+// The customer goes home unserved: it pays nothing, and what it reserved
+// goes back to the shelves at the door. Those behind it move up and follow.
+void GoHomeUnserved(GameState& g, int slot, const RegisterQueue& q) {
+    g.Person.ServiceCustomer[slot] = 0;
+    LeaveCounter(g, slot, q);
+}
+
 }  // namespace
 
 void StepRegisterQueue(GameState& g, int slot) {
@@ -133,7 +147,11 @@ void StepRegisterQueue(GameState& g, int slot) {
     if (P.StateTicks[slot].asInt() == 0) ShowFrame(g, slot, q, 0);
     if (!there) return;
     g.RegisterSlot.Busy[r - 1] = 1;
-    if (g.RegisterSlot.ClerkState[r - 1].asInt() != kClerkAtRegister) return;  // waits for the clerk
+    if (g.RegisterSlot.ClerkState[r - 1].asInt() != kClerkAtRegister) {
+        // Waits for the clerk, unless none will come.
+        if (NobodyComesToServe(g)) GoHomeUnserved(g, slot, q);
+        return;
+    }
 
     const int t = g.RegisterSlot.ServiceTime[r - 1].i();
     const int n = P.StateTicks[slot].i() + 1;

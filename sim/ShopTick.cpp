@@ -104,11 +104,6 @@ void CloseShop(GameState& g) {
     CloseDoor(g, 1);
 }
 
-bool WithinWorkingHours(const GameState& g) {
-    const std::int64_t h = g.Hour.asInt();
-    return g.OpeningHour.asInt() <= h && h <= g.ClosingHour.asInt() - 1;
-}
-
 }  // namespace
 
 void RunHourStep(GameState& g) {

@@ -5,6 +5,11 @@ bool NobodyInside(const GameState& g) {
            g.RobberInside.asInt() == 0;
 }
 
+bool WithinWorkingHours(const GameState& g) {
+    const auto h = g.Hour.asInt();
+    return g.OpeningHour.asInt() <= h && h <= g.ClosingHour.asInt() - 1;
+}
+
 void ShortenHourWhenEmpty(GameState& g) {
     if (NobodyInside(g)) g.TicksPerHour = kHourTicksLastLeft;
 }

@@ -15,6 +15,11 @@ inline constexpr int kHourTicksFire = 10'000'000;      // while a fire burns: th
 // True when no customer, clerk, cleaner or robber is inside the shop.
 bool NobodyInside(const GameState& g);
 
+// The working hours, OpeningHour to ClosingHour - 1: shoppers come in and
+// the clerks stay at their posts. Outside them an hour lasts until the last
+// person has gone out.
+bool WithinWorkingHours(const GameState& g);
+
 // For whoever has just gone out by the front door (or been taken off the
 // floor): when that left the shop empty, the hour ends soon (TicksPerHour 20).
 void ShortenHourWhenEmpty(GameState& g);

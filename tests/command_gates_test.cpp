@@ -73,6 +73,8 @@ TEST_F(CommandGateTest, HireGateByClerksAndShopSize) {
         for (int r : c.employed) g->Applicant.Employed[r] = 1;
         g->ShopSize = c.shopSize;
         g->ShopOpen = 1;  // not looked at
+        // Nor are the drawn marks: the dialog offers them all again.
+        for (int i = 0; i < 40; ++i) g->Applicant.Drawn[i] = 1;
         const Outcome o = Run(OpenHireClerkDialog);
         EXPECT_EQ(o.text, c.text) << c.employed.size() << " employed, size " << c.shopSize;
         EXPECT_EQ(o.windows, c.windows);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
@@ -15,6 +16,7 @@
 #include "sim/Clerk.h"
 #include "state/HourLength.h"
 #include "state/Ledger.h"
+#include "savegame/SaveGame.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
 #include "tests/TestShop.h"
@@ -35,15 +37,18 @@ void Hire(GameState& g, int row) {
 int FigureOf(const GameState& g, int personRow) { return g.Person.Sprite[personRow].i(); }
 
 // The hire list worked out on the side, from a copy of the generator and
-// who cannot be offered: the length 6..11, then for each position rows of
-// the whole table until a free one comes up; nobody free, no more
-// positions. Returns the rows and leaves `r` where the list leaves it.
-std::vector<int> ExpectedHireList(Random& r, std::vector<bool> unavailable) {
+// who cannot be offered: the length 6..11; when nobody is free (employed
+// and offered aside) everybody not employed is free again; then for each
+// position rows of the whole table until a free one comes up, and with
+// nobody free left, no more positions. Returns the rows and leaves `r`
+// where the list leaves it.
+std::vector<int> ExpectedHireList(Random& r, std::vector<bool> unavailable, const std::vector<bool>& employed) {
     const int table = static_cast<int>(unavailable.size());
     const int length = 6 + static_cast<int>(r.next() * 6);
+    auto anyFree = [&] { return std::find(unavailable.begin(), unavailable.end(), false) != unavailable.end(); };
+    if (!anyFree()) unavailable = employed;
     std::vector<int> rows;
-    while (static_cast<int>(rows.size()) < length &&
-           std::find(unavailable.begin(), unavailable.end(), false) != unavailable.end()) {
+    while (static_cast<int>(rows.size()) < length && anyFree()) {
         for (;;) {
             const int j = static_cast<int>(r.next() * table);
             if (unavailable[j]) continue;
@@ -61,23 +66,24 @@ TEST(StaffHireList, EachOpeningDrawsRowsOfTheWholeTableAndLeavesTheGeneratorTher
     struct Case {
         const char* what;
         std::function<void(GameState&)> before;
-        int shortList;  // the list's length when the pool runs dry, else -1
+        int shortList;      // the list's length when the pool runs dry, else -1
+        bool startsAfresh;  // everybody free was offered: the marks are cleared first
     };
     const Case cases[] = {
-        {"a fresh game", [](GameState&) {}, -1},
+        {"a fresh game", [](GameState&) {}, -1, false},
         {"after two earlier lists",
          [](GameState& g) {
              DrawTodayApplicants(g);
              DrawTodayApplicants(g);
          },
-         -1},
+         -1, false},
         {"after a hire from an earlier list",
          [](GameState& g) {
              DrawTodayApplicants(g);
              DrawTodayApplicants(g);
              ASSERT_TRUE(HireApplicant(g, 2));
          },
-         -1},
+         -1, false},
         {"two clerks, three left to offer",
          [](GameState& g) {
              g.Applicant.Employed[0] = 1;
@@ -85,29 +91,37 @@ TEST(StaffHireList, EachOpeningDrawsRowsOfTheWholeTableAndLeavesTheGeneratorTher
              for (int i = 1; i < 39; ++i)
                  if (i != 5 && i != 20 && i != 33) g.Applicant.Drawn[i] = 1;
          },
-         3},
+         3, false},
         {"the last one left", [](GameState& g) {
              for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = i == 38 ? 0 : 1;
          },
-         1},
-        {"nobody left", [](GameState& g) {
+         1, false},
+        {"everybody offered", [](GameState& g) {
              for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = 1;
          },
-         0},
+         -1, true},
+        {"two clerks, everybody else offered",
+         [](GameState& g) {
+             g.Applicant.Employed[0] = 1;
+             g.Applicant.Employed[39] = 1;
+             for (int i = 1; i < 39; ++i) g.Applicant.Drawn[i] = 1;
+         },
+         -1, true},
     };
     for (const Case& c : cases) {
         for (std::uint64_t seed : {1u, 2u, 3u}) {
             SCOPED_TRACE(testing::Message() << c.what << ", seed " << seed);
             auto g = NewTestShop({.seed = seed});
             c.before(*g);
-            std::vector<bool> unavailable(40);
+            std::vector<bool> unavailable(40), employed(40);
             std::vector<int> markedBefore;
             for (int i = 0; i < 40; ++i) {
-                unavailable[i] = g->Applicant.Employed[i].asInt() != 0 || g->Applicant.Drawn[i].asInt() != 0;
-                if (g->Applicant.Drawn[i].asInt() != 0) markedBefore.push_back(i);
+                employed[i] = g->Applicant.Employed[i].asInt() != 0;
+                unavailable[i] = employed[i] || g->Applicant.Drawn[i].asInt() != 0;
+                if (g->Applicant.Drawn[i].asInt() != 0 && !c.startsAfresh) markedBefore.push_back(i);
             }
             Random expected = g->rng;
-            const std::vector<int> rows = ExpectedHireList(expected, unavailable);
+            const std::vector<int> rows = ExpectedHireList(expected, unavailable, employed);
 
             const int tally = DrawTodayApplicants(*g);
 
@@ -120,7 +134,8 @@ TEST(StaffHireList, EachOpeningDrawsRowsOfTheWholeTableAndLeavesTheGeneratorTher
             for (int k = 0; k < tally; ++k) EXPECT_EQ(g->TodayApplicants[k].i(), rows[k]) << "position " << k;
             EXPECT_EQ(g->rng.next(), expected.next()) << "the generator stands where the list leaves it";
 
-            // Marked: those marked before and those on this list, nobody else.
+            // Marked: those marked before (unless the list started afresh)
+            // and those on this list, nobody else.
             std::set<int> marked(markedBefore.begin(), markedBefore.end());
             marked.insert(rows.begin(), rows.end());
             for (int i = 0; i < 40; ++i) EXPECT_EQ(g->Applicant.Drawn[i].asInt(), marked.count(i)) << i;
@@ -128,44 +143,47 @@ TEST(StaffHireList, EachOpeningDrawsRowsOfTheWholeTableAndLeavesTheGeneratorTher
     }
 }
 
-TEST(StaffHireList, OffersFreshApplicantsUntilThePoolRunsDry) {
+TEST(StaffHireList, OpeningsWithoutAHireGoRoundThePoolAgain) {
     auto g = NewShop();
     Hire(*g, 7);  // one employed: 39 can be offered
 
+    // Opening after opening, every free applicant comes up once, the last
+    // list cut short where the pool ends.
     std::set<int> offered;
-    int openings = 0, tally = 0;
-    do {
-        tally = DrawTodayApplicants(*g);
+    for (int openings = 1; offered.size() < 39; ++openings) {
+        ASSERT_LT(openings, 8);
+        const int tally = DrawTodayApplicants(*g);
         ASSERT_EQ(g->ApplicantTally.asInt(), tally);
         ASSERT_LE(tally, 11);
-        if (offered.size() + 6 <= 39) {
-            EXPECT_GE(tally, 6) << "a full pool gives a full list";
-        }
+        EXPECT_GE(tally, std::min<int>(6, 39 - static_cast<int>(offered.size())));
         for (int k = 0; k < tally; ++k) {
             const int row = g->TodayApplicants[k].i();
             EXPECT_NE(row, 7) << "an employed applicant is never offered";
             EXPECT_TRUE(offered.insert(row).second) << "applicant " << row << " offered twice";
         }
-        ASSERT_LT(++openings, 20);
-    } while (tally > 0);
-
-    // Every free applicant came up exactly once; then the list is empty and
-    // hires nobody.
-    EXPECT_EQ(offered.size(), 39u);
-    const auto funds = g->Funds.asInt();
-    EXPECT_FALSE(HireApplicant(*g, 0));
-    EXPECT_EQ(g->Funds.asInt(), funds);
-    EXPECT_EQ(g->ClerkCount.asInt(), 1);
-
-    // A hire clears the marks: the next list may offer anyone not employed.
-    Hire(*g, 3);
-    for (int i = 0; i < 40; ++i) EXPECT_EQ(g->Applicant.Drawn[i].asInt(), 0) << i;
-    const int fresh = DrawTodayApplicants(*g);
-    EXPECT_GE(fresh, 6);
-    for (int k = 0; k < fresh; ++k) {
-        EXPECT_NE(g->TodayApplicants[k].i(), 7);
-        EXPECT_NE(g->TodayApplicants[k].i(), 3);
     }
+
+    // The pool is dry: the next opening offers everybody not employed again,
+    // a full list, marked afresh, from which a hire is made.
+    const int again = DrawTodayApplicants(*g);
+    ASSERT_GE(again, 6);
+    std::set<int> listed;
+    for (int k = 0; k < again; ++k) listed.insert(g->TodayApplicants[k].i());
+    EXPECT_EQ(listed.size(), static_cast<std::size_t>(again));
+    EXPECT_EQ(listed.count(7), 0u);
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(g->Applicant.Drawn[i].asInt(), listed.count(i)) << i;
+
+    const int hired = g->TodayApplicants[again - 1].i();
+    ASSERT_TRUE(HireApplicant(*g, again - 1));
+    EXPECT_EQ(g->Applicant.Employed[hired].asInt(), 1);
+    EXPECT_EQ(g->ClerkCount.asInt(), 2);
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(g->Applicant.Drawn[i].asInt(), 0) << i;
+
+    std::string bytes, why;
+    ASSERT_TRUE(SerializeGame(*g, bytes, &why)) << why;
+    auto back = std::make_unique<GameState>();
+    ASSERT_TRUE(DeserializeGame(bytes, *back, &why)) << why;
+    EXPECT_EQ(back->ClerkCount.asInt(), 2);
 }
 
 TEST(StaffHire, PaysOneMonthAndRebuildsTheClerkRows) {

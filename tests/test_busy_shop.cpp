@@ -2,14 +2,17 @@
 // consistent, and the game it leaves saves and loads back exactly.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/headless/HeadlessPlatform.h"
+#include "shop/Staff.h"
 #include "sim/MainTick.h"
 #include "sim/HeadlessWindows.h"
 #include "savegame/LoadSave.h"
 #include "state/NewGame.h"
 #include "savegame/SaveGame.h"
+#include "state/HourLength.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -22,6 +25,15 @@ protected:
     }
     void Run(int ticks) {
         for (int i = 0; i < ticks && g->GameRunning.asInt() == 1; ++i) MainTick(*g);
+    }
+    // Ticks until the clock shows `hour` (at most `limit`).
+    int RunUntilHour(int hour, int limit) {
+        int ticks = 0;
+        while (g->Hour.asInt() != hour && ticks < limit && g->GameRunning.asInt() == 1) {
+            MainTick(*g);
+            ++ticks;
+        }
+        return ticks;
     }
     HeadlessPlatform ui{GameWindowDefaults()};
     ScopedPlatform scoped{ui};
@@ -79,3 +91,82 @@ TEST_F(BusyShop, SavesAndLoadsBackMidDay) {
 }
 
 }  // namespace
+
+// An evening with a clerk employed and none inside: shoppers who queue at a
+// register nobody staffs go home after hours, and the night runs at its
+// usual length, where an hour after closing would last a million ticks
+// while anybody is inside. Each night is counted to 08:00, the last hour
+// before the opening; the game saves at every tenth tick of it, and the
+// morning's file loads back.
+TEST_F(BusyShop, AnEveningWithoutAClerkInsideEndsAtItsUsualLength) {
+    // An ordinary night here takes about 330 ticks.
+    constexpr int kUsualNight = 1000;
+    const struct {
+        const char* what;
+        // From 00:00 to the moment the night is counted from.
+        std::function<void(GameState&)> evening;
+        bool customersLeftUnserved;
+    } cases[] = {
+        {"the clerks at work", [this](GameState&) { RunUntilHour(20, 1000); }, false},
+        {"the clerks dismissed at night, one hired at 20:00",
+         [this](GameState& s) {
+             ASSERT_TRUE(DismissClerk(s, 0));
+             ASSERT_TRUE(DismissClerk(s, 0));
+             RunUntilHour(20, 1000);
+             ASSERT_GE(DrawTodayApplicants(s), 1);
+             ASSERT_TRUE(HireApplicant(s, 0));
+         },
+         true},
+        {"the clerks dismissed while customers queue after hours",
+         [this](GameState& s) {
+             RunUntilHour(20, 1000);
+             for (int t = 0; t < 1000 && s.Register1Tickets.asInt() + s.Register2Tickets.asInt() < 2; ++t) Run(1);
+             ASSERT_GE(s.Register1Tickets.asInt() + s.Register2Tickets.asInt(), 2);
+             // The night of a game saved while it stood still: closed, and
+             // customers still in the queues.
+             s.Hour = s.ClosingHour.asInt() + 1;
+             s.ShopOpen = 0;
+             s.TicksPerHour = kHourTicksOvertime;
+             ASSERT_TRUE(DismissClerk(s, 0));
+             ASSERT_TRUE(DismissClerk(s, 0));
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        ASSERT_EQ(g->Hour.asInt(), 0);
+        c.evening(*g);
+        if (HasFatalFailure()) return;
+        const auto soldBefore = g->CopiesSold.asInt();
+        const auto customersBefore = g->TotalCustomers.asInt();
+        const bool inside = g->CustomersInside.asInt() > 0;
+
+        int night = 0;
+        const int morning = g->OpeningHour.asInt() - 1;
+        for (; night < 100'000 && g->Hour.asInt() != morning; ++night) {
+            MainTick(*g);
+            if (night % 10 == 0) {
+                std::string bytes, why;
+                ASSERT_TRUE(SerializeGame(*g, bytes, &why)) << "tick " << night << ": " << why;
+                ASSERT_TRUE(CheckSavedBytes(bytes, &why)) << "tick " << night << ": " << why;
+            }
+        }
+        EXPECT_LT(night, kUsualNight);
+        EXPECT_EQ(g->CustomersInside.asInt(), 0);
+        EXPECT_EQ(g->CopiesHeld.asInt(), 0) << "what the customers reserved is back on the shelves";
+        if (c.customersLeftUnserved) {
+            EXPECT_TRUE(inside || g->TotalCustomers.asInt() > customersBefore) << "nobody came to be left unserved";
+            EXPECT_EQ(g->CopiesSold.asInt(), soldBefore) << "nobody was served";
+        }
+
+        const std::string path = ::testing::TempDir() + "qm_evening.qmt";
+        std::string why;
+        ASSERT_TRUE(WriteGameFile(*g, path, &why)) << why;
+        auto loaded = std::make_unique<GameState>();
+        InitProgramState(*loaded);
+        ASSERT_TRUE(LoadGameFile(*loaded, path, &why)) << why;
+        std::remove(path.c_str());
+        EXPECT_EQ(loaded->Hour.asInt(), morning);
+    }
+}

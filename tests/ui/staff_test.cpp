@@ -16,7 +16,10 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
+#include <set>
+#include <string>
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/kit/Controls.h"
@@ -24,6 +27,8 @@
 #include "ui/shop/ClerkSettingsDialog.h"
 #include "ui/shop/SalaryDialog.h"
 #include "ui/shop/HireClerkDialog.h"
+#include "savegame/LoadSave.h"
+#include "savegame/SaveGame.h"
 #include "shop/Staff.h"
 #include "state/NewGame.h"
 #include "commands/GameSpeed.h"
@@ -117,20 +122,58 @@ TEST_F(StaffWindowTest, HireClerkHiresThenGoesOnToTheSettingsWithTheClockHeld) {
     EXPECT_TRUE(Ui().Clock().ticking());
 }
 
-TEST_F(StaffWindowTest, HireClerkWithNobodyLeftToOfferHiresNobody) {
+TEST_F(StaffWindowTest, HireClerkStillOffersAListAfterSixOpeningsWithoutAHire) {
     GameState& g = game();
-    for (int i = 0; i < 40; ++i) g.Applicant.Drawn[i] = 1;
-    const auto funds = g.Funds.asInt();
-    HireClerkDialog f(game());
-    f.show();
-    EXPECT_EQ(g.ApplicantTally.asInt(), 0);
-    EXPECT_EQ(f.Label[2]->text(), QString::fromUtf8(kNoNewApplicantsText));
-    EXPECT_TRUE(f.Label[0]->text().isEmpty());
-    EXPECT_FALSE(f.Command2->isEnabled());
-    f.Command2_Click();
-    EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(g.Funds.asInt(), funds);
-    EXPECT_EQ(g.ClerkCount.asInt(), 0);
+    std::set<int> seen;
+    bool offeredAgain = false;
+    int hired = -1;
+    for (int opening = 1; opening <= 7; ++opening) {
+        SCOPED_TRACE(opening);
+        WhenModal([&](QWidget* w) {
+            auto* f = qobject_cast<HireClerkDialog*>(w);
+            ASSERT_NE(f, nullptr);
+            const int n = g.ApplicantTally.asInt();
+            if (n < 1) {
+                ADD_FAILURE() << "an empty list";
+                f->Command1->click();
+                return;
+            }
+            EXPECT_EQ(f->HScroll1->maximum(), n - 1);
+            EXPECT_TRUE(f->Command2->isEnabled());
+            // The applicant shown, and no words of the dialog's own.
+            const StaffCard c = ApplicantCard(g, g.TodayApplicants[0].i());
+            EXPECT_EQ(f->Label[0]->text(), QText(c.name));
+            EXPECT_EQ(f->Label[2]->text(), QText(c.intro));
+            for (int k = 0; k < n; ++k) offeredAgain |= !seen.insert(g.TodayApplicants[k].i()).second;
+            if (opening < 7) {
+                f->Command1->click();
+                return;
+            }
+            hired = g.TodayApplicants[0].i();
+            WhenModal([](QWidget* next) {
+                auto* s = qobject_cast<ClerkSettingsDialog*>(next);
+                ASSERT_NE(s, nullptr) << "the settings follow a hire";
+                s->Command2->click();
+            });
+            f->Command2->click();
+        });
+        HireClerkDialog dlg(game());
+        dlg.exec();
+    }
+    // On the way the pool ran dry and its applicants were offered again.
+    EXPECT_TRUE(offeredAgain);
+    ASSERT_GE(hired, 0);
+    EXPECT_EQ(g.Applicant.Employed[hired].asInt(), 1);
+    EXPECT_EQ(g.ClerkCount.asInt(), 1);
+
+    const std::string path = ::testing::TempDir() + "qm_hired.qmt";
+    std::string why;
+    ASSERT_TRUE(WriteGameFile(g, path, &why)) << why;
+    auto loaded = std::make_unique<GameState>();
+    InitProgramState(*loaded);
+    ASSERT_TRUE(LoadGameFile(*loaded, path, &why)) << why;
+    std::remove(path.c_str());
+    EXPECT_EQ(loaded->Applicant.Employed[hired].asInt(), 1);
 }
 
 TEST_F(StaffWindowTest, FireClerkDismissesOnlyAfterClosingAndYes) {

@@ -200,9 +200,9 @@ void HireClerkDialog::HScroll1_Scroll() { ShowListPosition(HScroll1->value(), tr
 void HireClerkDialog::ShowListPosition(int v, bool dragging) {
     const GameState& g = game();
     if (g.ApplicantTally.asInt() <= 0) {
-        // Everybody free has been offered since the last hire.
-        for (int k : {0, 1, 3, 4}) Label[k]->clear();
-        Label[2]->setText(QString::fromUtf8(kNoNewApplicantsText));
+        // Nobody to offer (every applicant employed; the menu does not open
+        // the dialog then): blank, and nobody to hire.
+        for (QLabel* label : Label) label->clear();
         Image1[0]->clear();
         Shape[0]->resize(0, Shape[0]->height());
         HScroll1->setEnabled(false);
