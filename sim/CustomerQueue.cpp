@@ -60,6 +60,15 @@ bool SellsSomething(const GameState& g, int place) {
            kind != static_cast<int>(ServiceFacilityKind::ManagerStatue);
 }
 
+// What a customer at the counter has still to pay for: a service-counter
+// customer's purchase, or the copies a shopper reserved on its way in. The
+// payment ends both (a checkout with empty shelves gives the copies back).
+bool StillOwes(const GameState& g, int slot) {
+    const auto& P = g.Person;
+    return P.ServiceCustomer[slot].asInt() == 1 || P.MagazineCopies[slot].asInt() != 0 ||
+           P.BookCopies[slot].asInt() != 0;
+}
+
 void Pay(GameState& g, int slot, const RegisterQueue& q) {
     auto& P = g.Person;
     const int r = q.registerNo;
@@ -103,6 +112,7 @@ void LeaveCounter(GameState& g, int slot, const RegisterQueue& q) {
     Tickets(g, r) = Tickets(g, r).asInt() - 1;
     P.HasTicket[slot] = 0;
     P.QueueRegister[slot] = 0;
+    P.ServiceCustomer[slot] = 0;  // away from the counter nobody is served any more
     MoveQueueUp(g, r);
 }
 
@@ -140,7 +150,12 @@ void StepRegisterQueue(GameState& g, int slot) {
     const int n = P.StateTicks[slot].i() + 1;
     P.StateTicks[slot] = n;
     if (n == 1) ShowFrame(g, slot, q, 0);
-    if (n == kSaleTick + t) Pay(g, slot, q);
+    // A register bought or removed while the customer is served moves the
+    // sale tick. One moved below the ticks already counted is not passed
+    // over: a customer who still owes pays on the next tick instead, as a
+    // facility use ends past its last tick. (With the small workstation, t is
+    // -1 and the sale falls on service tick 3.)
+    if (n == kSaleTick + t || (n > kSaleTick + t && StillOwes(g, slot))) Pay(g, slot, q);
     if (n == kStandAgainTick + t) ShowFrame(g, slot, q, 0);
     if (n >= kLeaveTick + t) LeaveCounter(g, slot, q);
 }
