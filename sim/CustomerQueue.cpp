@@ -2,6 +2,7 @@
 // place in line, the service ticks at the counter while the clerk stands
 // there, the payment, and the way out.
 #include <algorithm>
+#include <cstdint>
 
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
@@ -43,6 +44,12 @@ constexpr int kPayingColumn = 64;
 // Register 2's corner: a customer standing here is turned up-right.
 constexpr GridCell kRegister2Corner{46, 80};
 constexpr int kUpRight = 2;
+
+// The waiting cell of a place in line: place 1 is the counter, and the
+// tenth and later wait on place 9's cell.
+GridCell WaitingCell(const RegisterQueue& q, std::int64_t place) {
+    return place >= 1 && place <= kWaitingPlaces ? q.places[place - 1] : q.places[kWaitingPlaces - 1];
+}
 
 Value& Tickets(GameState& g, int r) { return r == 1 ? g.Register1Tickets : g.Register2Tickets; }
 Value& Served(GameState& g, int r) { return r == 1 ? g.Register1Served : g.Register2Served; }
@@ -135,7 +142,7 @@ void StepRegisterQueue(GameState& g, int slot) {
     }
     // Places fall as the customers ahead leave; no record is touched.
     const std::int64_t place = P.QueueTicket[slot].asInt() - Served(g, r).asInt();
-    SetTarget(g, slot, place >= 1 && place <= kWaitingPlaces ? q.places[place - 1] : q.places[kWaitingPlaces - 1]);
+    SetTarget(g, slot, WaitingCell(q, place));
     if (place == 1) P.AtCounter[slot] = 1;
 
     const bool there = StandsOnTarget(g, slot);
@@ -158,6 +165,12 @@ void StepRegisterQueue(GameState& g, int slot) {
     if (n == kSaleTick + t || (n > kSaleTick + t && StillOwes(g, slot))) Pay(g, slot, q);
     if (n == kStandAgainTick + t) ShowFrame(g, slot, q, 0);
     if (n >= kLeaveTick + t) LeaveCounter(g, slot, q);
+}
+
+GridCell QueueWaitingCell(int registerNo, std::int64_t place) {
+    for (const RegisterQueue& q : kQueues)
+        if (q.registerNo == registerNo) return WaitingCell(q, place);
+    return {0, 0};
 }
 
 void SteerAtRegister2(GameState& g, int slot) {
