@@ -2,7 +2,6 @@
 // place in line, the service ticks at the counter while the clerk stands
 // there, the payment, and the way out.
 #include <algorithm>
-#include <cstdint>
 
 #include "sim/Customer.h"
 #include "sim/CustomerStates.h"
