@@ -14,6 +14,7 @@
 #include "sim/CustomerStates.h"
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
+#include "state/FloorWalls.h"
 #include "state/HourLength.h"
 #include "state/NewGame.h"
 #include "state/PersonSlots.h"
@@ -311,6 +312,29 @@ string Queues(const GameState& g) {
     return {};
 }
 
+// A customer takes its ticket where it comes into the queue and walks from
+// there to the waiting cell of its place, one diagonal step at a time: it
+// stands on the diagonal lattice of its line's cells (x + y of their
+// parity), and on the shop's floor. From anywhere else its walk never
+// reaches its place, and its queue, its clerk and the after-hours clock
+// wait for it for ever.
+string QueuedPlaces(const GameState& g) {
+    const FloorDiagonals floor = FloorOutlineDiagonals();
+    const auto& P = g.Person;
+    for (int p = 0; p < People(g); ++p) {
+        if (P.HasTicket[p].asInt() == 0) continue;
+        const int r = P.QueueRegister[p].i();
+        const GridCell place = QueueWaitingCell(r, P.QueueTicket[p].asInt() - Served(g, r).asInt());
+        const auto x = static_cast<int64_t>(PersonCellX(g, p)), y = static_cast<int64_t>(PersonCellY(g, p));
+        const string where =
+            "customer " + Num(p) + " of register " + Num(r) + " stands at (" + Num(x) + ", " + Num(y) + ")";
+        if ((x + y - place.x - place.y) % 2 != 0) return where + ", off the diagonals its line's cells lie on";
+        if (x - y < floor.differenceLo || x - y > floor.differenceHi || x + y < floor.sumLo || x + y > floor.sumHi)
+            return where + ", off the shop's floor";
+    }
+    return {};
+}
+
 string CopiesHeld(const GameState& g) {
     const auto& P = g.Person;
     const int magazines = RowsOf(g.MagazineCount, g.Magazine.HeldCopies);
@@ -593,6 +617,10 @@ const AgreementRule kRules[] = {
     {"the register queues", "a register hands out tickets one after another and takes them back at its counter in "
                             "their order; a ticket no customer holds would never be served",
      Queues},
+    {"the queued customers' places", "a customer walks from where it takes its ticket to its place in line one "
+                                     "diagonal step at a time, inside the shop; one that stands elsewhere never "
+                                     "gets there, and nobody behind it is served",
+     QueuedPlaces},
     {"the copies held", "a shopper reserves its copies on arrival and gives them back at the register; CopiesHeld "
                         "and each title's held copies are those reservations",
      CopiesHeld},

@@ -4,7 +4,8 @@
 // each other: every tally to the table it counts (the people inside, the
 // queue tickets, the copies held and on the shelves, the shelf capacity, the
 // occupied spots, the sprites drawn, the clerks employed), each person's
-// and each floor spot's fields to a combination that play reaches, and the
+// and each floor spot's fields to a combination that play reaches (a queued
+// customer stands on the floor, on its line's diagonals), and the
 // equipment catalogues to the ones every new game fills. A file
 // that breaks one is refused by the loader as a damaged one, and a save
 // reads its own bytes back through them before it replaces the old file.
@@ -23,7 +24,8 @@ struct AgreementRule {
     std::string (*breach)(const GameState& g);
 };
 
-// The rules, in the order the loader tries them.
+// The rules, in the order the loader tries them (the tests hold each to a
+// change that breaks it).
 std::span<const AgreementRule> AgreementRules();
 
 // True when every rule holds; otherwise false with the first breach ("what:

@@ -75,6 +75,19 @@ void FitReservationsToStock(GameState& g) {
     }
 }
 
+// A fire lists the spots it may spread to (rebuilt at each of its spread
+// steps); a facility taken off the floor in between leaves that list at
+// once, so that it names furnished spots only. The spots alight go as the
+// fire ends, and the list with them: those are left as they are.
+void LeaveFireCandidates(GameState& g, int spot) {
+    if (g.FireBurning.asInt() != 1 || g.FacilitySlot.FireState[spot].asInt() != 0) return;
+    const int listed = RowsInUse(g.FireCandidateCount, g.FireCandidates);
+    int kept = 0;
+    for (int k = 0; k < listed; ++k)
+        if (g.FireCandidates[k].asInt() != spot) g.FireCandidates[kept++] = g.FireCandidates[k];
+    g.FireCandidateCount = kept;
+}
+
 }  // namespace
 
 void TrimShelfStock(GameState& g) {
@@ -125,6 +138,7 @@ void RemoveFacility(GameState& g, int spot) {
     g.FacilitySlot.Kind[spot] = 0;
     g.UseCount[spot] = 0;
     RebuildOccupiedSlots(g);
+    LeaveFireCandidates(g, spot);
 
     const Value& sprite = g.FacilitySlot.Sprite[spot];
     if (!sprite.isEmpty()) RemoveSprite(g, sprite.i());  // a spot without a picture has none to free

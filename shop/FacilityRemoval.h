@@ -16,7 +16,8 @@ void TrimShelfStock(GameState& g);
 
 // The removal itself, once it is allowed and confirmed: the spot's fixture,
 // its room, its score and its picture go; the stock is trimmed and the
-// spot lists recounted. Fame, popularity and effort points stay.
+// spot lists recounted, and while a fire burns elsewhere the spot leaves
+// the fire's candidates. Fame, popularity and effort points stay.
 void RemoveFacility(GameState& g, int spot);
 
 // True when removing the fixture on `spot` may throw copies away: there are

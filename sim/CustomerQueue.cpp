@@ -44,6 +44,12 @@ constexpr int kPayingColumn = 64;
 constexpr GridCell kRegister2Corner{46, 80};
 constexpr int kUpRight = 2;
 
+// The waiting cell of a place in line: place 1 is the counter, and the
+// tenth and later wait on place 9's cell.
+GridCell WaitingCell(const RegisterQueue& q, std::int64_t place) {
+    return place >= 1 && place <= kWaitingPlaces ? q.places[place - 1] : q.places[kWaitingPlaces - 1];
+}
+
 Value& Tickets(GameState& g, int r) { return r == 1 ? g.Register1Tickets : g.Register2Tickets; }
 Value& Served(GameState& g, int r) { return r == 1 ? g.Register1Served : g.Register2Served; }
 
@@ -58,6 +64,15 @@ bool SellsSomething(const GameState& g, int place) {
     const int kind = g.ServiceSlot.Kind[place].i();
     return kind != static_cast<int>(ServiceFacilityKind::Vacant) &&
            kind != static_cast<int>(ServiceFacilityKind::ManagerStatue);
+}
+
+// What a customer at the counter has still to pay for: a service-counter
+// customer's purchase, or the copies a shopper reserved on its way in. The
+// payment ends both (a checkout with empty shelves gives the copies back).
+bool StillOwes(const GameState& g, int slot) {
+    const auto& P = g.Person;
+    return P.ServiceCustomer[slot].asInt() == 1 || P.MagazineCopies[slot].asInt() != 0 ||
+           P.BookCopies[slot].asInt() != 0;
 }
 
 void Pay(GameState& g, int slot, const RegisterQueue& q) {
@@ -103,6 +118,7 @@ void LeaveCounter(GameState& g, int slot, const RegisterQueue& q) {
     Tickets(g, r) = Tickets(g, r).asInt() - 1;
     P.HasTicket[slot] = 0;
     P.QueueRegister[slot] = 0;
+    P.ServiceCustomer[slot] = 0;  // away from the counter nobody is served any more
     MoveQueueUp(g, r);
 }
 
@@ -138,7 +154,7 @@ void StepRegisterQueue(GameState& g, int slot) {
     }
     // Places fall as the customers ahead leave; no record is touched.
     const std::int64_t place = P.QueueTicket[slot].asInt() - Served(g, r).asInt();
-    SetTarget(g, slot, place >= 1 && place <= kWaitingPlaces ? q.places[place - 1] : q.places[kWaitingPlaces - 1]);
+    SetTarget(g, slot, WaitingCell(q, place));
     if (place == 1) P.AtCounter[slot] = 1;
 
     const bool there = StandsOnTarget(g, slot);
@@ -157,9 +173,20 @@ void StepRegisterQueue(GameState& g, int slot) {
     const int n = P.StateTicks[slot].i() + 1;
     P.StateTicks[slot] = n;
     if (n == 1) ShowFrame(g, slot, q, 0);
-    if (n == kSaleTick + t) Pay(g, slot, q);
+    // A register bought or removed while the customer is served moves the
+    // sale tick. One moved below the ticks already counted is not passed
+    // over: a customer who still owes pays on the next tick instead, as a
+    // facility use ends past its last tick. (With the small workstation, t is
+    // -1 and the sale falls on service tick 3.)
+    if (n == kSaleTick + t || (n > kSaleTick + t && StillOwes(g, slot))) Pay(g, slot, q);
     if (n == kStandAgainTick + t) ShowFrame(g, slot, q, 0);
     if (n >= kLeaveTick + t) LeaveCounter(g, slot, q);
+}
+
+GridCell QueueWaitingCell(int registerNo, std::int64_t place) {
+    for (const RegisterQueue& q : kQueues)
+        if (q.registerNo == registerNo) return WaitingCell(q, place);
+    return {0, 0};
 }
 
 void SteerAtRegister2(GameState& g, int slot) {

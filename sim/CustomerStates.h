@@ -1,6 +1,8 @@
 #pragma once
 // What the customer routines share among themselves: the floor zones, the
 // state change, and the handlers that the state machine calls by state code.
+#include <cstdint>
+
 #include "sim/Walking.h"
 #include "state/GameState.h"
 
@@ -53,3 +55,8 @@ void StepSidestepUpRight(GameState& g, int slot);   // 40
 void StepFacilityState(GameState& g, int slot);     // 3, 12, 15, 20, 23, 27, 31
 void StepRegisterQueue(GameState& g, int slot);     // 6, 16
 void SteerAtRegister2(GameState& g, int slot);      // 16, second handler
+
+// The cell where the customer at `place` in the line of register
+// `registerNo` (1 or 2) waits: place 1 is the counter, and every place past
+// 9 shares place 9's cell. {0, 0} for any other register number.
+GridCell QueueWaitingCell(int registerNo, std::int64_t place);

@@ -1,5 +1,7 @@
 #include "state/FloorWalls.h"
 
+#include <algorithm>
+
 namespace {
 
 struct WallRow {
@@ -60,3 +62,17 @@ void Lay(GameState& g, bool newGameOnly) {
 
 void LayStartupWalls(GameState& g) { Lay(g, false); }
 void LayNewGameWalls(GameState& g) { Lay(g, true); }
+
+FloorDiagonals FloorOutlineDiagonals() {
+    FloorDiagonals box{kWallRows[0].gx - kWallRows[0].gy, kWallRows[0].gx - kWallRows[0].gy,
+                       kWallRows[0].gx + kWallRows[0].gy, kWallRows[0].gx + kWallRows[0].gy};
+    for (const WallRow& r : kWallRows)
+        for (int i = 0; i < r.cells; ++i) {
+            const int x = r.gx + r.dx * i, y = r.gy + r.dy * i;
+            box.differenceLo = std::min(box.differenceLo, x - y);
+            box.differenceHi = std::max(box.differenceHi, x - y);
+            box.sumLo = std::min(box.sumLo, x + y);
+            box.sumHi = std::max(box.sumHi, x + y);
+        }
+    return box;
+}

@@ -11,3 +11,12 @@ inline bool IsBlocked(int cell) { return cell >= Wall; }
 
 void LayStartupWalls(GameState& g);
 void LayNewGameWalls(GameState& g);
+
+// The box of diagonals the floor lies in: every wall of the full set, and so
+// every cell inside the outline they draw, has x - y within differenceLo ..
+// differenceHi and x + y within sumLo .. sumHi. People inside the shop (past
+// its doors) stand within it.
+struct FloorDiagonals {
+    int differenceLo, differenceHi, sumLo, sumHi;
+};
+FloorDiagonals FloorOutlineDiagonals();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
+#include "shop/Registers.h"
 #include "sim/Customer.h"
 #include "sim/MainTick.h"
 #include "state/PersonSlots.h"
@@ -374,6 +375,53 @@ TEST(Queue, ThreeCustomersAtRegister2) {
     EXPECT_EQ(g->CopiesHeld, Value(0));
     EXPECT_EQ(g->Book.Stock[kBook], Value(7));
     EXPECT_EQ(g->Ledger.Income[0][0].whole(), 3 * g->Book.Price[kBook].asInt());
+}
+
+// A register bought while the customer at its counter is served moves the
+// sale tick. A sale still ahead falls on the new tick; one moved below the
+// ticks already counted is taken on the next tick, and only once. The small
+// workstation's -1 puts the sale on service tick 3 and the leaving on 9.
+TEST(Queue, ARegisterBoughtMidServiceSellsOnce) {
+    struct Case {
+        int boughtAt;  // the service tick the purchase follows, at an empty place (10 extra ticks)
+        int model;     // 3: 2 extra ticks; 5: the small workstation, -1
+        int paysAt, leavesAt;
+    };
+    const Case cases[] = {
+        {2, 5, 3, 9},     // before the new sale tick: the sale falls on it
+        {5, 5, 6, 9},     // past it: paid on the next tick
+        {12, 3, 13, 13},  // past its sale and its last tick: paid and gone on the next
+        {15, 3, 14, 16},  // paid on the empty place's tick 14, and not again
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.boughtAt);
+        HeadlessPlatform ui;
+        ScopedPlatform scoped(ui);
+        auto g = NewShop();
+        StockBook(*g, 10, 2);
+        g->RegisterSlot.Kind[2] = 0;  // registers are sold for an empty place only
+        const int sp = g->Person.Sprite[kShopper].i();
+        g->Sprite.X[sp] = (54 - 20) * 6;  // on register 2's counter cell
+        g->Sprite.Y[sp] = (70 - 20) * 3;
+        g->Person.State[kShopper] = 16;
+        g->Person.BookCopies[kShopper] = 1;
+        g->Person.TitleTaken[kShopper] = kBook;
+        g->Book.HeldCopies[kBook] = 1;
+        g->CopiesHeld = 1;
+
+        // The clerk is there from the first tick, so tick t is service tick t.
+        int paidAt = -1, leftAt = -1;
+        for (int t = 1; t <= 30 && leftAt < 0; ++t) {
+            Tick(*g, {kShopper});
+            if (paidAt < 0 && g->Person.BookCopies[kShopper].asInt() == 0) paidAt = t;
+            if (g->Person.State[kShopper].asInt() != 16) leftAt = t;
+            if (t == c.boughtAt) BuyRegister(*g, 2, c.model);
+        }
+        EXPECT_EQ(paidAt, c.paysAt);
+        EXPECT_EQ(leftAt, c.leavesAt);
+        EXPECT_EQ(g->ServedCount[1], Value(1));
+        EXPECT_EQ(g->Book.Stock[kBook], Value(9));
+    }
 }
 
 TEST(Facility, MachinesBookTheirTakingsAndFinish) {
