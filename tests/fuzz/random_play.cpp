@@ -325,7 +325,10 @@ private:
     }
 
     std::string Where() const;
-    void Record(const std::string& type, const std::string& why, const std::string* refused = nullptr);
+    // A finding of `type` for reason `why`, counted by kind; the first of a
+    // kind is kept with where it was seen (and `more` about it).
+    void Record(const std::string& type, const std::string& why, const std::string* refused = nullptr,
+                const std::string& more = {});
 
     // ---- the game's life ----
     void BeginGame();
@@ -379,6 +382,7 @@ private:
     int stalls_ = 0, givenUp_ = 0, gameOvers_ = 0, maxStar_ = 0, maxSize_ = 0;
     std::string lastAction_ = "none yet";
     std::deque<std::string> lastDone_;  // the latest actions that changed something, oldest first
+    std::vector<std::string> dayDone_;  // what the player did since the game day began
     std::string lastSave_;            // the last save that was taken
     int refusingSince_ = -1;          // the run's day from which every save was refused
     bool giveUp_ = false;             // the game can no longer be played on
@@ -409,10 +413,11 @@ std::string Player::Where() const {
     return s.str();
 }
 
-void Player::Record(const std::string& type, const std::string& why, const std::string* refused) {
+void Player::Record(const std::string& type, const std::string& why, const std::string* refused,
+                    const std::string& more) {
     Finding& f = findings_[type + "\t" + KindOf(why)];
     if (f.count++ > 0) return;
-    f.first = Where() + " | " + why;
+    f.first = Where() + " | " + why + more;
     if (opt_.keep.empty()) return;
     fs::create_directories(opt_.keep);
     const std::string stem = "seed-" + std::to_string(seed_) + "-" + type + "-" + std::to_string(++kept_[type]);
@@ -475,6 +480,7 @@ void Player::BeginGame() {
     static constexpr std::int64_t kReserves[] = {300'000, 1'000'000, 2'000'000};
     reserve_ = kReserves[Pick(static_cast<int>(std::size(kReserves)))];
     refusingSince_ = -1;
+    dayDone_.clear();
     // The saved games given to begin from, loaded as the load command does
     // (the generator then seeded from the run, for a run that repeats).
     if (!opt_.from.empty() && OneIn(2)) {
@@ -738,6 +744,17 @@ void Player::Orders(GameState& g, bool books) {
 }
 
 void Player::InstallAnswers() {
+    // Every window answered by its plain default is counted as it shows;
+    // the answers below take the place of the windows the player decides in.
+    for (const WindowDefault& d : GameWindowDefaults()) {
+        const WindowAnswer plain = d.answer;
+        const std::string shown = "shown-window-" + std::to_string(WindowNumber(d.window));
+        AnswerWindow(d.window, [this, plain, shown](GameState& g) {
+            plain(g);
+            ++did_[shown];
+        });
+    }
+
     // The floor view's windows.
     AnswerWindow(Window::PlaceFacility, [this](GameState& g) {
         ClockHold hold;
@@ -1140,6 +1157,7 @@ void Player::DoAction() {
     if (onWhere) onWhere(lastAction_);
     if (opt_.trace) std::cout << lastAction_ << " [funds " << g_->Funds.asText() << "]\n";
     if (done_) {
+        dayDone_.push_back(lastAction_);
         lastDone_.push_back(lastAction_);
         if (lastDone_.size() > 3) lastDone_.pop_front();
     }
@@ -1194,15 +1212,20 @@ int Player::Play() {
         if (!(g.Day == day)) {
             ++days_;
             dayTicks_ = 0;
+            dayDone_.clear();
             if (onWhere) onWhere(lastAction_ + " | day " + std::to_string(days_));
         }
         if (dayTicks_ > kTicksPerDayCap) {
             ++stalls_;
+            std::string day;
+            for (const std::string& a : dayDone_) day += " [" + a + "]";
             Record("stall", "a day ran past " + std::to_string(kTicksPerDayCap) + " ticks with " +
                                 g.CustomersInside.asText() + " customers and " + g.ClerksInside.asText() +
-                                " clerks inside, hour " + g.Hour.asText() + ", an hour of " + g.TicksPerHour.asText() +
-                                " ticks");
+                                " clerks inside and " + g.ClerkCount.asText() + " employed, hour " + g.Hour.asText() +
+                                ", an hour of " + g.TicksPerHour.asText() + " ticks",
+                   nullptr, "; the day's actions:" + day);
             dayTicks_ = 0;
+            dayDone_.clear();
             ++days_;  // the day is given up with the game
             BeginGame();
             continue;
