@@ -62,9 +62,13 @@ awk -F'\t' -v seconds="$seconds" '
       runs, total["days"] / 365, total["games"], total["game-overs"], total["given-up"],
       total["ticks"], total["actions"], total["saves"], total["refused-saves"], total["breach-ticks"],
       total["stalls"], seconds
+    n = 0
+    for (a in tried) names[++n] = a
+    for (i = 2; i <= n; ++i)  # in the order of their names
+      for (j = i; j > 1 && names[j - 1] > names[j]; --j) { tmp = names[j]; names[j] = names[j - 1]; names[j - 1] = tmp }
     printf "actions (done of tried):"
-    for (a in tried) line = line sprintf(" %s %d/%d", a, done[a], tried[a])
-    print line
+    for (i = 1; i <= n; ++i) printf " %s %d/%d", names[i], done[names[i]], tried[names[i]]
+    print ""
     if (kinds == 0) { print "no findings"; exit }
     print "findings:"
     for (k = 1; k <= kinds; ++k) {

@@ -1219,9 +1219,11 @@ int Player::Play() {
             ++stalls_;
             std::string day;
             for (const std::string& a : dayDone_) day += " [" + a + "]";
+            // (The tallies read as numbers: an empty one, never counted yet, is 0.)
             Record("stall", "a day ran past " + std::to_string(kTicksPerDayCap) + " ticks with " +
-                                g.CustomersInside.asText() + " customers and " + g.ClerksInside.asText() +
-                                " clerks inside and " + g.ClerkCount.asText() + " employed, hour " + g.Hour.asText() +
+                                std::to_string(g.CustomersInside.asInt()) + " customers and " +
+                                std::to_string(g.ClerksInside.asInt()) + " clerks inside and " +
+                                std::to_string(g.ClerkCount.asInt()) + " employed, hour " + g.Hour.asText() +
                                 ", an hour of " + g.TicksPerHour.asText() + " ticks",
                    nullptr, "; the day's actions:" + day);
             dayTicks_ = 0;
