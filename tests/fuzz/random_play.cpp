@@ -45,7 +45,9 @@
 //   hire-lock     a hire window that offers nobody while somebody is free
 //   trip          a sanitizer's report or a crash (run mode)
 // A game whose saves are refused for a whole game day is given up (the
-// player could never save it again) and a new one begins.
+// player could never save it again), and so is one whose hire window has
+// locked with no clerk employed (nobody could ever be served); a new one
+// begins.
 //
 // The exit status is 0 for a run without findings, 1 with findings, 2 for a
 // usage error.
