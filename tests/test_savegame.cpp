@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -11,7 +12,9 @@
 #include "commands/SaveAndLoad.h"
 #include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "savegame/GameAgreement.h"
 #include "savegame/LoadSave.h"
+#include "state/EquipmentCatalogue.h"
 #include "state/NewGame.h"
 #include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
@@ -447,6 +450,40 @@ TEST_F(SaveGameTest, TheFileRoutinesSayWhyAndShowNoBox) {
     ASSERT_TRUE(ReadGameFile(*back, (dir / "Game.qmt").string(), &why)) << why;
     EXPECT_EQ(Bytes(*back), before);
     SetPlatform(&ui);  // as the fixture's scope left it
+}
+
+// The catalogues a game holds are the built-in rows, each cell as a new
+// game fills it (a number may come back as a real of the same value); any
+// other row, count or cell is refused.
+TEST_F(SaveGameTest, TheEquipmentOnOfferIsTheBuiltInRows) {
+    const struct {
+        const char* what;
+        std::function<void(GameState&)> change;
+        bool taken;
+    } cases[] = {
+        {"as a new game fills them", [](GameState&) {}, true},
+        {"a price held as a real of its value", [](GameState& g) { g.RegisterType.Price[5] = 1'280'000.0; }, true},
+        {"a shelf's capacity", [](GameState& g) { g.FixtureType.Capacity[3] = 101; }, false},
+        {"a machine's description", [](GameState& g) { g.FixtureType.Description[8] = "照相机"; }, false},
+        {"a fixture row's index", [](GameState& g) { g.FixtureType.Index[0] = 1; }, false},
+        {"a number held as a text", [](GameState& g) { g.FixtureType.Param3[2] = "3"; }, false},
+        {"a register's speed", [](GameState& g) { g.RegisterType.SpeedText[0] = "超高速"; }, false},
+        {"a register's price emptied", [](GameState& g) { g.RegisterType.Price[1] = Value(); }, false},
+        {"a service machine's Param5", [](GameState& g) { g.ServiceFacilityType.Param5[2] = 1; }, false},
+        {"a service machine's name", [](GameState& g) { g.ServiceFacilityType.Name[3] = "CD"; }, false},
+        {"a fixture row more", [](GameState& g) { AddFixtureType(g, 1, 200, 0, 9, "大书架"); }, false},
+        {"a register row fewer", [](GameState& g) { g.RegisterTypeCount = 5; }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto changed = std::make_unique<GameState>(*g);
+        c.change(*changed);
+        std::string why;
+        EXPECT_EQ(CheckAgreement(*changed, &why), c.taken) << why;
+        if (!c.taken) {
+            EXPECT_NE(why.find("on offer"), std::string::npos) << why;
+        }
+    }
 }
 
 TEST(SaveLayout, EveryColumnIsSavedOnceAndCapacitiesMatchTheTables) {
