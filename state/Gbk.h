@@ -1,6 +1,9 @@
 #pragma once
-// GBK (code page 936) <-> UTF-8 through the C library's iconv. The saved
-// game is GBK; the game holds its texts as UTF-8.
+// GBK (code page 936) <-> UTF-8 as the C library's iconv converts them:
+// ASCII is copied, the two-byte characters are looked up in tables made from
+// that converter at build time (state/GbkTables.h), and anything else goes
+// through the converter itself. The saved game is GBK; the game holds its
+// texts as UTF-8.
 #include <string>
 #include <string_view>
 
