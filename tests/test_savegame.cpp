@@ -7,6 +7,9 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <vector>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "commands/SaveAndLoad.h"
@@ -419,6 +422,99 @@ TEST_F(SaveGameTest, AFailedRenameLeavesNothingBehind) {
         EXPECT_EQ(e.path().filename(), "Game.qmt");
     }
     EXPECT_EQ(entries, 1);
+}
+
+// A save killed between naming its temporary file and the rename leaves a
+// whole copy beside the target: the next save of that target removes it,
+// and keeps every file that only looks like one (another target's, a name
+// of another length, a link, an empty file, one a save under way holds).
+TEST_F(SaveGameTest, TheNextSaveRemovesWhatAKilledSaveLeftBehind) {
+    const std::string target = (dir / "Game.qmt").string();
+    const std::string ours = TemporaryNamePrefix(target);
+    const std::string others = TemporaryNamePrefix((dir / "Other.qmt").string());
+    ASSERT_NE(ours, others);
+    ASSERT_EQ(ours, TemporaryNamePrefix("/elsewhere/Game.qmt"));  // the folder is not part of it
+    const std::string saved = Saved();
+    enum Kind { File, Empty, Link, Folder, Held };
+    const struct {
+        std::string name;
+        Kind kind;
+        bool removed;
+    } cases[] = {
+        {ours + "a1b2c3d4", File, true},
+        {ours + "zz99zz99", File, true},
+        {others + "a1b2c3d4", File, false},
+        {ours + "a1b2c3d", File, false},
+        {ours + "a1b2c3d4.qmt", File, false},
+        {ours + "A1B2C3D4", File, false},
+        {ours + "e5f6g7h8", Empty, false},
+        {ours + "i9j0k1l2", Link, false},
+        {ours + "m3n4o5p6", Folder, false},
+        {ours + "q7r8s9t0", Held, false},
+    };
+    std::vector<int> held;
+    for (const auto& c : cases) {
+        const fs::path p = dir / c.name;
+        switch (c.kind) {
+        case File: WriteAll(p, saved); break;
+        case Empty: WriteAll(p, ""); break;
+        case Link: fs::create_symlink("Other.qmt", p); break;
+        case Folder: fs::create_directories(p); break;
+        case Held: {
+            WriteAll(p, saved);
+            const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+            ASSERT_GE(fd, 0);
+            ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+            held.push_back(fd);
+            break;
+        }
+        }
+    }
+    WriteAll(dir / "Other.qmt", saved);
+    ASSERT_TRUE(WriteGameFile(*g, target));
+    for (const auto& c : cases) EXPECT_NE(fs::exists(fs::symlink_status(dir / c.name)), c.removed) << c.name;
+    EXPECT_EQ(ReadAll(target), saved);
+    EXPECT_EQ(ReadAll(dir / "Other.qmt"), saved);
+    for (int fd : held) ::close(fd);
+}
+
+// The temporary file's name is short and of one length whatever the
+// target's, so that the longest name a folder takes can be saved to and
+// loaded from, and the save leaves nothing else behind.
+TEST_F(SaveGameTest, TheLongestFileNameSavesAndLoads) {
+    const std::string name = std::string(255 - 4, 'n') + ".qmt";
+    const fs::path p = dir / name;
+    ASSERT_EQ(SaveGameTo(*g, p.string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, p.string()), SaveResult::Saved);  // over itself
+    auto back = std::make_unique<GameState>();
+    std::string why;
+    ASSERT_TRUE(ReadGameFrom(*back, p.string(), &why)) << why;
+    EXPECT_EQ(Bytes(*back), Saved());
+    std::set<std::string> files;
+    for (auto& e : fs::directory_iterator(dir)) files.insert(e.path().filename().string());
+    EXPECT_EQ(files, std::set<std::string>{name});
+}
+
+// The save reads its file back into the game itself and puts the game's own
+// values back, whether the file is taken or refused: a whole real, which
+// reads back as a whole number, stays a real.
+TEST_F(SaveGameTest, TheReadBackLeavesTheGameAsItWas) {
+    g->Bookshop.FacilityScore[0] = 12.0;
+    g->ScrollX = 3.0;
+    const std::string before = Saved();
+    ASSERT_TRUE(WriteGameFile(*g, (dir / "Game.qmt").string()));
+    EXPECT_TRUE(g->Bookshop.FacilityScore[0].isReal());
+    EXPECT_TRUE(g->ScrollX.isReal());
+    EXPECT_EQ(Saved(), before);
+
+    g->FixtureType.Capacity[0] = 41;  // every field in range, but not the game's catalogue
+    const std::string refusedBytes = Saved();
+    std::string why;
+    EXPECT_FALSE(WriteGameFile(*g, (dir / "Game.qmt").string(), &why));
+    EXPECT_NE(why.find("on offer"), std::string::npos) << why;
+    EXPECT_TRUE(g->Bookshop.FacilityScore[0].isReal());
+    EXPECT_EQ(Saved(), refusedBytes);
+    EXPECT_EQ(ReadAll(dir / "Game.qmt"), before);
 }
 
 TEST_F(SaveGameTest, UnwritableFolderReportsTheFailure) {

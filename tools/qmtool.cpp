@@ -181,7 +181,7 @@ bool Lookup(GameState& g, const std::string& ref, std::string& out) {
 // Saves as the game's save command does (an existing file is replaced, as
 // if the player agreed) and exits 0, or 1 after the write-error box with
 // what the system says of the path, when it says anything (a loop of links).
-int Save(const GameState& g, const std::string& path) {
+int Save(GameState& g, const std::string& path) {
     if (SaveGameTo(g, path) == SaveResult::Saved) return 0;
     std::error_code ec;
     (void)std::filesystem::status(path, ec);
