@@ -98,16 +98,20 @@ inline bool TwoByteUnicode(const unsigned char*& in, const unsigned char* end, c
 
 // ---- the conversion ----
 
-// A direction of conversion: the converter's names and where its runs end.
+// A direction of conversion: the converter's names, where its runs end, and
+// how many bytes in halves the tables (and ASCII) write at most for a byte
+// read: a UTF-8 character of two or three bytes becomes two bytes of GBK,
+// two bytes of GBK at most three of UTF-8.
 struct Direction {
     const char* to;
     const char* from;
     std::size_t (*runEnd)(std::string_view, std::size_t);
+    std::size_t halvesPerByte;
 };
 
-constexpr Direction kToGb18030{"GB18030", "UTF-8", Utf8RunEnd};
-constexpr Direction kFromGb18030{"UTF-8", "GB18030", Gb18030RunEnd};
-constexpr Direction kToGbkProper{"GBK", "UTF-8", Utf8RunEnd};
+constexpr Direction kToGb18030{"GB18030", "UTF-8", Utf8RunEnd, 2};
+constexpr Direction kFromGb18030{"UTF-8", "GB18030", Gb18030RunEnd, 3};
+constexpr Direction kToGbkProper{"GBK", "UTF-8", Utf8RunEnd, 2};
 
 // No character of two bytes through the tables: the converter does it all.
 bool NoTable(const unsigned char*&, const unsigned char*, char*&) { return false; }
@@ -137,10 +141,9 @@ bool ConvertRun(iconv_t cd, std::string_view run, std::string& out) {
     return true;
 }
 
-// Room enough for what is left of the text: no character grows past twice
-// its bytes on the way through the tables.
-char* MakeRoom(std::string& out, std::size_t done, std::size_t left) {
-    out.resize(done + 2 * left);
+// Room enough for what is left of the text on its way through the tables.
+char* MakeRoom(const Direction& d, std::string& out, std::size_t done, std::size_t left) {
+    out.resize(done + (d.halvesPerByte * left + 1) / 2);
     return out.data() + done;
 }
 
@@ -152,7 +155,7 @@ template <TwoByte twoByte>
 bool Convert(const Direction& d, std::string_view text, std::string& out) {
     const auto* in = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = in + text.size();
-    char* o = MakeRoom(out, 0, text.size());
+    char* o = MakeRoom(d, out, 0, text.size());
     const auto none = reinterpret_cast<iconv_t>(-1);
     iconv_t cd = none;
     bool ok = true;
@@ -178,7 +181,7 @@ bool Convert(const Direction& d, std::string_view text, std::string& out) {
         out.resize(static_cast<std::size_t>(o - out.data()));
         ok = ConvertRun(cd, text.substr(at, runEnd - at), out);
         in += runEnd - at;
-        o = MakeRoom(out, out.size(), static_cast<std::size_t>(end - in));
+        o = MakeRoom(d, out, out.size(), static_cast<std::size_t>(end - in));
     }
     if (cd != none) iconv_close(cd);
     out.resize(ok ? static_cast<std::size_t>(o - out.data()) : 0);
