@@ -37,8 +37,11 @@ bool Fail(std::string* why, std::string msg) {
 
 // ---- writing ----
 
-// The saved game's text on its way out: tens of thousands of small pieces,
-// each written through a pointer into room made for it beforehand.
+// The saved game's bytes on their way out: tens of thousands of small
+// pieces, each written through a pointer into room made for it beforehand.
+// All but the texts are ASCII, the same in GBK; the texts are converted as
+// they are written (a character at a time, so piece by piece is the same as
+// the whole at once).
 class TextOut {
 public:
     TextOut() { grow(64 * 1024); }
@@ -54,7 +57,25 @@ public:
     }
     // A whole number as asText() writes it (at most 20 bytes).
     void whole(std::int64_t n) { at_ = std::to_chars(at_, at_ + kWholeDigits, n).ptr; }
-    std::string_view text() const { return {buf_.data(), static_cast<std::size_t>(at_ - buf_.data())}; }
+    // A text in GBK, as Utf8ToGbk converts it (its room made first for its
+    // UTF-8 bytes); false when it cannot be written in GBK.
+    bool gbk(std::string_view utf8) {
+        if (char* end = Utf8ToGbkByTables(utf8, at_)) {
+            at_ = end;
+            return true;
+        }
+        std::string converted;
+        if (!Utf8ToGbk(utf8, converted)) return false;
+        room(converted.size());
+        put(converted);
+        return true;
+    }
+    // The whole file, what was written so far.
+    std::string take() {
+        buf_.resize(static_cast<std::size_t>(at_ - buf_.data()));
+        at_ = end_ = nullptr;
+        return std::move(buf_);
+    }
 
     static constexpr std::size_t kWholeDigits = 20;
 
@@ -99,7 +120,8 @@ bool AppendField(TextOut& out, const Value& v, bool first, std::string* why) {
         out.room(3 + t.size());
         if (!first) out.put(',');
         out.put('"');
-        out.put(t);
+        if (!out.gbk(t)) return Fail(why, "a text cannot be written in GBK");
+        out.room(1);
         out.put('"');
         return true;
     }
@@ -114,6 +136,7 @@ bool AppendField(TextOut& out, const Value& v, bool first, std::string* why) {
 // overwritten, so that reading a line makes and frees nothing but texts.
 class LineFields {
 public:
+    LineFields() : values_(16) {}  // more than any line holds
     std::size_t size() const { return count_; }
     Value& operator[](std::size_t k) { return values_[k]; }
     void clear() { count_ = 0; }
@@ -177,7 +200,7 @@ private:
             if (pos_ < s_.size() && !EndsField(s_[pos_])) return Fail(why, "a text goes on after its closing quote");
             return true;
         }
-        if (wholeNumber(v)) return true;
+        if (emptyOrWhole(v)) return true;
         std::size_t end = pos_;
         while (end < s_.size() && !EndsField(s_[end])) ++end;
         const std::string_view raw = s_.substr(pos_, end - pos_);
@@ -192,24 +215,29 @@ private:
         return true;
     }
 
-    // Most fields are whole numbers of a few digits: up to 18 digits and a
-    // minus are read on the way through them (as ParseNumber reads them),
-    // and the field is taken when it ends there. False, having moved
-    // nothing, for any other field.
-    bool wholeNumber(Value& v) {
-        std::size_t end = pos_;
-        const bool minus = end < s_.size() && s_[end] == '-';
-        if (minus) ++end;
-        const std::size_t first = end;
+    // Most fields are empty or whole numbers of a few digits: up to 18
+    // digits and a minus are read on the way through them (as ParseNumber
+    // reads them), and the field is taken when it ends there. False, having
+    // moved nothing, for any other field.
+    bool emptyOrWhole(Value& v) {
+        const char* const start = s_.data() + pos_;
+        const char* const end = s_.data() + s_.size();
+        const char* at = start;
+        const bool minus = at < end && *at == '-';
+        at += minus;
+        const char* const digits = at;
+        const char* const most = digits + std::min<std::ptrdiff_t>(18, end - digits);
         std::int64_t n = 0;
-        for (; end < s_.size() && end - first < 18; ++end) {
-            const unsigned digit = static_cast<unsigned char>(s_[end]) - unsigned{'0'};
-            if (digit > 9) break;
+        for (unsigned digit; at < most && (digit = static_cast<unsigned char>(*at) - unsigned{'0'}) <= 9; ++at)
             n = n * 10 + digit;
+        if (at < end && !EndsField(*at)) return false;
+        if (at == digits) {
+            if (minus) return false;  // a lone minus
+            if (!v.isEmpty()) v = Value();
+        } else {
+            v = minus ? -n : n;
         }
-        if (end == first || (end < s_.size() && !EndsField(s_[end]))) return false;
-        v = minus ? -n : n;
-        pos_ = end;
+        pos_ += static_cast<std::size_t>(at - start);
         return true;
     }
 
@@ -274,7 +302,7 @@ private:
 };
 
 // The same kind and the same value, a real to the bit (0 and -0 differ).
-inline bool Identical(const Value& a, const Value& b) {
+[[gnu::always_inline]] inline bool Identical(const Value& a, const Value& b) {
     if (a.kind() != b.kind()) return false;
     switch (a.kind()) {
     case Value::Kind::Empty: return true;
@@ -409,7 +437,7 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
                 endLine();
             }
     }
-    if (!Utf8ToGbk(out.text(), bytes)) return Fail(why, "a text cannot be written in GBK");
+    bytes = out.take();
     if (bytes.size() > kLargestSaveFile) return Fail(why, "the game is larger than a saved game may be");
     return true;
 }

@@ -197,6 +197,19 @@ bool Convert(const Direction& d, std::string_view text, std::string& out) {
 bool Utf8ToGbk(std::string_view utf8, std::string& out) { return Convert<TwoByteGbk>(kToGb18030, utf8, out); }
 bool GbkToUtf8(std::string_view gbk, std::string& out) { return Convert<TwoByteUnicode>(kFromGb18030, gbk, out); }
 
+char* Utf8ToGbkByTables(std::string_view utf8, char* out) {
+    const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* const end = in + utf8.size();
+    while (in < end) {
+        if (IsAscii(*in)) {
+            *out++ = static_cast<char>(*in++);
+        } else if (!TwoByteGbk(in, end, out)) {
+            return nullptr;
+        }
+    }
+    return out;
+}
+
 bool IsGbkText(std::string_view utf8) {
     std::string out;
     return Convert<NoTable>(kToGbkProper, utf8, out);
