@@ -156,9 +156,9 @@ private:
 // empty or a number. Lines end in CR LF (a bare LF is taken too).
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : s_(text) {}
+    explicit LineReader(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}
 
-    bool atEnd() const { return pos_ >= s_.size(); }
+    bool atEnd() const { return at_ == end_; }
     int lineNumber() const { return line_; }
 
     // The fields of the next line; false with a reason at the end of the
@@ -170,11 +170,11 @@ public:
         for (;;) {
             if (!field(fields.add(), why)) return false;
             if (atEnd()) return true;  // the last line may lack its line end
-            const char c = s_[pos_++];
+            const char c = *at_++;
             if (c == ',') continue;
             if (c == '\n') return true;
-            if (c == '\r' && pos_ < s_.size() && s_[pos_] == '\n') {
-                ++pos_;
+            if (c == '\r' && at_ != end_ && *at_ == '\n') {
+                ++at_;
                 return true;
             }
             return Fail(why, "a stray character after a field");
@@ -188,61 +188,50 @@ private:
     }
 
     static bool EndsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+    bool fieldEnds(const char* p) const { return p == end_ || EndsField(*p); }
 
     bool field(Value& v, std::string* why) {
-        if (pos_ < s_.size() && s_[pos_] == '"') {
-            const std::size_t close = s_.find('"', pos_ + 1);
-            if (close == std::string_view::npos) return Fail(why, "a text has no closing quote");
-            const std::string_view text = s_.substr(pos_ + 1, close - pos_ - 1);
-            line_ += static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-            v = Value(text);
-            pos_ = close + 1;
-            if (pos_ < s_.size() && !EndsField(s_[pos_])) return Fail(why, "a text goes on after its closing quote");
-            return true;
-        }
-        if (emptyOrWhole(v)) return true;
-        std::size_t end = pos_;
-        while (end < s_.size() && !EndsField(s_[end])) ++end;
-        const std::string_view raw = s_.substr(pos_, end - pos_);
-        pos_ = end;
-        if (raw.empty()) {
+        if (fieldEnds(at_)) {  // empty
             if (!v.isEmpty()) v = Value();
             return true;
         }
+        if (*at_ == '"') {
+            const char* const text = at_ + 1;
+            const auto* close = static_cast<const char*>(std::memchr(text, '"', static_cast<std::size_t>(end_ - text)));
+            if (!close) return Fail(why, "a text has no closing quote");
+            line_ += static_cast<int>(std::count(text, close, '\n'));
+            v = Value(std::string_view(text, static_cast<std::size_t>(close - text)));
+            at_ = close + 1;
+            if (!fieldEnds(at_)) return Fail(why, "a text goes on after its closing quote");
+            return true;
+        }
+        // Most of the rest are whole numbers of a few digits: up to 18
+        // digits and a minus are read on the way through them (as
+        // ParseNumber reads them); any other field is parsed whole.
+        const char* p = at_;
+        const bool minus = *p == '-';
+        p += minus;
+        const char* const digits = p;
+        const char* const most = digits + std::min<std::ptrdiff_t>(18, end_ - digits);
+        std::int64_t n = 0;
+        for (unsigned digit; p < most && (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9; ++p)
+            n = n * 10 + digit;
+        if (p != digits && fieldEnds(p)) {
+            v = minus ? -n : n;
+            at_ = p;
+            return true;
+        }
+        while (!fieldEnds(p)) ++p;
+        const std::string_view raw(at_, static_cast<std::size_t>(p - at_));
+        at_ = p;
         // The game writes every text in quotes: anything else here (a word,
         // a stray quote) is damage, not a text.
         if (!ParseNumber(raw, v)) return Fail(why, "\"" + std::string(raw.substr(0, 40)) + "\" is neither a number nor a quoted text");
         return true;
     }
 
-    // Most fields are empty or whole numbers of a few digits: up to 18
-    // digits and a minus are read on the way through them (as ParseNumber
-    // reads them), and the field is taken when it ends there. False, having
-    // moved nothing, for any other field.
-    bool emptyOrWhole(Value& v) {
-        const char* const start = s_.data() + pos_;
-        const char* const end = s_.data() + s_.size();
-        const char* at = start;
-        const bool minus = at < end && *at == '-';
-        at += minus;
-        const char* const digits = at;
-        const char* const most = digits + std::min<std::ptrdiff_t>(18, end - digits);
-        std::int64_t n = 0;
-        for (unsigned digit; at < most && (digit = static_cast<unsigned char>(*at) - unsigned{'0'}) <= 9; ++at)
-            n = n * 10 + digit;
-        if (at < end && !EndsField(*at)) return false;
-        if (at == digits) {
-            if (minus) return false;  // a lone minus
-            if (!v.isEmpty()) v = Value();
-        } else {
-            v = minus ? -n : n;
-        }
-        pos_ += static_cast<std::size_t>(at - start);
-        return true;
-    }
-
-    std::string_view s_;
-    std::size_t pos_ = 0;
+    const char* at_;
+    const char* end_;
     int line_ = 0;
 };
 
@@ -642,7 +631,7 @@ std::string TemporaryNamePrefix(const std::string& target) {
 
 namespace {
 
-// A fresh temporary path for a save of `target`, in its folder.
+// A fresh temporary name for a save of `target` (a name in its folder).
 std::string TempName(const std::string& target) {
     unsigned char random[kTempRandomChars];
     if (::getrandom(random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
@@ -655,7 +644,7 @@ std::string TempName(const std::string& target) {
             x = x >> 8 | x << 56;
         }
     }
-    std::string name = FolderOf(target) + "/" + TemporaryNamePrefix(target);
+    std::string name = TemporaryNamePrefix(target);
     for (const unsigned char b : random) name += kTempChars[b % kTempChars.size()];
     return name;
 }
@@ -666,19 +655,22 @@ bool IsTempNameOf(std::string_view name, std::string_view stem) {
 }
 
 // Removes the copies that earlier saves of `target` left under their
-// temporary names. Only a file of ours goes: a regular file of this user,
-// under a temporary name of this target, with bytes in it, and not being
-// written: a save holds a lock on its temporary file from before its first
-// byte until the rename (a save under way in another process keeps its
-// file). Where the file system has no locks, nothing is removed.
-void RemoveStaleTemporaries(const std::string& target) {
-    DIR* folder = ::opendir(FolderOf(target).c_str());
-    if (!folder) return;
+// temporary names in its folder `dir`. Only a file of ours goes: a regular
+// file of this user, under a temporary name of this target, with bytes in
+// it, and not being written: a save holds a lock on its temporary file from
+// before its first byte until the rename (a save under way in another
+// process keeps its file). Where the file system has no locks, nothing is
+// removed.
+void RemoveStaleTemporaries(int dir, const std::string& target) {
     const std::string stem = TemporaryNamePrefix(target);
     std::vector<std::string> names;
-    while (const dirent* e = ::readdir(folder))
-        if (IsTempNameOf(e->d_name, stem)) names.emplace_back(e->d_name);
-    const int dir = ::dirfd(folder);
+    alignas(dirent64) char entries[8192];
+    for (ssize_t n; (n = ::getdents64(dir, entries, sizeof entries)) > 0;)
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const dirent64*>(entries + at);
+            if (IsTempNameOf(e->d_name, stem)) names.emplace_back(e->d_name);
+            at += e->d_reclen;
+        }
     for (const std::string& name : names) {
         const int fd = ::openat(dir, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) continue;
@@ -689,29 +681,28 @@ void RemoveStaleTemporaries(const std::string& target) {
             ::unlinkat(dir, name.c_str(), 0);
         ::close(fd);
     }
-    ::closedir(folder);
 }
 
 enum class Replaced { Yes, No, TryNamed };
 
-// Writes `bytes` to `target` through a temporary file in the same folder,
+// Writes `bytes` to `target` through a temporary file in its folder `dir`,
 // renamed over the target only once it is complete and on disk, so that a
 // failure never costs the old file. The temporary file is unnamed while it
 // is written (it vanishes if the program dies) and gets a name only for the
 // moment of the rename; where the folder has no unnamed files, it is named
 // from the start and removed on every failure. Either way it is locked
 // until the rename, as a save under way.
-Replaced ReplaceWith(const std::string& target, const std::string& bytes, bool unnamed) {
-    const std::string folder = FolderOf(target);
+Replaced ReplaceWith(int dir, const std::string& target, const std::string& bytes, bool unnamed) {
+    const std::string name = FileNameOf(target);
     std::string tmp;
     int fd = -1;
     if (unnamed) {
-        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        fd = ::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (fd < 0) return Replaced::TryNamed;
     } else {
         for (int tries = 0; tries < 10 && fd < 0; ++tries) {
             tmp = TempName(target);
-            fd = ::open(tmp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+            fd = ::openat(dir, tmp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
             if (fd < 0 && errno != EEXIST) break;
         }
         if (fd < 0) return Replaced::No;
@@ -721,14 +712,14 @@ Replaced ReplaceWith(const std::string& target, const std::string& bytes, bool u
 
     // The saved game keeps the permissions of the file it replaces.
     struct stat old{};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+    const mode_t mode = ::fstatat(dir, name.c_str(), &old, 0) == 0 ? (old.st_mode & 07777) : NewFileMode();
     bool ok = WriteWhole(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (ok && unnamed) {
         const std::string self = "/proc/self/fd/" + std::to_string(fd);
         for (int tries = 0; tries < 10 && tmp.empty(); ++tries) {
-            const std::string name = TempName(target);
-            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                tmp = name;
+            const std::string named = TempName(target);
+            if (::linkat(AT_FDCWD, self.c_str(), dir, named.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                tmp = named;
             else if (errno != EEXIST)
                 break;
         }
@@ -737,25 +728,27 @@ Replaced ReplaceWith(const std::string& target, const std::string& bytes, bool u
             return Replaced::TryNamed;  // no /proc, say: fall back on a named file
         }
     }
-    if (ok) ok = std::rename(tmp.c_str(), target.c_str()) == 0;
+    if (ok) ok = ::renameat(dir, tmp.c_str(), dir, name.c_str()) == 0;
     // The name goes before the lock does.
-    if (!ok && !tmp.empty()) ::unlink(tmp.c_str());
+    if (!ok && !tmp.empty()) ::unlinkat(dir, tmp.c_str(), 0);
     ::close(fd);
     if (!ok) return Replaced::No;
     // The rename itself reaches the disk only with the folder.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return Replaced::No;
-    const bool flushed = ::fsync(dir) == 0 || errno == EINVAL || errno == EROFS;
-    ::close(dir);
-    return flushed ? Replaced::Yes : Replaced::No;
+    return ::fsync(dir) == 0 || errno == EINVAL || errno == EROFS ? Replaced::Yes : Replaced::No;
 }
 
 bool ReplaceFile(const std::string& path, const std::string& bytes) {
     const std::string target = SaveTarget(path);
     if (target.empty()) return false;
-    RemoveStaleTemporaries(target);
-    Replaced r = ReplaceWith(target, bytes, true);
-    if (r == Replaced::TryNamed) r = ReplaceWith(target, bytes, false);
+    // The folder stays open for the whole save: its entries are read, the
+    // file is made, named and renamed in it, and it is flushed. One that
+    // cannot be opened could never be flushed: nothing is written there.
+    const int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return false;
+    RemoveStaleTemporaries(dir, target);
+    Replaced r = ReplaceWith(dir, target, bytes, true);
+    if (r == Replaced::TryNamed) r = ReplaceWith(dir, target, bytes, false);
+    ::close(dir);
     return r == Replaced::Yes;
 }
 
