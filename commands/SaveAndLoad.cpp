@@ -17,7 +17,7 @@ bool WithReadErrorBox(bool ok) {
 
 }  // namespace
 
-SaveResult SaveGameTo(const GameState& g, const std::string& path) {
+SaveResult SaveGameTo(GameState& g, const std::string& path) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec) &&
         Ui().MessageBox(kOverwriteQuestion, MsgStyle::OverwriteQuestion, "") != MsgAnswer::Yes)

@@ -17,8 +17,8 @@ enum class SaveResult { Saved, Declined, Failed };
 // Saves to `path`. An existing file is only replaced after the player agrees
 // to overwrite it (WriteGameFile: only once the new file is complete, read
 // back and on disk); a failure leaves the old file as it was and shows the
-// write-error box.
-SaveResult SaveGameTo(const GameState& g, const std::string& path);
+// write-error box. The game comes out of it as it went in.
+SaveResult SaveGameTo(GameState& g, const std::string& path);
 
 // Reads `path` into the game (ReadGameFile); a file that cannot be read
 // shows the read-error box, leaves the game exactly as it was and returns

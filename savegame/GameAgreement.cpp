@@ -522,52 +522,41 @@ string CustomerRoutes(const GameState& g) {
     return {};
 }
 
-// The catalogues of shelves, registers and machines as every new game adds
-// them.
-const GameState& BuiltInEquipment() {
-    static const auto built = [] {
-        auto g = std::make_unique<GameState>();
-        g->FixtureTypeCount = 0;
-        g->RegisterTypeCount = 0;
-        AddBuiltInEquipment(*g);
-        return g;
-    }();
-    return *built;
-}
+// A catalogue cell holds a built-in number as a number of that value (of
+// either kind) and a built-in text as that text.
+bool Holds(const Value& cell, std::int64_t number) { return cell.isNumber() && cell.asReal() == static_cast<double>(number); }
+bool Holds(const Value& cell, std::string_view text) { return cell.isText() && cell.text() == text; }
 
-bool SameValue(const Value& a, const Value& b) {
-    if (a.isNumber() && b.isNumber()) return a.asReal() == b.asReal();
-    return a == b;
-}
-
-template <std::size_t N>
-bool SameRows(const std::array<Value, N>& a, const std::array<Value, N>& b, int64_t rows) {
-    for (int64_t r = 0; r < rows; ++r)
-        if (!SameValue(a[r], b[r])) return false;
+// The catalogue's counter counts the built-in rows, and every row `r` holds
+// what the row `same(r, table[r])` asks of it.
+template <class Row, std::size_t N, class Same>
+bool AsBuiltIn(const Value& count, const Row (&table)[N], Same same) {
+    if (count.asInt() != static_cast<int64_t>(N)) return false;
+    for (std::size_t r = 0; r < N; ++r)
+        if (!same(static_cast<int>(r), table[r])) return false;
     return true;
 }
 
 string Equipment(const GameState& g) {
-    const GameState& e = BuiltInEquipment();
     const auto& F = g.FixtureType;
     const auto& R = g.RegisterType;
     const auto& S = g.ServiceFacilityType;
-    const int64_t fixtures = e.FixtureTypeCount.asInt(), registers = e.RegisterTypeCount.asInt(),
-                  services = e.ServiceTypeCount.asInt();
-    if (g.FixtureTypeCount.asInt() != fixtures || !SameRows(F.Price, e.FixtureType.Price, fixtures) ||
-        !SameRows(F.Capacity, e.FixtureType.Capacity, fixtures) ||
-        !SameRows(F.Description, e.FixtureType.Description, fixtures) ||
-        !SameRows(F.Param3, e.FixtureType.Param3, fixtures) || !SameRows(F.Index, e.FixtureType.Index, fixtures))
+    // The catalogues hold the built-in rows, each with its own number as its
+    // index.
+    if (!AsBuiltIn(g.FixtureTypeCount, kBuiltInFixtures, [&](int r, const FixtureRow& t) {
+            return Holds(F.Price[r], t.price) && Holds(F.Capacity[r], t.capacity) &&
+                   Holds(F.Description[r], t.description) && Holds(F.Param3[r], t.param3) && Holds(F.Index[r], r);
+        }))
         return "the shelves and machines on offer are not the game's";
-    if (g.RegisterTypeCount.asInt() != registers || !SameRows(R.Price, e.RegisterType.Price, registers) ||
-        !SameRows(R.SpeedText, e.RegisterType.SpeedText, registers) ||
-        !SameRows(R.Name, e.RegisterType.Name, registers) || !SameRows(R.Index, e.RegisterType.Index, registers))
+    if (!AsBuiltIn(g.RegisterTypeCount, kBuiltInRegisters, [&](int r, const RegisterRow& t) {
+            return Holds(R.Price[r], t.price) && Holds(R.SpeedText[r], t.speedText) && Holds(R.Name[r], t.name) &&
+                   Holds(R.Index[r], r);
+        }))
         return "the registers on offer are not the game's";
-    if (g.ServiceTypeCount.asInt() != services || !SameRows(S.Price, e.ServiceFacilityType.Price, services) ||
-        !SameRows(S.Description, e.ServiceFacilityType.Description, services) ||
-        !SameRows(S.Name, e.ServiceFacilityType.Name, services) ||
-        !SameRows(S.Param5, e.ServiceFacilityType.Param5, services) ||
-        !SameRows(S.Index, e.ServiceFacilityType.Index, services))
+    if (!AsBuiltIn(g.ServiceTypeCount, kBuiltInServices, [&](int r, const ServiceRow& t) {
+            return Holds(S.Price[r], t.price) && Holds(S.Description[r], t.description) && Holds(S.Name[r], t.name) &&
+                   Holds(S.Param5[r], t.param5) && Holds(S.Index[r], r);
+        }))
         return "the service machines on offer are not the game's";
     return {};
 }

@@ -1,15 +1,22 @@
 #include "savegame/SaveGame.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
+#include <charconv>
+#include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <memory>
-#include <random>
 #include <vector>
 
 #include "state/Calendar.h"
@@ -30,31 +37,118 @@ bool Fail(std::string* why, std::string msg) {
 
 // ---- writing ----
 
-bool AppendField(std::string& out, const Value& v, std::string* why) {
+// The saved game's bytes on their way out: tens of thousands of small
+// pieces, each written through a pointer into room made for it beforehand.
+// All but the texts are ASCII, the same in GBK; the texts are converted as
+// they are written (a character at a time, so piece by piece is the same as
+// the whole at once).
+class TextOut {
+public:
+    TextOut() { grow(64 * 1024); }
+    // Room for `n` more bytes.
+    void room(std::size_t n) {
+        if (static_cast<std::size_t>(end_ - at_) < n) grow(n);
+    }
+    // Each of these needs its room made first.
+    void put(char c) { *at_++ = c; }
+    void put(std::string_view t) {
+        std::memcpy(at_, t.data(), t.size());
+        at_ += t.size();
+    }
+    // A whole number as asText() writes it (at most 20 bytes).
+    void whole(std::int64_t n) { at_ = std::to_chars(at_, at_ + kWholeDigits, n).ptr; }
+    // A text in GBK, as Utf8ToGbk converts it (its room made first for its
+    // UTF-8 bytes); false when it cannot be written in GBK.
+    bool gbk(std::string_view utf8) {
+        if (char* end = Utf8ToGbkByTables(utf8, at_)) {
+            at_ = end;
+            return true;
+        }
+        std::string converted;
+        if (!Utf8ToGbk(utf8, converted)) return false;
+        room(converted.size());
+        put(converted);
+        return true;
+    }
+    // The whole file, what was written so far.
+    std::string take() {
+        buf_.resize(static_cast<std::size_t>(at_ - buf_.data()));
+        at_ = end_ = nullptr;
+        return std::move(buf_);
+    }
+
+    static constexpr std::size_t kWholeDigits = 20;
+
+private:
+    void grow(std::size_t n) {
+        const std::size_t used = at_ ? static_cast<std::size_t>(at_ - buf_.data()) : 0;
+        buf_.resize(std::max(2 * buf_.size(), used + n));
+        at_ = buf_.data() + used;
+        end_ = buf_.data() + buf_.size();
+    }
+    std::string buf_;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
+};
+
+// A field, after a comma unless it is the first of its line.
+bool AppendField(TextOut& out, const Value& v, bool first, std::string* why) {
     switch (v.kind()) {
-    case Value::Kind::Empty: return true;
-    case Value::Kind::Int: out += v.asText(); return true;
-    case Value::Kind::Real:
+    case Value::Kind::Empty:
+        out.room(1);
+        break;
+    case Value::Kind::Int:
+        out.room(1 + TextOut::kWholeDigits);
+        if (!first) out.put(',');
+        out.whole(v.asInt());
+        return true;
+    case Value::Kind::Real: {
         // An infinity or NaN has no form the file could hold.
         if (!std::isfinite(v.asReal())) return Fail(why, "a number is not finite");
-        out += v.asText();
+        const std::string t = v.asText();
+        out.room(1 + t.size());
+        if (!first) out.put(',');
+        out.put(t);
         return true;
+    }
     case Value::Kind::Text: {
         const std::string& t = v.text();
         // A quote would end the field early and shift every later one.
         // Line breaks are fine: the news articles hold them, and a quoted
         // field runs to its closing quote.
         if (t.find('"') != std::string::npos) return Fail(why, "a text holds a double quote: " + t);
-        out += '"';
-        out += t;
-        out += '"';
+        out.room(3 + t.size());
+        if (!first) out.put(',');
+        out.put('"');
+        if (!out.gbk(t)) return Fail(why, "a text cannot be written in GBK");
+        out.room(1);
+        out.put('"');
         return true;
     }
     }
+    if (!first) out.put(',');
     return true;
 }
 
 // ---- reading ----
+
+// The fields of one line. The values stay from line to line and are
+// overwritten, so that reading a line makes and frees nothing but texts.
+class LineFields {
+public:
+    LineFields() : values_(16) {}  // more than any line holds
+    std::size_t size() const { return count_; }
+    Value& operator[](std::size_t k) { return values_[k]; }
+    void clear() { count_ = 0; }
+    Value& add() {
+        if (count_ == values_.size()) values_.emplace_back();
+        return values_[count_++];
+    }
+
+private:
+    std::vector<Value> values_;
+    std::size_t count_ = 0;
+};
 
 // A saved game's text, line by line. A line is fields separated by commas;
 // a quoted field is a text that runs to its closing quote and may hold
@@ -62,27 +156,25 @@ bool AppendField(std::string& out, const Value& v, std::string* why) {
 // empty or a number. Lines end in CR LF (a bare LF is taken too).
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : s_(text) {}
+    explicit LineReader(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}
 
-    bool atEnd() const { return pos_ >= s_.size(); }
+    bool atEnd() const { return at_ == end_; }
     int lineNumber() const { return line_; }
 
     // The fields of the next line; false with a reason at the end of the
     // file or at a field the game cannot have written.
-    bool next(std::vector<Value>& fields, std::string* why) {
+    bool next(LineFields& fields, std::string* why) {
         fields.clear();
         ++line_;
         if (atEnd()) return Fail(why, "the file ends early");
         for (;;) {
-            Value v;
-            if (!field(v, why)) return false;
-            fields.push_back(std::move(v));
+            if (!field(fields.add(), why)) return false;
             if (atEnd()) return true;  // the last line may lack its line end
-            const char c = s_[pos_++];
+            const char c = *at_++;
             if (c == ',') continue;
             if (c == '\n') return true;
-            if (c == '\r' && pos_ < s_.size() && s_[pos_] == '\n') {
-                ++pos_;
+            if (c == '\r' && at_ != end_ && *at_ == '\n') {
+                ++at_;
                 return true;
             }
             return Fail(why, "a stray character after a field");
@@ -96,39 +188,55 @@ private:
     }
 
     static bool EndsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+    bool fieldEnds(const char* p) const { return p == end_ || EndsField(*p); }
 
     bool field(Value& v, std::string* why) {
-        if (pos_ < s_.size() && s_[pos_] == '"') {
-            const std::size_t close = s_.find('"', pos_ + 1);
-            if (close == std::string_view::npos) return Fail(why, "a text has no closing quote");
-            const std::string_view text = s_.substr(pos_ + 1, close - pos_ - 1);
-            for (char c : text) line_ += c == '\n';
-            v = Value(std::string(text));
-            pos_ = close + 1;
-            if (pos_ < s_.size() && !EndsField(s_[pos_])) return Fail(why, "a text goes on after its closing quote");
+        if (fieldEnds(at_)) {  // empty
+            if (!v.isEmpty()) v = Value();
             return true;
         }
-        std::size_t end = pos_;
-        while (end < s_.size() && !EndsField(s_[end])) ++end;
-        const std::string_view raw = s_.substr(pos_, end - pos_);
-        pos_ = end;
-        if (raw.empty()) {
-            v = Value();
+        if (*at_ == '"') {
+            const char* const text = at_ + 1;
+            const auto* close = static_cast<const char*>(std::memchr(text, '"', static_cast<std::size_t>(end_ - text)));
+            if (!close) return Fail(why, "a text has no closing quote");
+            line_ += static_cast<int>(std::count(text, close, '\n'));
+            v = Value(std::string_view(text, static_cast<std::size_t>(close - text)));
+            at_ = close + 1;
+            if (!fieldEnds(at_)) return Fail(why, "a text goes on after its closing quote");
             return true;
         }
+        // Most of the rest are whole numbers of a few digits: up to 18
+        // digits and a minus are read on the way through them (as
+        // ParseNumber reads them); any other field is parsed whole.
+        const char* p = at_;
+        const bool minus = *p == '-';
+        p += minus;
+        const char* const digits = p;
+        const char* const most = digits + std::min<std::ptrdiff_t>(18, end_ - digits);
+        std::int64_t n = 0;
+        for (unsigned digit; p < most && (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9; ++p)
+            n = n * 10 + digit;
+        if (p != digits && fieldEnds(p)) {
+            v = minus ? -n : n;
+            at_ = p;
+            return true;
+        }
+        while (!fieldEnds(p)) ++p;
+        const std::string_view raw(at_, static_cast<std::size_t>(p - at_));
+        at_ = p;
         // The game writes every text in quotes: anything else here (a word,
         // a stray quote) is damage, not a text.
         if (!ParseNumber(raw, v)) return Fail(why, "\"" + std::string(raw.substr(0, 40)) + "\" is neither a number nor a quoted text");
         return true;
     }
 
-    std::string_view s_;
-    std::size_t pos_ = 0;
+    const char* at_;
+    const char* end_;
     int line_ = 0;
 };
 
 // Reads the next line, which must hold exactly `want` fields.
-bool ReadLine(LineReader& in, std::size_t want, std::vector<Value>& fields, std::string* why) {
+bool ReadLine(LineReader& in, std::size_t want, LineFields& fields, std::string* why) {
     if (!in.next(fields, why)) return false;
     if (fields.size() != want)
         return Fail(why, "line " + std::to_string(in.lineNumber()) + " holds " + std::to_string(fields.size()) +
@@ -151,7 +259,7 @@ std::string Shown(const Value& v) {
 // game is made either way.
 class StagedRead {
 public:
-    explicit StagedRead(GameState& g) : g_(g) { cells_.reserve(16 * 1024); }
+    explicit StagedRead(GameState& g) : g_(g) {}
     void stage(Value& cell, Value v) { cells_.emplace_back(&cell, std::move(v)); }
     void stage(Money& cell, Money m) { ledger_.emplace_back(&cell, m); }
     void stage(std::int32_t& cell, std::int32_t v) { ints_.emplace_back(&cell, v); }
@@ -182,16 +290,38 @@ private:
     std::vector<Number> numbers_;
 };
 
-bool Store(const LineReader& in, GameState& g, const ColumnDef& c, int row, int sub, Value v, std::string* why,
-           StagedRead& staged) {
+// The same kind and the same value, a real to the bit (0 and -0 differ).
+[[gnu::always_inline]] inline bool Identical(const Value& a, const Value& b) {
+    if (a.kind() != b.kind()) return false;
+    switch (a.kind()) {
+    case Value::Kind::Empty: return true;
+    case Value::Kind::Int: return a.asInt() == b.asInt();
+    case Value::Kind::Real: return std::bit_cast<std::uint64_t>(a.asReal()) == std::bit_cast<std::uint64_t>(b.asReal());
+    case Value::Kind::Text: return a.text() == b.text();
+    }
+    return false;
+}
+
+[[gnu::noinline]] bool CannotHold(const LineReader& in, const ColumnDef& c, const Value& v, std::string* why) {
+    return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(c.name) + " cannot hold " + Shown(v));
+}
+
+// Every field of the file passes here, inlined into the loops that read
+// the fields (the refusal's message is built apart).
+[[gnu::always_inline]] inline bool Store(const LineReader& in, GameState& g, const ColumnDef& c, int row, int sub,
+                                         Value& v, std::string* why, StagedRead& staged) {
     // The rule holds a column of plain numbers to what its cells hold, and
     // the cells are asked too: a value is never rounded on its way in.
-    if (!c.rule.accepts(v) || (c.isTyped() && !c.holds(v)))
-        return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(c.name) + " cannot hold " + Shown(v));
-    if (c.isTyped())
-        staged.stage(c, c.index(row, sub), std::move(v));
-    else
-        staged.stage(c.values(g)[c.index(row, sub)], std::move(v));
+    if (!c.rule.accepts(v) || (c.isTyped() && !c.holds(v))) return CannotHold(in, c, v, why);
+    // A cell that holds the value already is left alone: a save's read-back
+    // finds nearly every cell so, and an empty row of a load many.
+    const int at = c.index(row, sub);
+    if (c.isTyped()) {
+        if (!Identical(c.load(g, at), v)) staged.stage(c, at, std::move(v));
+    } else {
+        Value& cell = c.values(g)[at];
+        if (!Identical(cell, v)) staged.stage(cell, std::move(v));
+    }
     return true;
 }
 
@@ -233,18 +363,21 @@ bool CheckTheWhole(const GameState& g, std::string* why) {
 
 bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
     const SaveLayout& L = Layout();
-    std::string out;
-    out.reserve(256 * 1024);
-    auto endLine = [&] { out += "\r\n"; };
+    TextOut out;
+    auto endLine = [&] {
+        out.room(2);
+        out.put("\r\n");
+    };
     Value scratch;  // a plain number's Value on its way to the file
     auto field = [&](const ColumnDef& c, int row, int sub, bool first) {
-        if (!first) out += ',';
-        return AppendField(out, c.view(g, row, sub, scratch), why);
+        return AppendField(out, c.view(g, row, sub, scratch), first, why);
     };
 
-    out += '"';
-    out += kFormatVersion;
-    out += '"';
+    const std::string_view format = kFormatVersion;
+    out.room(2 + format.size());
+    out.put('"');
+    out.put(format);
+    out.put('"');
     endLine();
     for (const auto& line : L.headLines) {
         bool first = true;
@@ -254,16 +387,19 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
         }
         endLine();
     }
-    out += std::to_string(g.FloorGrid[kGridLast][kGridLast]);
+    out.room(TextOut::kWholeDigits);
+    out.whole(g.FloorGrid[kGridLast][kGridLast]);
     endLine();
 
     for (const SaveGroup& grp : L.groups) {
         if (grp.ledger) {
             for (int p = 0; p < 3; ++p)
                 for (int c = 0; c < 11; ++c) {
-                    out += g.Ledger.Income[c][p].toText();
-                    out += ',';
-                    out += g.Ledger.Expense[c][p].toText();
+                    const std::string income = g.Ledger.Income[c][p].toText(), expense = g.Ledger.Expense[c][p].toText();
+                    out.room(income.size() + 1 + expense.size());
+                    out.put(income);
+                    out.put(',');
+                    out.put(expense);
                     endLine();
                 }
             continue;
@@ -290,17 +426,23 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
                 endLine();
             }
     }
-    if (!Utf8ToGbk(out, bytes)) return Fail(why, "a text cannot be written in GBK");
+    bytes = out.take();
     if (bytes.size() > kLargestSaveFile) return Fail(why, "the game is larger than a saved game may be");
     return true;
 }
 
-bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
+namespace {
+
+// What a read does with the file's values once they have passed every
+// check: a load keeps them, the save's read-back puts the game's own back.
+enum class Afterwards { Keep, PutBack };
+
+bool ReadInto(std::string_view gbk, GameState& g, std::string* why, Afterwards afterwards) {
     std::string text;
     if (!GbkToUtf8(gbk, text)) return Fail(why, "the file is not GBK text");
     const SaveLayout& L = Layout();
     LineReader in(text);
-    std::vector<Value> f;
+    LineFields f;
     StagedRead staged(g);
 
     // The format line: this game reads only what it writes.
@@ -310,7 +452,7 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
     for (const auto& line : L.headLines) {
         if (!ReadLine(in, line.size(), f, why)) return false;
         for (std::size_t k = 0; k < line.size(); ++k)
-            if (!Store(in, g, *line[k], 0, 0, std::move(f[k]), why, staged)) return false;
+            if (!Store(in, g, *line[k], 0, 0, f[k], why, staged)) return false;
     }
     if (!ReadLine(in, 1, f, why)) return false;
     if (f[0].isEmpty()) {
@@ -342,21 +484,28 @@ bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
                 return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(grp.counter->name) +
                                      " is not a count of its table (\"" + count.asText() + "\")");
             last = static_cast<int>(count.asInt());
-            if (!Store(in, g, *grp.counter, 0, 0, std::move(f[0]), why, staged)) return false;
+            if (!Store(in, g, *grp.counter, 0, 0, f[0], why, staged)) return false;
         }
         for (int i = 0; i <= last; ++i)
             for (const auto& line : grp.lines) {
                 if (!ReadLine(in, line.size(), f, why)) return false;
                 for (std::size_t k = 0; k < line.size(); ++k)
-                    if (!Store(in, g, *line[k].col, i, line[k].sub, std::move(f[k]), why, staged))
+                    if (!Store(in, g, *line[k].col, i, line[k].sub, f[k], why, staged))
                         return false;
             }
     }
     if (!in.atEnd()) return Fail(why, "text follows the last line of the game");
     staged.swapIn();
-    if (CheckTheWhole(g, why)) return true;
-    staged.swapIn();  // refused as a whole: every cell back as it was
-    return false;
+    const bool taken = CheckTheWhole(g, why);
+    // Refused as a whole, or only read back: every cell back as it was.
+    if (!taken || afterwards == Afterwards::PutBack) staged.swapIn();
+    return taken;
+}
+
+}  // namespace
+
+bool DeserializeGame(std::string_view gbk, GameState& g, std::string* why) {
+    return ReadInto(gbk, g, why, Afterwards::Keep);
 }
 
 namespace {
@@ -447,45 +596,130 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// ---- the temporary file ----
+
+// A save writes its file under a temporary name in the target's folder and
+// renames it over the target. The name is short and of one length whatever
+// the target's, so any name the file system takes leaves room for it, and
+// it says whose it is: ".qm-save-", a hash of the target's file name in 16
+// hex digits, "-" and 8 random letters or digits. A save killed between
+// naming its file and the rename leaves a whole copy under that name; the
+// next save of the same target finds it by the hash and removes it.
+constexpr std::string_view kTempPrefix = ".qm-save-";
+constexpr std::string_view kTempChars = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kTempRandomChars = 8;
+constexpr std::size_t kTempNameLength = kTempPrefix.size() + 16 + 1 + kTempRandomChars;
+
+std::string FileNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string TemporaryNamePrefix(const std::string& target) {
+    // FNV-1a, 64 bits: the same name gives the same hash in every run.
+    std::uint64_t h = 14695981039346656037ull;
+    for (const unsigned char c : FileNameOf(target)) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
+    return std::string(kTempPrefix) + hex + "-";
+}
+
+namespace {
+
+// A fresh temporary name for a save of `target` (a name in its folder).
 std::string TempName(const std::string& target) {
-    static std::mt19937_64 names{std::random_device{}()};
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string name = target + ".tmp-";
-    for (int k = 0; k < 8; ++k) name += kChars[names() % (sizeof kChars - 1)];
+    unsigned char random[kTempRandomChars];
+    if (::getrandom(random, sizeof random, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof random)) {
+        // No entropy yet (early in a boot): the process and the clock tell
+        // two saves apart, and a name already taken is tried again anyway.
+        std::uint64_t x = static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15ull ^
+                          static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        for (unsigned char& b : random) {
+            b = static_cast<unsigned char>(x);
+            x = x >> 8 | x << 56;
+        }
+    }
+    std::string name = TemporaryNamePrefix(target);
+    for (const unsigned char b : random) name += kTempChars[b % kTempChars.size()];
     return name;
+}
+
+bool IsTempNameOf(std::string_view name, std::string_view stem) {
+    return name.size() == kTempNameLength && name.starts_with(stem) &&
+           name.substr(stem.size()).find_first_not_of(kTempChars) == std::string_view::npos;
+}
+
+// Removes the copies that earlier saves of `target` left under their
+// temporary names in its folder `dir`. Only a file of ours goes: a regular
+// file of this user, under a temporary name of this target, with bytes in
+// it, and not being written: a save holds a lock on its temporary file from
+// before its first byte until the rename (a save under way in another
+// process keeps its file). Where the file system has no locks, nothing is
+// removed.
+void RemoveStaleTemporaries(int dir, const std::string& target) {
+    const std::string stem = TemporaryNamePrefix(target);
+    std::vector<std::string> names;
+    alignas(dirent64) char entries[8192];
+    for (ssize_t n; (n = ::getdents64(dir, entries, sizeof entries)) > 0;)
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const dirent64*>(entries + at);
+            if (IsTempNameOf(e->d_name, stem)) names.emplace_back(e->d_name);
+            at += e->d_reclen;
+        }
+    for (const std::string& name : names) {
+        const int fd = ::openat(dir, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat held{}, named{};
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_uid == ::geteuid() && held.st_size > 0 &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstatat(dir, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+            ::unlinkat(dir, name.c_str(), 0);
+        ::close(fd);
+    }
 }
 
 enum class Replaced { Yes, No, TryNamed };
 
-// Writes `bytes` to `target` through a temporary file in the same folder,
+// Writes `bytes` to `target` through a temporary file in its folder `dir`,
 // renamed over the target only once it is complete and on disk, so that a
 // failure never costs the old file. The temporary file is unnamed while it
 // is written (it vanishes if the program dies) and gets a name only for the
 // moment of the rename; where the folder has no unnamed files, it is named
-// from the start and removed on every failure.
-Replaced ReplaceWith(const std::string& target, const std::string& bytes, bool unnamed) {
-    const std::string folder = FolderOf(target);
+// from the start and removed on every failure. Either way it is locked
+// until the rename, as a save under way.
+Replaced ReplaceWith(int dir, const std::string& target, const std::string& bytes, bool unnamed) {
+    const std::string name = FileNameOf(target);
     std::string tmp;
     int fd = -1;
     if (unnamed) {
-        fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        fd = ::openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (fd < 0) return Replaced::TryNamed;
     } else {
-        tmp = target + ".tmp-XXXXXX";
-        fd = ::mkstemp(tmp.data());
+        for (int tries = 0; tries < 10 && fd < 0; ++tries) {
+            tmp = TempName(target);
+            fd = ::openat(dir, tmp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd < 0 && errno != EEXIST) break;
+        }
         if (fd < 0) return Replaced::No;
     }
+    // Still empty, so no clean-up takes it before the lock.
+    (void)::flock(fd, LOCK_EX | LOCK_NB);
 
     // The saved game keeps the permissions of the file it replaces.
     struct stat old{};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+    const mode_t mode = ::fstatat(dir, name.c_str(), &old, 0) == 0 ? (old.st_mode & 07777) : NewFileMode();
     bool ok = WriteWhole(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (ok && unnamed) {
         const std::string self = "/proc/self/fd/" + std::to_string(fd);
         for (int tries = 0; tries < 10 && tmp.empty(); ++tries) {
-            const std::string name = TempName(target);
-            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                tmp = name;
+            const std::string named = TempName(target);
+            if (::linkat(AT_FDCWD, self.c_str(), dir, named.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                tmp = named;
             else if (errno != EEXIST)
                 break;
         }
@@ -494,38 +728,42 @@ Replaced ReplaceWith(const std::string& target, const std::string& bytes, bool u
             return Replaced::TryNamed;  // no /proc, say: fall back on a named file
         }
     }
-    ok = ::close(fd) == 0 && ok;
-    if (ok) ok = std::rename(tmp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tmp.c_str());
-        return Replaced::No;
-    }
+    if (ok) ok = ::renameat(dir, tmp.c_str(), dir, name.c_str()) == 0;
+    // The name goes before the lock does.
+    if (!ok && !tmp.empty()) ::unlinkat(dir, tmp.c_str(), 0);
+    ::close(fd);
+    if (!ok) return Replaced::No;
     // The rename itself reaches the disk only with the folder.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return Replaced::No;
-    const bool flushed = ::fsync(dir) == 0 || errno == EINVAL || errno == EROFS;
-    ::close(dir);
-    return flushed ? Replaced::Yes : Replaced::No;
+    return ::fsync(dir) == 0 || errno == EINVAL || errno == EROFS ? Replaced::Yes : Replaced::No;
 }
 
 bool ReplaceFile(const std::string& path, const std::string& bytes) {
     const std::string target = SaveTarget(path);
     if (target.empty()) return false;
-    Replaced r = ReplaceWith(target, bytes, true);
-    if (r == Replaced::TryNamed) r = ReplaceWith(target, bytes, false);
+    // The folder stays open for the whole save: its entries are read, the
+    // file is made, named and renamed in it, and it is flushed. One that
+    // cannot be opened could never be flushed: nothing is written there.
+    const int dir = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return false;
+    RemoveStaleTemporaries(dir, target);
+    Replaced r = ReplaceWith(dir, target, bytes, true);
+    if (r == Replaced::TryNamed) r = ReplaceWith(dir, target, bytes, false);
+    ::close(dir);
     return r == Replaced::Yes;
 }
 
 }  // namespace
 
-bool WriteGameFile(const GameState& g, const std::string& path, std::string* why) {
+bool WriteGameFile(GameState& g, const std::string& path, std::string* why) {
     std::string bytes;
     if (!SerializeGame(g, bytes, why)) return false;
     // The last guard: a file the loader would refuse never replaces one it
-    // takes. The reason goes to the log as well: the player sees only the
-    // write error.
+    // takes. The bytes are read back into the game itself, as a load would
+    // read them, and the game's own values are put back: no second game is
+    // made for it. The reason goes to the log as well: the player sees only
+    // the write error.
     std::string refused;
-    if (!CheckSavedBytes(bytes, &refused)) {
+    if (!ReadInto(bytes, g, &refused, Afterwards::PutBack)) {
         std::fprintf(stderr, "quillmart: the save was not written, its file would not load back: %s\n", refused.c_str());
         return Fail(why, "its file would not load back: " + refused);
     }

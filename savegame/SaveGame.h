@@ -29,17 +29,29 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why = nu
 // as it was (nothing is put in place until the whole file has passed).
 bool DeserializeGame(std::string_view bytes, GameState& into, std::string* why = nullptr);
 
-// True when the loader takes `bytes` (read into a scratch game, which is
-// then thrown away); false with the loader's reason.
+// True when the loader takes `bytes` (read into a fresh game made for it,
+// which is then thrown away); false with the loader's reason. For bytes
+// with no game at hand: a save reads its own back into the game it saves.
 bool CheckSavedBytes(std::string_view bytes, std::string* why = nullptr);
 
 // Writes the game to `path`, replacing what is there, only once the new file
 // is complete, read back by the loader's own checks and on disk: a failure
 // (or a file the loader would refuse, whose reason also goes to standard
 // error) leaves the old file as it was and no temporary file behind, and
-// says why. A path that is a symbolic link writes the file the link points
-// to and keeps the link; a loop of links is refused.
-bool WriteGameFile(const GameState& g, const std::string& path, std::string* why = nullptr);
+// says why. The read-back reads the file into `g` itself, as a load into it
+// would, and puts every value back: the game comes out exactly as it went
+// in, and no second game is made. A path that is a symbolic link writes the
+// file the link points to and keeps the link; a loop of links is refused.
+// The temporary file is named in a short form of its own beside the target
+// (any name the file system takes can be saved to), and one that an earlier
+// save of the same target left behind, killed before its rename, is removed.
+bool WriteGameFile(GameState& g, const std::string& path, std::string* why = nullptr);
+
+// What the name of every temporary file of a save of `target` starts with
+// (a file name in the target's folder, the same for every save of a target
+// of that name): ".qm-save-", 16 hex digits of a hash of the target's file
+// name and "-"; 8 random letters or digits follow.
+std::string TemporaryNamePrefix(const std::string& target);
 
 // Reads `path` into the game. The running game is replaced only when the
 // whole file was read and checked; otherwise (a folder, a device, a file

@@ -1,6 +1,8 @@
 #include "shop/Placement.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -53,12 +55,31 @@ std::string FixturePictureFile(int kind) { return "Graphic/Book" + std::to_strin
 
 double FacilityScoreOf(int fixtureRow) { return 1 + 0.2 * fixtureRow; }
 
-void BuildFixtureOffer(GameState& g) {
+namespace {
+
+// The rows offered at the shop's star level, in offering order.
+std::span<const int> OfferedRows(const GameState& g) {
     const int level = static_cast<int>(std::floor(g.StarLevel.asReal()));
+    if (level < 1 || level > 5) return {};
+    return kOfferedRows[level - 1];
+}
+
+}  // namespace
+
+void BuildFixtureOffer(GameState& g) {
     int n = 0;
-    if (level >= 1 && level <= 5)
-        for (int row : kOfferedRows[level - 1]) g.OfferedList[n++] = row;
+    for (int row : OfferedRows(g)) g.OfferedList[n++] = row;
     g.OfferedListCount = n;
+}
+
+PlaceRefusal CheckPlacement(const GameState& g, int spot, int fixtureRow) {
+    const SpotRun* run = FindSpotRun(spot);
+    if (!run) return PlaceRefusal::NoSuchSpot;
+    if (g.ShopSize.asInt() < run->fromSize) return PlaceRefusal::BeyondTheShop;
+    if (g.FacilitySlot.Kind[spot].asInt() != 0) return PlaceRefusal::Furnished;
+    const std::span<const int> offered = OfferedRows(g);
+    if (std::find(offered.begin(), offered.end(), fixtureRow) == offered.end()) return PlaceRefusal::NotOffered;
+    return PlaceRefusal::None;
 }
 
 void PlaceFacility(GameState& g, int spot, int fixtureRow) {

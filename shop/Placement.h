@@ -28,6 +28,20 @@ std::string FixturePictureFile(int kind);
 // star level offers, in offering order (none for a level outside 1..5).
 void BuildFixtureOffer(GameState& g);
 
+// What the floor view and its placing dialog would refuse of putting
+// FixtureType row `fixtureRow` on floor spot `spot`: the view lets the
+// player click only the spots of the shop's size, opens the placing dialog
+// only on an empty one, and the dialog offers only the rows of the shop's
+// star level (BuildFixtureOffer).
+enum class PlaceRefusal {
+    None,           // the player could place it so
+    NoSuchSpot,     // not one of the 61 spots
+    BeyondTheShop,  // a spot the shop has only at a larger size
+    Furnished,      // something stands on the spot already
+    NotOffered,     // a row the dialog does not offer at this star level
+};
+PlaceRefusal CheckPlacement(const GameState& g, int spot, int fixtureRow);
+
 // Places FixtureType row `fixtureRow` on floor spot `spot` (1..61) and pays
 // for it as a facilities expense, whatever the funds. Asks nothing and
 // checks neither the hour nor that the spot is empty; the floor only offers

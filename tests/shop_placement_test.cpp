@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "floor/FloorClick.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/FacilityRemoval.h"
 #include "shop/FloorSpots.h"
@@ -68,6 +71,43 @@ TEST(PlacementOffer, RowsByStarLevel) {
         std::vector<int> rows;
         for (int i = 0; i < g->OfferedListCount.i(); ++i) rows.push_back(g->OfferedList[i].i());
         EXPECT_EQ(rows, c.rows) << "star " << c.star.asText();
+    }
+}
+
+// The placing gate holds what the floor view lets a player reach: at each
+// shop size the spots it admits are the spots a click on the floor can
+// select there (every scene point tried), an occupied spot is refused as
+// the click opens its information instead, and of the rows only those the
+// placing dialog offers.
+TEST_F(Placement, TheGateAdmitsWhatTheFloorViewOffers) {
+    for (int size = 1; size <= 3; ++size) {
+        SCOPED_TRACE("shop size " + std::to_string(size));
+        auto shop = NewShop();
+        GameState& s = *shop;
+        s.ShopSize = size;
+        s.PersonCount = 0;  // nobody stands in front of a spot
+        std::set<int> clicked;
+        for (int x = -120; x < 680; ++x)
+            for (int y = -80; y < 420; ++y)
+                if (const FloorClickResult r = HitFloor(s, FloorClick::LeftButton, x + 0.5, y + 0.5); r.hit == FloorHit::Spot)
+                    clicked.insert(r.number);
+        std::set<int> admitted;
+        for (int spot = 0; spot <= kLastSpot + 1; ++spot)
+            if (CheckPlacement(s, spot, kShelf40) == PlaceRefusal::None) admitted.insert(spot);
+        EXPECT_EQ(admitted, clicked);
+        const std::size_t spotsOfSize[] = {21, 36, 61};
+        EXPECT_EQ(admitted.size(), spotsOfSize[size - 1]);
+        EXPECT_EQ(CheckPlacement(s, 0, kShelf40), PlaceRefusal::NoSuchSpot);
+        EXPECT_EQ(CheckPlacement(s, 62, kShelf40), PlaceRefusal::NoSuchSpot);
+    }
+
+    PlaceFacility(*g, 5, kShelf40);
+    EXPECT_EQ(CheckPlacement(*g, 5, kShelf40), PlaceRefusal::Furnished);
+    for (int row = 0; row < g->FixtureTypeCount.i(); ++row) {
+        BuildFixtureOffer(*g);
+        bool offered = false;
+        for (int k = 0; k < g->OfferedListCount.i(); ++k) offered |= g->OfferedList[k].i() == row;
+        EXPECT_EQ(CheckPlacement(*g, 6, row), offered ? PlaceRefusal::None : PlaceRefusal::NotOffered) << "row " << row;
     }
 }
 

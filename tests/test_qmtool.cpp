@@ -217,6 +217,39 @@ TEST_F(QmTool, PlayRefusesAnIndexOutsideItsTable) {
     }
 }
 
+// `place` is held to what the floor view lets a player do: a spot the shop
+// has at its size, an empty one, and a row the placing dialog offers at the
+// star level; anything else is a usage error that saves nothing.
+TEST_F(QmTool, PlaceTakesOnlyWhatTheFloorViewOffers) {
+    ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
+    const struct {
+        const char* script;
+        const char* why;  // empty: taken
+    } cases[] = {
+        {"place 18 0\nplace 24 6\n", ""},
+        {"place 19 0\n", "floor place 19 lies beyond the shop at its size"},
+        {"place 27 0\n", "floor place 27 lies beyond the shop at its size"},
+        {"enlarge\nplace 27 0\nplace 19 0\n", "floor place 19 lies beyond the shop at its size"},
+        {"enlarge\nenlarge\nplace 61 1\n", ""},
+        {"place 1 0\nplace 1 1\n", "floor place 1 is furnished already"},
+        {"place 1 2\n", "fixture row 2 is not offered at the shop's star level"},
+        {"place 1 8\n", "fixture row 8 is not offered at the shop's star level"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        std::ofstream(P("place.play")) << c.script;
+        fs::remove(P("b.qmt"));
+        ToolRun r = Tool("play " + P("a.qmt") + " " + P("b.qmt") + " " + P("place.play"), true);
+        if (*c.why == '\0') {
+            EXPECT_EQ(r.status, 0) << r.out;
+            continue;
+        }
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.out.find(c.why), std::string::npos) << r.out;
+        EXPECT_FALSE(fs::exists(P("b.qmt")));
+    }
+}
+
 TEST_F(QmTool, BadArgumentsAreUsageErrors) {
     ASSERT_EQ(Tool("new " + P("a.qmt") + " --name x --seed 1 --date 2026-01-01").status, 0);
     fs::create_directories(P("folder.qmt"));

@@ -2,16 +2,22 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <set>
+#include <vector>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "commands/SaveAndLoad.h"
 #include "commands/StartNewGame.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "savegame/GameAgreement.h"
 #include "savegame/LoadSave.h"
+#include "state/EquipmentCatalogue.h"
 #include "state/NewGame.h"
 #include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
@@ -419,6 +425,99 @@ TEST_F(SaveGameTest, AFailedRenameLeavesNothingBehind) {
     EXPECT_EQ(entries, 1);
 }
 
+// A save killed between naming its temporary file and the rename leaves a
+// whole copy beside the target: the next save of that target removes it,
+// and keeps every file that only looks like one (another target's, a name
+// of another length, a link, an empty file, one a save under way holds).
+TEST_F(SaveGameTest, TheNextSaveRemovesWhatAKilledSaveLeftBehind) {
+    const std::string target = (dir / "Game.qmt").string();
+    const std::string ours = TemporaryNamePrefix(target);
+    const std::string others = TemporaryNamePrefix((dir / "Other.qmt").string());
+    ASSERT_NE(ours, others);
+    ASSERT_EQ(ours, TemporaryNamePrefix("/elsewhere/Game.qmt"));  // the folder is not part of it
+    const std::string saved = Saved();
+    enum Kind { File, Empty, Link, Folder, Held };
+    const struct {
+        std::string name;
+        Kind kind;
+        bool removed;
+    } cases[] = {
+        {ours + "a1b2c3d4", File, true},
+        {ours + "zz99zz99", File, true},
+        {others + "a1b2c3d4", File, false},
+        {ours + "a1b2c3d", File, false},
+        {ours + "a1b2c3d4.qmt", File, false},
+        {ours + "A1B2C3D4", File, false},
+        {ours + "e5f6g7h8", Empty, false},
+        {ours + "i9j0k1l2", Link, false},
+        {ours + "m3n4o5p6", Folder, false},
+        {ours + "q7r8s9t0", Held, false},
+    };
+    std::vector<int> held;
+    for (const auto& c : cases) {
+        const fs::path p = dir / c.name;
+        switch (c.kind) {
+        case File: WriteAll(p, saved); break;
+        case Empty: WriteAll(p, ""); break;
+        case Link: fs::create_symlink("Other.qmt", p); break;
+        case Folder: fs::create_directories(p); break;
+        case Held: {
+            WriteAll(p, saved);
+            const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+            ASSERT_GE(fd, 0);
+            ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+            held.push_back(fd);
+            break;
+        }
+        }
+    }
+    WriteAll(dir / "Other.qmt", saved);
+    ASSERT_TRUE(WriteGameFile(*g, target));
+    for (const auto& c : cases) EXPECT_NE(fs::exists(fs::symlink_status(dir / c.name)), c.removed) << c.name;
+    EXPECT_EQ(ReadAll(target), saved);
+    EXPECT_EQ(ReadAll(dir / "Other.qmt"), saved);
+    for (int fd : held) ::close(fd);
+}
+
+// The temporary file's name is short and of one length whatever the
+// target's, so that the longest name a folder takes can be saved to and
+// loaded from, and the save leaves nothing else behind.
+TEST_F(SaveGameTest, TheLongestFileNameSavesAndLoads) {
+    const std::string name = std::string(255 - 4, 'n') + ".qmt";
+    const fs::path p = dir / name;
+    ASSERT_EQ(SaveGameTo(*g, p.string()), SaveResult::Saved);
+    ASSERT_EQ(SaveGameTo(*g, p.string()), SaveResult::Saved);  // over itself
+    auto back = std::make_unique<GameState>();
+    std::string why;
+    ASSERT_TRUE(ReadGameFrom(*back, p.string(), &why)) << why;
+    EXPECT_EQ(Bytes(*back), Saved());
+    std::set<std::string> files;
+    for (auto& e : fs::directory_iterator(dir)) files.insert(e.path().filename().string());
+    EXPECT_EQ(files, std::set<std::string>{name});
+}
+
+// The save reads its file back into the game itself and puts the game's own
+// values back, whether the file is taken or refused: a whole real, which
+// reads back as a whole number, stays a real.
+TEST_F(SaveGameTest, TheReadBackLeavesTheGameAsItWas) {
+    g->Bookshop.FacilityScore[0] = 12.0;
+    g->ScrollX = 3.0;
+    const std::string before = Saved();
+    ASSERT_TRUE(WriteGameFile(*g, (dir / "Game.qmt").string()));
+    EXPECT_TRUE(g->Bookshop.FacilityScore[0].isReal());
+    EXPECT_TRUE(g->ScrollX.isReal());
+    EXPECT_EQ(Saved(), before);
+
+    g->FixtureType.Capacity[0] = 41;  // every field in range, but not the game's catalogue
+    const std::string refusedBytes = Saved();
+    std::string why;
+    EXPECT_FALSE(WriteGameFile(*g, (dir / "Game.qmt").string(), &why));
+    EXPECT_NE(why.find("on offer"), std::string::npos) << why;
+    EXPECT_TRUE(g->Bookshop.FacilityScore[0].isReal());
+    EXPECT_EQ(Saved(), refusedBytes);
+    EXPECT_EQ(ReadAll(dir / "Game.qmt"), before);
+}
+
 TEST_F(SaveGameTest, UnwritableFolderReportsTheFailure) {
     EXPECT_EQ(SaveGameTo(*g, (dir / "no-such-folder" / "Game.qmt").string()), SaveResult::Failed);
     ASSERT_EQ(ui.shown.size(), 1u);
@@ -448,6 +547,40 @@ TEST_F(SaveGameTest, TheFileRoutinesSayWhyAndShowNoBox) {
     ASSERT_TRUE(ReadGameFile(*back, (dir / "Game.qmt").string(), &why)) << why;
     EXPECT_EQ(Bytes(*back), before);
     SetPlatform(&ui);  // as the fixture's scope left it
+}
+
+// The catalogues a game holds are the built-in rows, each cell as a new
+// game fills it (a number may come back as a real of the same value); any
+// other row, count or cell is refused.
+TEST_F(SaveGameTest, TheEquipmentOnOfferIsTheBuiltInRows) {
+    const struct {
+        const char* what;
+        std::function<void(GameState&)> change;
+        bool taken;
+    } cases[] = {
+        {"as a new game fills them", [](GameState&) {}, true},
+        {"a price held as a real of its value", [](GameState& g) { g.RegisterType.Price[5] = 1'280'000.0; }, true},
+        {"a shelf's capacity", [](GameState& g) { g.FixtureType.Capacity[3] = 101; }, false},
+        {"a machine's description", [](GameState& g) { g.FixtureType.Description[8] = "照相机"; }, false},
+        {"a fixture row's index", [](GameState& g) { g.FixtureType.Index[0] = 1; }, false},
+        {"a number held as a text", [](GameState& g) { g.FixtureType.Param3[2] = "3"; }, false},
+        {"a register's speed", [](GameState& g) { g.RegisterType.SpeedText[0] = "超高速"; }, false},
+        {"a register's price emptied", [](GameState& g) { g.RegisterType.Price[1] = Value(); }, false},
+        {"a service machine's Param5", [](GameState& g) { g.ServiceFacilityType.Param5[2] = 1; }, false},
+        {"a service machine's name", [](GameState& g) { g.ServiceFacilityType.Name[3] = "CD"; }, false},
+        {"a fixture row more", [](GameState& g) { AddFixtureType(g, 1, 200, 0, 9, "大书架"); }, false},
+        {"a register row fewer", [](GameState& g) { g.RegisterTypeCount = 5; }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto changed = std::make_unique<GameState>(*g);
+        c.change(*changed);
+        std::string why;
+        EXPECT_EQ(CheckAgreement(*changed, &why), c.taken) << why;
+        if (!c.taken) {
+            EXPECT_NE(why.find("on offer"), std::string::npos) << why;
+        }
+    }
 }
 
 TEST(SaveLayout, EveryColumnIsSavedOnceAndCapacitiesMatchTheTables) {

@@ -181,7 +181,7 @@ bool Lookup(GameState& g, const std::string& ref, std::string& out) {
 // Saves as the game's save command does (an existing file is replaced, as
 // if the player agreed) and exits 0, or 1 after the write-error box with
 // what the system says of the path, when it says anything (a loop of links).
-int Save(const GameState& g, const std::string& path) {
+int Save(GameState& g, const std::string& path) {
     if (SaveGameTo(g, path) == SaveResult::Saved) return 0;
     std::error_code ec;
     (void)std::filesystem::status(path, ec);
@@ -282,7 +282,10 @@ int CmdRun(const std::vector<std::string>& a) {
 
 // One line of a play script, through the same routines the windows call:
 //   enlarge                  enlarge the shop by one size
-//   place SPOT ROW           a fixture of catalogue row ROW on floor spot SPOT
+//   place SPOT ROW           a fixture of catalogue row ROW on floor spot SPOT,
+//                            as the floor view and its placing dialog allow:
+//                            a spot of the shop's size, empty, and a row the
+//                            star level offers
 //   register PLACE MODEL     a register of model MODEL at register place 1 or 2
 //   service PLACE ROW        a service machine at service place 1 or 2
 //   hire                     the first applicant of a freshly drawn hire list
@@ -347,8 +350,17 @@ bool PlayLine(GameState& g, const std::string& line, std::string& why) {
     if (cmd == "enlarge") return args({}) && (EnlargeShop(g) || (why = "the shop cannot grow any more", false));
     if (cmd == "place") {
         if (!args({{"floor place", 1, 61}, {"fixture row", 0, LastRow(g.FixtureTypeCount)}})) return false;
-        PlaceFacility(g, int(a[0]), int(a[1]));
-        return true;
+        const std::string spot = "floor place " + std::to_string(a[0]);
+        switch (CheckPlacement(g, int(a[0]), int(a[1]))) {
+        case PlaceRefusal::None: PlaceFacility(g, int(a[0]), int(a[1])); return true;
+        case PlaceRefusal::NoSuchSpot: why = spot + " is no spot of the floor"; return false;
+        case PlaceRefusal::BeyondTheShop: why = spot + " lies beyond the shop at its size"; return false;
+        case PlaceRefusal::Furnished: why = spot + " is furnished already"; return false;
+        case PlaceRefusal::NotOffered:
+            why = "fixture row " + std::to_string(a[1]) + " is not offered at the shop's star level";
+            return false;
+        }
+        return false;
     }
     if (cmd == "register") {
         if (!args({{"register place", 1, 2}, {"register model", 0, LastRow(g.RegisterTypeCount)}})) return false;
