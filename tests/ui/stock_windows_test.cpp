@@ -138,9 +138,9 @@ TEST_F(StockWindows, MagazineStockShowsStockAgainstOrderAndKeepsItselfCurrent) {
     EXPECT_EQ(g.WindowOpen[17].asInt(), 0);
 }
 
-TEST_F(StockWindows, BothStagesRunWithTheFloorViewsFrames) {
-    // The floor view's frames come faster than the window's own timer, which
-    // they put back each time: each frame runs both of the window's stages.
+TEST_F(StockWindows, BothStagesRunWithTheClocksTicks) {
+    // The clock's wakes come faster than the window's own timer, which they
+    // put back each time: each run of ticks runs both of the window's stages.
     game().Magazine.Stock[0] = 12;
     ToggleReportWindow(Window::MagazineStock, game());
     ASSERT_NE(Open<MagazineStockWindow>(Window::MagazineStock), nullptr);
@@ -148,7 +148,7 @@ TEST_F(StockWindows, BothStagesRunWithTheFloorViewsFrames) {
     game().MagazineStockDirty = 1;
     game().MagazineStockRefill = 1;
     for (int frame = 0; frame < 8; ++frame) {
-        QtUi()->FloorFrameDue();
+        QtUi()->TicksRan();
         QTest::qWait(20);
     }
     EXPECT_EQ(game().MagazineStockDirty, Value(0));

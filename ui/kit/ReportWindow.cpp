@@ -15,11 +15,11 @@ ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWid
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &ReportWindow::Fire);
     Timer1.start();
-    // The floor view's frames wake the game anyway: the window looks at its
-    // flag with each (after the ticks the frame runs), and its own timer
-    // fires only when no frame came for its interval.
+    // The clock's wakes wake the game anyway: the window looks at its flag
+    // after the ticks of each, and its own timer fires only when no ticks
+    // ran for its interval.
     if (QtPlatform* qt = QtUi())
-        connect(qt, &QtPlatform::floorFrameDue, this, [this] {
+        connect(qt, &QtPlatform::ticksRan, this, [this] {
             if (!Timer1.isActive()) return;  // closed
             Timer1.start();
             Fire();

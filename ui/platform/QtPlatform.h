@@ -32,9 +32,9 @@ public:
     void LoadShopGraphics(const GameState&) override { emit loadShopGraphics(); }
     void SwitchDayNightSheet(const GameState&) override { emit switchDayNightSheet(); }
     void LayOutFloorViewAgain(const GameState&) override { emit layOutFloorViewAgain(); }
-    // The floor view is about to draw a frame: the game clock first runs the
-    // ticks that are due.
-    void FloorFrameDue() { emit floorFrameDue(); }
+    // The game clock has run ticks: the floor view draws the frame that is
+    // due, and the report windows look at their redraw flags.
+    void TicksRan() { emit ticksRan(); }
 
     // The one live game of the program, owned by the main window: every
     // window the game opens must be one of its windows.
@@ -48,7 +48,7 @@ signals:
     void loadShopGraphics();
     void switchDayNightSheet();
     void layOutFloorViewAgain();
-    void floorFrameDue();
+    void ticksRan();
 
 protected:
     void ClockChanged() override { emit clockChanged(); }
