@@ -67,6 +67,11 @@ public:
     virtual void SetCaption(const std::string& text) = 0;
     // The pause button's face: pressed while paused.
     virtual void ShowPauseFace(bool pressed) = 0;
+    // Returns the main window to its title state once the game `g` is over
+    // (the game-over window's closing): the game menus disabled, the toolbar
+    // hidden, every window of the game closed, the title's status text and
+    // caption, and the clock switched off.
+    virtual void ShowTitleState(GameState& g) = 0;
 
     // ---- the floor view (nothing happens while it is closed) ----
 

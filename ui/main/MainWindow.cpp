@@ -200,10 +200,6 @@ struct MainCommands {
     };
 };
 
-void ShowTitleState() {
-    if (g_instance) g_instance->ShowTitleState();
-}
-
 // ---- ImageButton ----
 
 ImageButton::ImageButton(const QString& name, QWidget* parent) : QLabel(parent) {
@@ -313,6 +309,7 @@ MainWindow::MainWindow() {
     connect(&Timer1, &QTimer::timeout, this, &MainWindow::RunDueTicks);
     if (QtPlatform* qt = QtUi()) {
         qt->SetLiveGame(game_.get());
+        connect(qt, &QtPlatform::titleStateWanted, this, &MainWindow::ShowTitleState);
         connect(qt, &QtPlatform::clockChanged, this, &MainWindow::FollowClock);
         connect(qt, &QtPlatform::pauseFaceChanged, this, &MainWindow::ShowPauseFace);
         connect(qt, &QtPlatform::statusBarChanged, this, &MainWindow::setStatusBarText);

@@ -116,6 +116,3 @@ private:
     QHash<QString, ImageButton*> buttons_;
     std::string lastFile_;
 };
-
-// The title state after a game over (the game-over window's closing).
-void ShowTitleState();

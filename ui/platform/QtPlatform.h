@@ -1,9 +1,9 @@
 #pragma once
 // The desktop side of the platform seam: Qt message boxes, sounds, file
 // dialogs, the help window and the game's windows. What the main window and
-// the floor view show (status bar, caption, pause face, game timer, floor
-// pictures) goes out as signals, which those windows follow while they are
-// open.
+// the floor view show (status bar, caption, pause face, title state, game
+// timer, floor pictures) goes out as signals, which those windows follow
+// while they are open.
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -32,6 +32,9 @@ public:
     void LoadShopGraphics(const GameState&) override { emit loadShopGraphics(); }
     void SwitchDayNightSheet(const GameState&) override { emit switchDayNightSheet(); }
     void LayOutFloorViewAgain(const GameState&) override { emit layOutFloorViewAgain(); }
+    void ShowTitleState(GameState& g) override {
+        if (IsLive(g)) emit titleStateWanted();
+    }
     // The game clock has run ticks: the floor view draws the frame that is
     // due, and the report windows look at their redraw flags.
     void TicksRan() { emit ticksRan(); }
@@ -48,6 +51,7 @@ signals:
     void loadShopGraphics();
     void switchDayNightSheet();
     void layOutFloorViewAgain();
+    void titleStateWanted();
     void ticksRan();
 
 protected:
