@@ -23,7 +23,7 @@
 #include "state/SpritePool.h"
 #include "floor/FloorPictures.h"
 #include "ui/floor/FloorViewWindow.h"
-#include "floor/ShopEnlargement.h"
+#include "commands/CommandGates.h"
 #include "ui/floor/FloorFrame.h"
 #include "ui/floor/FloorTitleIcon.h"
 #include "tests/ui/ModalDriver.h"

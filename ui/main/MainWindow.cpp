@@ -22,7 +22,6 @@
 #include "state/Ledger.h"
 #include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "floor/ShopEnlargement.h"
 #include "commands/CommandGates.h"
 #include "commands/GameSpeed.h"
 
