@@ -137,9 +137,12 @@ TEST_F(GameClockUi, ATickThatEndsTheGameLeavesTheTitleStateAndNoClosedWindowInUs
 }
 
 TEST_F(GameClockUi, AWindowATickOpensIsUpWhileTheFloorDrawsItsFrames) {
-    // A closed night whose hour ends with the next tick, and the earthquake
-    // draw of that hour steered to strike.
+    // The game paused a while, the floor view drawing its frames; then a
+    // closed night whose hour ends with the next tick, and the earthquake
+    // draw of that hour steered to strike once the game goes on.
     GameState& g = game();
+    TogglePause(g);
+    QTest::qWait(300);
     g.Hour = 2;
     g.ShopOpen = 0;
     g.DayReportDone = 1;
@@ -163,6 +166,7 @@ TEST_F(GameClockUi, AWindowATickOpensIsUpWhileTheFloorDrawsItsFrames) {
         framesBefore = view->FramesDrawn();
         quake->Command1->click();
     });
+    TogglePause(g);
     ASSERT_TRUE(QTest::qWaitFor([&] { return reported; }, 10000));
     EXPECT_TRUE(iconMoved) << "the title icon stood still under the window";
     EXPECT_GE(framesShaking, 10) << "two seconds of shaking, a frame every 64 ms";
