@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "shop/ShopInfo.h"
-#include "ui/shop/ShopInfoKit.h"
 
 using shop_info_window::Caption;
 using shop_info_window::ValueLabel;
