@@ -16,17 +16,18 @@ ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWid
     connect(&Timer1, &QTimer::timeout, this, &ReportWindow::Fire);
     Timer1.start();
     // The clock's wakes wake the game anyway: the window looks at its flag
-    // after the ticks of each, and its own timer fires only when no ticks
-    // ran for its interval.
+    // after the ticks of a wake once its interval has passed since it last
+    // looked, and its own timer fires only when no ticks ran for that long.
     if (QtPlatform* qt = QtUi())
         connect(qt, &QtPlatform::ticksRan, this, [this] {
             if (!Timer1.isActive()) return;  // closed
             Timer1.start();
-            Fire();
+            if (!lastFired_ || Ui().Now() - *lastFired_ >= std::chrono::milliseconds(Timer1.interval())) Fire();
         });
 }
 
 void ReportWindow::Fire() {
+    lastFired_ = Ui().Now();
     Timer1_Timer();
     emit fired();
 }
