@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -126,8 +127,21 @@ void AddGaugeRow(QGridLayout* grid, int row, int column, const char* caption, Sh
     grid->addWidget(label, row, column + 2);
 }
 
+void ShowValue(QLabel* label, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (label->text() == shown) return;
+    if (label->isVisible()) {
+        // A label of a fixed size changes no layout when its text changes.
+        const QMargins m = label->contentsMargins();
+        const int need = label->fontMetrics().horizontalAdvance(shown) + m.left() + m.right() + 2 * label->margin();
+        const QSize keep(std::max(label->width(), need), label->height());
+        if (label->minimumSize() != keep || label->maximumSize() != keep) label->setFixedSize(keep);
+    }
+    label->setText(shown);
+}
+
 void ShowGauge(QLabel* label, ShopGaugeBar* bar, const GaugeView& gauge) {
-    label->setText(QString::fromStdString(gauge.text));
+    ShowValue(label, gauge.text);
     bar->setValue(gauge.value);
 }
 

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <string>
 
 #include "platform/Window.h"
 #include "state/Value.h"
@@ -55,6 +56,11 @@ QHBoxLayout* StarRow(QWidget* parent, std::array<QLabel*, 5>& stars);
 // bar and the value label.
 void AddGaugeRow(QGridLayout* grid, int row, int column, const char* caption, ShopGaugeBar* bar, QLabel* label,
                  QWidget* parent);
+// Writes a value label's text. Once shown, a label keeps its size while its
+// texts fit, so a new figure repaints the label alone: the window is not
+// laid out again (and its frame in the area with it) several times a
+// second. A text that does not fit widens the label first.
+void ShowValue(QLabel* label, const std::string& text);
 // Writes a gauge's text and bar.
 void ShowGauge(QLabel* label, ShopGaugeBar* bar, const GaugeView& gauge);
 

@@ -10,6 +10,7 @@
 // ---- the window ----
 
 using shop_info_window::Caption;
+using shop_info_window::ShowValue;
 using shop_info_window::ValueLabel;
 
 ShopInfoWindow::ShopInfoWindow(GameState& g) : ReportWindow(Window::ShopInfo, &GameState::ShopInfoDirty, g) {
@@ -96,17 +97,17 @@ void ShopInfoWindow::Redraw() {
     g.ShopDetailsDirty = 1;
     const ShopInfoTexts t = ShopInfoView(g);
     setWindowTitle(QString::fromStdString(t.caption));
-    FundsLabel->setText(QString::fromStdString(t.funds));
-    SoldLabel->setText(QString::fromStdString(t.copiesSold));
-    CapacityLabel->setText(QString::fromStdString(t.shelfCapacity));
-    OnShelvesLabel->setText(QString::fromStdString(t.copiesOnShelves));
-    YearLabel->setText(QString::fromStdString(t.year));
-    MonthLabel->setText(QString::fromStdString(t.month));
-    DayLabel->setText(QString::fromStdString(t.day));
-    WeekdayLabel->setText(QString::fromStdString(t.weekday));
-    HourLabel->setText(QString::fromStdString(t.hour));
-    CustomersLabel->setText(QString::fromStdString(t.customers));
-    NameLabel->setText(QString::fromStdString(t.shopName));
+    ShowValue(FundsLabel, t.funds);
+    ShowValue(SoldLabel, t.copiesSold);
+    ShowValue(CapacityLabel, t.shelfCapacity);
+    ShowValue(OnShelvesLabel, t.copiesOnShelves);
+    ShowValue(YearLabel, t.year);
+    ShowValue(MonthLabel, t.month);
+    ShowValue(DayLabel, t.day);
+    ShowValue(WeekdayLabel, t.weekday);
+    ShowValue(HourLabel, t.hour);
+    ShowValue(CustomersLabel, t.customers);
+    ShowValue(NameLabel, t.shopName);
     shop_info_window::ShowGauge(DirtLabel, DirtBar, t.dirtiness);
     shop_info_window::ShowGauge(QuakeLabel, QuakeBar, t.quakeResistance);
     ShowStars(Star, Starg, t.litStars);
