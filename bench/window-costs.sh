@@ -25,7 +25,8 @@
 #    comes from the CPU time of all their threads (schedstat, in ns).
 # 3. Memory in play: the game's private anonymous memory (heap, stacks and
 #    other anonymous maps), which leaves the shared Qt libraries and fonts
-#    aside; the private pages of those files are shown apart.
+#    aside; the private pages of those files are shown apart. Taken after the
+#    held stretch and two seconds at top speed, before the saves.
 # Run the builds to compare one after the other under the same load, several
 # times over, and compare the best and the median figures.
 set -euo pipefail
@@ -205,24 +206,8 @@ save_as() {
   [ -f "$1" ] || { echo "the game could not be saved through the menu" >&2; exit 1; }
   xdotool windowfocus --sync "$win" 2>/dev/null || true
 }
-slot3() { "$build/qmtool" get "$1" 'Person.TicksAlive(3)'; }
-
-save_as "$work/before.qmt"
-read -r wall clean windows gameshare servershare < <(sample 1)
-save_as "$work/after.qmt"
-ran=$(( $(slot3 "$work/after.qmt") - $(slot3 "$work/before.qmt") ))
-echo "top speed, ${clean} s of ${wall} s with the clock running and no window of the game up:" \
-     "the game ${gameshare} % of a core, the display server ${servershare} %"
-python3 - "$ran" "$wall" "$clean" "$windows" <<'EOF'
-import sys
-ran, wall, clean, windows = int(sys.argv[1]), float(sys.argv[2]), float(sys.argv[3]), int(sys.argv[4])
-print(f"  (the clock ran {ran} ticks between the saves around the {wall:.0f} s, {ran / 100:.1f} s at the top "
-      f"speed's 100 a second; {windows} window(s) of the game came up and were closed, {wall - clean:.1f} s "
-      f"around them left out)")
-EOF
-import -window root "$work/play.png" 2>/dev/null && cp "$work/play.png" "$build/window-costs-play.png" || true
-
-# ---- 3. memory in play ----
+# ---- 3. memory in play, taken before the saves ----
+memory() {
 python3 - "$pid" <<'EOF'
 import sys
 pid = sys.argv[1]
@@ -244,3 +229,22 @@ for line in open(f"/proc/{pid}/smaps"):
 print(f"private memory in play: {anon / 1024:.1f} MB anonymous "
       f"(private pages of mapped files, libraries and fonts: {files / 1024:.1f} MB)")
 EOF
+}
+slot3() { "$build/qmtool" get "$1" 'Person.TicksAlive(3)'; }
+
+memory > "$work/memory.txt"
+save_as "$work/before.qmt"
+read -r wall clean windows gameshare servershare < <(sample 1)
+save_as "$work/after.qmt"
+ran=$(( $(slot3 "$work/after.qmt") - $(slot3 "$work/before.qmt") ))
+echo "top speed, ${clean} s of ${wall} s with the clock running and no window of the game up:" \
+     "the game ${gameshare} % of a core, the display server ${servershare} %"
+python3 - "$ran" "$wall" "$clean" "$windows" <<'EOF'
+import sys
+ran, wall, clean, windows = int(sys.argv[1]), float(sys.argv[2]), float(sys.argv[3]), int(sys.argv[4])
+print(f"  (the clock ran {ran} ticks between the saves around the {wall:.0f} s, {ran / 100:.1f} s at the top "
+      f"speed's 100 a second; {windows} window(s) of the game came up and were closed, {wall - clean:.1f} s "
+      f"around them left out)")
+EOF
+import -window root "$work/play.png" 2>/dev/null && cp "$work/play.png" "$build/window-costs-play.png" || true
+cat "$work/memory.txt"
