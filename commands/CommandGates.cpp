@@ -1,6 +1,7 @@
 #include "commands/CommandGates.h"
 
 #include "business/Fire.h"
+#include "floor/ShopEnlargement.h"
 #include "platform/Platform.h"
 #include "shop/Upkeep.h"
 #include "state/Ledger.h"
@@ -13,6 +14,9 @@ void Refuse(const GameState& g, const char* text) {
 }
 
 void Open(Window w, GameState& g) { Ui().ShowWindow(w, g); }
+
+// The enlargement's price question, by the current shop size 1..2.
+constexpr const char* kEnlargeQuestions[] = {"扩大店铺的规模，费用500万円", "扩大店铺的规模，费用1000万円"};
 
 }  // namespace
 
@@ -136,4 +140,16 @@ void CallFireBrigade(GameState& g) {
     }
     AddMoney(g, -kFireBrigadeFee, OtherCategory, 0);
     Open(Window::FireBrigade, g);
+}
+
+void EnlargeShopCommand(GameState& g) {
+    const int size = g.ShopSize.i();
+    if (size != 1 && size != 2) {
+        Refuse(g, kShopCannotGrowText);
+        return;
+    }
+    if (Ui().MessageBox(kEnlargeQuestions[size - 1], MsgStyle::Question, QuestionTitleFor(g.GameTitle.asText())) !=
+        MsgAnswer::Yes)
+        return;
+    EnlargeShop(g);
 }

@@ -21,6 +21,7 @@ inline constexpr const char* kBankHolidayText = "今天是休息日。";
 inline constexpr const char* kBankHoursText = "银行的营业时间是从上午9点起到下午5点。";
 inline constexpr const char* kNoFireText = "现在没有火灾发生。";
 inline constexpr const char* kFireBrigadeQuestion = "呼叫消防车，费用为50万円。";
+inline constexpr const char* kShopCannotGrowText = "店铺不能再扩大了。";
 
 // The magazine stocking and book ordering dialogs open whatever the state.
 void OpenMagazineOrderDialog(GameState& g);
@@ -62,3 +63,8 @@ void OpenBankWindow(GameState& g);
 // whose closing ends the fire. A fire that has ended while the question
 // was up is neither charged for nor ended again.
 void CallFireBrigade(GameState& g);
+
+// The enlargement, when the shop can still grow (sizes 1 and 2) and the
+// player agrees to the price of the step; the price is booked whatever the
+// funds (see EnlargeShop).
+void EnlargeShopCommand(GameState& g);

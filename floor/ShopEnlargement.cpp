@@ -1,7 +1,5 @@
 #include "floor/ShopEnlargement.h"
 
-#include <string>
-
 #include "platform/Platform.h"
 #include "state/Ledger.h"
 #include "state/Scenery.h"
@@ -38,15 +36,8 @@ constexpr SceneryPiece kToLarge[] = {
     {461, 223, 440, 367, 78, 73, 140, SceneryPiece::None},
 };
 
-struct SizeStep {
-    std::int64_t price;
-    const char* question;
-};
-// By the current shop size 1..2.
-constexpr SizeStep kSteps[] = {
-    {5000000, "扩大店铺的规模，费用500万円"},
-    {10000000, "扩大店铺的规模，费用1000万円"},
-};
+// The price of the step up, by the current shop size 1..2.
+constexpr std::int64_t kStepPrices[] = {5000000, 10000000};
 
 void RemoveScenery(GameState& g) {
     const int n = g.SceneryCount.i();
@@ -59,7 +50,7 @@ void RemoveScenery(GameState& g) {
 
 std::int64_t EnlargementPrice(int shopSize) {
     if (shopSize < 1 || shopSize > 2) return 0;
-    return kSteps[shopSize - 1].price;
+    return kStepPrices[shopSize - 1];
 }
 
 bool EnlargeShop(GameState& g) {
@@ -74,24 +65,12 @@ bool EnlargeShop(GameState& g) {
 
     // No check of the funds: a price above them ends the game at the next
     // tick through the rule for funds below zero.
-    AddMoney(g, -kSteps[size - 1].price, OtherCategory, 0);
+    AddMoney(g, -kStepPrices[size - 1], OtherCategory, 0);
     g.ShopSize = size + 1;
 
     Ui().LoadShopGraphics(g);
     Ui().LayOutFloorViewAgain(g);
     return true;
-}
-
-void EnlargeShopCommand(GameState& g) {
-    const int size = g.ShopSize.i();
-    const std::string title = g.GameTitle.asText();
-    if (size != 1 && size != 2) {
-        Ui().MessageBox("店铺不能再扩大了。", MsgStyle::Information, title);
-        return;
-    }
-    const std::string questionTitle = QuestionTitleFor(title);
-    if (Ui().MessageBox(kSteps[size - 1].question, MsgStyle::Question, questionTitle) != MsgAnswer::Yes) return;
-    EnlargeShop(g);
 }
 
 bool SideDoorBuilt(const GameState& g) {

@@ -2,7 +2,8 @@
 // Enlarging the shop: small (1) to medium (2) for 500万円, medium to large
 // (3) for 1000万円. The floor's fixed scenery is swapped for the pieces of
 // the new size (the medium shop brings the side door, door 1), the price is
-// booked, and the floor view shows the new size.
+// booked, and the floor view shows the new size. (The menu command that
+// asks first is in commands/CommandGates.)
 #include <cstdint>
 
 #include "state/GameState.h"
@@ -15,10 +16,6 @@ std::int64_t EnlargementPrice(int shopSize);
 // floor pictures of the new size and lays the floor view out again. Does
 // nothing and returns false at size 3 (or any size but 1 and 2).
 bool EnlargeShop(GameState& g);
-
-// The enlargement command of the menu item and the toolbar button: asks
-// the price question (or says the shop cannot grow) and enlarges on Yes.
-void EnlargeShopCommand(GameState& g);
 
 // Door 1 (the side door) exists from the medium shop on. Until then its
 // leaf entries are unset, and nothing may animate or move them.

@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include <chrono>
 #include <stdexcept>
 
 namespace {
@@ -13,6 +14,8 @@ Platform& Ui() {
             "a headless one in the tool and the tests)");
     return *g_current;
 }
+
+ClockTime Platform::Now() const { return std::chrono::steady_clock::now(); }
 
 void SetPlatform(Platform* p) { g_current = p; }
 

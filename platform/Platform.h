@@ -4,8 +4,11 @@
 // main caption, the floor view and the game timer only through this
 // interface; the desktop build plugs in the Qt implementation, the tests
 // and the headless tool the headless one.
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "platform/ClockPace.h"
 #include "platform/GameClock.h"
 #include "platform/Window.h"
 
@@ -64,6 +67,11 @@ public:
     virtual void SetCaption(const std::string& text) = 0;
     // The pause button's face: pressed while paused.
     virtual void ShowPauseFace(bool pressed) = 0;
+    // Returns the main window to its title state once the game `g` is over
+    // (the game-over window's closing): the game menus disabled, the toolbar
+    // hidden, every window of the game closed, the title's status text and
+    // caption, and the clock switched off.
+    virtual void ShowTitleState(GameState& g) = 0;
 
     // ---- the floor view (nothing happens while it is closed) ----
 
@@ -77,25 +85,37 @@ public:
 
     // ---- the game timer ----
 
+    // The time the game clock and the floor view's frames keep: a steady
+    // clock of the machine, which a test's platform may set instead.
+    virtual ClockTime Now() const;
+
     const GameClock& Clock() const { return clock_; }
     void SetClockEnabled(bool on) { Change([&] { clock_.setEnabled(on); }); }
     void SetClockInterval(int ms) { Change([&] { clock_.setInterval(ms); }); }
     void HoldClock() { Change([&] { clock_.hold(); }); }
     void ReleaseClock() { Change([&] { clock_.release(); }); }
     void ResetClock() { Change([&] { clock_.reset(); }); }
+    // Runs the ticks of the clock that are due by now, `tick` running one,
+    // and returns how many ran (see ClockPace::RunDue).
+    int RunDueTicks(const std::function<void()>& tick) { return pace_.RunDue(Now(), tick); }
+    // When the clock wants to wake next to run its ticks; none while it
+    // stands.
+    std::optional<ClockTime> NextClockWake() const { return pace_.NextWake(); }
 
 protected:
     // Called after every change of the clock, so the window side can
-    // follow (the Qt main window starts and stops its timer).
+    // follow (the Qt main window wakes when the pace next asks).
     virtual void ClockChanged() {}
 
 private:
     template <class F>
     void Change(F f) {
         f();
+        pace_.Follow(clock_, Now());
         ClockChanged();
     }
     GameClock clock_;
+    ClockPace pace_;
 };
 
 // The title of the game's Yes/No questions: 18 spaces, then the game title.

@@ -14,6 +14,7 @@
 #include "tests/TestSupport.h"
 #include "floor/FloorPictures.h"
 #include "shop/Litter.h"
+#include "commands/CommandGates.h"
 #include "floor/ShopEnlargement.h"
 #include "tests/TestShop.h"
 

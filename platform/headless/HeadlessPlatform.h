@@ -57,6 +57,13 @@ public:
     void SetStatusBar(const std::string& text) override { Remember(statusBar, text); }
     void SetCaption(const std::string& text) override { Remember(captions, text); }
     void ShowPauseFace(bool pressed) override { Remember(pauseFaces, pressed); }
+    // The title state as the game sees it: the clock switched off.
+    void ShowTitleState(GameState&) override {
+        ++titleStates;
+        SetClockEnabled(false);
+    }
+    // The time stands where the test set it (`now`).
+    ClockTime Now() const override { return now; }
     void LoadShopGraphics(const GameState&) override { ++floorLoads; }
     void SwitchDayNightSheet(const GameState&) override { ++floorSwitches; }
     void LayOutFloorViewAgain(const GameState&) override { ++floorLayouts; }
@@ -65,6 +72,8 @@ public:
     std::vector<Window> windowsShown;        // the latest windows asked for
     std::map<Window, long long> timesShown;  // every window asked for, counted
     int gameWindowsClosed = 0;               // times the game's windows were closed
+    int titleStates = 0;                     // times the title state was shown
+    ClockTime now{};                         // the time the clock keeps; a test moves it on
     // Called when the game's windows are closed (a test looks at the game then).
     std::function<void()> onCloseGameWindows;
 

@@ -40,6 +40,29 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
     poll->start(10);
 }
 
+// Runs `act` on the modal window of type F once it is the one up; modal
+// windows of other kinds before it are left alone. Gives up after five
+// seconds without it, so a stuck test fails rather than hangs.
+template <typename F>
+void WhenModalOf(std::function<void(F*)> act) {
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
+        auto* w = qobject_cast<F*>(QApplication::activeModalWidget());
+        if (!(w && w->isVisible()) && waited->elapsed() < 5000) return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (!w) {
+            ADD_FAILURE() << "the modal window expected never came up";
+            return;
+        }
+        act(w);
+    });
+    poll->start(10);
+}
+
 // What a message box showed.
 struct BoxSeen {
     QString text, title;

@@ -17,13 +17,14 @@
 
 #include "commands/StartNewGame.h"
 #include "platform/Platform.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "ui/platform/WindowRegistry.h"
 #include "ui/platform/Pictures.h"
 #include "state/NewGame.h"
 #include "state/SpritePool.h"
 #include "floor/FloorPictures.h"
 #include "ui/floor/FloorViewWindow.h"
-#include "floor/ShopEnlargement.h"
+#include "commands/CommandGates.h"
 #include "ui/floor/FloorFrame.h"
 #include "ui/floor/FloorTitleIcon.h"
 #include "tests/ui/ModalDriver.h"
@@ -501,6 +502,37 @@ TEST_F(FloorViewTest, WithTheClockStillTheViewRestsUntilItsIconOrTheFloorChanges
     view->FrameDue();
     EXPECT_EQ(view->FramesDrawn(), frames + 1);
     EXPECT_EQ(game().FloorIconTicks, Value(26));
+    view->Timer1.stop();
+}
+
+TEST_F(FloorViewTest, FramesStartEvery64MsFromThePreviousStart) {
+    using namespace std::chrono_literals;
+    FloorViewWindow* view = View();
+    // The view's time from a platform whose clock ticks (so the view never
+    // rests) and whose time the test sets.
+    HeadlessPlatform timed;
+    ScopedPlatform use(timed);
+    timed.SetClockEnabled(true);
+    timed.SetClockInterval(10);
+    struct Case {
+        const char* what;
+        ClockTime::duration late;  // after the frame's start
+        int nextInMs;
+    };
+    const Case cases[] = {
+        {"on time", 0ms, 64},
+        {"30 ms late: the next still at its start", 30ms, 34},
+    };
+    ClockTime start = ClockTime{} + 6400ms;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        timed.now = start - kFramePeriod;  // the frame before, on time
+        view->FrameDue();
+        timed.now = start + c.late;
+        view->FrameDue();
+        EXPECT_NEAR(view->Timer1.remainingTime(), c.nextInMs, 6);
+        start += 10 * kFramePeriod;
+    }
     view->Timer1.stop();
 }
 

@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, SoundAndWallpaperMenus) {
 TEST_F(MainWindowTest, GameOverReturnsToTheTitleState) {
     NewGame("书店");
     game().GameRunning = 0;
-    ShowTitleState();
+    Ui().ShowTitleState(game());
     EXPECT_EQ(main->windowTitle(), "Quillmart Version 1.00");
     EXPECT_EQ(main->statusBarText(), "开始新游戏，或读取之前保存的游戏存档。");
     EXPECT_FALSE(main->menuItem("MSave")->isEnabled());

@@ -28,6 +28,7 @@
 #include "ui/stock/DeliveryScheduleWindow.h"
 #include "stock/StockReport.h"
 #include "tests/TestShop.h"
+#include "tests/ui/WheelTurn.h"
 
 namespace {
 
@@ -138,9 +139,9 @@ TEST_F(StockWindows, MagazineStockShowsStockAgainstOrderAndKeepsItselfCurrent) {
     EXPECT_EQ(g.WindowOpen[17].asInt(), 0);
 }
 
-TEST_F(StockWindows, BothStagesRunWithTheFloorViewsFrames) {
-    // The floor view's frames come faster than the window's own timer, which
-    // they put back each time: each frame runs both of the window's stages.
+TEST_F(StockWindows, BothStagesRunWithTheClocksTicks) {
+    // The clock's wakes come faster than the window's own timer, which they
+    // put back each time: each run of ticks runs both of the window's stages.
     game().Magazine.Stock[0] = 12;
     ToggleReportWindow(Window::MagazineStock, game());
     ASSERT_NE(Open<MagazineStockWindow>(Window::MagazineStock), nullptr);
@@ -148,7 +149,7 @@ TEST_F(StockWindows, BothStagesRunWithTheFloorViewsFrames) {
     game().MagazineStockDirty = 1;
     game().MagazineStockRefill = 1;
     for (int frame = 0; frame < 8; ++frame) {
-        QtUi()->FloorFrameDue();
+        QtUi()->TicksRan();
         QTest::qWait(20);
     }
     EXPECT_EQ(game().MagazineStockDirty, Value(0));
@@ -306,6 +307,37 @@ TEST_F(StockWindows, DeliveryScheduleGrowsForAMonthLongerThanItsRows) {
     EXPECT_EQ(f->Label3[rows - 1]->text(), QStringLiteral("无"));
     EXPECT_EQ(f->Label3[rows - 2]->text(), QStringLiteral("周刊399"));
     EXPECT_EQ(f->VScroll1->maximum(), ScheduleListHeight(rows) + 4 - f->height());
+}
+
+// The schedule scrolls as the other lists do: a row an arrow click, a page
+// of the rows in sight beside the thumb, and three rows a wheel notch.
+TEST_F(StockWindows, DeliveryScheduleScrollsByRowsAndPages) {
+    GameState& g = game();
+    for (int m = 0; m < g.MagazineCount.i(); ++m)
+        if (g.Magazine.IssueCode[m].asInt() > 60) g.Magazine.StandingOrder[m] = 5;  // the weeklies: a long month
+    ToggleReportWindow(Window::DeliverySchedule, game());
+    DeliveryScheduleWindow* f = Open<DeliveryScheduleWindow>(Window::DeliverySchedule);
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(Drawn(&GameState::ScheduleDirty));
+    QScrollBar* bar = f->VScroll1;
+    for (int height : {160, 300}) {
+        SCOPED_TRACE(height);
+        Frame(Window::DeliverySchedule)->resize(Frame(Window::DeliverySchedule)->width(), height);
+        QApplication::processEvents();
+        ASSERT_GT(bar->maximum(), 3 * bar->pageStep());
+        const int inSight = f->List.client->height();
+        EXPECT_EQ(bar->singleStep(), kScheduleRowPitch);
+        EXPECT_EQ(bar->pageStep() % kScheduleRowPitch, 0);
+        EXPECT_LE(bar->pageStep(), inSight);
+        EXPECT_GT(bar->pageStep() + kScheduleRowPitch, inSight);
+
+        bar->setValue(0);
+        TurnWheel(f->Label3[2], -1);
+        EXPECT_EQ(bar->value(), QApplication::wheelScrollLines() * kScheduleRowPitch);
+        const int before = bar->value();
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_EQ(bar->value(), before + bar->pageStep());
+    }
 }
 
 TEST_F(StockWindows, TopTenWindowsShowTheWeeksRanking) {

@@ -9,9 +9,9 @@
 #include "business/GameOver.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"
+#include "platform/Platform.h"
 #include "platform/ProgramDir.h"
 #include "ui/platform/Pictures.h"
-#include "ui/main/MainWindow.h"
 
 namespace {
 
@@ -92,5 +92,5 @@ void GameOverDialog::Command1_Click() { accept(); }
 
 void GameOverDialog::Form_Unload() {
     GameOverClosed(game());
-    ShowTitleState();
+    Ui().ShowTitleState(game());
 }

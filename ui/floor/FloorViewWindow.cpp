@@ -116,11 +116,16 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
     Timer1.setSingleShot(true);
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &FloorViewWindow::FrameDue);
-    // Whatever else the game does while the view rests may change the floor.
+    // The clock's ticks change the floor; whatever else the game does while
+    // the view rests may change it too.
+    if (QtPlatform* qt = QtUi()) connect(qt, &QtPlatform::ticksRan, this, &FloorViewWindow::ClockTicked);
     if (auto* loop = QAbstractEventDispatcher::instance())
         connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &FloorViewWindow::WakeIfChanged);
-    lastFrame_ = std::chrono::steady_clock::now();
-    Timer1.start(kFrame);
+    // The first frame comes at the next start of the frame grid.
+    const ClockTime now = Ui().Now();
+    frameStart_ = FrameStartAt(now);
+    nextFrame_ = NextFrameStart(frameStart_, now);
+    ArmFrameTimer();
 }
 
 FloorViewWindow::~FloorViewWindow() { Disconnect(); }
@@ -296,9 +301,6 @@ void FloorViewWindow::Graphic_MouseMove(int, int, int, int) {
 void FloorViewWindow::Timer1_Timer() {
     QWidget* main = MainWidget();
     if (main && main->isMinimized()) return;  // no work at all while minimised
-    // The ticks due by now run first, so the frame shows them; while frames
-    // come, the game clock needs no wake-up of its own.
-    if (QtPlatform* qt = QtUi()) qt->FloorFrameDue();
 
     GameState& g = game();
     g.VisibleSpriteCount = 0;
@@ -347,19 +349,32 @@ void FloorViewWindow::Timer1_Timer() {
 }
 
 void FloorViewWindow::FrameDue() {
-    // The firings a rest skipped count for the icon alone: nothing else on
-    // the floor changed meanwhile, or the rest would have ended.
-    const auto now = std::chrono::steady_clock::now();
+    // This frame's start on the grid; the firings a rest skipped since the
+    // last frame count for the icon alone: nothing else on the floor changed
+    // meanwhile, or the rest would have ended.
+    const ClockTime start = FrameStartAt(Ui().Now());
     int firings = 1;
     if (restFirings_ > 1)
-        firings = std::clamp(static_cast<int>((now - lastFrame_ + kFrame / 2) / kFrame), 1, restFirings_);
-    lastFrame_ = now;
+        firings = std::clamp(static_cast<int>((start - frameStart_) / kFramePeriod), 1, restFirings_);
+    frameStart_ = start;
     QWidget* main = MainWidget();
     const bool minimised = main && main->isMinimized();
     for (int i = 1; i < firings && !minimised; ++i) ShowIcon(AdvanceFloorIcon(game()));
     Timer1_Timer();
     PresentIcon(false);
     PlanNextFrame();
+}
+
+void FloorViewWindow::ClockTicked() {
+    // The clock wakes on the frames' starts and runs its ticks first: the
+    // frame of this start is drawn now, with them, in the same wake. A tick
+    // between two starts waits for the next frame, which a rest no longer
+    // puts off.
+    if (nextFrame_ <= Ui().Now() + kWakeEarly) {
+        FrameDue();
+        return;
+    }
+    WakeIfChanged();
 }
 
 void FloorViewWindow::PlanNextFrame() {
@@ -375,7 +390,13 @@ void FloorViewWindow::PlanNextFrame() {
     }
     resting_ = restFirings_ > 1;
     if (resting_) restingOn_ = RestKey();
-    Timer1.start(kFrame * restFirings_);
+    nextFrame_ = NextFrameStart(frameStart_ + (restFirings_ - 1) * kFramePeriod, Ui().Now());
+    ArmFrameTimer();
+}
+
+void FloorViewWindow::ArmFrameTimer() {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(nextFrame_ - Ui().Now());
+    Timer1.start(std::max<int>(0, static_cast<int>(wait.count())));
 }
 
 std::vector<std::int64_t> FloorViewWindow::RestKey() {
@@ -388,12 +409,10 @@ std::vector<std::int64_t> FloorViewWindow::RestKey() {
 void FloorViewWindow::WakeIfChanged() {
     if (!resting_ || !Timer1.isActive()) return;
     if (!Ui().Clock().ticking() && RestKey() == restingOn_) return;
-    // The next frame comes at the next of the rest's 64 ms steps.
+    // The next frame comes at the next start of the grid.
     resting_ = false;
-    const auto now = std::chrono::steady_clock::now();
-    const auto steps = (now - lastFrame_) / kFrame + 1;
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(lastFrame_ + steps * kFrame - now);
-    Timer1.start(std::max<int>(0, static_cast<int>(wait.count())));
+    nextFrame_ = NextFrameStart(FrameStartAt(Ui().Now()), Ui().Now());
+    ArmFrameTimer();
 }
 
 void FloorViewWindow::ShowIcon(int icon) {

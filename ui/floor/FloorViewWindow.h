@@ -11,11 +11,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <vector>
 
 #include "floor/FloorLayout.h"
+#include "platform/ClockPace.h"
 #include "ui/floor/FloorFrame.h"
 
 class FloorViewWindow;
@@ -47,6 +47,9 @@ public:
     // What Timer1 runs: the firings due since the last frame (a rest's
     // skipped ones count for the icon alone), then the next frame's time.
     void FrameDue();
+    // The game clock ran ticks (it never runs them from here): the frame due
+    // now is drawn at once, else the next one shows them.
+    void ClockTicked();
     void HScroll1_Change();
     void HScroll1_Scroll();
     void VScroll1_Change();
@@ -107,6 +110,7 @@ private:
     void ShowIcon(int icon);
     void PresentIcon(bool withFloor);
     void PlanNextFrame();
+    void ArmFrameTimer();
     // What the floor's next frame depends on, while the view rests.
     std::vector<std::int64_t> RestKey();
     // Ends a rest once the clock runs again or the floor changed.
@@ -122,13 +126,14 @@ private:
     QImage screen_;                        // what the window shows
     FloorFrameInputs shownFrame_;          // what screen_ was made of
     int framesDrawn_ = 0;
-    // A frame every 64 ms; at rest, the next comes this many frames later.
-    static constexpr std::chrono::milliseconds kFrame{64};
+    // A frame at every start of the frame grid (every 64 ms, ClockPace.h);
+    // at rest, the next comes this many starts later.
     static constexpr int kMinimisedRest = 16;
     int restFirings_ = 1;                  // the firings the present wait stands for
     bool resting_ = false;
     std::vector<std::int64_t> restingOn_;
-    std::chrono::steady_clock::time_point lastFrame_;
+    ClockTime frameStart_{};               // the grid start of the last frame
+    ClockTime nextFrame_{};                // the start the timer waits for
     int shownIcon_ = -1;                   // the Image1 frame the window shows
     bool iconPending_ = false;             // taken, not yet on the screen
     bool shown_ = false;

@@ -15,18 +15,19 @@ ReportWindow::ReportWindow(Window w, Value GameState::*dirty, GameState& g, QWid
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &ReportWindow::Fire);
     Timer1.start();
-    // The floor view's frames wake the game anyway: the window looks at its
-    // flag with each (after the ticks the frame runs), and its own timer
-    // fires only when no frame came for its interval.
+    // The clock's wakes wake the game anyway: the window looks at its flag
+    // after the ticks of a wake once its interval has passed since it last
+    // looked, and its own timer fires only when no ticks ran for that long.
     if (QtPlatform* qt = QtUi())
-        connect(qt, &QtPlatform::floorFrameDue, this, [this] {
+        connect(qt, &QtPlatform::ticksRan, this, [this] {
             if (!Timer1.isActive()) return;  // closed
             Timer1.start();
-            Fire();
+            if (!lastFired_ || Ui().Now() - *lastFired_ >= std::chrono::milliseconds(Timer1.interval())) Fire();
         });
 }
 
 void ReportWindow::Fire() {
+    lastFired_ = Ui().Now();
     Timer1_Timer();
     emit fired();
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The behaviour every report window shares: a child of the main window,
-// carrying the game's icon, with
-// its own 100 ms timer that redraws when the window's redraw flag is 1, and a
-// WindowOpen entry that is 1 while it is open.
+// carrying the game's icon, with its own 100 ms timer that redraws when the
+// window's redraw flag is 1 (at most once an interval, also when the clock's
+// ticks bring the look), and a WindowOpen entry that is 1 while it is open.
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
+#include "platform/ClockPace.h"
 #include "platform/Window.h"
 #include "state/GameState.h"
 
@@ -35,6 +37,7 @@ protected:
 private:
     Window window_;
     Value GameState::*dirty_;
+    std::optional<ClockTime> lastFired_;  // when the window last looked at its flag
     GameState& game_;
     bool closed_ = false;
 };

@@ -22,7 +22,6 @@
 #include "state/Ledger.h"
 #include "savegame/LoadSave.h"
 #include "state/NewGame.h"
-#include "floor/ShopEnlargement.h"
 #include "commands/CommandGates.h"
 #include "commands/GameSpeed.h"
 
@@ -32,15 +31,6 @@ MainWindow* g_instance = nullptr;
 
 constexpr int kTwipsPerPixel = 15;
 
-// The game clock wakes the game on its own only this long after a tick fell
-// due: a little more than one frame of the floor view (64 ms), which runs the
-// due ticks before it draws, so while the view draws the game wakes once a
-// frame rather than once a tick. Without frames, the ticks of that time run
-// together.
-constexpr std::chrono::milliseconds kClockSlack{80};
-// A clock further behind than this (the program stood still) runs no
-// backlog: as a timer would, it takes up its pace from now.
-constexpr std::chrono::milliseconds kClockBacklog{250};
 constexpr const char* kTitleStatus = "开始新游戏，或读取之前保存的游戏存档。";
 
 // The menu tree, in the order shown. A row with an empty caption is a
@@ -209,10 +199,6 @@ struct MainCommands {
     };
 };
 
-void ShowTitleState() {
-    if (g_instance) g_instance->ShowTitleState();
-}
-
 // ---- ImageButton ----
 
 ImageButton::ImageButton(const QString& name, QWidget* parent) : QLabel(parent) {
@@ -321,8 +307,8 @@ MainWindow::MainWindow() {
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &MainWindow::RunDueTicks);
     if (QtPlatform* qt = QtUi()) {
-        connect(qt, &QtPlatform::floorFrameDue, this, &MainWindow::RunDueTicks);
         qt->SetLiveGame(game_.get());
+        connect(qt, &QtPlatform::titleStateWanted, this, &MainWindow::ShowTitleState);
         connect(qt, &QtPlatform::clockChanged, this, &MainWindow::FollowClock);
         connect(qt, &QtPlatform::pauseFaceChanged, this, &MainWindow::ShowPauseFace);
         connect(qt, &QtPlatform::statusBarChanged, this, &MainWindow::setStatusBarText);
@@ -499,39 +485,24 @@ void MainWindow::SetSoundChecks() {
 QString MainWindow::statusBarText() const { return status_->text(); }
 void MainWindow::setStatusBarText(const QString& text) { status_->setText(text); }
 
-void MainWindow::FollowClock() {
-    const GameClock& c = Ui().Clock();
-    if (!c.ticking()) {
-        clockInterval_ = 0;
-        Timer1.stop();  // held, off or an interval of 0: nothing wakes
-        return;
-    }
-    if (clockInterval_ == c.interval()) return;  // ticking at this pace already
-    // Started, or at a new pace: the first tick falls due one interval from now.
-    clockInterval_ = c.interval();
-    ++clockStarts_;
-    due_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(clockInterval_);
+void MainWindow::FollowClock() { WakeClockLater(); }
+
+void MainWindow::RunDueTicks() {
+    // A tick that opens a window runs that window's loop from here, outside
+    // any frame: the floor view goes on drawing its frames meanwhile.
+    const int ran = Ui().RunDueTicks([this] { Timer1_Timer(); });
+    if (ran > 0)
+        if (QtPlatform* qt = QtUi()) qt->TicksRan();
     WakeClockLater();
 }
 
-void MainWindow::RunDueTicks() {
-    if (clockInterval_ == 0 || inTicks_) return;
-    const auto now = std::chrono::steady_clock::now();
-    if (now - due_ > kClockBacklog) due_ = now;
-    // A tick that opens a dialog holds the clock; once it runs again its
-    // ticks fall due afresh, and this run ends.
-    inTicks_ = true;
-    const int start = clockStarts_;
-    while (clockStarts_ == start && clockInterval_ != 0 && due_ <= now) {
-        due_ += std::chrono::milliseconds(clockInterval_);
-        Timer1_Timer();
-    }
-    inTicks_ = false;
-    if (clockStarts_ == start && clockInterval_ != 0) WakeClockLater();
-}
-
 void MainWindow::WakeClockLater() {
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due_ + kClockSlack - std::chrono::steady_clock::now());
+    const std::optional<ClockTime> wake = Ui().NextClockWake();
+    if (!wake) {
+        Timer1.stop();  // held, off or an interval of 0: nothing wakes
+        return;
+    }
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*wake - Ui().Now());
     Timer1.start(std::max<int>(0, static_cast<int>(wait.count())));
 }
 

@@ -9,7 +9,6 @@
 #include <QMdiArea>
 #include <QPixmap>
 #include <QTimer>
-#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -82,9 +81,10 @@ private:
     bool MDIForm_QueryUnload();
     // One tick of the game clock.
     void Timer1_Timer();
-    // Runs, in order, every tick of the game clock that is due by now.
+    // The clock's wake: runs, in order, every tick that is due by now, then
+    // lets the floor view and the report windows show what they changed.
     void RunDueTicks();
-    // Sets the clock's own wake-up after the next tick falls due.
+    // Sets the clock's wake for when its pace next asks.
     void WakeClockLater();
     void BuildMenus();
     void BuildToolbar();
@@ -105,14 +105,10 @@ private:
     QMdiArea* area_ = nullptr;
     QWidget* Picture1 = nullptr;
     StatusLine* status_ = nullptr;
-    // The game clock. While it ticks, its ticks fall due one interval apart
-    // from the moment it started; a floor frame or the clock's own wake-up
-    // (Timer1, a little later) runs those that are due.
+    // The game clock's wake. While the clock ticks, its ticks fall due one
+    // interval apart from the moment it started, and it wakes on the floor
+    // view's frame starts to run those due (ClockPace).
     QTimer Timer1;
-    std::chrono::steady_clock::time_point due_;  // when the next tick falls due
-    int clockInterval_ = 0;                      // ms between ticks; 0 while the clock stands
-    int clockStarts_ = 0;                        // ends a run of ticks that stopped or restarted the clock
-    bool inTicks_ = false;
     std::unique_ptr<GameState> game_ = std::make_unique<GameState>();
     QString background_;
     QHash<QString, QAction*> items_;
@@ -120,6 +116,3 @@ private:
     QHash<QString, ImageButton*> buttons_;
     std::string lastFile_;
 };
-
-// The title state after a game over (the game-over window's closing).
-void ShowTitleState();

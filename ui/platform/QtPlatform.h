@@ -1,9 +1,9 @@
 #pragma once
 // The desktop side of the platform seam: Qt message boxes, sounds, file
 // dialogs, the help window and the game's windows. What the main window and
-// the floor view show (status bar, caption, pause face, game timer, floor
-// pictures) goes out as signals, which those windows follow while they are
-// open.
+// the floor view show (status bar, caption, pause face, title state, game
+// timer, floor pictures) goes out as signals, which those windows follow
+// while they are open.
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -32,9 +32,12 @@ public:
     void LoadShopGraphics(const GameState&) override { emit loadShopGraphics(); }
     void SwitchDayNightSheet(const GameState&) override { emit switchDayNightSheet(); }
     void LayOutFloorViewAgain(const GameState&) override { emit layOutFloorViewAgain(); }
-    // The floor view is about to draw a frame: the game clock first runs the
-    // ticks that are due.
-    void FloorFrameDue() { emit floorFrameDue(); }
+    void ShowTitleState(GameState& g) override {
+        if (IsLive(g)) emit titleStateWanted();
+    }
+    // The game clock has run ticks: the floor view draws the frame that is
+    // due, and the report windows look at their redraw flags.
+    void TicksRan() { emit ticksRan(); }
 
     // The one live game of the program, owned by the main window: every
     // window the game opens must be one of its windows.
@@ -48,7 +51,8 @@ signals:
     void loadShopGraphics();
     void switchDayNightSheet();
     void layOutFloorViewAgain();
-    void floorFrameDue();
+    void titleStateWanted();
+    void ticksRan();
 
 protected:
     void ClockChanged() override { emit clockChanged(); }

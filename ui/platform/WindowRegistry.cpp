@@ -137,8 +137,10 @@ bool ShowForm(Window w, GameState& g) {
         QWidget* made = e.info.create(g);
         e.window = made;
         if (auto* dlg = qobject_cast<QDialog*>(made)) {
-            dlg->setAttribute(Qt::WA_DeleteOnClose);
             dlg->exec();
+            // Closed now; deleted once the event loop is back (see CloseForm).
+            dlg->setProperty("qmClosed", true);
+            dlg->deleteLater();
         }
         return true;
     }
@@ -170,8 +172,12 @@ void CloseForm(Window w) {
     auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
     QWidget* frame = sub ? static_cast<QWidget*>(sub) : open;
     frame->close();
-    // Gone at once, so a window opened right after is a fresh one.
-    if (Closed(open) || frame->isHidden()) delete frame;
+    // Closed, the window is gone for the game at once: it is hidden, its
+    // closing step has run, and a window opened next is a fresh one. It is
+    // deleted only once the event loop is back, since the call that closed
+    // it may have come from inside it or from a window it is still drawing
+    // for (a game over closes every window from inside the clock's tick).
+    if (Closed(open) || frame->isHidden()) frame->deleteLater();
 }
 
 void UnloadAllForms() {

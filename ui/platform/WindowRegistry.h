@@ -28,7 +28,7 @@ void RegisterWindow(const WindowInfo& info);
 bool IsWindowBuilt(Window w);
 
 // Opens window `w` of the game `g`: a dialog modally (returns when it has
-// closed), a child window modeless; a child window that is open already
+// closed; it is deleted once the event loop is back), a child window modeless; a child window that is open already
 // comes to the front as the active one. A child window that chose its own
 // frame (Qt::CustomizeWindowHint and the buttons it offers) keeps it in the
 // area. False when the window is not built.
@@ -36,7 +36,9 @@ bool ShowForm(Window w, GameState& g);
 // The window if it is open, else null.
 QWidget* OpenForm(Window w);
 bool IsFormOpen(Window w);
-// Closes the window if it is open (its own closing step runs).
+// Closes the window if it is open (its own closing step runs). It counts as
+// closed at once and is deleted once the event loop is back, never inside a
+// call that may still be using it.
 void CloseForm(Window w);
 
 // Closes every window but the main window, the new-game dialog and the

@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "shop/ShopInfo.h"
-#include "ui/shop/ShopInfoKit.h"
 
 using shop_info_window::Caption;
 using shop_info_window::ValueLabel;
@@ -80,14 +79,14 @@ ShopDetailsWindow::ShopDetailsWindow(GameState& g) : ReportWindow(Window::ShopDe
 
 void ShopDetailsWindow::Redraw() {
     const ShopDetailsTexts t = ShopDetailsView(game());
-    YearLabel->setText(QString::fromStdString(t.year));
-    MonthLabel->setText(QString::fromStdString(t.month));
-    DayLabel->setText(QString::fromStdString(t.day));
-    WeekdayLabel->setText(QString::fromStdString(t.weekday));
-    HourLabel->setText(QString::fromStdString(t.hour));
-    SizeLabel->setText(QString::fromStdString(t.shopSize));
-    FundsLabel->setText(QString::fromStdString(t.funds));
-    NameLabel->setText(QString::fromStdString(t.shopName));
+    shop_info_window::ShowValue(YearLabel, t.year);
+    shop_info_window::ShowValue(MonthLabel, t.month);
+    shop_info_window::ShowValue(DayLabel, t.day);
+    shop_info_window::ShowValue(WeekdayLabel, t.weekday);
+    shop_info_window::ShowValue(HourLabel, t.hour);
+    shop_info_window::ShowValue(SizeLabel, t.shopSize);
+    shop_info_window::ShowValue(FundsLabel, t.funds);
+    shop_info_window::ShowValue(NameLabel, t.shopName);
     shop_info_window::ShowGauge(DirtLabel, DirtBar, t.dirtiness);
     shop_info_window::ShowGauge(QuakeLabel, QuakeBar, t.quakeResistance);
     shop_info_window::ShowGauge(PopularityLabel, PopularityBar, t.popularity);

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "ui/kit/ReportWindow.h"
-#include "ui/shop/ShopInfoWindow.h"
+#include "ui/shop/ShopInfoKit.h"
 
 struct GameState;
 

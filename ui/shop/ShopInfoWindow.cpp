@@ -1,92 +1,16 @@
 #include "ui/shop/ShopInfoWindow.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
-#include <QPainter>
-#include <QPolygonF>
-#include <cmath>
-#include <numbers>
 
-#include "platform/ProgramDir.h"
-#include "ui/platform/Pictures.h"
 #include "shop/ShopInfo.h"
-#include "ui/shop/ShopInfoKit.h"
 #include "ui/platform/WindowRegistry.h"
-
-// ---- gauge ----
-
-ShopGaugeBar::ShopGaugeBar(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kFrameWidth + 2, kFrameHeight + 2);
-}
-
-QSize ShopGaugeBar::sizeHint() const { return {kFrameWidth + 2, kFrameHeight + 2}; }
-
-void ShopGaugeBar::setValue(const Value& gauge) {
-    const int w = GaugeBarWidth(gauge, kFrameWidth);
-    if (w == bar_) return;
-    bar_ = w;
-    update();
-}
-
-void ShopGaugeBar::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(Qt::black);
-    p.drawRect(0, 0, kFrameWidth + 1, kFrameHeight + 1);
-    if (bar_ > 0) p.fillRect(1, 1, bar_, kFrameHeight, QColor(0, 128, 255));
-}
-
-// ---- stars ----
-
-namespace {
-
-constexpr int kStarSize = 15;
-
-QPixmap DrawStar(bool lit) {
-    QPixmap pm(kStarSize, kStarSize);
-    pm.fill(Qt::transparent);
-    QPolygonF star;
-    const double cx = 7.5, cy = 8.0, outer = 7.0, inner = 2.9;
-    for (int k = 0; k < 10; ++k) {
-        const double r = (k % 2 == 0) ? outer : inner;
-        const double a = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
-        star << QPointF(cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.0));
-    p.setBrush(lit ? QBrush(QColor(0, 176, 0)) : QBrush(Qt::NoBrush));
-    p.drawPolygon(star);
-    return pm;
-}
-
-}  // namespace
-
-std::array<QPixmap, 2> StarPictures(Window window) {
-    std::array<QPixmap, 2> out;
-    for (int k = 0; k < 2; ++k) {
-        const QString rel = QStringLiteral("Graphic/Forms/Form%1_Starg%2.png").arg(WindowNumber(window)).arg(k);
-        if (QFile::exists(QString::fromStdString(ProgramFile(rel.toStdString()))))
-            out[k] = QPixmap::fromImage(LoadPicture(rel, QSize(kStarSize, kStarSize)));
-        else
-            out[k] = DrawStar(k == 0);
-    }
-    return out;
-}
-
-void ShowStars(std::array<QLabel*, 5>& stars, const std::array<QPixmap, 2>& starg, int lit) {
-    // A label repaints on every new picture: only a star that changes gets one.
-    for (int i = 0; i < 5; ++i) {
-        const QPixmap& star = starg[i < lit ? 0 : 1];
-        if (stars[i]->pixmap().cacheKey() != star.cacheKey()) stars[i]->setPixmap(star);
-    }
-}
 
 // ---- the window ----
 
 using shop_info_window::Caption;
+using shop_info_window::ShowValue;
 using shop_info_window::ValueLabel;
 
 ShopInfoWindow::ShopInfoWindow(GameState& g) : ReportWindow(Window::ShopInfo, &GameState::ShopInfoDirty, g) {
@@ -173,17 +97,17 @@ void ShopInfoWindow::Redraw() {
     g.ShopDetailsDirty = 1;
     const ShopInfoTexts t = ShopInfoView(g);
     setWindowTitle(QString::fromStdString(t.caption));
-    FundsLabel->setText(QString::fromStdString(t.funds));
-    SoldLabel->setText(QString::fromStdString(t.copiesSold));
-    CapacityLabel->setText(QString::fromStdString(t.shelfCapacity));
-    OnShelvesLabel->setText(QString::fromStdString(t.copiesOnShelves));
-    YearLabel->setText(QString::fromStdString(t.year));
-    MonthLabel->setText(QString::fromStdString(t.month));
-    DayLabel->setText(QString::fromStdString(t.day));
-    WeekdayLabel->setText(QString::fromStdString(t.weekday));
-    HourLabel->setText(QString::fromStdString(t.hour));
-    CustomersLabel->setText(QString::fromStdString(t.customers));
-    NameLabel->setText(QString::fromStdString(t.shopName));
+    ShowValue(FundsLabel, t.funds);
+    ShowValue(SoldLabel, t.copiesSold);
+    ShowValue(CapacityLabel, t.shelfCapacity);
+    ShowValue(OnShelvesLabel, t.copiesOnShelves);
+    ShowValue(YearLabel, t.year);
+    ShowValue(MonthLabel, t.month);
+    ShowValue(DayLabel, t.day);
+    ShowValue(WeekdayLabel, t.weekday);
+    ShowValue(HourLabel, t.hour);
+    ShowValue(CustomersLabel, t.customers);
+    ShowValue(NameLabel, t.shopName);
     shop_info_window::ShowGauge(DirtLabel, DirtBar, t.dirtiness);
     shop_info_window::ShowGauge(QuakeLabel, QuakeBar, t.quakeResistance);
     ShowStars(Star, Starg, t.litStars);

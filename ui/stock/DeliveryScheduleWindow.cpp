@@ -45,7 +45,7 @@ DeliveryScheduleWindow::DeliveryScheduleWindow(GameState& g) : ReportWindow(Wind
     VScroll1->setObjectName("VScroll1");
     VScroll1->setGeometry(0, kScrollTop, kScrollWidth, 0);
     VScroll1->setRange(0, 0);
-    VScroll1->setSingleStep(kScheduleRowPitch);  // a row an arrow click
+    VScroll1->setSingleStep(kScheduleRowPitch);  // a row an arrow click; a page set with the size
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     WheelMovesBars(List.frame, VScroll1);
 
@@ -142,6 +142,10 @@ void DeliveryScheduleWindow::Form_Resize() {
     VScroll1->setGeometry(parts.scrollLeft, kScrollTop, kScrollWidth, parts.scrollHeight);
     VScroll1->setMaximum(parts.scrollMax);
     SetViewportHeight(List, parts.viewportHeight);
+    // A click beside the thumb moves the whole rows in sight (one at
+    // least), and so a wheel notch moves three rows: the bar's wheel step
+    // never exceeds its page.
+    VScroll1->setPageStep(std::max(1, List.client->height() / kScheduleRowPitch) * kScheduleRowPitch);
     --resizeDepth_;
 }
 

@@ -1,0 +1,176 @@
+// The game clock as it runs in the main window, with the scene window open:
+// a tick that ends the game leaves the title state behind it and none of
+// the windows it closed in use, and a window a tick opens is up while the
+// floor goes on drawing its frames.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "commands/GameSpeed.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "sim/HeadlessWindows.h"
+#include "sim/MainTick.h"
+#include "state/Ledger.h"
+#include "state/NewGame.h"
+#include "tests/TestSupport.h"
+#include "tests/ui/ModalDriver.h"
+#include "tests/ui/RunningGame.h"
+#include "ui/business/EarthquakeDialog.h"
+#include "ui/business/GameOverDialog.h"
+#include "ui/business/QuakeDamageDialog.h"
+#include "ui/business/RobberyDialog.h"
+#include "ui/floor/FloorTitleIcon.h"
+#include "ui/floor/FloorViewWindow.h"
+
+namespace {
+
+// A running game at the top speed with the scene window and the shop
+// information window open, the usual layout. Nothing has ticked yet: the
+// clock's first tick comes once the test lets the event loop run.
+class GameClockUi : public RunningGameTest {
+protected:
+    void SetUp() override {
+        RunningGameTest::SetUp();
+        OpenTheUsualWindows();
+    }
+    void OpenTheUsualWindows() {
+        main->show();
+        game().GameSpeed = 10;
+        ApplyGameSpeed(game());
+        ShowForm(Window::FloorView, game());
+        ShowForm(Window::ShopInfo, game());
+        view = dynamic_cast<FloorViewWindow*>(OpenForm(Window::FloorView));
+        ASSERT_NE(view, nullptr);
+        ASSERT_NE(view->TitleIcon(), nullptr);
+    }
+    // Closes the game-over window with "关闭" once it is up.
+    void CloseTheGameOverWindowWhenUp(bool& closed) {
+        WhenModalOf<GameOverDialog>([&closed](GameOverDialog* f) {
+            closed = true;
+            f->Command1->click();
+        });
+    }
+    QPointer<FloorViewWindow> view;
+};
+
+// Steers the game's generator so that its next tick opens window `w`,
+// trying each tick on a copy of the game without a screen: the first
+// `skip` draws of the tick are left as they come and the next one is
+// steered by `want`.
+void SteerNextTickTo(GameState& g, Window w, const std::function<bool(Random&)>& want) {
+    for (int skip = 0; skip < 16; ++skip) {
+        SteerDraws(g, [&](Random r) {
+            for (int k = 0; k < skip; ++k) r.next();
+            return want(r);
+        });
+        auto trial = std::make_unique<GameState>(g);
+        HeadlessPlatform headless{GameWindowDefaults()};
+        bool opened = false;
+        headless.windowAnswers[w] = [&opened](GameState&) { opened = true; };
+        {
+            ScopedPlatform scoped(headless);
+            MainTick(*trial);
+        }
+        if (opened) return;
+    }
+    ADD_FAILURE() << "no tick opens window " << WindowNumber(w);
+}
+
+TEST_F(GameClockUi, ATickThatEndsTheGameLeavesTheTitleStateAndNoClosedWindowInUse) {
+    struct Case {
+        const char* what;
+        // Sets the cause up and answers the windows before the game-over one.
+        std::function<void(bool& gameOverClosed)> arrange;
+    };
+    const Case cases[] = {
+        {"funds taken below zero by a payment; the next tick ends the game",
+         [this](bool& closed) {
+             AddMoney(game(), -(game().Funds.asInt() + 1), OtherCategory, 0);
+             CloseTheGameOverWindowWhenUp(closed);
+         }},
+        {"a robber refused inside a tick kills the manager; the same tick ends the game",
+         [this](bool& closed) {
+             GameState& g = game();
+             g.Hour = 11;
+             g.ShopOpen = 1;
+             g.Funds = 16'000'000;
+             g.RobberActive = 1;  // he comes in at the next tick and walks to the counter
+             WhenModalOf<RobberyDialog>([this, &closed](RobberyDialog* f) {
+                 // The refusal's second draw kills the manager.
+                 SteerDraws(game(), [](Random r) {
+                     r.next();
+                     return Below(r, 2);
+                 });
+                 CloseTheGameOverWindowWhenUp(closed);
+                 f->Command2->click();
+             });
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (&c != cases) {
+            ResetGameState(game());
+            StartNewGame(game(), "测试书店", NewGameStart{});
+            main->EnterRunningState();
+            OpenTheUsualWindows();
+        }
+        ASSERT_TRUE(view);
+        bool closed = false;
+        c.arrange(closed);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return closed && !main->menuItem("MSave")->isEnabled(); }, 15000));
+        // Long enough for a few more frames of a view that were still about.
+        QTest::qWait(4 * 64);
+        EXPECT_EQ(game().GameRunning, Value(0));
+        EXPECT_FALSE(view) << "the scene window is deleted once the event loop is back";
+        EXPECT_FALSE(IsFormOpen(Window::FloorView));
+        EXPECT_FALSE(IsFormOpen(Window::ShopInfo));
+        EXPECT_FALSE(IsFormOpen(Window::GameOver));
+        EXPECT_FALSE(Ui().Clock().enabled());
+        EXPECT_EQ(main->windowTitle(), "Quillmart Version 1.00");
+        EXPECT_EQ(main->statusBarText(), "开始新游戏，或读取之前保存的游戏存档。");
+    }
+}
+
+TEST_F(GameClockUi, AWindowATickOpensIsUpWhileTheFloorDrawsItsFrames) {
+    // The game paused a while, the floor view drawing its frames; then a
+    // closed night whose hour ends with the next tick, and the earthquake
+    // draw of that hour steered to strike once the game goes on.
+    GameState& g = game();
+    TogglePause(g);
+    QTest::qWait(300);
+    g.Hour = 2;
+    g.ShopOpen = 0;
+    g.DayReportDone = 1;
+    g.DaysSinceDisaster = 50;
+    g.HourTicks = g.TicksPerHour.asInt() - 1;
+    SteerNextTickTo(g, Window::Earthquake, [](Random& r) { return Below(r, 4380); });
+
+    bool iconMoved = false, reported = false;
+    int framesBefore = 0, framesShaking = 0;
+    WhenModalOf<EarthquakeDialog>([&](EarthquakeDialog* quake) {
+        // Up, with the clock held: the floor stands, its icon goes on.
+        const QImage icon = view->TitleIcon()->Shown().toImage();
+        QTest::qWait(600);
+        iconMoved = view->TitleIcon()->Shown().toImage() != icon;
+        // "继续 >>": the floor shakes for two seconds, then the damage report.
+        WhenModalOf<QuakeDamageDialog>([&](QuakeDamageDialog* report) {
+            framesShaking = view->FramesDrawn() - framesBefore;
+            reported = true;
+            report->Command1->click();
+        });
+        framesBefore = view->FramesDrawn();
+        quake->Command1->click();
+    });
+    TogglePause(g);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reported; }, 10000));
+    EXPECT_TRUE(iconMoved) << "the title icon stood still under the window";
+    EXPECT_GE(framesShaking, 10) << "two seconds of shaking, a frame every 64 ms";
+    EXPECT_TRUE(QTest::qWaitFor([] { return Ui().Clock().ticking(); }, 2000)) << "the game goes on";
+}
+
+}  // namespace
