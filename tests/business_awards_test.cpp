@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <memory>
 #include <numeric>
 #include <string>
@@ -16,6 +18,7 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "savegame/LoadSave.h"
+#include "state/Counters.h"
 #include "state/NewGame.h"
 #include "tests/TestShop.h"
 #include "tests/TestSupport.h"
@@ -215,6 +218,25 @@ TEST_F(Script, TypesOneCharacterPerTickWithATalkingFaceThenPrompts) {
     Tick(3);
     EXPECT_EQ(show.speech, greeting);
     EXPECT_EQ(show.prompt, kCeremonyPrompt) << "the prompt stands, it does not blink";
+}
+
+// The face's count from a file may be any count of its range, past the
+// two frames it cycles through (up to a whole number whose low 32 bits are
+// the largest int): the talking starts afresh, at rest and then talking, as
+// from 0.
+TEST_F(Script, AFaceCountFromAFileStartsTheTalkingAfresh) {
+    for (const std::int64_t blink : {std::int64_t{2}, std::int64_t{INT32_MAX}, std::int64_t{INT32_MAX} + (std::int64_t{1} << 32),
+                                     (std::int64_t{1} << 32) + 1, kCountLimit}) {
+        SCOPED_TRACE(blink);
+        SetUp();
+        g->BlinkTicks = blink;
+        std::vector<int> faces;
+        for (int k = 0; k < 4; ++k) {
+            Tick();
+            faces.push_back(show.faceFrame);
+        }
+        EXPECT_EQ((std::vector<int>{1, 2, 1, 2}), faces);
+    }
 }
 
 TEST_F(Script, AClickShowsTheWholeLineASecondMovesOnAndAClickBeforeAStepsFirstTickDoesNothing) {
