@@ -142,6 +142,25 @@ bool ServiceCustomerState(int s) {
 // Route points are recorded at indices 1..10 (WaypointCount is the next).
 constexpr int64_t kMostRoutePoints = 11;
 
+// Whether Person.WaypointsBack `back` is what play leaves a customer in
+// state `s` whose WaypointCount is `points` (the route points recorded on
+// the way in are 1 .. points - 1, the door cell first). It stays 0 until the
+// customer leaves its facility for the walk back, which counts 1, straight
+// away or through a sidestep, and heads for point points - back, the last
+// one recorded; each point reached counts one more, and the door cell
+// brings it to `points` as the customer goes out. So a customer at its
+// facility has counted nothing and recorded the door cell at least: one
+// that had counted more would walk back past the door cell, toward a point
+// nobody recorded, and count on for ever.
+bool CountedBackAsPlayLeaves(int s, int64_t returnState, int64_t points, int64_t back) {
+    using namespace CustomerState;
+    if (s == WalkBack) return back >= 1 && back < points;
+    if ((s == SidestepDownLeft || s == SidestepUpRight) && returnState == WalkBack) return back == 1 && points >= 2;
+    if (s == LeaveUpperDoor || s == LeaveSideDoor) return back == 0 || back == points;  // from the register, or walked back
+    if (ZoneOfFacilityState(s)) return back == 0 && points >= 2;
+    return back == 0;
+}
+
 // ---- the rules ----
 
 string PersonRows(const GameState& g) { return Tally("PersonCount", g.PersonCount.asInt(), kPersonRows); }
@@ -507,12 +526,20 @@ string CustomerRoutes(const GameState& g) {
                                std::end(kSidestepReturns);
             if (!known || (s == CustomerState::SidestepUpRight && back != CustomerState::WalkBack))
                 return "customer " + Num(p) + " steps aside to return to state " + P.ReturnState[p].asText();
+            // The step aside heads for a cell beside the one it set off from,
+            // the cell its facility was used from; from any other, it may
+            // head off the floor's grid, or where no walk gets.
+            if (!IsUseCellOf(static_cast<int>(spot), {P.SavedTargetX[p].i(), P.SavedTargetY[p].i()}))
+                return "customer " + Num(p) + " steps aside from (" + P.SavedTargetX[p].asText() + ", " +
+                       P.SavedTargetY[p].asText() + "), no cell spot " + P.TargetSpot[p].asText() + " is used from";
         }
         if (CountedInside(p, s)) {
             const int64_t points = g.WaypointCount[p].asInt(), back = P.WaypointsBack[p].asInt();
-            if (points < 1 || points > kMostRoutePoints || back > points ||
-                (s == CustomerState::WalkBack && back >= points))
+            if (points < 1 || points > kMostRoutePoints)
                 return "customer " + Num(p) + " has walked back over route points it never recorded";
+            if (!CountedBackAsPlayLeaves(s, P.ReturnState[p].asInt(), points, back))
+                return "customer " + Num(p) + " in state " + Num(s) + " has WaypointsBack " + Num(back) +
+                       " with WaypointCount " + Num(points) + ", which its way never leaves";
             for (int k = 1; k < points; ++k)
                 if (!IsRecordedRoutePoint({P.WaypointX[p][k].i(), P.WaypointY[p][k].i()}) ||
                     !P.WaypointX[p][k].isNumber() || !P.WaypointY[p][k].isNumber())
@@ -647,9 +674,10 @@ const AgreementRule kRules[] = {
     {"the cleaner", "the cleaner comes only for a cleaning ordered, and each stretch of mopping ends on its last "
                     "tick",
      Cleaner},
-    {"the customers' ways", "each state of a customer's way leads to the zone of its spot, a sidestep returns to "
-                            "the way on or the walk back, and the walk back runs over the points recorded on the "
-                            "way in",
+    {"the customers' ways", "each state of a customer's way leads to the zone of its spot, a sidestep sets off "
+                            "from the cell its facility is used from and returns to the way on or the walk back, "
+                            "and the walk back counts off the points recorded on the way in, from the last to the "
+                            "door cell",
      CustomerRoutes},
     {"the equipment on offer", "the new game fills the catalogues of shelves, registers and machines, and nothing "
                                "changes them; a fixture row of another capacity would move ShelfCapacity by other "
