@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "business/Fire.h"
 #include "floor/ShopEnlargement.h"
 #include "shop/FloorSpots.h"
+#include "sim/Cleaner.h"
 #include "sim/CustomerStates.h"
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
@@ -231,6 +233,27 @@ string PeopleOnCells(const GameState& g) {
         if (std::fmod(x, 6) != 0 || std::fmod(y, 3) != 0)
             return "person " + Num(p) + " stands between cells at (" + g.Sprite.X[s].asText() + ", " +
                    g.Sprite.Y[s].asText() + ")";
+    }
+    return {};
+}
+
+// The pixels of the floor's grid, cells 0 .. kGridSize - 1 on each axis by
+// the walk's rule (x = (cell - 20) x 6, y = (cell - 20) x 3).
+constexpr int64_t PixelOfCell(int64_t cell, int cellPixels) { return (cell - walking_detail::kCellOrigin) * cellPixels; }
+constexpr int64_t kLastGridCell = GameState::kGridSize - 1;
+constexpr int64_t kGridLeft = PixelOfCell(0, walking_detail::kCellWidth);
+constexpr int64_t kGridRight = PixelOfCell(kLastGridCell, walking_detail::kCellWidth);
+constexpr int64_t kGridTop = PixelOfCell(0, walking_detail::kCellHeight);
+constexpr int64_t kGridBottom = PixelOfCell(kLastGridCell, walking_detail::kCellHeight);
+
+string PeoplesPlaces(const GameState& g) {
+    for (int p = 0; p < People(g); ++p) {
+        if (!SpriteInUse(g, g.Person.Sprite[p])) continue;
+        const int s = g.Person.Sprite[p].i();
+        const int64_t x = g.Sprite.X[s].asInt(), y = g.Sprite.Y[s].asInt();
+        if (x < kGridLeft || x > kGridRight || (y != kParkedPersonY && (y < kGridTop || y > kGridBottom)))
+            return "person " + Num(p) + " stands at (" + g.Sprite.X[s].asText() + ", " + g.Sprite.Y[s].asText() +
+                   "), off the floor's grid";
     }
     return {};
 }
@@ -506,6 +529,16 @@ string Cleaner(const GameState& g) {
     const int64_t ticks = g.Person.StateTicks[PersonSlot::Cleaner].asInt();
     if ((s == CleanerState::CleanArea1 && ticks >= 13) || (s == CleanerState::CleanArea2 && ticks >= 17))
         return "the cleaner has mopped past the end of its stretch";
+    // Mopping, it slides down its stretch by itself, through walls and past
+    // the edges: only from where the stretch starts does it stay on the
+    // floor.
+    if (const std::optional<GridCell> cell = MoppingCell(s, ticks)) {
+        if (g.Person.Heading[PersonSlot::Cleaner].asInt() != 0)
+            return "the cleaner walks (heading " + g.Person.Heading[PersonSlot::Cleaner].asText() + ") while it mops";
+        if (!PlaceOf(g, PersonSlot::Cleaner).on(*cell))
+            return "the cleaner mops off cell (" + Num(cell->x) + ", " + Num(cell->y) + "), where " + Num(ticks) +
+                   " ticks of its stretch bring it";
+    }
     return {};
 }
 
@@ -628,6 +661,11 @@ const AgreementRule kRules[] = {
     {"people stand on cells", "the walk moves a person a whole cell at a time from a cell; one between cells never "
                               "stands on its target",
      PeopleOnCells},
+    {"the people's places", "a person comes in at the edge of the street or by the staff entrance, walks from "
+                            "cell to cell toward cells of the floor and is taken off it at the edge of the map "
+                            "(the grid's last row is one), or waits parked above the scene; a step or the mop of "
+                            "one far off the floor's grid would carry it past the pixels a file holds",
+     PeoplesPlaces},
     {"the walk frames", "the walk shows frames 1 to 4 and starts again at 0 after the fourth; a person saved past "
                         "3 would count frames for ever",
      WalkFrames},
@@ -671,8 +709,8 @@ const AgreementRule kRules[] = {
      HourLength},
     {"the draw list", "every spawn and removal of a sprite rebuilds the list of the sprites in use", DrawList},
     {"the robber", "the robber comes in only during a robbery and leaves the shop before it ends", Robber},
-    {"the cleaner", "the cleaner comes only for a cleaning ordered, and each stretch of mopping ends on its last "
-                    "tick",
+    {"the cleaner", "the cleaner comes only for a cleaning ordered, and each stretch of mopping runs down its "
+                    "line from where the walk to it ends, facing nowhere, and ends on its last tick",
      Cleaner},
     {"the customers' ways", "each state of a customer's way leads to the zone of its spot, a sidestep sets off "
                             "from the cell its facility is used from and returns to the way on or the walk back, "

@@ -28,6 +28,7 @@
 #include "shop/FacilityRemoval.h"
 #include "shop/FloorSpots.h"
 #include "shop/Registers.h"
+#include "shop/Upkeep.h"
 #include "sim/CustomerStates.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
@@ -103,15 +104,28 @@ bool SteppingAside(const GameState& g, int p) {
     return s == CustomerState::SidestepDownLeft || s == CustomerState::SidestepUpRight;
 }
 
+// The cleaner a few cells into its first stretch of mopping.
+bool Mopping(const GameState& g) {
+    return g.Person.State[PersonSlot::Cleaner].asInt() == CleanerState::CleanArea1 &&
+           g.Person.StateTicks[PersonSlot::Cleaner].asInt() >= 5;
+}
+
+// A cell's pixels (the walk's rule: x = (cell - 20) x 6, y = (cell - 20) x 3).
+constexpr int PixelX(int cellX) { return (cellX - 20) * 6; }
+constexpr int PixelY(int cellY) { return (cellY - 20) * 3; }
+
 // Moments played on from the busy shop at noon: a customer at a machine,
-// and one stepping aside.
+// one stepping aside, and the cleaner mopping (a cleaning ordered at noon).
 struct PlayedMoments {
-    std::unique_ptr<GameState> machine, aside;
+    std::unique_ptr<GameState> machine, aside, mopping;
 };
 PlayedMoments PlayOnFrom(const GameState& noon) {
     PlayedMoments m;
     m.machine = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, AtAMachine) >= 0; });
     m.aside = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, SteppingAside) >= 0; });
+    auto cleaning = std::make_unique<GameState>(noon);
+    OrderCleaning(*cleaning, 1);
+    m.mopping = PlayUntil(*cleaning, Mopping);
     return m;
 }
 
@@ -289,8 +303,8 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
     ASSERT_EQ(noon->Person.State[PersonSlot::Cleaner], Value(0));
     ASSERT_EQ(noon->CleaningOrdered, Value(0));
     const PlayedMoments played = PlayOnFrom(*noon);
-    ASSERT_TRUE(played.machine && played.aside);
-    for (const GameState* moment : {played.machine.get(), played.aside.get()})
+    ASSERT_TRUE(played.machine && played.aside && played.mopping);
+    for (const GameState* moment : {played.machine.get(), played.aside.get(), played.mopping.get()})
         ASSERT_TRUE(CheckAgreement(*moment, &why)) << why;
 
     struct Breach {
@@ -304,6 +318,7 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
         {"the persons' sprites", [](GameState& g) { g.Person.Sprite[7] = g.Person.Sprite[6]; }},
         {"the sprites' owners", [](GameState& g) { g.DoorCoverSprite = g.Person.Sprite[6]; }},
         {"people stand on cells", [&](GameState& g) { MoveSprite(g, walker, 1, 0); }},
+        {"the people's places", [&](GameState& g) { g.Sprite.Y[g.Person.Sprite[walker].i()] = PixelY(513); }},
         {"the walk frames", [&](GameState& g) { g.Person.WalkFrame[walker] = 4; }},
         {"the people inside", [](GameState& g) { Miscount(g.ClerksInside); }},
         {"the registers attended", [&](GameState& g) { g.Person.State[atPostB] = ClerkChooseRegister; }},
@@ -334,6 +349,8 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
              PutPersonAt(g, PersonSlot::Cleaner, kStaffDoor.x, kStaffDoor.y);
              g.CleanerInside = 1;
          }},
+        {"the cleaner", [](GameState& g) { MoveSprite(g, PersonSlot::Cleaner, 6, 0); }, played.mopping.get()},
+        {"the cleaner", [](GameState& g) { g.Person.Heading[PersonSlot::Cleaner] = 3; }, played.mopping.get()},
         {"the customers' ways", [&](GameState& g) { g.WaypointCount[walker] = 0; }},
         {"the customers' ways",
          [](GameState& g) {
@@ -386,17 +403,30 @@ void PlayADayAgreeingThenAMonth(GameState& g, const char* what) {
     PlayAMonthAndSaveBack(g, what);
 }
 
-// Files changed from the busy shop where play has a customer at a machine
-// or one stepping aside: a route counted back past its points, and a
-// sidestep from a cell off the floor's grid. Each is refused, or plays a
-// day with every tick agreeing (a save at any moment loads) and then a
-// month, and saves a file that loads.
+// Files changed from the busy shop where play has a customer at a machine,
+// one stepping aside, or the cleaner mopping: a route counted back past its
+// points, a sidestep from a cell off the floor's grid, a figure at the edge
+// of the pixels a file may hold that a step or the mop carries past it, and
+// a clerk walking away below the floor. Each is refused, or plays a day
+// with every tick agreeing (a save at any moment loads) and then a month,
+// and saves a file that loads.
 TEST_F(GameAgreement, DamagedWaysAndPlacesAreRefusedOrPlayOnAndSaveAFileThatLoads) {
     const auto noon = BusyShopAtNoon();
     ASSERT_TRUE(noon);
     const PlayedMoments played = PlayOnFrom(*noon);
-    ASSERT_TRUE(played.machine && played.aside);
-    const GameState &machine = *played.machine, &aside = *played.aside;
+    ASSERT_TRUE(played.machine && played.aside && played.mopping);
+    const GameState &machine = *played.machine, &aside = *played.aside, &mopping = *played.mopping;
+    const int atPostB = PersonWhere(*noon, PersonSlot::Clerk1, PersonSlot::Clerk2, [](int s) { return s == ClerkAtPostB; });
+    ASSERT_GE(atPostB, 0);
+    // The clerk walks on down-right, away from its post up-left of it: no
+    // turn of the walk is taken that far from the post.
+    const auto walkAway = [atPostB](GameState& g, int cellY) {
+        const int s = g.Person.Sprite[atPostB].i();
+        g.Sprite.X[s] = PixelX(100);
+        g.Sprite.Y[s] = cellY;
+        g.Person.HeadingSet[atPostB] = 1;
+        g.Person.Heading[atPostB] = 3;
+    };
 
     struct Case {
         const char* what;
@@ -416,6 +446,11 @@ TEST_F(GameAgreement, DamagedWaysAndPlacesAreRefusedOrPlayOnAndSaveAFileThatLoad
              const int p = CustomerWhere(g, SteppingAside);
              g.Person.SavedTargetX[p] = g.Person.State[p].asInt() == CustomerState::SidestepDownLeft ? 0 : 512;
          }},
+        {"a clerk walking away at the bottom of the pixels", *noon, Expect::Refused,
+         [&](GameState& g) { walkAway(g, 99'999); }},
+        {"the cleaner mopping at the bottom of the pixels", mopping, Expect::Refused,
+         [](GameState& g) { g.Sprite.Y[g.Person.Sprite[PersonSlot::Cleaner].i()] = 99'999; }},
+        {"a clerk walking away below the floor", *noon, Expect::PlaysOn, [&](GameState& g) { walkAway(g, PixelY(505)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
