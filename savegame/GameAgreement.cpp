@@ -158,7 +158,8 @@ bool CountedBackAsPlayLeaves(int s, int64_t returnState, int64_t points, int64_t
     using namespace CustomerState;
     if (s == WalkBack) return back >= 1 && back < points;
     if ((s == SidestepDownLeft || s == SidestepUpRight) && returnState == WalkBack) return back == 1 && points >= 2;
-    if (s == LeaveUpperDoor || s == LeaveSideDoor) return back == 0 || back == points;  // from the register, or walked back
+    // Going out from the register, or back at the door cell.
+    if (s == LeaveUpperDoor || s == LeaveSideDoor) return back == 0 || back == points;
     if (ZoneOfFacilityState(s)) return back == 0 && points >= 2;
     return back == 0;
 }
@@ -239,7 +240,9 @@ string PeopleOnCells(const GameState& g) {
 
 // The pixels of the floor's grid, cells 0 .. kGridSize - 1 on each axis by
 // the walk's rule (x = (cell - 20) x 6, y = (cell - 20) x 3).
-constexpr int64_t PixelOfCell(int64_t cell, int cellPixels) { return (cell - walking_detail::kCellOrigin) * cellPixels; }
+constexpr int64_t PixelOfCell(int64_t cell, int cellPixels) {
+    return (cell - walking_detail::kCellOrigin) * cellPixels;
+}
 constexpr int64_t kLastGridCell = GameState::kGridSize - 1;
 constexpr int64_t kGridLeft = PixelOfCell(0, walking_detail::kCellWidth);
 constexpr int64_t kGridRight = PixelOfCell(kLastGridCell, walking_detail::kCellWidth);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <memory>
 #include <numeric>
@@ -220,13 +219,13 @@ TEST_F(Script, TypesOneCharacterPerTickWithATalkingFaceThenPrompts) {
     EXPECT_EQ(show.prompt, kCeremonyPrompt) << "the prompt stands, it does not blink";
 }
 
-// The face's count from a file may be any count of its range, past the
-// two frames it cycles through (up to a whole number whose low 32 bits are
-// the largest int): the talking starts afresh, at rest and then talking, as
-// from 0.
+// A file may hold any count of its range as the face's count, not only the
+// two frames it cycles through: one whose low 32 bits are the largest int,
+// or one past 32 bits. The talking starts afresh, at rest and then talking,
+// as from 0.
 TEST_F(Script, AFaceCountFromAFileStartsTheTalkingAfresh) {
-    for (const std::int64_t blink : {std::int64_t{2}, std::int64_t{INT32_MAX}, std::int64_t{INT32_MAX} + (std::int64_t{1} << 32),
-                                     (std::int64_t{1} << 32) + 1, kCountLimit}) {
+    constexpr std::int64_t kIntMax = INT32_MAX, k2To32 = std::int64_t{1} << 32;
+    for (const std::int64_t blink : {std::int64_t{2}, kIntMax, kIntMax + k2To32, k2To32 + 1, kCountLimit}) {
         SCOPED_TRACE(blink);
         SetUp();
         g->BlinkTicks = blink;

@@ -450,7 +450,8 @@ TEST_F(GameAgreement, DamagedWaysAndPlacesAreRefusedOrPlayOnAndSaveAFileThatLoad
          [&](GameState& g) { walkAway(g, 99'999); }},
         {"the cleaner mopping at the bottom of the pixels", mopping, Expect::Refused,
          [](GameState& g) { g.Sprite.Y[g.Person.Sprite[PersonSlot::Cleaner].i()] = 99'999; }},
-        {"a clerk walking away below the floor", *noon, Expect::PlaysOn, [&](GameState& g) { walkAway(g, PixelY(505)); }},
+        {"a clerk walking away below the floor", *noon, Expect::PlaysOn,
+         [&](GameState& g) { walkAway(g, PixelY(505)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
