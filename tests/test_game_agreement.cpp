@@ -420,10 +420,10 @@ TEST_F(GameAgreement, DamagedWaysAndPlacesAreRefusedOrPlayOnAndSaveAFileThatLoad
     ASSERT_GE(atPostB, 0);
     // The clerk walks on down-right, away from its post up-left of it: no
     // turn of the walk is taken that far from the post.
-    const auto walkAway = [atPostB](GameState& g, int cellY) {
+    const auto walkAway = [atPostB](GameState& g, int pixelY) {
         const int s = g.Person.Sprite[atPostB].i();
         g.Sprite.X[s] = PixelX(100);
-        g.Sprite.Y[s] = cellY;
+        g.Sprite.Y[s] = pixelY;
         g.Person.HeadingSet[atPostB] = 1;
         g.Person.Heading[atPostB] = 3;
     };
