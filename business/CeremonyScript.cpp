@@ -2,6 +2,7 @@
 #include "state/Counters.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 
@@ -211,9 +212,11 @@ void CeremonyTick(GameState& g, CeremonyShow& show) {
         if (g.CeremonyLock.asInt() != 1) show.prompt = kCeremonyPrompt;
         return;
     }
-    // Still typing: the mouth moves.
-    int frame = g.BlinkTicks.i() + 1;
-    if (frame < kRestingFrame || frame > kLastFrame) frame = kRestingFrame;
+    // Still typing: the mouth moves. The count is taken whole: a file may
+    // hold any count of its range there, and one past the frames starts the
+    // talking afresh.
+    const std::int64_t next = g.BlinkTicks.asInt() + 1;
+    const int frame = next < kRestingFrame || next > kLastFrame ? kRestingFrame : static_cast<int>(next);
     show.faceFrame = frame;
     g.BlinkTicks = frame == kLastFrame ? 0 : frame;
     show.prompt.clear();

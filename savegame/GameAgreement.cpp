@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "business/Fire.h"
 #include "floor/ShopEnlargement.h"
 #include "shop/FloorSpots.h"
+#include "sim/Cleaner.h"
 #include "sim/CustomerStates.h"
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
@@ -142,6 +144,26 @@ bool ServiceCustomerState(int s) {
 // Route points are recorded at indices 1..10 (WaypointCount is the next).
 constexpr int64_t kMostRoutePoints = 11;
 
+// Whether Person.WaypointsBack `back` is what play leaves a customer in
+// state `s` whose WaypointCount is `points` (the route points recorded on
+// the way in are 1 .. points - 1, the door cell first). It stays 0 until the
+// customer leaves its facility for the walk back, which counts 1, straight
+// away or through a sidestep, and heads for point points - back, the last
+// one recorded; each point reached counts one more, and the door cell
+// brings it to `points` as the customer goes out. So a customer at its
+// facility has counted nothing and recorded the door cell at least: one
+// that had counted more would walk back past the door cell, toward a point
+// nobody recorded, and count on for ever.
+bool CountedBackAsPlayLeaves(int s, int64_t returnState, int64_t points, int64_t back) {
+    using namespace CustomerState;
+    if (s == WalkBack) return back >= 1 && back < points;
+    if ((s == SidestepDownLeft || s == SidestepUpRight) && returnState == WalkBack) return back == 1 && points >= 2;
+    // Going out from the register, or back at the door cell.
+    if (s == LeaveUpperDoor || s == LeaveSideDoor) return back == 0 || back == points;
+    if (ZoneOfFacilityState(s)) return back == 0 && points >= 2;
+    return back == 0;
+}
+
 // ---- the rules ----
 
 string PersonRows(const GameState& g) { return Tally("PersonCount", g.PersonCount.asInt(), kPersonRows); }
@@ -212,6 +234,29 @@ string PeopleOnCells(const GameState& g) {
         if (std::fmod(x, 6) != 0 || std::fmod(y, 3) != 0)
             return "person " + Num(p) + " stands between cells at (" + g.Sprite.X[s].asText() + ", " +
                    g.Sprite.Y[s].asText() + ")";
+    }
+    return {};
+}
+
+// The pixels of the floor's grid, cells 0 .. kGridSize - 1 on each axis by
+// the walk's rule (x = (cell - 20) x 6, y = (cell - 20) x 3).
+constexpr int64_t PixelOfCell(int64_t cell, int cellPixels) {
+    return (cell - walking_detail::kCellOrigin) * cellPixels;
+}
+constexpr int64_t kLastGridCell = GameState::kGridSize - 1;
+constexpr int64_t kGridLeft = PixelOfCell(0, walking_detail::kCellWidth);
+constexpr int64_t kGridRight = PixelOfCell(kLastGridCell, walking_detail::kCellWidth);
+constexpr int64_t kGridTop = PixelOfCell(0, walking_detail::kCellHeight);
+constexpr int64_t kGridBottom = PixelOfCell(kLastGridCell, walking_detail::kCellHeight);
+
+string PeoplesPlaces(const GameState& g) {
+    for (int p = 0; p < People(g); ++p) {
+        if (!SpriteInUse(g, g.Person.Sprite[p])) continue;
+        const int s = g.Person.Sprite[p].i();
+        const int64_t x = g.Sprite.X[s].asInt(), y = g.Sprite.Y[s].asInt();
+        if (x < kGridLeft || x > kGridRight || (y != kParkedPersonY && (y < kGridTop || y > kGridBottom)))
+            return "person " + Num(p) + " stands at (" + g.Sprite.X[s].asText() + ", " + g.Sprite.Y[s].asText() +
+                   "), off the floor's grid";
     }
     return {};
 }
@@ -487,6 +532,16 @@ string Cleaner(const GameState& g) {
     const int64_t ticks = g.Person.StateTicks[PersonSlot::Cleaner].asInt();
     if ((s == CleanerState::CleanArea1 && ticks >= 13) || (s == CleanerState::CleanArea2 && ticks >= 17))
         return "the cleaner has mopped past the end of its stretch";
+    // Mopping, it slides down its stretch by itself, through walls and past
+    // the edges: only from where the stretch starts does it stay on the
+    // floor.
+    if (const std::optional<GridCell> cell = MoppingCell(s, ticks)) {
+        if (g.Person.Heading[PersonSlot::Cleaner].asInt() != 0)
+            return "the cleaner walks (heading " + g.Person.Heading[PersonSlot::Cleaner].asText() + ") while it mops";
+        if (!PlaceOf(g, PersonSlot::Cleaner).on(*cell))
+            return "the cleaner mops off cell (" + Num(cell->x) + ", " + Num(cell->y) + "), where " + Num(ticks) +
+                   " ticks of its stretch bring it";
+    }
     return {};
 }
 
@@ -507,12 +562,20 @@ string CustomerRoutes(const GameState& g) {
                                std::end(kSidestepReturns);
             if (!known || (s == CustomerState::SidestepUpRight && back != CustomerState::WalkBack))
                 return "customer " + Num(p) + " steps aside to return to state " + P.ReturnState[p].asText();
+            // The step aside heads for a cell beside the one it set off from,
+            // the cell its facility was used from; from any other, it may
+            // head off the floor's grid, or where no walk gets.
+            if (!IsUseCellOf(static_cast<int>(spot), {P.SavedTargetX[p].i(), P.SavedTargetY[p].i()}))
+                return "customer " + Num(p) + " steps aside from (" + P.SavedTargetX[p].asText() + ", " +
+                       P.SavedTargetY[p].asText() + "), no cell spot " + P.TargetSpot[p].asText() + " is used from";
         }
         if (CountedInside(p, s)) {
             const int64_t points = g.WaypointCount[p].asInt(), back = P.WaypointsBack[p].asInt();
-            if (points < 1 || points > kMostRoutePoints || back > points ||
-                (s == CustomerState::WalkBack && back >= points))
+            if (points < 1 || points > kMostRoutePoints)
                 return "customer " + Num(p) + " has walked back over route points it never recorded";
+            if (!CountedBackAsPlayLeaves(s, P.ReturnState[p].asInt(), points, back))
+                return "customer " + Num(p) + " in state " + Num(s) + " has WaypointsBack " + Num(back) +
+                       " with WaypointCount " + Num(points) + ", which its way never leaves";
             for (int k = 1; k < points; ++k)
                 if (!IsRecordedRoutePoint({P.WaypointX[p][k].i(), P.WaypointY[p][k].i()}) ||
                     !P.WaypointX[p][k].isNumber() || !P.WaypointY[p][k].isNumber())
@@ -590,6 +653,11 @@ const AgreementRule kRules[] = {
     {"people stand on cells", "the walk moves a person a whole cell at a time from a cell; one between cells never "
                               "stands on its target",
      PeopleOnCells},
+    {"the people's places", "a person comes in at the edge of the street or by the staff entrance, walks from "
+                            "cell to cell toward cells of the floor and is taken off it at the edge of the map "
+                            "(the grid's last row is one), or waits parked above the scene; a step or the mop of "
+                            "one far off the floor's grid would carry it past the pixels a file holds",
+     PeoplesPlaces},
     {"the walk frames", "the walk shows frames 1 to 4 and starts again at 0 after the fourth; a person saved past "
                         "3 would count frames for ever",
      WalkFrames},
@@ -633,12 +701,13 @@ const AgreementRule kRules[] = {
      HourLength},
     {"the draw list", "every spawn and removal of a sprite rebuilds the list of the sprites in use", DrawList},
     {"the robber", "the robber comes in only during a robbery and leaves the shop before it ends", Robber},
-    {"the cleaner", "the cleaner comes only for a cleaning ordered, and each stretch of mopping ends on its last "
-                    "tick",
+    {"the cleaner", "the cleaner comes only for a cleaning ordered, and each stretch of mopping runs down its "
+                    "line from where the walk to it ends, facing nowhere, and ends on its last tick",
      Cleaner},
-    {"the customers' ways", "each state of a customer's way leads to the zone of its spot, a sidestep returns to "
-                            "the way on or the walk back, and the walk back runs over the points recorded on the "
-                            "way in",
+    {"the customers' ways", "each state of a customer's way leads to the zone of its spot, a sidestep sets off "
+                            "from the cell its facility is used from and returns to the way on or the walk back, "
+                            "and the walk back counts off the points recorded on the way in, from the last to the "
+                            "door cell",
      CustomerRoutes},
     {"the equipment on offer", "the new game fills the catalogues of shelves, registers and machines, and nothing "
                                "changes them; a fixture row of another capacity would move ShelfCapacity by other "

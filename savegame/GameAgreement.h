@@ -4,11 +4,13 @@
 // each other: every tally to the table it counts (the people inside, the
 // queue tickets, the copies held and on the shelves, the shelf capacity, the
 // occupied spots, the sprites drawn, the clerks employed), each person's
-// and each floor spot's fields to a combination that play reaches (a queued
-// customer stands on the floor, on its line's diagonals), and the
-// equipment catalogues to the ones every new game fills. A file
-// that breaks one is refused by the loader as a damaged one, and a save
-// reads its own bytes back through them before it replaces the old file.
+// and each floor spot's fields to a combination that play reaches (a person
+// stands on the floor's grid or parked above it, a queued customer on its
+// line's diagonals, a customer walking back counts off only the route
+// points it recorded), and the equipment catalogues to the ones every new
+// game fills. A file that breaks one is refused by the loader as a damaged
+// one, and a save reads its own bytes back through them before it replaces
+// the old file.
 // Nothing here repairs: a rule only says what disagrees.
 #include <span>
 #include <string>

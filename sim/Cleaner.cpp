@@ -96,11 +96,14 @@ void WalkLeg(GameState& g, int slot) {
     }
 }
 
+const Stretch* StretchOf(int state) {
+    for (const Stretch& s : kStretches)
+        if (s.state == state) return &s;
+    return nullptr;
+}
+
 void Mop(GameState& g, int slot) {
-    const int state = g.Person.State[slot].i();
-    const Stretch* s = nullptr;
-    for (const Stretch& r : kStretches)
-        if (r.state == state) s = &r;
+    const Stretch* s = StretchOf(g.Person.State[slot].i());
     if (!s) return;
 
     const int tick = g.Person.StateTicks[slot].i() + 1;
@@ -163,4 +166,15 @@ void StepCleaner(GameState& g, int slot) {
 
     for (const Block& b : kBlockOrder)
         if (g.Person.State[slot].asInt() == b.state) b.handler(g, slot);
+}
+
+std::optional<GridCell> MoppingCell(int state, std::int64_t ticks) {
+    const Stretch* s = StretchOf(state);
+    if (!s) return std::nullopt;
+    GridCell cell{};
+    for (const Leg& leg : kLegs)
+        if (leg.next == state) cell = leg.target;
+    const std::int64_t last = std::min<std::int64_t>(ticks, s->lastTick);
+    const int steps = last < kFirstStepTick ? 0 : static_cast<int>((last - kFirstStepTick) / 2 + 1);
+    return GridCell{cell.x + steps * s->dx, cell.y + steps};
 }

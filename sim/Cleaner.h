@@ -5,6 +5,10 @@
 // and two in a larger one, takes CleaningStrength off the dirt once, and
 // leaves. The main tick steps it once per tick, before its walking step;
 // while it mops it slides by itself and the main tick leaves it where it is.
+#include <cstdint>
+#include <optional>
+
+#include "sim/Walking.h"
 #include "state/GameState.h"
 #include "state/PersonSlots.h"  // CleanerState, CleanerMops
 
@@ -12,3 +16,9 @@
 // cleaning is ordered; otherwise the states' blocks run in ascending order,
 // so a change into a later state acts in the same call.
 void StepCleaner(GameState& g, int slot);
+
+// Where the cleaner mopping in `state` stands once `ticks` ticks of its
+// stretch have run: on the cell its walk there ended on, slid one cell down
+// the floor at every second tick from the third. Nothing for a state that
+// is no stretch of mopping.
+std::optional<GridCell> MoppingCell(int state, std::int64_t ticks);

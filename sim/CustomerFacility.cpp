@@ -49,6 +49,8 @@ constexpr GridCell kSpotUseCell[kSpots + 1] = {
     {80, 116}, {84, 112}, {88, 108}, {92, 104}, {97, 99}, {101, 95},
 };
 
+GridCell WideUseCell(GridCell use) { return {use.x - 1, use.y + 1}; }
+
 bool IsShelf(int kind) { return kind <= static_cast<int>(FacilityKind::Shelf150); }
 bool IsWide(int kind) {
     switch (static_cast<FacilityKind>(kind)) {
@@ -209,10 +211,7 @@ void StepFacilityState(GameState& g, int slot) {
     const int kind = KindOnSpot(g, spot);
     const bool firstRun = zone->inFirstRun(spot);
     const GridCell use = kSpotUseCell[spot];
-    if (firstRun && IsWide(kind))
-        SetTarget(g, slot, {use.x - 1, use.y + 1});
-    else
-        SetTarget(g, slot, use);
+    SetTarget(g, slot, firstRun && IsWide(kind) ? WideUseCell(use) : use);
 
     ActAtFacility(g, slot);
 
@@ -222,6 +221,13 @@ void StepFacilityState(GameState& g, int slot) {
         P.HeadingSet[slot] = 0;
         P.StateTicks[slot] = 0;
     }
+}
+
+bool IsUseCellOf(int spot, GridCell cell) {
+    const FloorZone* zone = ZoneOfSpot(spot);
+    if (!zone) return false;
+    const GridCell use = kSpotUseCell[spot];
+    return cell == use || (zone->inFirstRun(spot) && cell == WideUseCell(use));
 }
 
 void ActAtFacility(GameState& g, int slot) {

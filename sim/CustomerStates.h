@@ -44,6 +44,12 @@ GridCell RecordedPoint(const GameState& g, int slot, int k);
 // zone's entry); the walk back retraces only such cells.
 bool IsRecordedRoutePoint(GridCell cell);
 
+// True when `cell` is a cell a customer uses the facility on `spot` from:
+// the spot's use cell, or, on the first run of its zone, the cell down-left
+// of it, where a wide facility is used from. A sidestep starts from one of
+// them. False for a spot outside 1..61.
+bool IsUseCellOf(int spot, GridCell cell);
+
 // The handlers, each run only while Person.State holds its state.
 void ArriveAtSlot(GameState& g, int slot);        // state 0
 void StepRouteLeg(GameState& g, int slot);        // the plain walking legs

@@ -196,11 +196,14 @@ void CheckDoorCells(GameState& g, const PersonPlace& at);
 // the enlargement has built them.
 void CycleDoors(GameState& g);
 
-// The edge rule's lines: beyond them a person has left the map.
-inline constexpr int kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6;
+// The edge rule's lines: beyond them a person has left the map. Below the
+// floor, the grid's last row is the edge: no way leads there, but a walk
+// read from a file may head down and away from its target, and is stopped
+// there rather than carried on past the grid.
+inline constexpr int kEdgeLeft = 16, kEdgeRight = 118, kEdgeTop = 6, kEdgeBottom = GameState::kGridSize - 1;
 inline bool BeyondTheEdge(const PersonPlace& at) {
-    if (at.whole) return at.cx <= kEdgeLeft || at.cx >= kEdgeRight || at.cy <= kEdgeTop;
-    return at.sprite >= 0 && (at.gx <= kEdgeLeft || at.gx >= kEdgeRight || at.gy <= kEdgeTop);
+    if (at.whole) return at.cx <= kEdgeLeft || at.cx >= kEdgeRight || at.cy <= kEdgeTop || at.cy >= kEdgeBottom;
+    return at.sprite >= 0 && (at.gx <= kEdgeLeft || at.gx >= kEdgeRight || at.gy <= kEdgeTop || at.gy >= kEdgeBottom);
 }
 
 // Which state codes of each role count the person of `slot` inside the shop:
@@ -210,8 +213,8 @@ inline bool BeyondTheEdge(const PersonPlace& at) {
 bool CountedInside(int slot, int state);
 
 // The main tick's edge rule, run for every slot before its state machine:
-// a person standing beyond the floor's edge (cell x <= 16, x >= 118 or
-// y <= 6) becomes absent (state 0, narrow figure) and its sprite is parked
+// a person standing beyond the floor's edge (cell x <= 16, x >= 118,
+// y <= 6 or y >= 512) becomes absent (state 0, narrow figure) and its sprite is parked
 // out of sight at y -64. A person still counted inside the shop is taken off
 // its inside count (and a customer's reserved copies are given back), so
 // the after-hours clock can always run on.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <numeric>
 #include <string>
@@ -16,6 +17,7 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "savegame/LoadSave.h"
+#include "state/Counters.h"
 #include "state/NewGame.h"
 #include "tests/TestShop.h"
 #include "tests/TestSupport.h"
@@ -215,6 +217,25 @@ TEST_F(Script, TypesOneCharacterPerTickWithATalkingFaceThenPrompts) {
     Tick(3);
     EXPECT_EQ(show.speech, greeting);
     EXPECT_EQ(show.prompt, kCeremonyPrompt) << "the prompt stands, it does not blink";
+}
+
+// A file may hold any count of its range as the face's count, not only the
+// two frames it cycles through: one whose low 32 bits are the largest int,
+// or one past 32 bits. The talking starts afresh, at rest and then talking,
+// as from 0.
+TEST_F(Script, AFaceCountFromAFileStartsTheTalkingAfresh) {
+    constexpr std::int64_t kIntMax = INT32_MAX, k2To32 = std::int64_t{1} << 32;
+    for (const std::int64_t blink : {std::int64_t{2}, kIntMax, kIntMax + k2To32, k2To32 + 1, kCountLimit}) {
+        SCOPED_TRACE(blink);
+        SetUp();
+        g->BlinkTicks = blink;
+        std::vector<int> faces;
+        for (int k = 0; k < 4; ++k) {
+            Tick();
+            faces.push_back(show.faceFrame);
+        }
+        EXPECT_EQ((std::vector<int>{1, 2, 1, 2}), faces);
+    }
 }
 
 TEST_F(Script, AClickShowsTheWholeLineASecondMovesOnAndAClickBeforeAStepsFirstTickDoesNothing) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "floor/ShopEnlargement.h"
@@ -142,12 +143,18 @@ TEST_F(CleanerTest, WhileMoppingTheMainTickLeavesItAlone) {
     const int sprite = PersonSpriteSlot(*g, kCleaner);
     ASSERT_GE(sprite, 0);
     // Every tick of the second stretch: a step only on odd ticks from 3,
-    // the mop frames alternating between rows 64 and 96.
+    // the mop frames alternating between rows 64 and 96. On every tick of
+    // both, the cleaner stands where the loader holds it to.
     std::vector<int> srcY;
-    int steps = 0;
+    int steps = 0, mopped = 0;
     GridCell last{};
     RunVisit([&](int) {
-        if (g->Person.State[kCleaner].i() != CleanerState::CleanArea2) return;
+        const int state = g->Person.State[kCleaner].i();
+        if (const std::optional<GridCell> cell = MoppingCell(state, g->Person.StateTicks[kCleaner].asInt())) {
+            EXPECT_EQ(Cell(), *cell);
+            ++mopped;
+        }
+        if (state != CleanerState::CleanArea2) return;
         EXPECT_EQ(g->Person.Heading[kCleaner], Value(0));
         const GridCell now = Cell();
         if (g->Person.StateTicks[kCleaner].i() > 1 && !(now == last)) ++steps;
@@ -157,6 +164,7 @@ TEST_F(CleanerTest, WhileMoppingTheMainTickLeavesItAlone) {
             srcY.push_back(g->Sprite.SrcY[sprite].i());
         }
     });
+    EXPECT_EQ(mopped, 12 + 16);
     EXPECT_EQ(steps, 7) << "seen while mopping; the eighth ends the stretch";
     EXPECT_EQ(srcY, (std::vector<int>{64, 96, 64, 96, 64, 96, 64}));
 }

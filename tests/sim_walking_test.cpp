@@ -236,6 +236,9 @@ TEST(EdgeRule, FreesPeopleBeyondTheEdgeAndCountsThemOut) {
         {"clerk on its way in", 0, 1, {60, 6}, true, 1, 0},
         {"shopper just inside the left line", 6, 13, {17, 71}, false, 1, 1},
         {"passer-by just below the top line", 8, 34, {60, 7}, false, 1, 1},
+        // No way leads below the floor; a walk read from a file may.
+        {"clerk on the grid's last row", 1, 2, {60, 512}, true, 1, 0},
+        {"shopper just above the grid's last row", 6, 13, {60, 511}, false, 1, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

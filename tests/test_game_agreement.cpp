@@ -28,10 +28,13 @@
 #include "shop/FacilityRemoval.h"
 #include "shop/FloorSpots.h"
 #include "shop/Registers.h"
+#include "shop/Upkeep.h"
+#include "sim/CustomerStates.h"
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "sim/Walking.h"
 #include "state/Counters.h"
+#include "state/EquipmentCatalogue.h"
 #include "state/HourLength.h"
 #include "state/NewGame.h"
 #include "state/PersonSlots.h"
@@ -69,6 +72,61 @@ int SpotBesideAnotherKind(const GameState& g) {
             !(g.FacilitySlot.Kind[s] == g.FacilitySlot.Kind[s + 1]))
             return s;
     return -1;
+}
+
+// The game played on from `from` until `want` holds (within 20,000 ticks),
+// or null.
+std::unique_ptr<GameState> PlayUntil(const GameState& from, const std::function<bool(const GameState&)>& want) {
+    auto g = std::make_unique<GameState>(from);
+    for (int t = 0; t < 20'000; ++t) {
+        if (want(*g)) return g;
+        MainTick(*g);
+    }
+    return nullptr;
+}
+
+// The first customer slot whose person `want` accepts, or -1.
+int CustomerWhere(const GameState& g, const std::function<bool(const GameState&, int slot)>& want) {
+    for (int p = PersonSlot::FirstCustomer; p <= PersonSlot::LastCustomer; ++p)
+        if (want(g, p)) return p;
+    return -1;
+}
+
+// A customer at a machine, already using it: leaving it starts the walk back.
+bool AtAMachine(const GameState& g, int p) {
+    const int spot = g.Person.TargetSpot[p].i();
+    return ZoneOfFacilityState(g.Person.State[p].i()) && spot >= 1 && spot <= 61 &&
+           g.FacilitySlot.Kind[spot].asInt() >= static_cast<int>(FacilityKind::VendingMachine) &&
+           g.Person.StateTicks[p].asInt() >= 1;
+}
+bool SteppingAside(const GameState& g, int p) {
+    const int s = g.Person.State[p].i();
+    return s == CustomerState::SidestepDownLeft || s == CustomerState::SidestepUpRight;
+}
+
+// The cleaner a few cells into its first stretch of mopping.
+bool Mopping(const GameState& g) {
+    return g.Person.State[PersonSlot::Cleaner].asInt() == CleanerState::CleanArea1 &&
+           g.Person.StateTicks[PersonSlot::Cleaner].asInt() >= 5;
+}
+
+// A cell's pixels (the walk's rule: x = (cell - 20) x 6, y = (cell - 20) x 3).
+constexpr int PixelX(int cellX) { return (cellX - 20) * 6; }
+constexpr int PixelY(int cellY) { return (cellY - 20) * 3; }
+
+// Moments played on from the busy shop at noon: a customer at a machine,
+// one stepping aside, and the cleaner mopping (a cleaning ordered at noon).
+struct PlayedMoments {
+    std::unique_ptr<GameState> machine, aside, mopping;
+};
+PlayedMoments PlayOnFrom(const GameState& noon) {
+    PlayedMoments m;
+    m.machine = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, AtAMachine) >= 0; });
+    m.aside = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, SteppingAside) >= 0; });
+    auto cleaning = std::make_unique<GameState>(noon);
+    OrderCleaning(*cleaning, 1);
+    m.mopping = PlayUntil(*cleaning, Mopping);
+    return m;
 }
 
 template <class Col>
@@ -244,10 +302,15 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
     ASSERT_EQ(noon->Person.State[PersonSlot::Robber], Value(0));
     ASSERT_EQ(noon->Person.State[PersonSlot::Cleaner], Value(0));
     ASSERT_EQ(noon->CleaningOrdered, Value(0));
+    const PlayedMoments played = PlayOnFrom(*noon);
+    ASSERT_TRUE(played.machine && played.aside && played.mopping);
+    for (const GameState* moment : {played.machine.get(), played.aside.get(), played.mopping.get()})
+        ASSERT_TRUE(CheckAgreement(*moment, &why)) << why;
 
     struct Breach {
         const char* rule;
         std::function<void(GameState&)> apply;
+        const GameState* from = nullptr;  // the busy shop at noon when null
     };
     const Breach breaches[] = {
         {"the person rows", [](GameState& g) { g.PersonCount = PersonSlot::LastCustomer; }},
@@ -255,6 +318,7 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
         {"the persons' sprites", [](GameState& g) { g.Person.Sprite[7] = g.Person.Sprite[6]; }},
         {"the sprites' owners", [](GameState& g) { g.DoorCoverSprite = g.Person.Sprite[6]; }},
         {"people stand on cells", [&](GameState& g) { MoveSprite(g, walker, 1, 0); }},
+        {"the people's places", [&](GameState& g) { g.Sprite.Y[g.Person.Sprite[walker].i()] = PixelY(513); }},
         {"the walk frames", [&](GameState& g) { g.Person.WalkFrame[walker] = 4; }},
         {"the people inside", [](GameState& g) { Miscount(g.ClerksInside); }},
         {"the registers attended", [&](GameState& g) { g.Person.State[atPostB] = ClerkChooseRegister; }},
@@ -285,7 +349,21 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
              PutPersonAt(g, PersonSlot::Cleaner, kStaffDoor.x, kStaffDoor.y);
              g.CleanerInside = 1;
          }},
+        {"the cleaner", [](GameState& g) { MoveSprite(g, PersonSlot::Cleaner, 6, 0); }, played.mopping.get()},
+        {"the cleaner", [](GameState& g) { g.Person.Heading[PersonSlot::Cleaner] = 3; }, played.mopping.get()},
         {"the customers' ways", [&](GameState& g) { g.WaypointCount[walker] = 0; }},
+        {"the customers' ways",
+         [](GameState& g) {
+             const int p = CustomerWhere(g, AtAMachine);
+             g.Person.WaypointsBack[p] = g.WaypointCount[p];
+         },
+         played.machine.get()},
+        {"the customers' ways",
+         [](GameState& g) {
+             const int p = CustomerWhere(g, SteppingAside);
+             g.Person.SavedTargetX[p] = g.Person.SavedTargetX[p].asInt() + 1;
+         },
+         played.aside.get()},
         {"the equipment on offer", [](GameState& g) { g.FixtureType.Price[0] = g.FixtureType.Price[0].asInt() + 1; }},
         {"the registers and machines", [](GameState& g) { g.RegisterSlot.Kind[3] = 1; }},
     };
@@ -297,7 +375,7 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
     }
     for (const Breach& b : breaches) {
         SCOPED_TRACE(b.rule);
-        auto g = std::make_unique<GameState>(*noon);
+        auto g = std::make_unique<GameState>(b.from ? *b.from : *noon);
         b.apply(*g);
         std::string bytes, refusal;
         ASSERT_TRUE(SerializeGame(*g, bytes, &refusal)) << refusal;
@@ -314,6 +392,78 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
     std::string why;
     if (CheckAgreement(g, &why)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "at " << g.Hour.asInt() << ":" << g.HourTicks.asInt() << ", " << why;
+}
+
+// A day of play from a loaded game with every tick agreeing, then a month
+// more, and its save taken back.
+void PlayADayAgreeingThenAMonth(GameState& g, const char* what) {
+    PrepareLoadedGame(g);
+    const Value today = g.Day;
+    for (int t = 0; t < 50'000 && g.Day == today; ++t) ASSERT_TRUE(TickAgreeing(g)) << what;
+    PlayAMonthAndSaveBack(g, what);
+}
+
+// Files changed from the busy shop where play has a customer at a machine,
+// one stepping aside, or the cleaner mopping: a route counted back past its
+// points, a sidestep from a cell off the floor's grid, a figure at the edge
+// of the pixels a file may hold that a step or the mop carries past it, and
+// a clerk walking away below the floor. Each is refused, or plays a day
+// with every tick agreeing (a save at any moment loads) and then a month,
+// and saves a file that loads.
+TEST_F(GameAgreement, DamagedWaysAndPlacesAreRefusedOrPlayOnAndSaveAFileThatLoads) {
+    const auto noon = BusyShopAtNoon();
+    ASSERT_TRUE(noon);
+    const PlayedMoments played = PlayOnFrom(*noon);
+    ASSERT_TRUE(played.machine && played.aside && played.mopping);
+    const GameState &machine = *played.machine, &aside = *played.aside, &mopping = *played.mopping;
+    const int atPostB = PersonWhere(*noon, PersonSlot::Clerk1, PersonSlot::Clerk2, [](int s) { return s == ClerkAtPostB; });
+    ASSERT_GE(atPostB, 0);
+    // The clerk walks on down-right, away from its post up-left of it: no
+    // turn of the walk is taken that far from the post.
+    const auto walkAway = [atPostB](GameState& g, int pixelY) {
+        const int s = g.Person.Sprite[atPostB].i();
+        g.Sprite.X[s] = PixelX(100);
+        g.Sprite.Y[s] = pixelY;
+        g.Person.HeadingSet[atPostB] = 1;
+        g.Person.Heading[atPostB] = 3;
+    };
+
+    struct Case {
+        const char* what;
+        const GameState& from;
+        Expect expect;
+        std::function<void(GameState&)> apply;
+    };
+    const Case cases[] = {
+        {"a machine user with its way back counted off before it leaves", machine, Expect::Refused,
+         [](GameState& g) {
+             const int p = CustomerWhere(g, AtAMachine);
+             g.Person.WaypointsBack[p] = g.WaypointCount[p];
+         }},
+        // Down-left from x 0, up-right from x 512: one cell off the grid.
+        {"a sidestep from the grid's edge", aside, Expect::Refused,
+         [](GameState& g) {
+             const int p = CustomerWhere(g, SteppingAside);
+             g.Person.SavedTargetX[p] = g.Person.State[p].asInt() == CustomerState::SidestepDownLeft ? 0 : 512;
+         }},
+        {"a clerk walking away at the bottom of the pixels", *noon, Expect::Refused,
+         [&](GameState& g) { walkAway(g, 99'999); }},
+        {"the cleaner mopping at the bottom of the pixels", mopping, Expect::Refused,
+         [](GameState& g) { g.Sprite.Y[g.Person.Sprite[PersonSlot::Cleaner].i()] = 99'999; }},
+        {"a clerk walking away below the floor", *noon, Expect::PlaysOn,
+         [&](GameState& g) { walkAway(g, PixelY(505)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto g = std::make_unique<GameState>(c.from);
+        c.apply(*g);
+        std::string bytes, why;
+        ASSERT_TRUE(SerializeGame(*g, bytes, &why)) << why;
+        auto loaded = std::make_unique<GameState>(c.from);
+        const bool taken = DeserializeGame(bytes, *loaded, &why);
+        EXPECT_EQ(taken, c.expect == Expect::PlaysOn) << why;
+        if (taken) PlayADayAgreeingThenAMonth(*loaded, c.what);
+    }
 }
 
 // The customer `ticks` service ticks into its turn at the counter of
