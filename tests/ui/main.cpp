@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/main/WindowList.h"
 

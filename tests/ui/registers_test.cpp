@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/shop/RegisterInfoDialog.h"
 #include "ui/shop/BuyServiceDialog.h"

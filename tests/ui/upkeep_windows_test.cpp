@@ -18,7 +18,7 @@
 #include <QTest>
 
 #include "commands/CommandGates.h"
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "shop/CustomerOpinions.h"
 #include "tests/TestShop.h"

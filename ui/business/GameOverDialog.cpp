@@ -10,7 +10,7 @@
 #include "ui/kit/Controls.h"
 #include "ui/kit/NoticeWindow.h"
 #include "platform/Platform.h"
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "ui/platform/Pictures.h"
 
 namespace {

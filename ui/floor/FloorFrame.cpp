@@ -5,7 +5,7 @@
 #include <cstring>
 #include <tuple>
 
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "ui/platform/Pictures.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "commands/SaveAndLoad.h"
 #include "platform/Platform.h"
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "ui/platform/WindowRegistry.h"
 #include "ui/platform/Pictures.h"
 #include "ui/platform/QtPlatform.h"

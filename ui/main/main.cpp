@@ -7,7 +7,7 @@
 #include <chrono>
 #include <unistd.h>
 
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/main/WindowList.h"
 #include "ui/main/MainWindow.h"

@@ -9,7 +9,7 @@
 #include <sys/mman.h>
 #include <vector>
 
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "ui/platform/PlainPicture.h"
 
 QImage LoadPlainPicture(const QString& path) {

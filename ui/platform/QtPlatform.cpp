@@ -11,7 +11,7 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "ui/platform/GameStyle.h"
 #include "ui/platform/Pictures.h"
 #include "ui/platform/WindowRegistry.h"

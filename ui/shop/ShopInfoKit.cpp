@@ -10,7 +10,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 #include "shop/ShopInfo.h"
 #include "ui/platform/Pictures.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ProgramDir.h"
+#include "ui/platform/ProgramDir.h"
 
 namespace {
 std::string& Dir() {
