@@ -130,10 +130,7 @@ bool NobodyComesToServe(const GameState& g) { return !WithinWorkingHours(g) && g
 
 // The customer goes home unserved: it pays nothing, and what it reserved
 // goes back to the shelves at the door. Those behind it move up and follow.
-void GoHomeUnserved(GameState& g, int slot, const RegisterQueue& q) {
-    g.Person.ServiceCustomer[slot] = 0;
-    LeaveCounter(g, slot, q);
-}
+void GoHomeUnserved(GameState& g, int slot, const RegisterQueue& q) { LeaveCounter(g, slot, q); }
 
 }  // namespace
 
