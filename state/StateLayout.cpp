@@ -651,24 +651,11 @@ SaveLayout Build() {
 
 }  // namespace
 
-bool FieldRule::accepts(const Value& v) const {
-    switch (v.kind()) {
-    case Value::Kind::Empty: return emptyOk;
-    case Value::Kind::Text: return kind == FieldKind::Text && v.text().find('"') == std::string::npos;
-    case Value::Kind::Int: {
-        const std::int64_t n = v.asInt();
-        if (kind == FieldKind::Text) return zeroOk && n == 0;
-        return lo <= n && n <= hi;
-    }
-    case Value::Kind::Real: {
-        // The bounds are far below 2^53, so they compare exactly as reals.
-        const double d = v.asReal();
-        if (kind == FieldKind::Text || !std::isfinite(d)) return false;
-        if (kind == FieldKind::Whole && d != std::floor(d)) return false;
-        return static_cast<double>(lo) <= d && d <= static_cast<double>(hi);
-    }
-    }
-    return false;
+bool FieldRule::acceptsReal(double d) const {
+    // The bounds are far below 2^53, so they compare exactly as reals.
+    if (kind == FieldKind::Text || !std::isfinite(d)) return false;
+    if (kind == FieldKind::Whole && d != std::floor(d)) return false;
+    return static_cast<double>(lo) <= d && d <= static_cast<double>(hi);
 }
 
 int SaveGroup::capacity() const {

@@ -23,7 +23,25 @@ struct FieldRule {
     bool emptyOk = true;  // Empty is accepted (it is the cleared value of most fields)
     bool zeroOk = false;  // a text column whose rows a new game clears to the number 0
 
-    bool accepts(const Value& v) const;
+    bool accepts(const Value& v) const {
+        switch (v.kind()) {
+        case Value::Kind::Empty: return emptyOk;
+        case Value::Kind::Int: return acceptsWhole(v.asInt());
+        case Value::Kind::Real: return acceptsReal(v.asReal());
+        case Value::Kind::Text: return acceptsText(v.text());
+        }
+        return false;
+    }
+    // The same for a value of each kind, as the loader finds it in a file
+    // (nearly every field is empty or a whole number: those are inline).
+    bool acceptsWhole(std::int64_t n) const {
+        if (kind == FieldKind::Text) return zeroOk && n == 0;
+        return lo <= n && n <= hi;
+    }
+    bool acceptsReal(double d) const;
+    bool acceptsText(std::string_view t) const {
+        return kind == FieldKind::Text && t.find('"') == std::string_view::npos;
+    }
 };
 
 struct ColumnDef {
