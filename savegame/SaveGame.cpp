@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "state/Calendar.h"
@@ -34,6 +35,45 @@ constexpr int kLastGridValue = 500;  // the highest cell value the floor holds (
 bool Fail(std::string* why, std::string msg) {
     if (why) *why = std::move(msg);
     return false;
+}
+
+// Where a field's cells stand in one game (a const one for the writer):
+// its column, the column's first cell of the one kind it holds, and the
+// step from one row to the next. Found once for each field of the layout,
+// so that a row's cell is reached without asking the column.
+template <class G>
+struct Place {
+    template <class T>
+    using Ptr = std::conditional_t<std::is_const_v<G>, const T*, T*>;
+
+    Place(G& g, const ColumnDef& c, int sub_)
+        : col(&c), step(c.subs ? c.subs : 1), sub(sub_) {
+        if constexpr (std::is_const_v<G>) {
+            values = c.cvalues ? c.cvalues(g) : nullptr;
+            wholes = c.cwholes ? c.cwholes(g) : nullptr;
+            reals = c.creals ? c.creals(g) : nullptr;
+        } else {
+            values = c.values ? c.values(g) : nullptr;
+            wholes = c.wholes ? c.wholes(g) : nullptr;
+            reals = c.reals ? c.reals(g) : nullptr;
+        }
+    }
+    int at(int row) const { return row * step + sub; }  // the cell's index in its column
+
+    const ColumnDef* col;
+    Ptr<Value> values = nullptr;
+    Ptr<WholeCell> wholes = nullptr;
+    Ptr<RealCell> reals = nullptr;
+    int step, sub;
+};
+
+// The places of a table's lines, one line after another.
+template <class G>
+std::vector<Place<G>> PlacesOf(G& g, const SaveGroup& grp) {
+    std::vector<Place<G>> places;
+    for (const auto& line : grp.lines)
+        for (const FieldRef& f : line) places.emplace_back(g, *f.col, f.sub);
+    return places;
 }
 
 // ---- writing ----
@@ -128,6 +168,23 @@ private:
     return v.isEmpty() || AppendRealOrText(out, v, why);
 }
 
+// The field of a row, read straight from its cell: a plain number writes
+// the value it stands for.
+[[gnu::always_inline]] inline bool AppendCell(TextOut& out, const Place<const GameState>& p, int row, bool first,
+                                              std::string* why) {
+    const int at = p.at(row);
+    if (p.values) return AppendField(out, p.values[at], first, why);
+    out.room(1 + TextOut::kWholeDigits);
+    if (!first) out.put(',');
+    if (p.wholes) {
+        const WholeCell& cell = p.wholes[at];
+        if (!cell.isEmpty()) out.whole(cell.get());
+        return true;
+    }
+    const RealCell& cell = p.reals[at];
+    return cell.isEmpty() || AppendRealOrText(out, Value(cell.get()), why);
+}
+
 // ---- reading ----
 
 // A field as the reader finds it: nothing, a whole number, a real or a
@@ -151,17 +208,26 @@ struct Field {
     }
     // The cell holds this very value: the same kind and the same value, a
     // real to the bit (0 and -0 differ).
-    template <class Cell>
-    [[gnu::always_inline]] bool heldBy(const Cell& cell) const {
+    [[gnu::always_inline]] bool heldBy(const Value& cell) const {
         if (cell.kind() != kind) return false;
         switch (kind) {
         case Value::Kind::Empty: return true;
         case Value::Kind::Int: return cell.asInt() == whole;
-        case Value::Kind::Real: return std::bit_cast<std::uint64_t>(cell.asReal()) == std::bit_cast<std::uint64_t>(real);
+        case Value::Kind::Real: return SameBits(cell.asReal());
         case Value::Kind::Text: return cell.text() == text;
         }
         return false;
     }
+    // The same for a plain number, by the value it stands for.
+    [[gnu::always_inline]] bool heldBy(const WholeCell& cell) const {
+        return cell.isEmpty() ? kind == Value::Kind::Empty : kind == Value::Kind::Int && cell.get() == whole;
+    }
+    [[gnu::always_inline]] bool heldBy(const RealCell& cell) const {
+        return cell.isEmpty() ? kind == Value::Kind::Empty : kind == Value::Kind::Real && SameBits(cell.get());
+    }
+
+private:
+    bool SameBits(double x) const { return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(real); }
 };
 
 // The fields of one line. A line the game wrote holds at most a dozen; the
@@ -359,17 +425,18 @@ private:
 
 // Every field of the file passes here, inlined into the loops that read
 // the fields (the refusal's message is built apart).
-[[gnu::always_inline]] inline bool Store(const LineReader& in, GameState& g, const ColumnDef& c, int row, int sub,
-                                         const Field& f, std::string* why, StagedRead& staged) {
+[[gnu::always_inline]] inline bool Store(const LineReader& in, const Place<GameState>& p, int row, const Field& f,
+                                         std::string* why, StagedRead& staged) {
+    const ColumnDef& c = *p.col;
     if (!Takes(c, f)) return CannotHold(in, c, f, why);
     // A cell that holds the value already is left alone: a save's read-back
     // finds nearly every cell so, and an empty row of a load many.
-    const int at = c.index(row, sub);
-    if (c.isTyped()) {
-        if (!f.heldBy(c.load(g, at))) staged.stage(c, at, f.value());
-    } else {
-        Value& cell = c.values(g)[at];
+    const int at = p.at(row);
+    if (p.values) {
+        Value& cell = p.values[at];
         if (!f.heldBy(cell)) staged.stage(cell, f.value());
+    } else if (p.wholes ? !f.heldBy(p.wholes[at]) : !f.heldBy(p.reals[at])) {
+        staged.stage(c, at, f.value());
     }
     return true;
 }
@@ -418,9 +485,8 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
         out.room(2);
         out.put("\r\n");
     };
-    Value scratch;  // a plain number's Value on its way to the file
     auto field = [&](const ColumnDef& c, int row, int sub, bool first) {
-        return AppendField(out, c.view(g, row, sub, scratch), first, why);
+        return AppendCell(out, Place<const GameState>(g, c, sub), row, first, why);
     };
 
     const std::string_view format = kFormatVersion;
@@ -466,15 +532,15 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
             }
             last = static_cast<int>(count.asInt());
         }
-        for (int i = 0; i <= last; ++i)
+        const auto places = PlacesOf(g, grp);
+        for (int i = 0; i <= last; ++i) {
+            const Place<const GameState>* p = places.data();
             for (const auto& line : grp.lines) {
-                bool first = true;
-                for (const FieldRef& f : line) {
-                    if (!field(*f.col, i, f.sub, first)) return false;
-                    first = false;
-                }
+                for (std::size_t k = 0; k < line.size(); ++k, ++p)
+                    if (!AppendCell(out, *p, i, k == 0, why)) return false;
                 endLine();
             }
+        }
     }
     bytes = out.take();
     if (bytes.size() > kLargestSaveFile) return Fail(why, "the game is larger than a saved game may be");
@@ -503,7 +569,7 @@ bool ReadInto(std::string_view gbk, GameState& g, std::string* why, Afterwards a
     for (const auto& line : L.headLines) {
         if (!ReadLine(in, line.size(), f, why)) return false;
         for (std::size_t k = 0; k < line.size(); ++k)
-            if (!Store(in, g, *line[k], 0, 0, f[k], why, staged)) return false;
+            if (!Store(in, Place<GameState>(g, *line[k], 0), 0, f[k], why, staged)) return false;
     }
     if (!ReadLine(in, 1, f, why)) return false;
     if (f[0].kind == Value::Kind::Empty) {
@@ -535,15 +601,17 @@ bool ReadInto(std::string_view gbk, GameState& g, std::string* why, Afterwards a
                 return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(grp.counter->name) +
                                      " is not a count of its table (\"" + count.asText() + "\")");
             last = static_cast<int>(count.asInt());
-            if (!Store(in, g, *grp.counter, 0, 0, f[0], why, staged)) return false;
+            if (!Store(in, Place<GameState>(g, *grp.counter, 0), 0, f[0], why, staged)) return false;
         }
-        for (int i = 0; i <= last; ++i)
+        const auto places = PlacesOf(g, grp);
+        for (int i = 0; i <= last; ++i) {
+            const Place<GameState>* p = places.data();
             for (const auto& line : grp.lines) {
                 if (!ReadLine(in, line.size(), f, why)) return false;
-                for (std::size_t k = 0; k < line.size(); ++k)
-                    if (!Store(in, g, *line[k].col, i, line[k].sub, f[k], why, staged))
-                        return false;
+                for (std::size_t k = 0; k < line.size(); ++k, ++p)
+                    if (!Store(in, *p, i, f[k], why, staged)) return false;
             }
+        }
     }
     if (!in.atEnd()) return Fail(why, "text follows the last line of the game");
     staged.swapIn();

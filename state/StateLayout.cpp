@@ -69,6 +69,13 @@ ColumnDef MakeColumn(std::string_view name, Of) {
     if constexpr (std::is_same_v<Cell, Value>) {
         c.values = [](GameState& g) -> Value* { return D::cells(Of{}(g)); };
         c.cvalues = [](const GameState& g) -> const Value* { return D::cells(Of{}(g)); };
+    } else if constexpr (std::is_same_v<Cell, WholeCell>) {
+        c.wholes = [](GameState& g) -> WholeCell* { return D::cells(Of{}(g)); };
+        c.cwholes = [](const GameState& g) -> const WholeCell* { return D::cells(Of{}(g)); };
+    } else {
+        static_assert(std::is_same_v<Cell, RealCell>, "a column of plain numbers holds whole numbers or reals");
+        c.reals = [](GameState& g) -> RealCell* { return D::cells(Of{}(g)); };
+        c.creals = [](const GameState& g) -> const RealCell* { return D::cells(Of{}(g)); };
     }
     c.load = [](const GameState& g, int i) { return A::Load(D::cells(Of{}(g))[i]); };
     c.store = [](GameState& g, int i, const Value& v) { A::Store(D::cells(Of{}(g))[i], v); };

@@ -48,9 +48,14 @@ struct ColumnDef {
     std::string_view name;           // "Funds", "Magazine.Name", "Magazine.Circulation"
     // A column of dynamic values: element (row, sub) is values[row * max(subs,1) + sub].
     // Null for a column of plain numbers (NumberCell.h), which is reached
-    // through `load` and `store` alone.
+    // through `load` and `store` as values, and by the saved game through
+    // its first cell of whole numbers or of reals (the other pair null).
     Value* (*values)(GameState&);
     const Value* (*cvalues)(const GameState&);
+    WholeCell* (*wholes)(GameState&) = nullptr;
+    const WholeCell* (*cwholes)(const GameState&) = nullptr;
+    RealCell* (*reals)(GameState&) = nullptr;
+    const RealCell* (*creals)(const GameState&) = nullptr;
     Value (*load)(const GameState&, int index);          // the element as the saved game holds it
     void (*store)(GameState&, int index, const Value&);  // the element := a value it holds exactly
     bool (*holds)(const Value&);                          // the element type holds the value exactly
@@ -64,13 +69,6 @@ struct ColumnDef {
     int index(int row, int sub) const { return row * (subs ? subs : 1) + sub; }
     // The element as a value (a copy).
     Value get(const GameState& g, int row, int sub = 0) const { return load(g, index(row, sub)); }
-    // The element as a value without a copy where it is one; a typed
-    // element is put into `scratch`.
-    const Value& view(const GameState& g, int row, int sub, Value& scratch) const {
-        if (cvalues) return cvalues(g)[index(row, sub)];
-        scratch = load(g, index(row, sub));
-        return scratch;
-    }
     // Sets the element to `v`, which it must hold exactly (`holds`).
     void set(GameState& g, int row, int sub, const Value& v) const { store(g, index(row, sub), v); }
 };
