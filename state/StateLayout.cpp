@@ -551,6 +551,7 @@ SaveLayout Build() {
         if (!ruled[i]) throw std::logic_error("no rule for " + std::string(L.columns[i].name));
     // A column of plain numbers holds every value its rule lets in exactly:
     // a number within the rule's range, and a fraction only in a real column.
+    // (The loader counts on it: it asks such a column's cells only of a real.)
     for (const ColumnDef& c : L.columns) {
         if (!c.isTyped()) continue;
         const bool whole = !c.holds(Value(0.5));
