@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <charconv>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "state/Calendar.h"
@@ -33,6 +35,45 @@ constexpr int kLastGridValue = 500;  // the highest cell value the floor holds (
 bool Fail(std::string* why, std::string msg) {
     if (why) *why = std::move(msg);
     return false;
+}
+
+// Where a field's cells stand in one game (a const one for the writer):
+// its column, the column's first cell of the one kind it holds, and the
+// step from one row to the next. Found once for each field of the layout,
+// so that a row's cell is reached without asking the column.
+template <class G>
+struct Place {
+    template <class T>
+    using Ptr = std::conditional_t<std::is_const_v<G>, const T*, T*>;
+
+    Place(G& g, const ColumnDef& c, int sub_)
+        : col(&c), step(c.subs ? c.subs : 1), sub(sub_) {
+        if constexpr (std::is_const_v<G>) {
+            values = c.cvalues ? c.cvalues(g) : nullptr;
+            wholes = c.cwholes ? c.cwholes(g) : nullptr;
+            reals = c.creals ? c.creals(g) : nullptr;
+        } else {
+            values = c.values ? c.values(g) : nullptr;
+            wholes = c.wholes ? c.wholes(g) : nullptr;
+            reals = c.reals ? c.reals(g) : nullptr;
+        }
+    }
+    int at(int row) const { return row * step + sub; }  // the cell's index in its column
+
+    const ColumnDef* col;
+    Ptr<Value> values = nullptr;
+    Ptr<WholeCell> wholes = nullptr;
+    Ptr<RealCell> reals = nullptr;
+    int step, sub;
+};
+
+// The places of a table's lines, one line after another.
+template <class G>
+std::vector<Place<G>> PlacesOf(G& g, const SaveGroup& grp) {
+    std::vector<Place<G>> places;
+    for (const auto& line : grp.lines)
+        for (const FieldRef& f : line) places.emplace_back(g, *f.col, f.sub);
+    return places;
 }
 
 // ---- writing ----
@@ -57,6 +98,8 @@ public:
     }
     // A whole number as asText() writes it (at most 20 bytes).
     void whole(std::int64_t n) { at_ = std::to_chars(at_, at_ + kWholeDigits, n).ptr; }
+    // A real as asText() writes it (at most kLongestRealText bytes).
+    void real(double x) { at_ = FormatRealTo(x, at_); }
     // A text in GBK, as Utf8ToGbk converts it (its room made first for its
     // UTF-8 bytes); false when it cannot be written in GBK.
     bool gbk(std::string_view utf8) {
@@ -91,72 +134,128 @@ private:
     char* end_ = nullptr;
 };
 
-// A field, after a comma unless it is the first of its line.
-bool AppendField(TextOut& out, const Value& v, bool first, std::string* why) {
-    switch (v.kind()) {
-    case Value::Kind::Empty:
-        out.room(1);
-        break;
-    case Value::Kind::Int:
-        out.room(1 + TextOut::kWholeDigits);
-        if (!first) out.put(',');
-        out.whole(v.asInt());
-        return true;
-    case Value::Kind::Real: {
+// A real or a text, after its comma (the room for which was made).
+[[gnu::noinline]] bool AppendRealOrText(TextOut& out, const Value& v, std::string* why) {
+    if (v.isReal()) {
         // An infinity or NaN has no form the file could hold.
         if (!std::isfinite(v.asReal())) return Fail(why, "a number is not finite");
-        const std::string t = v.asText();
-        out.room(1 + t.size());
-        if (!first) out.put(',');
-        out.put(t);
+        out.room(kLongestRealText);
+        out.real(v.asReal());
         return true;
     }
-    case Value::Kind::Text: {
-        const std::string& t = v.text();
-        // A quote would end the field early and shift every later one.
-        // Line breaks are fine: the news articles hold them, and a quoted
-        // field runs to its closing quote.
-        if (t.find('"') != std::string::npos) return Fail(why, "a text holds a double quote: " + t);
-        out.room(3 + t.size());
-        if (!first) out.put(',');
-        out.put('"');
-        if (!out.gbk(t)) return Fail(why, "a text cannot be written in GBK");
-        out.room(1);
-        out.put('"');
-        return true;
-    }
-    }
-    if (!first) out.put(',');
+    const std::string& t = v.text();
+    // A quote would end the field early and shift every later one.
+    // Line breaks are fine: the news articles hold them, and a quoted
+    // field runs to its closing quote.
+    if (t.find('"') != std::string::npos) return Fail(why, "a text holds a double quote: " + t);
+    out.room(2 + t.size());
+    out.put('"');
+    if (!out.gbk(t)) return Fail(why, "a text cannot be written in GBK");
+    out.room(1);
+    out.put('"');
     return true;
+}
+
+// A field, after a comma unless it is the first of its line. Nearly every
+// field is empty or a whole number, written here; the rest apart.
+[[gnu::always_inline]] inline bool AppendField(TextOut& out, const Value& v, bool first, std::string* why) {
+    out.room(1 + TextOut::kWholeDigits);
+    if (!first) out.put(',');
+    if (v.isInt()) {
+        out.whole(v.asInt());
+        return true;
+    }
+    return v.isEmpty() || AppendRealOrText(out, v, why);
+}
+
+// The field of a row, read straight from its cell: a plain number writes
+// the value it stands for.
+[[gnu::always_inline]] inline bool AppendCell(TextOut& out, const Place<const GameState>& p, int row, bool first,
+                                              std::string* why) {
+    const int at = p.at(row);
+    if (p.values) return AppendField(out, p.values[at], first, why);
+    out.room(1 + TextOut::kWholeDigits);
+    if (!first) out.put(',');
+    if (p.wholes) {
+        const WholeCell& cell = p.wholes[at];
+        if (!cell.isEmpty()) out.whole(cell.get());
+        return true;
+    }
+    const RealCell& cell = p.reals[at];
+    return cell.isEmpty() || AppendRealOrText(out, Value(cell.get()), why);
 }
 
 // ---- reading ----
 
-// The fields of one line. The values stay from line to line and are
-// overwritten, so that reading a line makes and frees nothing but texts.
-class LineFields {
-public:
-    LineFields() : values_(16) {}  // more than any line holds
-    std::size_t size() const { return count_; }
-    Value& operator[](std::size_t k) { return values_[k]; }
-    void clear() { count_ = 0; }
-    Value& add() {
-        if (count_ == values_.size()) values_.emplace_back();
-        return values_[count_++];
+// A field as the reader finds it: nothing, a whole number, a real or a
+// text (its characters between the quotes, where the file's text holds
+// them). Plain data: reading a field makes and frees nothing, and a value is
+// made of it only where it goes into the game.
+struct Field {
+    Value::Kind kind = Value::Kind::Empty;
+    std::int64_t whole = 0;  // Int
+    double real = 0;         // Real
+    std::string_view text;   // Text
+
+    Value value() const {
+        switch (kind) {
+        case Value::Kind::Empty: break;
+        case Value::Kind::Int: return Value(whole);
+        case Value::Kind::Real: return Value(real);
+        case Value::Kind::Text: return Value(text);
+        }
+        return Value();
+    }
+    // The cell holds this very value: the same kind and the same value, a
+    // real to the bit (0 and -0 differ).
+    [[gnu::always_inline]] bool heldBy(const Value& cell) const {
+        if (cell.kind() != kind) return false;
+        switch (kind) {
+        case Value::Kind::Empty: return true;
+        case Value::Kind::Int: return cell.asInt() == whole;
+        case Value::Kind::Real: return SameBits(cell.asReal());
+        case Value::Kind::Text: return cell.text() == text;
+        }
+        return false;
+    }
+    // The same for a plain number, by the value it stands for.
+    [[gnu::always_inline]] bool heldBy(const WholeCell& cell) const {
+        return cell.isEmpty() ? kind == Value::Kind::Empty : kind == Value::Kind::Int && cell.get() == whole;
+    }
+    [[gnu::always_inline]] bool heldBy(const RealCell& cell) const {
+        return cell.isEmpty() ? kind == Value::Kind::Empty : kind == Value::Kind::Real && SameBits(cell.get());
     }
 
 private:
-    std::vector<Value> values_;
+    bool SameBits(double x) const { return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(real); }
+};
+
+// The fields of one line. A line the game wrote holds at most a dozen; the
+// fields of a longer (damaged) line past the room here are read and counted
+// but not kept, and such a line is refused for its count.
+class LineFields {
+public:
+    std::size_t size() const { return count_; }
+    const Field& operator[](std::size_t k) const { return fields_[k]; }
+    void clear() { count_ = 0; }
+    Field& add() { return fields_[std::min(count_++, kKept)]; }
+
+    static constexpr std::size_t kKept = 16;
+
+private:
+    std::array<Field, kKept + 1> fields_;
     std::size_t count_ = 0;
 };
 
 // A saved game's text, line by line. A line is fields separated by commas;
 // a quoted field is a text that runs to its closing quote and may hold
 // commas and line breaks (the news articles hold them); any other field is
-// empty or a number. Lines end in CR LF (a bare LF is taken too).
+// empty or a number. Lines end in CR LF (a bare LF is taken too). The text
+// is a string's, so that a NUL stands past its end: every scan stops there
+// at the latest, and only a NUL within the text is asked where it stands.
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}
+    explicit LineReader(const std::string& text) : at_(text.data()), end_(text.data() + text.size()) {}
 
     bool atEnd() const { return at_ == end_; }
     int lineNumber() const { return line_; }
@@ -169,11 +268,16 @@ public:
         if (atEnd()) return Fail(why, "the file ends early");
         for (;;) {
             if (!field(fields.add(), why)) return false;
+            // A field ends at a comma, a line end or the end of the text.
+            const char c = *at_;
+            if (c == ',') {
+                ++at_;
+                continue;
+            }
             if (atEnd()) return true;  // the last line may lack its line end
-            const char c = *at_++;
-            if (c == ',') continue;
+            ++at_;
             if (c == '\n') return true;
-            if (c == '\r' && at_ != end_ && *at_ == '\n') {
+            if (c == '\r' && *at_ == '\n') {
                 ++at_;
                 return true;
             }
@@ -187,12 +291,16 @@ private:
         return false;
     }
 
-    static bool EndsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
-    bool fieldEnds(const char* p) const { return p == end_ || EndsField(*p); }
+    // A comma, a line end or the end of the text (the bytes that end a
+    // field all lie at or below the comma, the digits above it).
+    bool fieldEnds(const char* p) const {
+        const char c = *p;
+        return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == '\r' || c == '\n' || (c == '\0' && p == end_));
+    }
 
-    bool field(Value& v, std::string* why) {
-        if (fieldEnds(at_)) {  // empty
-            if (!v.isEmpty()) v = Value();
+    bool field(Field& f, std::string* why) {
+        if (fieldEnds(at_)) {
+            f.kind = Value::Kind::Empty;
             return true;
         }
         if (*at_ == '"') {
@@ -200,7 +308,8 @@ private:
             const auto* close = static_cast<const char*>(std::memchr(text, '"', static_cast<std::size_t>(end_ - text)));
             if (!close) return Fail(why, "a text has no closing quote");
             line_ += static_cast<int>(std::count(text, close, '\n'));
-            v = Value(std::string_view(text, static_cast<std::size_t>(close - text)));
+            f.kind = Value::Kind::Text;
+            f.text = std::string_view(text, static_cast<std::size_t>(close - text));
             at_ = close + 1;
             if (!fieldEnds(at_)) return Fail(why, "a text goes on after its closing quote");
             return true;
@@ -212,12 +321,11 @@ private:
         const bool minus = *p == '-';
         p += minus;
         const char* const digits = p;
-        const char* const most = digits + std::min<std::ptrdiff_t>(18, end_ - digits);
-        std::int64_t n = 0;
-        for (unsigned digit; p < most && (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9; ++p)
-            n = n * 10 + digit;
-        if (p != digits && fieldEnds(p)) {
-            v = minus ? -n : n;
+        std::uint64_t n = 0;  // whole up to 18 digits; longer numbers wrap and go the long way
+        for (unsigned digit; (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9; ++p) n = n * 10 + digit;
+        if (p != digits && p - digits <= 18 && fieldEnds(p)) {
+            f.kind = Value::Kind::Int;
+            f.whole = minus ? -static_cast<std::int64_t>(n) : static_cast<std::int64_t>(n);
             at_ = p;
             return true;
         }
@@ -226,7 +334,13 @@ private:
         at_ = p;
         // The game writes every text in quotes: anything else here (a word,
         // a stray quote) is damage, not a text.
+        Value v;
         if (!ParseNumber(raw, v)) return Fail(why, "\"" + std::string(raw.substr(0, 40)) + "\" is neither a number nor a quoted text");
+        f.kind = v.kind();
+        if (v.isInt())
+            f.whole = v.asInt();
+        else
+            f.real = v.asReal();
         return true;
     }
 
@@ -290,44 +404,47 @@ private:
     std::vector<Number> numbers_;
 };
 
-// The same kind and the same value, a real to the bit (0 and -0 differ).
-[[gnu::always_inline]] inline bool Identical(const Value& a, const Value& b) {
-    if (a.kind() != b.kind()) return false;
-    switch (a.kind()) {
-    case Value::Kind::Empty: return true;
-    case Value::Kind::Int: return a.asInt() == b.asInt();
-    case Value::Kind::Real: return std::bit_cast<std::uint64_t>(a.asReal()) == std::bit_cast<std::uint64_t>(b.asReal());
-    case Value::Kind::Text: return a.text() == b.text();
+[[gnu::noinline]] bool CannotHold(const LineReader& in, const ColumnDef& c, const Field& f, std::string* why) {
+    return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(c.name) + " cannot hold " + Shown(f.value()));
+}
+
+// Whether the column takes the field: its rule lets it in, and a column of
+// plain numbers holds it exactly (a value is never rounded on its way in).
+// Such a column holds every whole number its rule lets in, and Empty (the
+// field table is checked so when it is built): only a real is asked of its
+// cells, which a column of whole numbers refuses even when it is whole.
+[[gnu::always_inline]] inline bool Takes(const ColumnDef& c, const Field& f) {
+    switch (f.kind) {
+    case Value::Kind::Empty: return c.rule.emptyOk;
+    case Value::Kind::Int: return c.rule.acceptsWhole(f.whole);
+    case Value::Kind::Real: return c.rule.acceptsReal(f.real) && (!c.isTyped() || c.holds(Value(f.real)));
+    case Value::Kind::Text: return c.rule.acceptsText(f.text);
     }
     return false;
 }
 
-[[gnu::noinline]] bool CannotHold(const LineReader& in, const ColumnDef& c, const Value& v, std::string* why) {
-    return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(c.name) + " cannot hold " + Shown(v));
-}
-
 // Every field of the file passes here, inlined into the loops that read
 // the fields (the refusal's message is built apart).
-[[gnu::always_inline]] inline bool Store(const LineReader& in, GameState& g, const ColumnDef& c, int row, int sub,
-                                         Value& v, std::string* why, StagedRead& staged) {
-    // The rule holds a column of plain numbers to what its cells hold, and
-    // the cells are asked too: a value is never rounded on its way in.
-    if (!c.rule.accepts(v) || (c.isTyped() && !c.holds(v))) return CannotHold(in, c, v, why);
+[[gnu::always_inline]] inline bool Store(const LineReader& in, const Place<GameState>& p, int row, const Field& f,
+                                         std::string* why, StagedRead& staged) {
+    const ColumnDef& c = *p.col;
+    if (!Takes(c, f)) return CannotHold(in, c, f, why);
     // A cell that holds the value already is left alone: a save's read-back
     // finds nearly every cell so, and an empty row of a load many.
-    const int at = c.index(row, sub);
-    if (c.isTyped()) {
-        if (!Identical(c.load(g, at), v)) staged.stage(c, at, std::move(v));
-    } else {
-        Value& cell = c.values(g)[at];
-        if (!Identical(cell, v)) staged.stage(cell, std::move(v));
+    const int at = p.at(row);
+    if (p.values) {
+        Value& cell = p.values[at];
+        if (!f.heldBy(cell)) staged.stage(cell, f.value());
+    } else if (p.wholes ? !f.heldBy(p.wholes[at]) : !f.heldBy(p.reals[at])) {
+        staged.stage(c, at, f.value());
     }
     return true;
 }
 
 // A ledger cell: nothing (0) or a number of yen within the money the game
 // holds, kept to four decimal places.
-bool LedgerCell(const Value& v, Money& out) {
+bool LedgerCell(const Field& f, Money& out) {
+    const Value v = f.value();
     if (v.isEmpty()) {
         out = Money();
         return true;
@@ -368,9 +485,8 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
         out.room(2);
         out.put("\r\n");
     };
-    Value scratch;  // a plain number's Value on its way to the file
     auto field = [&](const ColumnDef& c, int row, int sub, bool first) {
-        return AppendField(out, c.view(g, row, sub, scratch), first, why);
+        return AppendCell(out, Place<const GameState>(g, c, sub), row, first, why);
     };
 
     const std::string_view format = kFormatVersion;
@@ -416,15 +532,15 @@ bool SerializeGame(const GameState& g, std::string& bytes, std::string* why) {
             }
             last = static_cast<int>(count.asInt());
         }
-        for (int i = 0; i <= last; ++i)
+        const auto places = PlacesOf(g, grp);
+        for (int i = 0; i <= last; ++i) {
+            const Place<const GameState>* p = places.data();
             for (const auto& line : grp.lines) {
-                bool first = true;
-                for (const FieldRef& f : line) {
-                    if (!field(*f.col, i, f.sub, first)) return false;
-                    first = false;
-                }
+                for (std::size_t k = 0; k < line.size(); ++k, ++p)
+                    if (!AppendCell(out, *p, i, k == 0, why)) return false;
                 endLine();
             }
+        }
     }
     bytes = out.take();
     if (bytes.size() > kLargestSaveFile) return Fail(why, "the game is larger than a saved game may be");
@@ -447,18 +563,19 @@ bool ReadInto(std::string_view gbk, GameState& g, std::string* why, Afterwards a
 
     // The format line: this game reads only what it writes.
     if (!ReadLine(in, 1, f, why)) return false;
-    if (!(f[0] == Value(kFormatVersion))) return Fail(why, "line 1: not a saved game of this format (\"" + f[0].asText() + "\")");
+    if (!(f[0].kind == Value::Kind::Text && f[0].text == kFormatVersion))
+        return Fail(why, "line 1: not a saved game of this format (\"" + f[0].value().asText() + "\")");
 
     for (const auto& line : L.headLines) {
         if (!ReadLine(in, line.size(), f, why)) return false;
         for (std::size_t k = 0; k < line.size(); ++k)
-            if (!Store(in, g, *line[k], 0, 0, f[k], why, staged)) return false;
+            if (!Store(in, Place<GameState>(g, *line[k], 0), 0, f[k], why, staged)) return false;
     }
     if (!ReadLine(in, 1, f, why)) return false;
-    if (f[0].isEmpty()) {
+    if (f[0].kind == Value::Kind::Empty) {
         staged.stage(g.FloorGrid[kGridLast][kGridLast], 0);
-    } else if (f[0].isInt() && f[0].asInt() >= 0 && f[0].asInt() <= kLastGridValue) {
-        staged.stage(g.FloorGrid[kGridLast][kGridLast], static_cast<std::int32_t>(f[0].asInt()));
+    } else if (f[0].kind == Value::Kind::Int && f[0].whole >= 0 && f[0].whole <= kLastGridValue) {
+        staged.stage(g.FloorGrid[kGridLast][kGridLast], static_cast<std::int32_t>(f[0].whole));
     } else {
         return Fail(why, "line " + std::to_string(in.lineNumber()) + ": the floor grid cell is not a cell value");
     }
@@ -479,20 +596,22 @@ bool ReadInto(std::string_view gbk, GameState& g, std::string* why, Afterwards a
         int last = grp.fixedLast;
         if (grp.counter) {
             if (!ReadLine(in, 1, f, why)) return false;
-            const Value& count = f[0];
+            const Value count = f[0].value();
             if (!(count.isEmpty() || (count.isInt() && count.asInt() >= 0 && count.asInt() <= grp.capacity())))
                 return Fail(why, "line " + std::to_string(in.lineNumber()) + ": " + std::string(grp.counter->name) +
                                      " is not a count of its table (\"" + count.asText() + "\")");
             last = static_cast<int>(count.asInt());
-            if (!Store(in, g, *grp.counter, 0, 0, f[0], why, staged)) return false;
+            if (!Store(in, Place<GameState>(g, *grp.counter, 0), 0, f[0], why, staged)) return false;
         }
-        for (int i = 0; i <= last; ++i)
+        const auto places = PlacesOf(g, grp);
+        for (int i = 0; i <= last; ++i) {
+            const Place<GameState>* p = places.data();
             for (const auto& line : grp.lines) {
                 if (!ReadLine(in, line.size(), f, why)) return false;
-                for (std::size_t k = 0; k < line.size(); ++k)
-                    if (!Store(in, g, *line[k].col, i, line[k].sub, f[k], why, staged))
-                        return false;
+                for (std::size_t k = 0; k < line.size(); ++k, ++p)
+                    if (!Store(in, *p, i, f[k], why, staged)) return false;
             }
+        }
     }
     if (!in.atEnd()) return Fail(why, "text follows the last line of the game");
     staged.swapIn();

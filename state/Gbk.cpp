@@ -35,15 +35,19 @@ bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 // character at `in` and moves both on; false (nothing written) for anything
 // else.
 inline bool TwoByteGbk(const unsigned char*& in, const unsigned char* end, char*& out) {
+    const unsigned lead = in[0];
     std::uint32_t c = 0;
     std::size_t length = 0;
-    if (in[0] >= 0xC2 && in[0] <= 0xDF && end - in >= 2 && IsContinuation(in[1])) {
-        c = (in[0] & 0x1Fu) << 6 | (in[1] & 0x3Fu);
-        length = 2;
-    } else if (in[0] >= 0xE0 && in[0] <= 0xEF && end - in >= 3 && IsContinuation(in[1]) && IsContinuation(in[2])) {
-        c = (in[0] & 0x0Fu) << 12 | (in[1] & 0x3Fu) << 6 | (in[2] & 0x3Fu);
-        if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF)) return false;  // overlong, or a surrogate
+    if ((lead & 0xF0u) == 0xE0u) {  // three bytes: a Chinese character, nearly every one of a text
+        if (end - in < 3) return false;
+        const unsigned second = in[1], third = in[2];
+        if (((second ^ 0x80u) | (third ^ 0x80u)) > 0x3Fu) return false;  // not both continuations
+        c = (lead & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu);
+        if (c < 0x800 || c - 0xD800u < 0x800u) return false;  // overlong, or a surrogate
         length = 3;
+    } else if (lead >= 0xC2 && lead <= 0xDF && end - in >= 2 && IsContinuation(in[1])) {
+        c = (lead & 0x1Fu) << 6 | (in[1] & 0x3Fu);
+        length = 2;
     } else {
         return false;
     }

@@ -69,6 +69,13 @@ ColumnDef MakeColumn(std::string_view name, Of) {
     if constexpr (std::is_same_v<Cell, Value>) {
         c.values = [](GameState& g) -> Value* { return D::cells(Of{}(g)); };
         c.cvalues = [](const GameState& g) -> const Value* { return D::cells(Of{}(g)); };
+    } else if constexpr (std::is_same_v<Cell, WholeCell>) {
+        c.wholes = [](GameState& g) -> WholeCell* { return D::cells(Of{}(g)); };
+        c.cwholes = [](const GameState& g) -> const WholeCell* { return D::cells(Of{}(g)); };
+    } else {
+        static_assert(std::is_same_v<Cell, RealCell>, "a column of plain numbers holds whole numbers or reals");
+        c.reals = [](GameState& g) -> RealCell* { return D::cells(Of{}(g)); };
+        c.creals = [](const GameState& g) -> const RealCell* { return D::cells(Of{}(g)); };
     }
     c.load = [](const GameState& g, int i) { return A::Load(D::cells(Of{}(g))[i]); };
     c.store = [](GameState& g, int i, const Value& v) { A::Store(D::cells(Of{}(g))[i], v); };
@@ -544,6 +551,7 @@ SaveLayout Build() {
         if (!ruled[i]) throw std::logic_error("no rule for " + std::string(L.columns[i].name));
     // A column of plain numbers holds every value its rule lets in exactly:
     // a number within the rule's range, and a fraction only in a real column.
+    // (The loader counts on it: it asks such a column's cells only of a real.)
     for (const ColumnDef& c : L.columns) {
         if (!c.isTyped()) continue;
         const bool whole = !c.holds(Value(0.5));
@@ -651,24 +659,11 @@ SaveLayout Build() {
 
 }  // namespace
 
-bool FieldRule::accepts(const Value& v) const {
-    switch (v.kind()) {
-    case Value::Kind::Empty: return emptyOk;
-    case Value::Kind::Text: return kind == FieldKind::Text && v.text().find('"') == std::string::npos;
-    case Value::Kind::Int: {
-        const std::int64_t n = v.asInt();
-        if (kind == FieldKind::Text) return zeroOk && n == 0;
-        return lo <= n && n <= hi;
-    }
-    case Value::Kind::Real: {
-        // The bounds are far below 2^53, so they compare exactly as reals.
-        const double d = v.asReal();
-        if (kind == FieldKind::Text || !std::isfinite(d)) return false;
-        if (kind == FieldKind::Whole && d != std::floor(d)) return false;
-        return static_cast<double>(lo) <= d && d <= static_cast<double>(hi);
-    }
-    }
-    return false;
+bool FieldRule::acceptsReal(double d) const {
+    // The bounds are far below 2^53, so they compare exactly as reals.
+    if (kind == FieldKind::Text || !std::isfinite(d)) return false;
+    if (kind == FieldKind::Whole && d != std::floor(d)) return false;
+    return static_cast<double>(lo) <= d && d <= static_cast<double>(hi);
 }
 
 int SaveGroup::capacity() const {

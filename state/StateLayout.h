@@ -23,16 +23,39 @@ struct FieldRule {
     bool emptyOk = true;  // Empty is accepted (it is the cleared value of most fields)
     bool zeroOk = false;  // a text column whose rows a new game clears to the number 0
 
-    bool accepts(const Value& v) const;
+    bool accepts(const Value& v) const {
+        switch (v.kind()) {
+        case Value::Kind::Empty: return emptyOk;
+        case Value::Kind::Int: return acceptsWhole(v.asInt());
+        case Value::Kind::Real: return acceptsReal(v.asReal());
+        case Value::Kind::Text: return acceptsText(v.text());
+        }
+        return false;
+    }
+    // The same for a value of each kind, as the loader finds it in a file
+    // (nearly every field is empty or a whole number: those are inline).
+    bool acceptsWhole(std::int64_t n) const {
+        if (kind == FieldKind::Text) return zeroOk && n == 0;
+        return lo <= n && n <= hi;
+    }
+    bool acceptsReal(double d) const;
+    bool acceptsText(std::string_view t) const {
+        return kind == FieldKind::Text && t.find('"') == std::string_view::npos;
+    }
 };
 
 struct ColumnDef {
     std::string_view name;           // "Funds", "Magazine.Name", "Magazine.Circulation"
     // A column of dynamic values: element (row, sub) is values[row * max(subs,1) + sub].
     // Null for a column of plain numbers (NumberCell.h), which is reached
-    // through `load` and `store` alone.
+    // through `load` and `store` as values, and by the saved game through
+    // its first cell of whole numbers or of reals (the other pair null).
     Value* (*values)(GameState&);
     const Value* (*cvalues)(const GameState&);
+    WholeCell* (*wholes)(GameState&) = nullptr;
+    const WholeCell* (*cwholes)(const GameState&) = nullptr;
+    RealCell* (*reals)(GameState&) = nullptr;
+    const RealCell* (*creals)(const GameState&) = nullptr;
     Value (*load)(const GameState&, int index);          // the element as the saved game holds it
     void (*store)(GameState&, int index, const Value&);  // the element := a value it holds exactly
     bool (*holds)(const Value&);                          // the element type holds the value exactly
@@ -46,13 +69,6 @@ struct ColumnDef {
     int index(int row, int sub) const { return row * (subs ? subs : 1) + sub; }
     // The element as a value (a copy).
     Value get(const GameState& g, int row, int sub = 0) const { return load(g, index(row, sub)); }
-    // The element as a value without a copy where it is one; a typed
-    // element is put into `scratch`.
-    const Value& view(const GameState& g, int row, int sub, Value& scratch) const {
-        if (cvalues) return cvalues(g)[index(row, sub)];
-        scratch = load(g, index(row, sub));
-        return scratch;
-    }
     // Sets the element to `v`, which it must hold exactly (`holds`).
     void set(GameState& g, int row, int sub, const Value& v) const { store(g, index(row, sub), v); }
 };

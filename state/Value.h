@@ -4,6 +4,7 @@
 // text is needed; the saved game keeps the kind (a text stays quoted, Empty
 // stays an empty field).
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -122,6 +123,10 @@ static_assert(sizeof(Value) == 16, "a game value stays two words");
 // Shortest plain decimal text that reads back as the same double
 // ("61.045", "1150.007", "100000"): never an exponent.
 std::string FormatReal(double x);
+// The same written at `out`, which has room for kLongestRealText bytes;
+// returns the end of what it wrote.
+inline constexpr std::size_t kLongestRealText = 400;
+char* FormatRealTo(double x, char* out);
 
 // Reads an unquoted saved-game field as a number: digits with an optional
 // sign, point and exponent. Whole values without point or exponent that fit

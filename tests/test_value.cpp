@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "tests/TestSupport.h"
 #include "state/Value.h"
@@ -86,4 +92,36 @@ TEST(Value, RealsRoundTripThroughTheirShortestPlainText) {
     EXPECT_EQ(FormatReal(100000.0), "100000");
     EXPECT_EQ(FormatReal(1e21), "1000000000000000000000");
     EXPECT_EQ(FormatReal(-0.00025), "-0.00025");
+}
+
+// A real of a few decimals is written without the general routine, and must
+// come out digit for digit as that routine writes it: the depths a game
+// holds, every count of decimals, the edges of the short way, and reals of
+// any bits.
+TEST(Value, RealsOfFewDecimalsAreWrittenAsTheGeneralRoutineWritesThem) {
+    auto general = [](double x) {
+        char buf[kLongestRealText];
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed).ptr);
+    };
+    std::vector<double> xs = {0.1,    0.3,       2.675,     1.005,  99.995,  9.9999995, 0.000001, 0.0000005,
+                              1e-7,   1234.5678, 0x1p51,    0x1p51 - 0.5, 0x1p51 / 1e6, 0x1p53 + 2,
+                              1e15,   123456789012.345, 4503599627370495.5, 5e-324, 1.7976931348623157e308};
+    for (int row = -200; row <= 102000; row += 13)  // a pixel row and a thousandth for the slot
+        for (int slot : {0, 1, 7, 10, 99, 100, 250, 500})
+            xs.push_back(row + slot / 1000.0);
+    const double tens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    for (double ten : tens)
+        for (std::int64_t m : {1LL, 5LL, 9LL, 10LL, 99LL, 101LL, 999999LL, 1000001LL, 123456789LL, 2251799813685247LL})
+            for (double x : {m / ten, -m / ten, std::nextafter(m / ten, 0.0), std::nextafter(m / ten, 1e300)})
+                xs.push_back(x);
+    std::mt19937_64 rng(20261211);
+    for (int k = 0; k < 20000; ++k) {
+        xs.push_back(std::bit_cast<double>(rng()));
+        xs.push_back(static_cast<double>(static_cast<std::int64_t>(rng() % 2000000001) - 1000000000) /
+                     tens[rng() % std::size(tens)]);
+    }
+    for (double x : xs) {
+        if (!std::isfinite(x) || x == 0.0) continue;
+        ASSERT_EQ(FormatReal(x), general(x)) << std::hexfloat << x;
+    }
 }
