@@ -16,6 +16,7 @@
 #include "sim/HeadlessWindows.h"
 #include "sim/MainTick.h"
 #include "state/Ledger.h"
+#include "state/MainCaption.h"
 #include "state/NewGame.h"
 #include "tests/TestSupport.h"
 #include "tests/ui/ModalDriver.h"
@@ -148,11 +149,17 @@ TEST_F(GameClockUi, AWindowATickOpensIsUpWhileTheFloorDrawsItsFrames) {
     g.DayReportDone = 1;
     g.DaysSinceDisaster = 50;
     g.HourTicks = g.TicksPerHour.asInt() - 1;
+    // A payment just made: the caption the tick shows first is the one the
+    // window comes up under.
+    AddMoney(g, -12'345, OtherCategory, 0);
+    const std::string caption = MainCaption(g);
     SteerNextTickTo(g, Window::Earthquake, [](Random& r) { return Below(r, 4380); });
 
     bool iconMoved = false, reported = false;
     int framesBefore = 0, framesShaking = 0;
+    std::string captionUnder;
     WhenModalOf<EarthquakeDialog>([&](EarthquakeDialog* quake) {
+        captionUnder = main->windowTitle().toStdString();
         // Up, with the clock held: the floor stands, its icon goes on.
         const QImage icon = view->TitleIcon()->Shown().toImage();
         QTest::qWait(600);
@@ -168,6 +175,7 @@ TEST_F(GameClockUi, AWindowATickOpensIsUpWhileTheFloorDrawsItsFrames) {
     });
     TogglePause(g);
     ASSERT_TRUE(QTest::qWaitFor([&] { return reported; }, 10000));
+    EXPECT_EQ(captionUnder, caption);
     EXPECT_TRUE(iconMoved) << "the title icon stood still under the window";
     EXPECT_GE(framesShaking, 10) << "two seconds of shaking, a frame every 64 ms";
     EXPECT_TRUE(QTest::qWaitFor([] { return Ui().Clock().ticking(); }, 2000)) << "the game goes on";

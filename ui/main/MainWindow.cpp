@@ -250,11 +250,14 @@ void ImageButton::enterEvent(QEnterEvent*) {
 // ---- the status bar's line ----
 
 // The status bar's text, drawn as a label draws it. Its size does not depend
-// on the text, so a new text repaints the line and lays out nothing again.
+// on the text, so a new text repaints the line and lays out nothing again;
+// it paints its own background, so the bar and the window behind it are not
+// painted with it (the text changes many times a second at the top speed).
 class StatusLine : public QWidget {
 public:
     explicit StatusLine(QWidget* parent) : QWidget(parent) {
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
     const QString& text() const { return text_; }
     void setText(const QString& text) {
@@ -268,6 +271,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        p.fillRect(rect(), palette().window());
         style()->drawItemText(&p, rect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text_,
                               QPalette::WindowText);
     }
@@ -490,9 +494,13 @@ void MainWindow::FollowClock() { WakeClockLater(); }
 void MainWindow::RunDueTicks() {
     // A tick that opens a window runs that window's loop from here, outside
     // any frame: the floor view goes on drawing its frames meanwhile.
+    QtPlatform* qt = QtUi();
+    if (qt) qt->TicksRunning(true);
     const int ran = Ui().RunDueTicks([this] { Timer1_Timer(); });
-    if (ran > 0)
-        if (QtPlatform* qt = QtUi()) qt->TicksRan();
+    if (qt) {
+        qt->TicksRunning(false);
+        if (ran > 0) qt->TicksRan();
+    }
     WakeClockLater();
 }
 

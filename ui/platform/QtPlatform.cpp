@@ -48,6 +48,7 @@ bool ChooseSavedGame(QFileDialog::AcceptMode mode, std::string& path) {
 }  // namespace
 
 MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
+    ShowPendingCaption();
     ClockHold hold(*this);
     QMessageBox box(MainWidget());
     box.setWindowTitle(QString::fromStdString(title));
@@ -148,7 +149,29 @@ bool QtPlatform::IsLive(const GameState& g) const {
     return false;
 }
 
-bool QtPlatform::ShowWindow(Window w, GameState& g) { return IsLive(g) && ShowForm(w, g); }
+// A caption is a request to the window manager; at the top speed the funds
+// change it many times between two frames, and only the last one is seen.
+void QtPlatform::SetCaption(const std::string& text) {
+    caption_ = QString::fromStdString(text);
+    captionPending_ = true;
+    if (!ticksRunning_) ShowPendingCaption();
+}
+
+void QtPlatform::ShowPendingCaption() {
+    if (!captionPending_) return;
+    captionPending_ = false;
+    emit captionChanged(caption_);
+}
+
+void QtPlatform::TicksRunning(bool running) {
+    ticksRunning_ = running;
+    if (!running) ShowPendingCaption();
+}
+
+bool QtPlatform::ShowWindow(Window w, GameState& g) {
+    ShowPendingCaption();
+    return IsLive(g) && ShowForm(w, g);
+}
 
 void QtPlatform::ToggleReportWindow(Window w, GameState& g) {
     if (IsLive(g)) ::ToggleReportWindow(w, g);

@@ -27,14 +27,20 @@ public:
     void ToggleReportWindow(Window w, GameState& g) override;
     void CloseGameWindows(const GameState& g) override;
     void SetStatusBar(const std::string& text) override { emit statusBarChanged(QString::fromStdString(text)); }
-    void SetCaption(const std::string& text) override { emit captionChanged(QString::fromStdString(text)); }
+    void SetCaption(const std::string& text) override;
     void ShowPauseFace(bool pressed) override { emit pauseFaceChanged(pressed); }
     void LoadShopGraphics(const GameState&) override { emit loadShopGraphics(); }
     void SwitchDayNightSheet(const GameState&) override { emit switchDayNightSheet(); }
     void LayOutFloorViewAgain(const GameState&) override { emit layOutFloorViewAgain(); }
     void ShowTitleState(GameState& g) override {
-        if (IsLive(g)) emit titleStateWanted();
+        if (!IsLive(g)) return;
+        captionPending_ = false;  // the title state has a caption of its own
+        emit titleStateWanted();
     }
+    // While the game clock runs a batch of ticks, the caption they set is
+    // shown once: at the end of the batch, or before a window or box that
+    // one of them opens.
+    void TicksRunning(bool running);
     // The game clock has run ticks: the floor view draws the frame that is
     // due, and the report windows look at their redraw flags.
     void TicksRan() { emit ticksRan(); }
@@ -59,6 +65,10 @@ protected:
 
 private:
     bool IsLive(const GameState& g) const;
+    void ShowPendingCaption();
+    bool ticksRunning_ = false;
+    bool captionPending_ = false;
+    QString caption_;
     QPointer<QTextBrowser> help_;
     const GameState* live_ = nullptr;
 };
