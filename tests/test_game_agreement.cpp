@@ -38,6 +38,7 @@
 #include "state/HourLength.h"
 #include "state/NewGame.h"
 #include "state/PersonSlots.h"
+#include "tests/WalledWalker.h"
 
 namespace fs = std::filesystem;
 
@@ -115,12 +116,15 @@ constexpr int PixelX(int cellX) { return (cellX - 20) * 6; }
 constexpr int PixelY(int cellY) { return (cellY - 20) * 3; }
 
 // Moments played on from the busy shop at noon: a customer at a machine,
-// one stepping aside, and the cleaner mopping (a cleaning ordered at noon).
+// one stepping aside, the cleaner mopping (a cleaning ordered at noon), and
+// a customer walking beside a wall.
 struct PlayedMoments {
     std::unique_ptr<GameState> machine, aside, mopping;
+    WalledWalker walled;
 };
 PlayedMoments PlayOnFrom(const GameState& noon) {
     PlayedMoments m;
+    m.walled = FindWalledWalker(noon);
     m.machine = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, AtAMachine) >= 0; });
     m.aside = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, SteppingAside) >= 0; });
     auto cleaning = std::make_unique<GameState>(noon);
@@ -303,8 +307,9 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
     ASSERT_EQ(noon->Person.State[PersonSlot::Cleaner], Value(0));
     ASSERT_EQ(noon->CleaningOrdered, Value(0));
     const PlayedMoments played = PlayOnFrom(*noon);
-    ASSERT_TRUE(played.machine && played.aside && played.mopping);
-    for (const GameState* moment : {played.machine.get(), played.aside.get(), played.mopping.get()})
+    ASSERT_TRUE(played.machine && played.aside && played.mopping && played.walled.game);
+    for (const GameState* moment :
+         {played.machine.get(), played.aside.get(), played.mopping.get(), played.walled.game.get()})
         ASSERT_TRUE(CheckAgreement(*moment, &why)) << why;
 
     struct Breach {
@@ -364,6 +369,8 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
              g.Person.SavedTargetX[p] = g.Person.SavedTargetX[p].asInt() + 1;
          },
          played.aside.get()},
+        // Heading into the wall beside it, with no turn to take it off.
+        {"the walks", [&](GameState& g) { played.walled.Damage(g); }, played.walled.game.get()},
         {"the equipment on offer", [](GameState& g) { g.FixtureType.Price[0] = g.FixtureType.Price[0].asInt() + 1; }},
         {"the registers and machines", [](GameState& g) { g.RegisterSlot.Kind[3] = 1; }},
     };
