@@ -597,10 +597,11 @@ constexpr int kWalkAheadSteps = 2 * GameState::kGridSize;
 // the edge of the map (where the tick takes it off the floor). The walk
 // depends on nothing else, so a tick that neither moves nor turns it is
 // repeated for ever: a step refused by a wall with no turn to follow, or a
-// stand with no heading. The state step before each walk may set a new
-// target; one with a new way also starts a fresh walk (Person.HeadingSet
-// 0), which chooses its heading from where that target lies, so it is the
-// saved walk toward the saved target that has to arrive.
+// stand with no heading. The state step before each walk sets the target
+// of the person's way, and a new way also starts a fresh walk
+// (Person.HeadingSet 0) that takes its first heading from where its target
+// lies: what a file can break is the walk toward the saved target, and that
+// is the walk followed here.
 string Walks(const GameState& g) {
     const auto& P = g.Person;
     for (int p = 0; p < People(g); ++p) {
