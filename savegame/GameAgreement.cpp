@@ -597,29 +597,47 @@ constexpr int kWalkAheadSteps = 2 * GameState::kGridSize;
 // the edge of the map (where the tick takes it off the floor). The walk
 // depends on nothing else, so a tick that neither moves nor turns it is
 // repeated for ever: a step refused by a wall with no turn to follow, or a
-// stand with no heading. The state step before each walk sets the target
-// of the person's way, and a new way also starts a fresh walk
-// (Person.HeadingSet 0) that takes its first heading from where its target
-// lies: what a file can break is the walk toward the saved target, and that
-// is the walk followed here.
+// stand with no heading.
+// The state step before each walk sets the target of the person's way, and
+// a new way also starts a fresh walk (Person.HeadingSet 0) that takes its
+// first heading from where its target lies: what a file can break is the
+// walk toward the saved target. One target changes while the walk goes on:
+// a queued customer's place moves up its line as those ahead are served.
+// Play leaves a customer who takes its ticket far down the line standing at
+// a wall until its place has moved up far enough to turn it, so a queued
+// customer stopped short of a place above the first is followed on toward
+// the next place; at the counter's place it has to arrive.
 string Walks(const GameState& g) {
     const auto& P = g.Person;
     for (int p = 0; p < People(g); ++p) {
         const int s = StateOf(g, p);
         if (s == 0 || (p == PersonSlot::Cleaner && CleanerMops(s))) continue;
-        WalkAhead w{PlaceOf(g, p), P.Heading[p].i(), P.HeadingSet[p].asInt() != 0};
+        WalkAhead w{PlaceOf(g, p), P.Heading[p].i(), P.HeadingSet[p].asInt() != 0,
+                    GridCell{P.TargetX[p].get(), P.TargetY[p].get()}};
         if (!w.at.whole) continue;  // never walked; people stand on cells says so
-        const string who = "person " + Num(p) + " walking to (" + P.TargetX[p].asText() + ", " +
-                           P.TargetY[p].asText() + ")";
+        const bool queued = P.HasTicket[p].asInt() != 0;
+        const int r = P.QueueRegister[p].i();
+        int64_t place = queued ? P.QueueTicket[p].asInt() - Served(g, r).asInt() : 1;
         for (int step = 0;; ++step) {
-            if (w.at.on(P.TargetX[p], P.TargetY[p]) || BeyondTheEdge(w.at)) break;
+            if (w.at.on(w.target) || BeyondTheEdge(w.at)) break;
+            const auto who = [&] {
+                return "person " + Num(p) + " walking to (" + Num(w.target.x) + ", " + Num(w.target.y) + ")";
+            };
             if (step == kWalkAheadSteps)
-                return who + " is still on its way " + Num(step) + " steps on, at (" + Num(w.at.cx) + ", " +
+                return who() + " is still on its way " + Num(step) + " steps on, at (" + Num(w.at.cx) + ", " +
                        Num(w.at.cy) + ")";
             const WalkAhead before = w;
-            if (!WalkAheadOneTick(g, p, w) && w.heading == before.heading && w.started == before.started)
-                return who + " stops for good at (" + Num(w.at.cx) + ", " + Num(w.at.cy) + "), heading " +
-                       Num(w.heading) + (step == 0 ? "" : " after " + Num(step) + " steps");
+            if (WalkAheadOneTick(g, p, w) || w.heading != before.heading || w.started != before.started) continue;
+            if (queued && QueueWaitingCell(r, place) != w.target) {
+                w.target = QueueWaitingCell(r, place);  // the place the next step sets
+                continue;
+            }
+            if (queued && place > 1) {
+                w.target = QueueWaitingCell(r, --place);
+                continue;
+            }
+            return who() + " stops for good at (" + Num(w.at.cx) + ", " + Num(w.at.cy) + "), heading " +
+                   Num(w.heading) + (step == 0 ? "" : " after " + Num(step) + " steps");
         }
     }
     return {};

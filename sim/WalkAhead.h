@@ -11,9 +11,10 @@ struct WalkAhead {
     PersonPlace at;         // where the person stands; a walk goes only from a whole cell
     int heading = 0;        // Person.Heading: 0 standing, 1..4 the diagonals
     bool started = false;   // Person.HeadingSet 1: the walk has had its first heading
+    GridCell target{};      // Person.TargetX, Person.TargetY, or the one its state step sets next
 };
 
-// One tick's walk of the person of `slot` toward its target (Person.TargetX,
-// Person.TargetY), with the walls of the floor as they stand: `w` takes the
-// turn, and the step unless a wall refuses it. True when it moved a cell.
+// One tick's walk of the person of `slot` toward `w.target`, with the walls
+// of the floor as they stand: `w` takes the turn, and the step unless a
+// wall refuses it. True when it moved a cell.
 bool WalkAheadOneTick(const GameState& g, int slot, WalkAhead& w);

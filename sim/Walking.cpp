@@ -374,10 +374,9 @@ void TurnForWholeTarget(const WholePlan& w, bool fresh, WallAhead wallAhead, Hea
     if (const int h = t.turn[fresh][wall]; h >= 0) choice.turn(h);
 }
 
-// Where the person's target lies from where it stands.
-WholePlan PlanToTarget(const GameState& g, int slot, const PersonPlace& at) {
-    const auto& P = g.Person;
-    return WholePlan{P.TargetX[slot].get() - std::int64_t{at.cx}, P.TargetY[slot].get() - std::int64_t{at.cy}};
+// Where the target cell (tx, ty) lies from where the person stands.
+WholePlan PlanToTarget(const PersonPlace& at, std::int64_t tx, std::int64_t ty) {
+    return WholePlan{tx - at.cx, ty - at.cy};
 }
 
 // The turn of this step, from where the person stands and whether its walk
@@ -476,7 +475,8 @@ void WalkPerson(GameState& g, int slot, PersonPlace& at) {
     auto& P = g.Person;
     const bool wasStarted = P.HeadingSet[slot].asInt() != 0;
     bool started = wasStarted;
-    const HeadingChoice choice = TurnTowardTarget(g, Mopping(g, slot), started, at, PlanToTarget(g, slot, at));
+    const HeadingChoice choice = TurnTowardTarget(g, Mopping(g, slot), started, at,
+                                                  PlanToTarget(at, P.TargetX[slot].get(), P.TargetY[slot].get()));
     if (started && !wasStarted) P.HeadingSet[slot] = 1;
     if (choice.turned) P.Heading[slot] = choice.heading;
 
@@ -492,7 +492,8 @@ void WalkPerson(GameState& g, int slot, PersonPlace& at) {
 
 bool WalkAheadOneTick(const GameState& g, int slot, WalkAhead& w) {
     if (w.at.sprite < 0 || !w.at.whole) return false;
-    const HeadingChoice choice = TurnTowardTarget(g, Mopping(g, slot), w.started, w.at, PlanToTarget(g, slot, w.at));
+    const HeadingChoice choice =
+        TurnTowardTarget(g, Mopping(g, slot), w.started, w.at, PlanToTarget(w.at, w.target.x, w.target.y));
     if (choice.turned) w.heading = choice.heading;
     if (!IsWalkingHeading(w.heading) || StepRefused(g, w.at, kHeadings[w.heading])) return false;
     FollowStep(w.at, kHeadings[w.heading]);

@@ -591,6 +591,30 @@ TEST_F(GameAgreement, ACustomerGoingOutGivesBackTheCopiesItStillHolds) {
     EXPECT_TRUE(CheckAgreement(*g, &why)) << why;
 }
 
+// A shopper of the side room takes its ticket at its shelf, far down
+// register 2's line, and stands at the wall between until its place has
+// moved up far enough for the walk to turn it (a moment random play
+// reached, kept as a file): the file loads, every tick agrees, and the
+// customer takes its turn at the counter.
+TEST_F(GameAgreement, ACustomerFarDownTheLineWaitsAtTheWallAndTakesItsTurn) {
+    auto g = std::make_unique<GameState>();
+    InitProgramState(*g);
+    std::string why;
+    ASSERT_TRUE(LoadGameFile(*g, QM_SOURCE_DIR "/tests/fixtures/queue-at-the-wall.qmt", &why)) << why;
+    const int p = CustomerWhere(*g, [](const GameState& s, int c) {
+        return s.Person.HasTicket[c].asInt() == 1 && StandsOn(s, c, GridCell{41, 73});
+    });
+    ASSERT_GE(p, 0);
+    const std::int64_t ticket = g->Person.QueueTicket[p].asInt();
+    ASSERT_GT(ticket - g->Register2Served.asInt(), 5);  // six places from the counter, and more
+    PrepareLoadedGame(*g);
+    const PersonPlace start = PlaceOf(*g, p);
+    ASSERT_TRUE(TickAgreeing(*g));
+    EXPECT_TRUE(StillAt(*g, start)) << "the customer stands at the wall";
+    for (int t = 0; t < 50'000 && g->Register2Served.asInt() < ticket; ++t) ASSERT_TRUE(TickAgreeing(*g));
+    EXPECT_EQ(g->Register2Served.asInt(), ticket);
+}
+
 // The last guard of a save: a state the loader would refuse is not written,
 // the player sees the write error, and the file saved before stays as it was.
 TEST_F(GameAgreement, ASaveTheLoaderWouldRefuseKeepsThePreviousFile) {
