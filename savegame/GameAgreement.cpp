@@ -14,6 +14,7 @@
 #include "shop/FloorSpots.h"
 #include "sim/Cleaner.h"
 #include "sim/CustomerStates.h"
+#include "sim/WalkAhead.h"
 #include "sim/Walking.h"
 #include "state/EquipmentCatalogue.h"
 #include "state/FloorWalls.h"
@@ -585,6 +586,63 @@ string CustomerRoutes(const GameState& g) {
     return {};
 }
 
+// How far a saved walk is followed. A walk that makes headway reaches its
+// target, or the edge of the map, within the grid's width on each axis;
+// twice that leaves room for every way around the shelves.
+constexpr int kWalkAheadSteps = 2 * GameState::kGridSize;
+
+// Every person the tick walks (on the floor, not mopping) is followed from
+// where it stands, with its saved heading, toward its saved target, one
+// tick's turn and step at a time, until it stands on the target or beyond
+// the edge of the map (where the tick takes it off the floor). The walk
+// depends on nothing else, so a tick that neither moves nor turns it is
+// repeated for ever: a step refused by a wall with no turn to follow, or a
+// stand with no heading.
+// The state step before each walk sets the target of the person's way, and
+// a new way also starts a fresh walk (Person.HeadingSet 0) that takes its
+// first heading from where its target lies: what a file can break is the
+// walk toward the saved target. One target changes while the walk goes on:
+// a queued customer's place moves up its line as those ahead are served.
+// Play leaves a customer who takes its ticket far down the line standing at
+// a wall until its place has moved up far enough to turn it, so a queued
+// customer stopped short of a place above the first is followed on toward
+// the next place; at the counter's place it has to arrive.
+string Walks(const GameState& g) {
+    const auto& P = g.Person;
+    for (int p = 0; p < People(g); ++p) {
+        const int s = StateOf(g, p);
+        if (s == 0 || (p == PersonSlot::Cleaner && CleanerMops(s))) continue;
+        WalkAhead w{PlaceOf(g, p), P.Heading[p].i(), P.HeadingSet[p].asInt() != 0,
+                    GridCell{P.TargetX[p].get(), P.TargetY[p].get()}};
+        if (!w.at.whole) continue;  // never walked; people stand on cells says so
+        const bool queued = P.HasTicket[p].asInt() != 0;
+        const int r = P.QueueRegister[p].i();
+        int64_t place = queued ? P.QueueTicket[p].asInt() - Served(g, r).asInt() : 1;
+        for (int step = 0;; ++step) {
+            if (w.at.on(w.target) || BeyondTheEdge(w.at)) break;
+            const auto who = [&] {
+                return "person " + Num(p) + " walking to (" + Num(w.target.x) + ", " + Num(w.target.y) + ")";
+            };
+            if (step == kWalkAheadSteps)
+                return who() + " is still on its way " + Num(step) + " steps on, at (" + Num(w.at.cx) + ", " +
+                       Num(w.at.cy) + ")";
+            const WalkAhead before = w;
+            if (WalkAheadOneTick(g, p, w) || w.heading != before.heading || w.started != before.started) continue;
+            if (queued && QueueWaitingCell(r, place) != w.target) {
+                w.target = QueueWaitingCell(r, place);  // the place the next step sets
+                continue;
+            }
+            if (queued && place > 1) {
+                w.target = QueueWaitingCell(r, --place);
+                continue;
+            }
+            return who() + " stops for good at (" + Num(w.at.cx) + ", " + Num(w.at.cy) + "), heading " +
+                   Num(w.heading) + (step == 0 ? "" : " after " + Num(step) + " steps");
+        }
+    }
+    return {};
+}
+
 // A catalogue cell holds a built-in number as a number of that value (of
 // either kind) and a built-in text as that text.
 bool Holds(const Value& cell, std::int64_t number) { return cell.isNumber() && cell.asReal() == static_cast<double>(number); }
@@ -709,6 +767,8 @@ const AgreementRule kRules[] = {
                             "and the walk back counts off the points recorded on the way in, from the last to the "
                             "door cell",
      CustomerRoutes},
+    {"the walks", "the walk chooses each heading from where the target lies, so a saved walk reaches its target",
+     Walks},
     {"the equipment on offer", "the new game fills the catalogues of shelves, registers and machines, and nothing "
                                "changes them; a fixture row of another capacity would move ShelfCapacity by other "
                                "amounts than the shelves hold (below 0 at a removal)",

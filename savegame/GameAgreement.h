@@ -7,10 +7,10 @@
 // and each floor spot's fields to a combination that play reaches (a person
 // stands on the floor's grid or parked above it, a queued customer on its
 // line's diagonals, a customer walking back counts off only the route
-// points it recorded), and the equipment catalogues to the ones every new
-// game fills. A file that breaks one is refused by the loader as a damaged
-// one, and a save reads its own bytes back through them before it replaces
-// the old file.
+// points it recorded, a walk followed ahead reaches its target), and the
+// equipment catalogues to the ones every new game fills. A file that breaks
+// one is refused by the loader as a damaged one, and a save reads its own
+// bytes back through them before it replaces the old file.
 // Nothing here repairs: a rule only says what disagrees.
 #include <span>
 #include <string>

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "sim/Customer.h"
+#include "sim/WalkAhead.h"
 #include "sim/WalkTurns.h"
 #include "state/Counters.h"
 #include "state/PersonSlots.h"
@@ -356,14 +357,6 @@ inline bool WallAhead(const GameState& g, const PersonPlace& at, int heading) {
     return (IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 1)) | IsBlocked(GridValueAhead(g, at, h.dx, h.dy, 2))) != 0;
 }
 
-// Marks the walk as started; true when it was a fresh one.
-bool StartWalk(GameState& g, int slot) {
-    Value& headingSet = g.Person.HeadingSet[slot];
-    if (headingSet.asInt() != 0) return false;
-    headingSet = 1;
-    return true;
-}
-
 const TurnLookup& TurnLookupAt(const WholePlan& w) {
     return kTurnLookup[DeltaClass(w.dx)][DeltaClass(w.dy)][SignRow(w.dx - w.dy)][SignRow(w.dx + w.dy)];
 }
@@ -381,27 +374,38 @@ void TurnForWholeTarget(const WholePlan& w, bool fresh, WallAhead wallAhead, Hea
     if (const int h = t.turn[fresh][wall]; h >= 0) choice.turn(h);
 }
 
-void ChooseHeading(GameState& g, int slot, const PersonPlace& at, const WholePlan& w, HeadingChoice& choice) {
-    const bool fresh = StartWalk(g, slot);
-    TurnForWholeTarget(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
+// Where the target cell (tx, ty) lies from where the person stands.
+WholePlan PlanToTarget(const PersonPlace& at, std::int64_t tx, std::int64_t ty) {
+    return WholePlan{tx - at.cx, ty - at.cy};
 }
 
-// The turn of this step. While mopping, the cleaner slides by itself with
-// its heading held at 0.
-HeadingChoice TurnTowardTarget(GameState& g, int slot, const PersonPlace& at, const WholePlan& w) {
+// The turn of this step, from where the person stands and whether its walk
+// has started (Person.HeadingSet): a fresh walk takes its first heading
+// here and is started from then on. While mopping, the cleaner slides by
+// itself with its heading held at 0. Nothing of the game is written, so
+// the walk followed ahead by the loader takes the very same turn.
+HeadingChoice TurnTowardTarget(const GameState& g, bool mopping, bool& started, const PersonPlace& at,
+                               const WholePlan& w) {
     HeadingChoice choice;
-    if (!Mopping(g, slot)) {
+    if (!mopping) {
         if (w.onTarget()) choice.turn(0);
-        ChooseHeading(g, slot, at, w, choice);
+        const bool fresh = !started;
+        started = true;
+        TurnForWholeTarget(w, fresh, [&](int heading) { return WallAhead(g, at, heading); }, choice);
     }
     if (w.onTarget()) choice.turn(0);
     return choice;
 }
 
+// A wall on the next cell along the heading refuses the step.
+bool StepRefused(const GameState& g, const PersonPlace& at, const Heading& hd) {
+    return IsBlocked(GridValueAhead(g, at, hd.dx, hd.dy, 1));
+}
+
 // One cell along the heading unless a wall stands there; a refused step
 // shows the first frame. True when the person moved.
 bool StepAhead(GameState& g, int slot, const PersonPlace& at, const Heading& hd) {
-    if (IsBlocked(GridValueAhead(g, at, hd.dx, hd.dy, 1))) {
+    if (StepRefused(g, at, hd)) {
         g.Person.WalkFrame[slot] = 0;
         return false;
     }
@@ -468,20 +472,32 @@ bool TableKnows(std::int64_t dx, std::int64_t dy) { return TurnLookupAt(WholePla
 void WalkPerson(GameState& g, int slot, PersonPlace& at) {
     const int sp = at.sprite;
     if (sp < 0 || !at.whole) return;
-    const auto& P = g.Person;
-    const HeadingChoice choice = TurnTowardTarget(
-        g, slot, at,
-        WholePlan{P.TargetX[slot].get() - std::int64_t{at.cx}, P.TargetY[slot].get() - std::int64_t{at.cy}});
-    if (choice.turned) g.Person.Heading[slot] = choice.heading;
+    auto& P = g.Person;
+    const bool wasStarted = P.HeadingSet[slot].asInt() != 0;
+    bool started = wasStarted;
+    const HeadingChoice choice = TurnTowardTarget(g, Mopping(g, slot), started, at,
+                                                  PlanToTarget(at, P.TargetX[slot].get(), P.TargetY[slot].get()));
+    if (started && !wasStarted) P.HeadingSet[slot] = 1;
+    if (choice.turned) P.Heading[slot] = choice.heading;
 
     bool moved = false;
-    const int h = choice.turned ? choice.heading : g.Person.Heading[slot].i();
+    const int h = choice.turned ? choice.heading : P.Heading[slot].i();
     if (IsWalkingHeading(h)) {
         moved = StepAhead(g, slot, at, kHeadings[h]);
         ShowNextWalkFrame(g, slot, sp, h);
     }
     KeyDepth(g, sp);
     if (moved) FollowStep(at, kHeadings[h]);
+}
+
+bool WalkAheadOneTick(const GameState& g, int slot, WalkAhead& w) {
+    if (w.at.sprite < 0 || !w.at.whole) return false;
+    const HeadingChoice choice =
+        TurnTowardTarget(g, Mopping(g, slot), w.started, w.at, PlanToTarget(w.at, w.target.x, w.target.y));
+    if (choice.turned) w.heading = choice.heading;
+    if (!IsWalkingHeading(w.heading) || StepRefused(g, w.at, kHeadings[w.heading])) return false;
+    FollowStep(w.at, kHeadings[w.heading]);
+    return true;
 }
 
 void CheckDoorCells(GameState& g, int slot) { CheckDoorCells(g, PlaceOf(g, slot)); }

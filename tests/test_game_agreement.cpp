@@ -38,6 +38,7 @@
 #include "state/HourLength.h"
 #include "state/NewGame.h"
 #include "state/PersonSlots.h"
+#include "tests/WalledWalker.h"
 
 namespace fs = std::filesystem;
 
@@ -115,12 +116,15 @@ constexpr int PixelX(int cellX) { return (cellX - 20) * 6; }
 constexpr int PixelY(int cellY) { return (cellY - 20) * 3; }
 
 // Moments played on from the busy shop at noon: a customer at a machine,
-// one stepping aside, and the cleaner mopping (a cleaning ordered at noon).
+// one stepping aside, the cleaner mopping (a cleaning ordered at noon), and
+// a customer walking beside a wall.
 struct PlayedMoments {
     std::unique_ptr<GameState> machine, aside, mopping;
+    WalledWalker walled;
 };
 PlayedMoments PlayOnFrom(const GameState& noon) {
     PlayedMoments m;
+    m.walled = FindWalledWalker(noon);
     m.machine = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, AtAMachine) >= 0; });
     m.aside = PlayUntil(noon, [](const GameState& g) { return CustomerWhere(g, SteppingAside) >= 0; });
     auto cleaning = std::make_unique<GameState>(noon);
@@ -303,8 +307,9 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
     ASSERT_EQ(noon->Person.State[PersonSlot::Cleaner], Value(0));
     ASSERT_EQ(noon->CleaningOrdered, Value(0));
     const PlayedMoments played = PlayOnFrom(*noon);
-    ASSERT_TRUE(played.machine && played.aside && played.mopping);
-    for (const GameState* moment : {played.machine.get(), played.aside.get(), played.mopping.get()})
+    ASSERT_TRUE(played.machine && played.aside && played.mopping && played.walled.game);
+    for (const GameState* moment :
+         {played.machine.get(), played.aside.get(), played.mopping.get(), played.walled.game.get()})
         ASSERT_TRUE(CheckAgreement(*moment, &why)) << why;
 
     struct Breach {
@@ -364,6 +369,8 @@ TEST_F(GameAgreement, EveryRuleRefusesTheSmallestChangeThatBreaksIt) {
              g.Person.SavedTargetX[p] = g.Person.SavedTargetX[p].asInt() + 1;
          },
          played.aside.get()},
+        // Heading into the wall beside it, with no turn to take it off.
+        {"the walks", [&](GameState& g) { played.walled.Damage(g); }, played.walled.game.get()},
         {"the equipment on offer", [](GameState& g) { g.FixtureType.Price[0] = g.FixtureType.Price[0].asInt() + 1; }},
         {"the registers and machines", [](GameState& g) { g.RegisterSlot.Kind[3] = 1; }},
     };
@@ -582,6 +589,30 @@ TEST_F(GameAgreement, ACustomerGoingOutGivesBackTheCopiesItStillHolds) {
     ASSERT_NE(g->Person.State[p].asInt(), 7);
     EXPECT_EQ(g->Person.MagazineCopies[p].asInt(), 0);
     EXPECT_TRUE(CheckAgreement(*g, &why)) << why;
+}
+
+// A shopper of the side room takes its ticket at its shelf, far down
+// register 2's line, and stands at the wall between until its place has
+// moved up far enough for the walk to turn it (a moment random play
+// reached, kept as a file): the file loads, every tick agrees, and the
+// customer takes its turn at the counter.
+TEST_F(GameAgreement, ACustomerFarDownTheLineWaitsAtTheWallAndTakesItsTurn) {
+    auto g = std::make_unique<GameState>();
+    InitProgramState(*g);
+    std::string why;
+    ASSERT_TRUE(LoadGameFile(*g, QM_SOURCE_DIR "/tests/fixtures/queue-at-the-wall.qmt", &why)) << why;
+    const int p = CustomerWhere(*g, [](const GameState& s, int c) {
+        return s.Person.HasTicket[c].asInt() == 1 && StandsOn(s, c, GridCell{41, 73});
+    });
+    ASSERT_GE(p, 0);
+    const std::int64_t ticket = g->Person.QueueTicket[p].asInt();
+    ASSERT_GT(ticket - g->Register2Served.asInt(), 5);  // six places from the counter, and more
+    PrepareLoadedGame(*g);
+    const PersonPlace start = PlaceOf(*g, p);
+    ASSERT_TRUE(TickAgreeing(*g));
+    EXPECT_TRUE(StillAt(*g, start)) << "the customer stands at the wall";
+    for (int t = 0; t < 50'000 && g->Register2Served.asInt() < ticket; ++t) ASSERT_TRUE(TickAgreeing(*g));
+    EXPECT_EQ(g->Register2Served.asInt(), ticket);
 }
 
 // The last guard of a save: a state the loader would refuse is not written,

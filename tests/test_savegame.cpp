@@ -22,6 +22,7 @@
 #include "savegame/SaveGame.h"
 #include "state/StateLayout.h"
 #include "tests/TestSupport.h"
+#include "tests/WalledWalker.h"
 
 namespace fs = std::filesystem;
 
@@ -218,6 +219,30 @@ TEST_F(SaveGameTest, DamagedFilesAreRefusedAndLeaveTheGameUntouched) {
     EXPECT_FALSE(ReadGameFrom(*live, (dir / "missing.qmt").string()));
     EXPECT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(Bytes(*live), before);
+}
+
+// The busy shop with a customer's heading turned into the wall beside it:
+// the walk would stand there for good, and the hour wait for the customer
+// for ever. The file is refused like any damaged one.
+TEST_F(SaveGameTest, AWalkIntoAWallIsRefusedAndLeavesTheGameUntouched) {
+    auto busy = std::make_unique<GameState>();
+    InitProgramState(*busy);
+    ASSERT_TRUE(LoadGameFile(*busy, QM_BUSY_SHOP));
+    const WalledWalker walled = FindWalledWalker(*busy);
+    ASSERT_TRUE(walled.game);
+    walled.Damage(*walled.game);
+    const fs::path p = dir / "walled.qmt";
+    WriteAll(p, Bytes(*walled.game));
+
+    const std::string before = Bytes(*g);
+    ui.shown.clear();
+    std::string why;
+    EXPECT_FALSE(ReadGameFrom(*g, p.string(), &why));
+    EXPECT_EQ(why.rfind("the walks: ", 0), 0u) << why;
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, kReadErrorText);
+    EXPECT_EQ(ui.shown[0].title, kReadErrorTitle);
+    EXPECT_EQ(Bytes(*g), before);
 }
 
 // A loan taken on a leap day falls due on 29 February of the next year,
