@@ -339,7 +339,7 @@ string Queues(const GameState& g) {
             tickets.push_back(P.QueueTicket[p].asInt());
             if (P.AtCounter[p].asInt() != 0) {
                 ++atCounter;
-                if (P.QueueTicket[p].asInt() - Served(g, r).asInt() != 1)
+                if (PlaceInLine(g, p) != 1)
                     return "person " + Num(p) + " stands at the counter of register " + Num(r) + " out of turn";
             }
         }
@@ -370,7 +370,7 @@ string QueuedPlaces(const GameState& g) {
     for (int p = 0; p < People(g); ++p) {
         if (P.HasTicket[p].asInt() == 0) continue;
         const int r = P.QueueRegister[p].i();
-        const GridCell place = QueueWaitingCell(r, P.QueueTicket[p].asInt() - Served(g, r).asInt());
+        const GridCell place = QueueWaitingCell(r, PlaceInLine(g, p));
         const auto x = static_cast<int64_t>(PersonCellX(g, p)), y = static_cast<int64_t>(PersonCellY(g, p));
         const string where =
             "customer " + Num(p) + " of register " + Num(r) + " stands at (" + Num(x) + ", " + Num(y) + ")";
@@ -617,7 +617,7 @@ string Walks(const GameState& g) {
         if (!w.at.whole) continue;  // never walked; people stand on cells says so
         const bool queued = P.HasTicket[p].asInt() != 0;
         const int r = P.QueueRegister[p].i();
-        int64_t place = queued ? P.QueueTicket[p].asInt() - Served(g, r).asInt() : 1;
+        int64_t place = queued ? PlaceInLine(g, p) : 1;
         for (int step = 0;; ++step) {
             if (w.at.on(w.target) || BeyondTheEdge(w.at)) break;
             const auto who = [&] {

@@ -128,10 +128,6 @@ void LeaveCounter(GameState& g, int slot, const RegisterQueue& q) {
 // or when the clerks were dismissed while customers queued.
 bool NobodyComesToServe(const GameState& g) { return !WithinWorkingHours(g) && g.ClerksInside.asInt() == 0; }
 
-// The customer goes home unserved: it pays nothing, and what it reserved
-// goes back to the shelves at the door. Those behind it move up and follow.
-void GoHomeUnserved(GameState& g, int slot, const RegisterQueue& q) { LeaveCounter(g, slot, q); }
-
 }  // namespace
 
 void StepRegisterQueue(GameState& g, int slot) {
@@ -150,7 +146,7 @@ void StepRegisterQueue(GameState& g, int slot) {
         P.QueueTicket[slot] = Tickets(g, r).asInt() + Served(g, r).asInt();
     }
     // Places fall as the customers ahead leave; no record is touched.
-    const std::int64_t place = P.QueueTicket[slot].asInt() - Served(g, r).asInt();
+    const std::int64_t place = PlaceInLine(g, slot);
     SetTarget(g, slot, WaitingCell(q, place));
     if (place == 1) P.AtCounter[slot] = 1;
 
@@ -161,8 +157,10 @@ void StepRegisterQueue(GameState& g, int slot) {
     if (!there) return;
     g.RegisterSlot.Busy[r - 1] = 1;
     if (g.RegisterSlot.ClerkState[r - 1].asInt() != kClerkAtRegister) {
-        // Waits for the clerk, unless none will come.
-        if (NobodyComesToServe(g)) GoHomeUnserved(g, slot, q);
+        // Waits for the clerk, unless none will come: then it goes home
+        // unserved, paying nothing, and what it reserved goes back to the
+        // shelves at the door. Those behind it move up and follow.
+        if (NobodyComesToServe(g)) LeaveCounter(g, slot, q);
         return;
     }
 
@@ -178,6 +176,11 @@ void StepRegisterQueue(GameState& g, int slot) {
     if (n == kSaleTick + t || (n > kSaleTick + t && StillOwes(g, slot))) Pay(g, slot, q);
     if (n == kStandAgainTick + t) ShowFrame(g, slot, q, 0);
     if (n >= kLeaveTick + t) LeaveCounter(g, slot, q);
+}
+
+std::int64_t PlaceInLine(const GameState& g, int slot) {
+    const Value& served = g.Person.QueueRegister[slot].asInt() == 1 ? g.Register1Served : g.Register2Served;
+    return g.Person.QueueTicket[slot].asInt() - served.asInt();
 }
 
 GridCell QueueWaitingCell(int registerNo, std::int64_t place) {

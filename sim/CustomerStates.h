@@ -62,6 +62,10 @@ void StepFacilityState(GameState& g, int slot);     // 3, 12, 15, 20, 23, 27, 31
 void StepRegisterQueue(GameState& g, int slot);     // 6, 16
 void SteerAtRegister2(GameState& g, int slot);      // 16, second handler
 
+// The place in line of the queued customer of `slot`: its ticket less those
+// its register has served (1 at the counter).
+std::int64_t PlaceInLine(const GameState& g, int slot);
+
 // The cell where the customer at `place` in the line of register
 // `registerNo` (1 or 2) waits: place 1 is the counter, and every place past
 // 9 shares place 9's cell. {0, 0} for any other register number.

@@ -69,6 +69,17 @@ void ScriptShopperArrival(GameState& g, int n) {
     DrawUntil(g, [n](Random& r) { return Draw(r, 3) == 0 && Draw(r, n) == 0; });
 }
 
+// A shopper with one copy of `title` in hand, standing on cell (cx, cy) on
+// its way to pay (state 16).
+void ShopperToPayAt(GameState& g, int slot, int cx, int cy, int title) {
+    const int sp = g.Person.Sprite[slot].i();
+    g.Sprite.X[sp] = (cx - 20) * 6;
+    g.Sprite.Y[sp] = (cy - 20) * 3;
+    g.Person.State[slot] = 16;
+    g.Person.BookCopies[slot] = 1;
+    g.Person.TitleTaken[slot] = title;
+}
+
 // The person step of one main tick for the given slots, then the doors.
 void Tick(GameState& g, const std::vector<int>& slots) {
     for (int s : slots) TickPersonSlot(g, s);
@@ -313,14 +324,7 @@ TEST(Queue, ThreeCustomersAtRegister2) {
     g->RegisterSlot.ClerkState[1] = 0;       // the clerk is not there yet
     g->RegisterSlot.ServiceTime[1] = -1;     // a small workstation
     const std::vector<int> slots{6, 7, 8};
-    for (int s : slots) {
-        const int sp = g->Person.Sprite[s].i();
-        g->Sprite.X[sp] = (58 - 20) * 6;
-        g->Sprite.Y[sp] = (72 - 20) * 3;
-        g->Person.State[s] = 16;
-        g->Person.BookCopies[s] = 1;
-        g->Person.TitleTaken[s] = kBook;
-    }
+    for (int s : slots) ShopperToPayAt(*g, s, 58, 72, kBook);
     g->Book.HeldCopies[kBook] = 3;
     g->CopiesHeld = 3;
 
@@ -400,12 +404,7 @@ TEST(Queue, ARegisterBoughtMidServiceSellsOnce) {
         auto g = NewShop();
         StockBook(*g, 10, 2);
         g->RegisterSlot.Kind[2] = 0;  // registers are sold for an empty place only
-        const int sp = g->Person.Sprite[kShopper].i();
-        g->Sprite.X[sp] = (54 - 20) * 6;  // on register 2's counter cell
-        g->Sprite.Y[sp] = (70 - 20) * 3;
-        g->Person.State[kShopper] = 16;
-        g->Person.BookCopies[kShopper] = 1;
-        g->Person.TitleTaken[kShopper] = kBook;
+        ShopperToPayAt(*g, kShopper, 54, 70, kBook);  // on register 2's counter cell
         g->Book.HeldCopies[kBook] = 1;
         g->CopiesHeld = 1;
 
