@@ -15,6 +15,7 @@
 #include "ui/platform/QtPlatform.h"
 #include "ui/platform/WindowRegistry.h"
 #include "ui/floor/FloorTitleIcon.h"
+#include "ui/kit/SteadyScrollBar.h"
 #include "ui/kit/WheelScroll.h"
 
 namespace {
@@ -77,8 +78,8 @@ FloorViewWindow::FloorViewWindow(GameState& g, QWidget* parent) : QWidget(parent
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     Graphic = new FloorGraphic(this);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    HScroll1 = new SteadyScrollBar(Qt::Horizontal, this);
+    VScroll1 = new SteadyScrollBar(Qt::Vertical, this);
     for (QScrollBar* bar : {HScroll1, VScroll1}) {
         bar->setMinimum(0);
         bar->setSingleStep(kScrollArrowStep);

@@ -13,6 +13,7 @@
 
 #include "commands/SaveAndLoad.h"
 #include "platform/Platform.h"
+#include "ui/kit/SteadyScrollBar.h"
 #include "ui/platform/ProgramDir.h"
 #include "ui/platform/WindowRegistry.h"
 #include "ui/platform/Pictures.h"
@@ -290,6 +291,8 @@ MainWindow::MainWindow() {
     setWindowIcon(GameIcon());
     area_ = new QMdiArea(this);
     area_->setObjectName("MdiArea");
+    area_->setHorizontalScrollBar(new SteadyScrollBar(Qt::Horizontal));
+    area_->setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical));
     Picture1 = new QWidget(this);
     Picture1->setObjectName("Picture1");
     status_ = new StatusLine(this);
