@@ -1,7 +1,9 @@
 // The game clock as it runs in the main window, with the scene window open:
 // a tick that ends the game leaves the title state behind it and none of
 // the windows it closed in use, and a window a tick opens is up while the
-// floor goes on drawing its frames.
+// floor goes on drawing its frames. While the clock runs, the caption goes
+// to the window manager a few times a second, and a held clock shows the
+// latest at once.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -27,6 +29,7 @@
 #include "ui/business/RobberyDialog.h"
 #include "ui/floor/FloorTitleIcon.h"
 #include "ui/floor/FloorViewWindow.h"
+#include "ui/platform/QtPlatform.h"
 
 namespace {
 
@@ -179,6 +182,38 @@ TEST_F(GameClockUi, AWindowATickOpensIsUpWhileTheFloorDrawsItsFrames) {
     EXPECT_TRUE(iconMoved) << "the title icon stood still under the window";
     EXPECT_GE(framesShaking, 10) << "two seconds of shaking, a frame every 64 ms";
     EXPECT_TRUE(QTest::qWaitFor([] { return Ui().Clock().ticking(); }, 2000)) << "the game goes on";
+}
+
+TEST_F(GameClockUi, TheCaptionIsShownAFewTimesASecondAndAtOnceWhenTheClockIsHeld) {
+    // A closed night that stays in its hour, the funds changed after every
+    // batch of ticks: each batch's first tick sets a new caption.
+    GameState& g = game();
+    g.Hour = 2;
+    g.ShopOpen = 0;
+    g.DayReportDone = 1;
+    g.DaysSinceDisaster = 0;
+    bool churn = true;
+    int batches = 0;
+    QObject::connect(QtUi(), &QtPlatform::ticksRan, main.get(), [&] {
+        ++batches;
+        g.HourTicks = 0;
+        if (churn) AddMoney(g, -1, OtherCategory, 0);
+    });
+    int shown = 0;
+    QObject::connect(main.get(), &QWidget::windowTitleChanged, main.get(), [&] { ++shown; });
+
+    QTest::qWait(1500);
+    EXPECT_GE(batches, 10) << "the clock ran";
+    EXPECT_LE(shown, 1500 / 250 + 2) << "captions shown in 1.5 s of " << batches << " batches";
+
+    // The last change made, a batch sets its caption and leaves nothing to
+    // change it; holding the clock shows it, though it came less than a
+    // quarter second after the one before.
+    churn = false;
+    const int last = batches;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return batches > last && g.CaptionDirty.asInt() == 0; }, 2000));
+    TogglePause(g);
+    EXPECT_EQ(main->windowTitle().toStdString(), MainCaption(g));
 }
 
 }  // namespace

@@ -160,12 +160,22 @@ void QtPlatform::SetCaption(const std::string& text) {
 void QtPlatform::ShowPendingCaption() {
     if (!captionPending_) return;
     captionPending_ = false;
+    captionShownAt_ = Now();
     emit captionChanged(caption_);
 }
 
 void QtPlatform::TicksRunning(bool running) {
     ticksRunning_ = running;
-    if (!running) ShowPendingCaption();
+    if (running || !captionPending_) return;
+    const std::optional<ClockTime> next = NextClockWake();
+    const bool shownLately = captionShownAt_ && Now() - *captionShownAt_ < kCaptionPeriod;
+    if (shownLately && next && *next <= *captionShownAt_ + kCaptionPeriod) return;  // that wake shows it
+    ShowPendingCaption();
+}
+
+void QtPlatform::ClockChanged() {
+    if (!ticksRunning_) ShowPendingCaption();
+    emit clockChanged();
 }
 
 bool QtPlatform::ShowWindow(Window w, GameState& g) {

@@ -8,10 +8,18 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <chrono>
+#include <optional>
 
 #include "platform/Platform.h"
 
 class QTextBrowser;
+
+// At the top speed the funds change the caption at nearly every wake of the
+// clock, fifteen times a second, and every caption is a round of requests
+// to the window manager: it is told at most this often while the clock
+// runs.
+inline constexpr std::chrono::milliseconds kCaptionPeriod{250};
 
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
@@ -38,8 +46,11 @@ public:
         emit titleStateWanted();
     }
     // While the game clock runs a batch of ticks, the caption they set is
-    // shown once: at the end of the batch, or before a window or box that
-    // one of them opens.
+    // shown once: after the batch, or before a window or box that one of
+    // them opens. After the batch it waits while the caption shown is
+    // younger than kCaptionPeriod and a later wake of the clock comes
+    // within that period to show it; a change of the clock (a pause, a
+    // window holding it) shows it at once.
     void TicksRunning(bool running);
     // The game clock has run ticks: the floor view draws the frame that is
     // due, and the report windows look at their redraw flags.
@@ -61,13 +72,14 @@ signals:
     void ticksRan();
 
 protected:
-    void ClockChanged() override { emit clockChanged(); }
+    void ClockChanged() override;
 
 private:
     bool IsLive(const GameState& g) const;
     void ShowPendingCaption();
     bool ticksRunning_ = false;
     bool captionPending_ = false;
+    std::optional<ClockTime> captionShownAt_;
     QString caption_;
     QPointer<QTextBrowser> help_;
     const GameState* live_ = nullptr;
