@@ -1,5 +1,5 @@
 // The floor sprite sheet: Graphic/GraphicM.dat (mask) and Graphic/GraphicC.dat
-// (colour), two PNG pictures with one layout.
+// (colour), two plain pictures (ui/platform/PlainPicture.h) with one layout.
 //
 // The floor view draws a sprite by ANDing the mask rectangle onto the scene
 // and then XORing the colour rectangle: where the mask is black the colour
@@ -13,7 +13,6 @@
 // rectangle and frame holding a picture, no two different pictures painting
 // the same pixel, and the mask/colour convention. A failed check fails the
 // build.
-#include <QFile>
 #include <QImage>
 #include <QString>
 #include <cstdio>
@@ -23,6 +22,7 @@
 
 #include "tools/assets/Assets.h"
 #include "tools/assets/SpriteSheetArt.h"
+#include "ui/platform/PlainPicture.h"
 
 namespace {
 
@@ -228,12 +228,6 @@ bool fail(const QString& message) {
     return false;
 }
 
-bool savePng(const QImage& im, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    return im.save(&file, "PNG");
-}
-
 }  // namespace
 
 bool MakeSpriteSheets(const QDir& out) {
@@ -299,7 +293,10 @@ bool MakeSpriteSheets(const QDir& out) {
             if (m == 0xFFFFFFu && c != 0) return fail(QString("colour pixel (%1, %2) is not black under a white mask").arg(x).arg(y));
         }
 
-    if (!savePng(mask, out.filePath("Graphic/GraphicM.dat")) || !savePng(colour, out.filePath("Graphic/GraphicC.dat")))
+    // Plain pictures: the floor view maps them rather than holding decoded
+    // copies.
+    if (!SavePlainPicture(mask, out.filePath("Graphic/GraphicM.dat")) ||
+        !SavePlainPicture(colour, out.filePath("Graphic/GraphicC.dat")))
         return fail("cannot write Graphic/GraphicM.dat or Graphic/GraphicC.dat");
     return true;
 }

@@ -7,11 +7,14 @@
 
 #include "ui/platform/ProgramDir.h"
 #include "ui/platform/Pictures.h"
+#include "ui/platform/PlainPicture.h"
 
 namespace {
 
 QImage LoadSheet(const char* file, Qt::GlobalColor blank) {
-    QImageReader probe(QString::fromStdString(ProgramFile(file)));
+    const QString path = QString::fromStdString(ProgramFile(file));
+    if (QImage plain = LoadPlainPicture(path); !plain.isNull()) return plain;
+    QImageReader probe(path);
     probe.setDecideFormatFromContent(true);
     if (!probe.canRead()) {
         QImage img(kSpriteSheetSize, QImage::Format_RGB32);

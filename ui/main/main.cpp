@@ -54,6 +54,12 @@ int main(int argc, char** argv) {
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
     }
+    // Shared memory makes every paint after a presented one wait for the
+    // display server to finish with it (a round trip, through a second
+    // thread); the game's paints are small (an icon, the floor where it
+    // changed), which the display connection carries as cheaply, without
+    // the wait.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     SetProgramDir(QCoreApplication::applicationDirPath().toStdString());
     SetUpApplicationLook();

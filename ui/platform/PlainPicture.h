@@ -3,8 +3,11 @@
 // memory (QImage::Format_RGB32, row after row, no padding) behind a 16-byte
 // header: the 8 bytes "QMPIXEL1", then the width and the height as 32-bit
 // little-endian numbers. Nothing is decoded when such a picture is read: the
-// file is mapped into memory and drawn from where it lies. The asset
-// generator writes the title picture this way (LoadPicture reads it).
+// file is mapped into memory and drawn from where it lies, and the pages
+// are the file's, which the system can drop and read again, not the game's
+// own memory. The asset generator writes the large pictures this way: the
+// title, the shop floors by day and night and the floor's sprite sheets
+// (LoadPicture reads them).
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
