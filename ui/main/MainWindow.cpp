@@ -14,6 +14,7 @@
 #include "commands/SaveAndLoad.h"
 #include "platform/Platform.h"
 #include "ui/kit/SteadyScrollBar.h"
+#include "ui/main/StatusLine.h"
 #include "ui/platform/ProgramDir.h"
 #include "ui/platform/WindowRegistry.h"
 #include "ui/platform/Pictures.h"
@@ -247,39 +248,6 @@ void ImageButton::mouseMoveEvent(QMouseEvent*) {
 void ImageButton::enterEvent(QEnterEvent*) {
     if (mouseMove) mouseMove();
 }
-
-// ---- the status bar's line ----
-
-// The status bar's text, drawn as a label draws it. Its size does not depend
-// on the text, so a new text repaints the line and lays out nothing again;
-// it paints its own background, so the bar and the window behind it are not
-// painted with it (the text changes many times a second at the top speed).
-class StatusLine : public QWidget {
-public:
-    explicit StatusLine(QWidget* parent) : QWidget(parent) {
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-    const QString& text() const { return text_; }
-    void setText(const QString& text) {
-        if (text == text_) return;
-        text_ = text;
-        update();
-    }
-    QSize sizeHint() const override { return QSize(0, fontMetrics().height()); }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), palette().window());
-        style()->drawItemText(&p, rect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text_,
-                              QPalette::WindowText);
-    }
-
-private:
-    QString text_;
-};
 
 // ---- MainWindow ----
 
