@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QHBoxLayout>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,6 +12,7 @@
 #include "platform/Platform.h"
 #include "ui/shop/ShopInfoWindow.h"
 #include "ui/shop/ShopDetailsWindow.h"
+#include "ui/shop/ShopInfoKit.h"
 #include "state/Ledger.h"
 #include "state/NewGame.h"
 
@@ -245,3 +247,37 @@ TEST_F(ShopInfoWindows, ClosingEveryWindowClearsBothEntries) {
     EXPECT_FALSE(IsFormOpen(Window::ShopInfo));
     EXPECT_FALSE(IsFormOpen(Window::ShopDetails));
 }
+
+namespace {
+
+// A value label keeps its size while its texts fit and widens first for one
+// that does not, also one of the same length whose characters are wider.
+TEST(ShopValueLabel, KeepsItsSizeWhileItsTextsFitAndWidensForOneThatDoesNot) {
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    QLabel* label = shop_info_window::ValueLabel("Label1", 10, &window);
+    layout->addWidget(label);
+    layout->addStretch();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto fits = [label](const char* text) {
+        return label->width() >= label->fontMetrics().horizontalAdvance(QString::fromUtf8(text));
+    };
+
+    shop_info_window::ShowValue(label, "1,234円");
+    const QSize first = label->size();
+    EXPECT_TRUE(fits("1,234円"));
+    EXPECT_EQ(label->minimumSize(), label->maximumSize()) << "shown, the label keeps its size";
+    shop_info_window::ShowValue(label, "9,876円");
+    EXPECT_EQ(label->size(), first);
+    EXPECT_EQ(label->text(), QString::fromUtf8("9,876円"));
+
+    for (const char* text : {"iiiiiii", "WWWWWWW", "12,345,678円"}) {
+        SCOPED_TRACE(text);
+        shop_info_window::ShowValue(label, text);
+        EXPECT_TRUE(fits(text));
+        EXPECT_EQ(label->minimumSize(), label->maximumSize());
+    }
+}
+
+}  // namespace

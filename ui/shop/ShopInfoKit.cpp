@@ -127,15 +127,42 @@ void AddGaugeRow(QGridLayout* grid, int row, int column, const char* caption, Sh
     grid->addWidget(label, row, column + 2);
 }
 
+namespace {
+
+// The text a label of a fixed size was last measured to hold.
+constexpr char kMeasuredText[] = "qmMeasuredText";
+
+// Whether `text` is no wider than `measured`: as long, and where the two
+// differ each character of `text` together no wider than those it
+// replaces. A figure that changes its digits is told so by the advances of
+// a few characters, without laying out the whole text again.
+bool NoWiderThan(const QFontMetrics& fm, const QString& text, const QString& measured) {
+    if (text.size() != measured.size()) return false;
+    int grown = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == measured[i]) continue;
+        if (text[i].isSurrogate() || measured[i].isSurrogate()) return false;
+        grown += fm.horizontalAdvance(text[i]) - fm.horizontalAdvance(measured[i]);
+    }
+    return grown <= 0;
+}
+
+}  // namespace
+
 void ShowValue(QLabel* label, const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (label->text() == shown) return;
     if (label->isVisible()) {
         // A label of a fixed size changes no layout when its text changes.
-        const QMargins m = label->contentsMargins();
-        const int need = label->fontMetrics().horizontalAdvance(shown) + m.left() + m.right() + 2 * label->margin();
-        const QSize keep(std::max(label->width(), need), label->height());
-        if (label->minimumSize() != keep || label->maximumSize() != keep) label->setFixedSize(keep);
+        const bool fixed = label->minimumSize() == label->maximumSize() && label->maximumSize() == label->size();
+        if (!fixed || !NoWiderThan(label->fontMetrics(), shown, label->property(kMeasuredText).toString())) {
+            const QMargins m = label->contentsMargins();
+            const int need =
+                label->fontMetrics().horizontalAdvance(shown) + m.left() + m.right() + 2 * label->margin();
+            const QSize keep(std::max(label->width(), need), label->height());
+            if (label->minimumSize() != keep || label->maximumSize() != keep) label->setFixedSize(keep);
+            label->setProperty(kMeasuredText, shown);
+        }
     }
     label->setText(shown);
 }
