@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <map>
+#include <utility>
 
 #include "ui/platform/ProgramDir.h"
 #include "ui/platform/Pictures.h"
@@ -37,10 +39,38 @@ QPixmap DrawBalloon() {
     return pm;
 }
 
+// The pictures of the talking windows, read or drawn once: the clerk's
+// note comes and goes every few game hours at the top speed. Kept as
+// images, which may outlive the application object.
+struct KeptPicture {
+    bool found = false;
+    QImage image;
+};
+
 QPixmap SpeechBalloon(Window window) {
-    const std::string file = "Graphic/Forms/" + WindowObjectName(window) + "_Picture1.png";
-    if (!PictureExists(file)) return DrawBalloon();
-    return QPixmap::fromImage(LoadPicture(QString::fromStdString(file), QSize(kBalloonWidth, kBalloonHeight)));
+    static std::map<std::pair<Window, QRgb>, QImage> kept;
+    const QRgb background = QPalette().color(QPalette::Window).rgb();
+    auto it = kept.find({window, background});
+    if (it == kept.end()) {
+        const std::string file = "Graphic/Forms/" + WindowObjectName(window) + "_Picture1.png";
+        const QImage image = PictureExists(file)
+                                 ? LoadPicture(QString::fromStdString(file), QSize(kBalloonWidth, kBalloonHeight))
+                                 : DrawBalloon().toImage();
+        it = kept.emplace(std::pair{window, background}, image).first;
+    }
+    return QPixmap::fromImage(it->second);
+}
+
+const KeptPicture& FacePicture(const std::string& picture) {
+    static std::map<std::string, KeptPicture> kept;
+    auto it = kept.find(picture);
+    if (it == kept.end()) {
+        KeptPicture face;
+        face.found = PictureExists(picture);
+        if (face.found) face.image = LoadPicture(QString::fromStdString(picture), QSize(kFaceSize, kFaceSize));
+        it = kept.emplace(picture, std::move(face)).first;
+    }
+    return it->second;
 }
 
 }  // namespace
@@ -73,9 +103,7 @@ QLabel* MakeFace(QWidget* parent, QPoint at) {
 }
 
 void ShowFace(QLabel* box, const std::string& picture) {
-    if (PictureExists(picture))
-        box->setPixmap(
-            QPixmap::fromImage(LoadPicture(QString::fromStdString(picture), QSize(kFaceSize, kFaceSize))));
+    if (const KeptPicture& face = FacePicture(picture); face.found) box->setPixmap(QPixmap::fromImage(face.image));
 }
 
 }  // namespace talking_window
