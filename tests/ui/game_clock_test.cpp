@@ -204,11 +204,11 @@ TEST_F(GameClockUi, TheCaptionIsShownAFewTimesASecondAndAtOnceWhenTheClockIsHeld
 
     QTest::qWait(1500);
     EXPECT_GE(batches, 10) << "the clock ran";
-    EXPECT_LE(shown, 1500 / 250 + 2) << "captions shown in 1.5 s of " << batches << " batches";
+    EXPECT_LE(shown, 1500 / kCaptionPeriod.count() + 2) << "captions shown in 1.5 s of " << batches << " batches";
 
     // The last change made, a batch sets its caption and leaves nothing to
-    // change it; holding the clock shows it, though it came less than a
-    // quarter second after the one before.
+    // change it; holding the clock shows it, though it came sooner than
+    // kCaptionPeriod after the one before.
     churn = false;
     const int last = batches;
     ASSERT_TRUE(QTest::qWaitFor([&] { return batches > last && g.CaptionDirty.asInt() == 0; }, 2000));

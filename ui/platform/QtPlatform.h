@@ -17,9 +17,10 @@ class QTextBrowser;
 
 // At the top speed the funds change the caption at nearly every wake of the
 // clock, fifteen times a second, and every caption is a round of requests
-// to the window manager: it is told at most this often while the clock
-// runs.
-inline constexpr std::chrono::milliseconds kCaptionPeriod{250};
+// to the window manager (its text converted for the older property too):
+// it is told at most this often while the clock runs, time enough to read
+// the funds and the date.
+inline constexpr std::chrono::milliseconds kCaptionPeriod{500};
 
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
