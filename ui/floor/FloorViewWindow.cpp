@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
+#include <utility>
 
 #include "commands/FloorViewClick.h"
 #include "floor/FloorPictures.h"
@@ -340,10 +341,14 @@ void FloorViewWindow::Timer1_Timer() {
     // bars and the corner box over it, and whatever covers the view (the
     // main window's own scroll bars when the view reaches under them), keep
     // their pixels.
-    QRegion floor = changed - QRegion(Command1->geometry());
+    // (Each cut of a region of many places is work of its own: only where
+    // it takes something away.)
+    QRegion floor = std::move(changed);
+    if (floor.boundingRect().intersects(Command1->geometry())) floor -= QRegion(Command1->geometry());
     if (auto* sub = qobject_cast<QMdiSubWindow*>(Frame()); sub && sub->mdiArea()) {
         const QWidget* area = sub->mdiArea()->viewport();
-        floor &= QRect(Graphic->mapFrom(area, QPoint(0, 0)), area->size());
+        const QRect seen(Graphic->mapFrom(area, QPoint(0, 0)), area->size());
+        if (!seen.contains(floor.boundingRect())) floor &= seen;
     }
     if (!floor.isEmpty()) Graphic->update(floor);
     PresentIcon(!floor.isEmpty());
