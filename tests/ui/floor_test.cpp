@@ -98,6 +98,34 @@ TEST(FloorBlit, AGreyMaskKeptInABytePerPixelDrawsTheSame) {
     EXPECT_EQ(CompactMask(mask).format(), QImage::Format_RGB32);
 }
 
+TEST(FloorFrame, TheRegionOfThePlacesIsTheirUnion) {
+    // Places scattered over a floor as walkers leave them: kept apart by a
+    // pixel at least, as the changed area gives them; some side by side in
+    // the same rows, some stacked in the same columns.
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 rnd(seed);
+        std::vector<QRect> places;
+        const int tries = static_cast<int>(rnd() % 24);
+        for (int k = 0; k < tries; ++k) {
+            QRect r(static_cast<int>(rnd() % 400), static_cast<int>(rnd() % 300), 1 + static_cast<int>(rnd() % 40),
+                    1 + static_cast<int>(rnd() % 50));
+            if (k % 5 == 1) r.moveTop(places.back().top());       // the same rows
+            if (k % 5 == 2) r.moveLeft(places.back().left());     // the same columns
+            if (k % 7 == 3) r = places.back().translated(0, places.back().height() + 1 + static_cast<int>(rnd() % 3));
+            const bool apart = std::none_of(places.begin(), places.end(),
+                                            [&](const QRect& p) { return p.adjusted(-1, -1, 1, 1).intersects(r); });
+            if (apart) places.push_back(r);
+        }
+        QRegion one_by_one;
+        for (const QRect& r : places) one_by_one += r;
+        const QRegion region = RegionOfPlaces(places);
+        EXPECT_EQ(region, one_by_one);
+        EXPECT_EQ(region.rectCount(), one_by_one.rectCount());
+    }
+    EXPECT_TRUE(RegionOfPlaces({}).isEmpty());
+}
+
 TEST(FloorFrame, SmallSceneComposesBackToFront) {
     // Floor picture: pixel (x, y) has the colour (x, y, 100).
     QImage bitmap(60, 40, QImage::Format_RGB32);

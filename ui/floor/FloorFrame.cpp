@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <tuple>
+#include <utility>
 
 #include "ui/platform/ProgramDir.h"
 #include "ui/platform/Pictures.h"
@@ -235,4 +236,41 @@ std::vector<QRect> ChangedFloorArea(const FloorFrameInputs& shown, const FloorFr
         }
     }
     return changed;
+}
+
+QRegion RegionOfPlaces(const std::vector<QRect>& places) {
+    // The rows where a place begins or ends cut the region into bands; in
+    // each band the places across it, left to right, and a band that holds
+    // the same columns as the one above it joins that one.
+    std::vector<int> edges;
+    for (const QRect& r : places) {
+        if (r.isEmpty()) continue;
+        edges.push_back(r.top());
+        edges.push_back(r.bottom() + 1);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    std::vector<QRect> rects;
+    std::size_t lastBand = 0;  // where the rectangles of the band above begin
+    for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
+        const int top = edges[e], bottom = edges[e + 1] - 1;
+        std::vector<std::pair<int, int>> columns;
+        for (const QRect& r : places)
+            if (!r.isEmpty() && r.top() <= top && r.bottom() >= bottom) columns.emplace_back(r.left(), r.right());
+        if (columns.empty()) continue;
+        std::sort(columns.begin(), columns.end());
+        const std::size_t above = rects.size() - lastBand;
+        bool same = above == columns.size() && rects.back().bottom() + 1 == top;
+        for (std::size_t k = 0; same && k < columns.size(); ++k)
+            same = rects[lastBand + k].left() == columns[k].first && rects[lastBand + k].right() == columns[k].second;
+        if (same) {
+            for (std::size_t k = lastBand; k < rects.size(); ++k) rects[k].setBottom(bottom);
+            continue;
+        }
+        lastBand = rects.size();
+        for (const auto& [left, right] : columns) rects.emplace_back(QPoint(left, top), QPoint(right, bottom));
+    }
+    QRegion region;
+    region.setRects(rects.data(), static_cast<int>(rects.size()));
+    return region;
 }

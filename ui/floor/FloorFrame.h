@@ -6,6 +6,7 @@
 // and the benchmark can draw frames without one.
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <cstdint>
 #include <vector>
 
@@ -78,6 +79,12 @@ std::vector<std::int64_t> FloorInputsKey(const GameState& g, const FloorViewport
 // view when the viewport or a picture changed or either frame is shaken;
 // nothing when the two are equal. The rectangles lie in the view.
 std::vector<QRect> ChangedFloorArea(const FloorFrameInputs& shown, const FloorFrameInputs& next);
+
+// The region of places that neither overlap nor touch, as ChangedFloorArea
+// gives them, built in one go: a region is kept in bands of rows, and the
+// places added to it one by one would each be merged with all the bands
+// before.
+QRegion RegionOfPlaces(const std::vector<QRect>& places);
 
 // Copies the view (viewWidth x viewHeight from the top-left of `graphic`)
 // onto `screen`, shifted as `how` says. Pixels a shifted copy leaves

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "commands/FloorViewClick.h"
 #include "floor/FloorPictures.h"
@@ -323,10 +324,9 @@ void FloorViewWindow::Timer1_Timer() {
     if (how == FloorPresent::Normal) {
         // Drawn where it is shown, and only where it changed: the rest of
         // the frame on the screen is what this one would draw there.
-        for (const QRect& area : ChangedFloorArea(shownFrame_, inputs)) {
-            DrawFloorArea(g, n, vp, BitMap, sheets_, screen_, area);
-            changed += area;
-        }
+        const std::vector<QRect> areas = ChangedFloorArea(shownFrame_, inputs);
+        for (const QRect& area : areas) DrawFloorArea(g, n, vp, BitMap, sheets_, screen_, area);
+        changed = RegionOfPlaces(areas);
     } else {
         // A shaken frame is drawn apart and shifted in, leaving the strip it
         // uncovers as the last frame showed it.
