@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -214,6 +215,32 @@ TEST_F(GameClockUi, TheCaptionIsShownAFewTimesASecondAndAtOnceWhenTheClockIsHeld
     ASSERT_TRUE(QTest::qWaitFor([&] { return batches > last && g.CaptionDirty.asInt() == 0; }, 2000));
     TogglePause(g);
     EXPECT_EQ(main->windowTitle().toStdString(), MainCaption(g));
+}
+
+TEST_F(GameClockUi, TheStatusTextsOfABatchOfTicksAreShownOnceAtItsEnd) {
+    TogglePause(game());  // no ticks but the test's own
+    int shown = 0;
+    QObject::connect(QtUi(), &QtPlatform::statusBarChanged, main.get(), [&] { ++shown; });
+    const QString before = main->statusBarText();
+    QtUi()->TicksRunning(true);
+    Ui().SetStatusBar("卖出杂志1册 +420円");
+    Ui().SetStatusBar("卖出书籍2册 +3,600円");
+    EXPECT_EQ(main->statusBarText(), before);
+    QtUi()->TicksRunning(false);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(main->statusBarText(), QString::fromUtf8("卖出书籍2册 +3,600円"));
+
+    // A box one of the ticks opens comes up under the text set before it.
+    QtUi()->TicksRunning(true);
+    Ui().SetStatusBar("书架装满了。");
+    QString under;
+    WhenModalOf<QMessageBox>([&](QMessageBox* box) {
+        under = main->statusBarText();
+        box->accept();
+    });
+    Ui().MessageBox("货到了。", MsgStyle::Information, "Quillmart");
+    QtUi()->TicksRunning(false);
+    EXPECT_EQ(under, QString::fromUtf8("书架装满了。"));
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ bool ChooseSavedGame(QFileDialog::AcceptMode mode, std::string& path) {
 }  // namespace
 
 MsgAnswer QtPlatform::MessageBox(const std::string& text, MsgStyle style, const std::string& title) {
-    ShowPendingCaption();
+    ShowPending();
     ClockHold hold(*this);
     QMessageBox box(MainWidget());
     box.setWindowTitle(QString::fromStdString(title));
@@ -164,9 +164,23 @@ void QtPlatform::ShowPendingCaption() {
     emit captionChanged(caption_);
 }
 
+void QtPlatform::SetStatusBar(const std::string& text) {
+    status_ = text;
+    statusPending_ = true;
+    if (!ticksRunning_) ShowPendingStatus();
+}
+
+void QtPlatform::ShowPendingStatus() {
+    if (!statusPending_) return;
+    statusPending_ = false;
+    emit statusBarChanged(QString::fromStdString(status_));
+}
+
 void QtPlatform::TicksRunning(bool running) {
     ticksRunning_ = running;
-    if (running || !captionPending_) return;
+    if (running) return;
+    ShowPendingStatus();
+    if (!captionPending_) return;
     const std::optional<ClockTime> next = NextClockWake();
     const bool shownLately = captionShownAt_ && Now() - *captionShownAt_ < kCaptionPeriod;
     if (shownLately && next && *next <= *captionShownAt_ + kCaptionPeriod) return;  // that wake shows it
@@ -174,12 +188,12 @@ void QtPlatform::TicksRunning(bool running) {
 }
 
 void QtPlatform::ClockChanged() {
-    if (!ticksRunning_) ShowPendingCaption();
+    if (!ticksRunning_) ShowPending();
     emit clockChanged();
 }
 
 bool QtPlatform::ShowWindow(Window w, GameState& g) {
-    ShowPendingCaption();
+    ShowPending();
     return IsLive(g) && ShowForm(w, g);
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <chrono>
 #include <optional>
+#include <string>
 
 #include "platform/Platform.h"
 
@@ -35,7 +36,7 @@ public:
     bool ShowWindow(Window w, GameState& g) override;
     void ToggleReportWindow(Window w, GameState& g) override;
     void CloseGameWindows(const GameState& g) override;
-    void SetStatusBar(const std::string& text) override { emit statusBarChanged(QString::fromStdString(text)); }
+    void SetStatusBar(const std::string& text) override;
     void SetCaption(const std::string& text) override;
     void ShowPauseFace(bool pressed) override { emit pauseFaceChanged(pressed); }
     void LoadShopGraphics(const GameState&) override { emit loadShopGraphics(); }
@@ -43,12 +44,14 @@ public:
     void LayOutFloorViewAgain(const GameState&) override { emit layOutFloorViewAgain(); }
     void ShowTitleState(GameState& g) override {
         if (!IsLive(g)) return;
-        captionPending_ = false;  // the title state has a caption of its own
+        captionPending_ = false;  // the title state has a caption and a status text of its own
+        statusPending_ = false;
         emit titleStateWanted();
     }
-    // While the game clock runs a batch of ticks, the caption they set is
-    // shown once: after the batch, or before a window or box that one of
-    // them opens. After the batch it waits while the caption shown is
+    // While the game clock runs a batch of ticks, the status text and the
+    // caption they set are shown once: after the batch, or before a window
+    // or box that one of them opens (a sale sets the status text, and a
+    // batch holds several ticks). After the batch it waits while the caption shown is
     // younger than kCaptionPeriod and a later wake of the clock comes
     // within that period to show it; a change of the clock (a pause, a
     // window holding it) shows it at once.
@@ -78,8 +81,16 @@ protected:
 private:
     bool IsLive(const GameState& g) const;
     void ShowPendingCaption();
+    void ShowPendingStatus();
+    // Both, before a window or a box comes up.
+    void ShowPending() {
+        ShowPendingStatus();
+        ShowPendingCaption();
+    }
     bool ticksRunning_ = false;
     bool captionPending_ = false;
+    bool statusPending_ = false;
+    std::string status_;
     std::optional<ClockTime> captionShownAt_;
     QString caption_;
     QPointer<QTextBrowser> help_;
