@@ -22,8 +22,9 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
 void StatusLine::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
-    // The text is laid out when it is painted; kerning only narrows it, and
-    // should it reach further all the same, the paint asks for the rest.
+    // The text is laid out when it is painted. Its characters' advances
+    // bound it (kerning narrows a text rather than widens it); should it
+    // reach further all the same, the paint asks for the rest.
     int bound = text_.isEmpty() ? 0 : kOverhang;
     for (QChar c : text_) bound += Advance(c);
     update(QRect(0, 0, std::max(paintedRight_, bound), height()));
