@@ -4,15 +4,12 @@
 // maximised window on a common screen does not repeat it; the two wallpapers
 // are small seamless tiles.
 #include <QDir>
-#include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
-#include <cstdio>
 
-#include "ui/platform/PlainPicture.h"
 #include "tools/assets/PictureKit.h"
 #include "tools/assets/PictureMakers.h"
 
@@ -228,12 +225,7 @@ QImage PlainColour() { return pic::Blank(32, 32, QColor(0x70, 0x80, 0x90)); }
 bool MakeBackdrops(const QDir& out) {
     // The title is the first picture a player sees and by far the largest:
     // as a plain picture it is ready without decoding when the game starts.
-    const QString title = out.filePath(QStringLiteral("Graphic/Title.dat"));
-    if (!QDir().mkpath(QFileInfo(title).absolutePath()) || !SavePlainPicture(Title(), title)) {
-        std::fprintf(stderr, "qmassets: cannot write %s\n", qPrintable(title));
-        return false;
-    }
-    return pic::Save(Wallpaper(), out, QStringLiteral("Graphic/Kabe.dat")) &&
+    return pic::SavePlain(Title(), out, QStringLiteral("Graphic/Title.dat")) &&
            pic::Save(Wallpaper(), out, QStringLiteral("Graphic/Kabe.dat")) &&
            pic::Save(PlainColour(), out, QStringLiteral("Graphic/Color.dat"));
 }

@@ -11,19 +11,14 @@
 // wall cells put a walker's feet, so people stop right at the painted walls,
 // and the places the player clicks are drawn as marks on the floor exactly
 // where the click boxes lie.
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
-#include <cstdio>
-#include <utility>
 #include <vector>
 
 #include "tools/assets/PictureKit.h"
 #include "tools/assets/PictureMakers.h"
-#include "ui/platform/PlainPicture.h"
 
 namespace {
 
@@ -734,14 +729,9 @@ private:
 bool MakeFloorPictures(const QDir& out) {
     // Plain pictures: the floor view maps them rather than holding decoded
     // copies of the day and the night.
-    for (const FloorFile& f : kFloorFiles)
-        for (const auto& [night, file] : {std::pair{false, f.day}, std::pair{true, f.night}}) {
-            const QString path = out.filePath(QString::fromLatin1(file));
-            if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
-                !SavePlainPicture(FloorPainter(f, night).Draw(), path)) {
-                std::fprintf(stderr, "qmassets: cannot write %s\n", qPrintable(path));
-                return false;
-            }
-        }
+    for (const FloorFile& f : kFloorFiles) {
+        if (!pic::SavePlain(FloorPainter(f, false).Draw(), out, QString::fromLatin1(f.day))) return false;
+        if (!pic::SavePlain(FloorPainter(f, true).Draw(), out, QString::fromLatin1(f.night))) return false;
+    }
     return true;
 }

@@ -1,5 +1,7 @@
 #include "tools/assets/PictureKit.h"
 
+#include "ui/platform/PlainPicture.h"
+
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +17,15 @@ bool Save(const QImage& img, const QDir& out, const QString& relativePath) {
     // loads it, so a transparent pixel would come out black.
     QImage opaque = img.convertToFormat(QImage::Format_RGB32);
     if (!opaque.save(path, "PNG")) {
+        std::fprintf(stderr, "qmassets: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool SavePlain(const QImage& img, const QDir& out, const QString& relativePath) {
+    const QString path = out.filePath(relativePath);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !SavePlainPicture(img, path)) {
         std::fprintf(stderr, "qmassets: cannot write %s\n", qPrintable(path));
         return false;
     }

@@ -18,6 +18,9 @@ namespace pic {
 // Writes `img` as PNG bytes to `out`/`relativePath` (whatever the extension:
 // the game reads its pictures by content), making folders as needed.
 bool Save(const QImage& img, const QDir& out, const QString& relativePath);
+// Writes `img` as a plain picture (ui/platform/PlainPicture.h), which the
+// game maps rather than decodes: for the large pictures.
+bool SavePlain(const QImage& img, const QDir& out, const QString& relativePath);
 
 // One picture file a maker writes: where, its size, what it shows (for the
 // message when it comes out wrong) and how it is drawn.

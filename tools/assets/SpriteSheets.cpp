@@ -22,7 +22,7 @@
 
 #include "tools/assets/Assets.h"
 #include "tools/assets/SpriteSheetArt.h"
-#include "ui/platform/PlainPicture.h"
+#include "tools/assets/PictureKit.h"
 
 namespace {
 
@@ -295,8 +295,6 @@ bool MakeSpriteSheets(const QDir& out) {
 
     // Plain pictures: the floor view maps them rather than holding decoded
     // copies.
-    if (!SavePlainPicture(mask, out.filePath("Graphic/GraphicM.dat")) ||
-        !SavePlainPicture(colour, out.filePath("Graphic/GraphicC.dat")))
-        return fail("cannot write Graphic/GraphicM.dat or Graphic/GraphicC.dat");
-    return true;
+    return pic::SavePlain(mask, out, QStringLiteral("Graphic/GraphicM.dat")) &&
+           pic::SavePlain(colour, out, QStringLiteral("Graphic/GraphicC.dat"));
 }
