@@ -53,6 +53,15 @@ protected:
         ASSERT_NE(view, nullptr);
         ASSERT_NE(view->TitleIcon(), nullptr);
     }
+    // Two in the morning, the shop closed and its day reported: nothing
+    // comes up at the hour's end but what the test steers.
+    void ClosedNight(int daysSinceDisaster) {
+        GameState& g = game();
+        g.Hour = 2;
+        g.ShopOpen = 0;
+        g.DayReportDone = 1;
+        g.DaysSinceDisaster = daysSinceDisaster;
+    }
     // Closes the game-over window with "关闭" once it is up.
     void CloseTheGameOverWindowWhenUp(bool& closed) {
         WhenModalOf<GameOverDialog>([&closed](GameOverDialog* f) {
@@ -148,10 +157,7 @@ TEST_F(GameClockUi, AWindowATickOpensIsUpWhileTheFloorDrawsItsFrames) {
     GameState& g = game();
     TogglePause(g);
     QTest::qWait(300);
-    g.Hour = 2;
-    g.ShopOpen = 0;
-    g.DayReportDone = 1;
-    g.DaysSinceDisaster = 50;
+    ClosedNight(50);
     g.HourTicks = g.TicksPerHour.asInt() - 1;
     // A payment just made: the caption the tick shows first is the one the
     // window comes up under.
@@ -189,10 +195,7 @@ TEST_F(GameClockUi, TheCaptionIsShownAFewTimesASecondAndAtOnceWhenTheClockIsHeld
     // A closed night that stays in its hour, the funds changed after every
     // batch of ticks: each batch's first tick sets a new caption.
     GameState& g = game();
-    g.Hour = 2;
-    g.ShopOpen = 0;
-    g.DayReportDone = 1;
-    g.DaysSinceDisaster = 0;
+    ClosedNight(0);
     bool churn = true;
     int batches = 0;
     QObject::connect(QtUi(), &QtPlatform::ticksRan, main.get(), [&] {
